@@ -1,0 +1,45 @@
+#include "core/avvio.h"
+
+#include "core/file.h"
+
+namespace Inizio {
+
+std::string TitoloApplicazione(std::string_view percorsoEseguibile) {
+  std::string nome = std::filesystem::path(percorsoEseguibile).stem().string();
+  for (char& c : nome)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return nome == "VESPANTE" ? "Vespante" : "Tarvolane";
+}
+
+Risultato<Archivio> CaricaArchivio(const std::filesystem::path& cartellaDati) {
+  auto dati = file::LeggiBinario(cartellaDati / "archivio.dat");
+  if (!dati) return Risultato<Archivio>::Errore(dati.motivo());
+  return Archivio::Decodifica(*dati);
+}
+
+Esito CreaCartellaDetector(const std::filesystem::path& cartellaDati) {
+  const auto cartella = cartellaDati / "Detector_Files";
+  std::error_code ec;
+  if (std::filesystem::exists(std::filesystem::symlink_status(cartella, ec))) return Esito::Ok();
+  std::filesystem::create_directory(cartella, ec);
+  if (ec) return Esito::Errore("impossibile creare la cartella Detector_Files: " + ec.message());
+  return Esito::Ok();
+}
+
+void PreparaIndici(Stato& s) {
+  Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
+  s.ArchivioSuperEnalotto = Crea_Archivio_SuperEnalotto(s.ArchivioEstrazioni, s.TotEstrazioni());
+  s.EstrInizio = 1;
+  s.EstrFine = s.TotEstrazioni();
+  s.storici = Calcola_Storici_Presenze_Ruote(s.ArchivioEstrazioni, 1, s.TotEstrazioni());
+}
+
+Esito PreparaArchiviRSC(Stato& s) {
+  auto prep = Rsc::Prepara(s.CartellaDati, s.ArchivioEstrazioni, s.TotEstrazioni());
+  if (!prep) return Esito::Errore(prep.motivo());
+  s.TabelleRSC = std::move(prep->tabelle);
+  s.UltimaEstrRSC = prep->UltimaEstrRSC;
+  return Esito::Ok();
+}
+
+}  // namespace Inizio

@@ -1,0 +1,96 @@
+#include "core/file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+namespace file {
+
+std::string DescriviErrore(int errore) {
+  switch (errore) {
+    case ENOENT: return "file o cartella inesistente";
+    case EACCES:
+    case EPERM: return "accesso negato";
+    case ENOSPC: return "spazio su disco esaurito";
+    case EROFS: return "disco protetto da scrittura";
+    case EISDIR: return "è una cartella";
+    case ENOTDIR: return "percorso non valido";
+    case EIO: return "errore di lettura o scrittura sul disco";
+    case EDQUOT: return "quota disco superata";
+    default: return "errore di sistema " + std::to_string(errore);
+  }
+}
+
+namespace {
+
+template <class Contenitore>
+Risultato<Contenitore> Leggi(const std::filesystem::path& percorso) {
+  std::ifstream in(percorso, std::ios::binary);
+  if (!in)
+    return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string() +
+                                          ": " + DescriviErrore(errno));
+  Contenitore dati((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad())
+    return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string());
+  return dati;
+}
+
+}  // namespace
+
+Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& percorso) {
+  return Leggi<std::vector<std::uint8_t>>(percorso);
+}
+
+Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso) {
+  return Leggi<std::string>(percorso);
+}
+
+Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes) {
+  const std::string nome = percorso.filename().string();
+  std::filesystem::path cartella = percorso.parent_path();
+  if (cartella.empty()) cartella = ".";
+  std::string modello = (cartella / ("." + nome + ".XXXXXX")).string();
+  const int fd = ::mkstemp(modello.data());
+  if (fd < 0) return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errno));
+  auto fallisci = [&](int errore) {
+    ::close(fd);
+    ::unlink(modello.c_str());
+    return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errore));
+  };
+  std::size_t scritti = 0;
+  while (scritti < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + scritti, bytes.size() - scritti);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fallisci(errno);
+    }
+    scritti += static_cast<std::size_t>(n);
+  }
+  // Keep the permissions of the file being replaced; a new file gets 0644.
+  struct stat info;
+  ::fchmod(fd, ::stat(percorso.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644);
+  if (::fsync(fd) != 0) return fallisci(errno);
+  if (::close(fd) != 0) {
+    const int errore = errno;
+    ::unlink(modello.c_str());
+    return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errore));
+  }
+  if (::rename(modello.c_str(), percorso.c_str()) != 0) {
+    const int errore = errno;
+    ::unlink(modello.c_str());
+    return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errore));
+  }
+  return Esito::Ok();
+}
+
+Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes) {
+  return ScriviAtomico(percorso, std::string_view(reinterpret_cast<const char*>(bytes.data()),
+                                                  bytes.size()));
+}
+
+}  // namespace file

@@ -1,0 +1,30 @@
+// The disk edge of the model: whole-file reads and atomic whole-file writes.
+//
+// Everything else in the model works on bytes in memory; only this module
+// touches the disk.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/esito.h"
+
+namespace file {
+
+// Reads the whole file. Fails with an Italian reason naming the file.
+Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& percorso);
+Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso);
+
+// Writes the whole file through a temporary file in the same folder, flushed
+// to disk and renamed over the target. On failure the temporary file is
+// removed, the target is left exactly as it was, and the reason is returned.
+Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes);
+Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes);
+
+// Italian text of an errno value.
+std::string DescriviErrore(int errore);
+
+}  // namespace file

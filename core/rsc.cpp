@@ -1,0 +1,108 @@
+#include "core/rsc.h"
+
+#include "core/file.h"
+
+using namespace formato;
+
+namespace Rsc {
+
+namespace {
+
+// Computes records from `primo` to 5000 of table k exactly as the full build does.
+void CalcolaDa(const Archivio& a, int k, int primo, Archivio& t) {
+  if (primo < 1) primo = 1;
+  for (int p = 1; p <= kPosizioni; ++p)
+    for (int d = primo; d <= kRecord; ++d) t(d, 0, p) = a(d, 0, p);
+  t(kRecord, 0, kSecolo) = 99;
+  for (int w = 1; w <= kRuote; ++w) {
+    for (int p = 1; p <= kPosizioni; ++p) {
+      int d = primo;
+      if (d == 1) {
+        t(1, w, p) = 0;
+        d = 2;
+      }
+      for (; d <= kRecord; ++d) t(d, w, p) = DistanzaRSC(a(d - 1, w, k), a(d, w, p));
+    }
+  }
+}
+
+}  // namespace
+
+std::string NomeFile(int k) { return "Rsc" + std::to_string(k) + ".dat"; }
+
+Archivio Crea_Archivio(const Archivio& a, int k) {
+  Archivio t;
+  CalcolaDa(a, k, 1, t);
+  return t;
+}
+
+int UltimaEstrRSC(const Tabelle& t) { return t[0].ultimaEstrazione(); }
+
+bool PrefissoValido(const Archivio& a, int totEstrazioni, const Tabelle& t) {
+  const int ultima = UltimaEstrRSC(t);
+  if (ultima == 0 || ultima > totEstrazioni) return false;
+  for (const Archivio& tabella : t) {
+    if (tabella.ultimaEstrazione() != ultima) return false;
+    for (int d = 1; d <= ultima; ++d)
+      for (int p = 1; p <= kPosizioni; ++p)
+        if (tabella(d, 0, p) != a(d, 0, p)) return false;
+  }
+  return true;
+}
+
+void Estendi(const Archivio& a, Tabelle& t) {
+  const int ultima = UltimaEstrRSC(t);
+  for (int k = 1; k <= 5; ++k) CalcolaDa(a, k, ultima + 1, t[k - 1]);
+}
+
+bool FileMancanti(const std::filesystem::path& cartella) {
+  for (int k = 1; k <= 5; ++k) {
+    std::error_code ec;
+    if (!std::filesystem::exists(cartella / NomeFile(k), ec)) return true;
+  }
+  return false;
+}
+
+Esito Scrivi(const std::filesystem::path& cartella, int k, const Archivio& tabella) {
+  const auto b = tabella.bytes();
+  return file::ScriviAtomico(cartella / NomeFile(k),
+                             std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+}
+
+Risultato<Tabelle> Carica(const std::filesystem::path& cartella) {
+  Tabelle t;
+  for (int k = 1; k <= 5; ++k) {
+    auto dati = file::LeggiBinario(cartella / NomeFile(k));
+    if (!dati) return Risultato<Tabelle>::Errore(dati.motivo());
+    auto tabella = Archivio::DecodificaGrezza(*dati, NomeFile(k));
+    if (!tabella) return Risultato<Tabelle>::Errore(tabella.motivo());
+    t[k - 1] = std::move(tabella).prendi();
+  }
+  return t;
+}
+
+Risultato<Preparazione> Prepara(const std::filesystem::path& cartella, const Archivio& a,
+                                int totEstrazioni) {
+  Preparazione prep;
+  auto caricate = Carica(cartella);
+  if (caricate && PrefissoValido(a, totEstrazioni, *caricate)) {
+    prep.tabelle = std::move(caricate).prendi();
+    if (UltimaEstrRSC(prep.tabelle) != totEstrazioni) {
+      Estendi(a, prep.tabelle);
+      prep.azione = Azione::Estese;
+    }
+  } else {
+    for (int k = 1; k <= 5; ++k) prep.tabelle[k - 1] = Crea_Archivio(a, k);
+    prep.azione = Azione::Ricostruite;
+  }
+  if (prep.azione != Azione::Nessuna) {
+    for (int k = 1; k <= 5; ++k) {
+      Esito e = Scrivi(cartella, k, prep.tabelle[k - 1]);
+      if (!e) return Risultato<Preparazione>::Errore(e.motivo());
+    }
+  }
+  prep.UltimaEstrRSC = UltimaEstrRSC(prep.tabelle);
+  return prep;
+}
+
+}  // namespace Rsc

@@ -1,0 +1,73 @@
+// Distance archives ("RSC"): for each position k = 1..5, table k restates
+// every draw as the distances of its numbers from the k-th number of the
+// previous draw on the same wheel (1..90 on the circle of 90; 0 when either
+// number is missing; 0 throughout draw 1). Wheel 0 copies the archive's date
+// bytes. The tables are stored beside the archive as Rsc1.dat..Rsc5.dat.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "core/archivio.h"
+#include "core/esito.h"
+
+namespace Rsc {
+
+using Tabelle = std::array<Archivio, 5>;  // [k - 1]
+
+// Distance from e to x: x - e, plus 90 when below 1; 0 when either is 0.
+inline std::uint8_t DistanzaRSC(int e, int x) {
+  if (e == 0 || x == 0) return 0;
+  const int v = x - e;
+  return static_cast<std::uint8_t>(v >= 1 ? v : v + 90);
+}
+
+// "Rsc1.dat".."Rsc5.dat".
+std::string NomeFile(int k);
+
+// Full build of table k from every record of the archive (free ones too);
+// the century byte of record 5000 is written as 99.
+// REQUIRES: 1 <= k <= 5
+Archivio Crea_Archivio(const Archivio& a, int k);
+
+// The last draw the tables cover: the highest record of table 1 whose century
+// byte is above 18 and whose day byte is not 0; 0 when none.
+int UltimaEstrRSC(const Tabelle& t);
+
+// True when the tables are a correct prefix of the archive: they cover at
+// least one draw, no more draws than the archive holds, and their date bytes
+// agree with the archive's over the draws they cover.
+bool PrefissoValido(const Archivio& a, int totEstrazioni, const Tabelle& t);
+
+// Extends tables that are a correct prefix of the archive: every record after
+// the covered ones is computed as the full build computes it, so the result
+// equals a full build of the same archive byte for byte.
+// REQUIRES: PrefissoValido(a, tot, t)
+void Estendi(const Archivio& a, Tabelle& t);
+
+// True when any of the five files is missing from the folder.
+bool FileMancanti(const std::filesystem::path& cartella);
+// Writes table k to its file (atomically).
+Esito Scrivi(const std::filesystem::path& cartella, int k, const Archivio& tabella);
+// Reads the five files; fails on a missing or unreadable file or a size other
+// than 275000 bytes.
+Risultato<Tabelle> Carica(const std::filesystem::path& cartella);
+
+// What the start-up did with the distance archives.
+enum class Azione { Nessuna, Estese, Ricostruite };
+struct Preparazione {
+  Tabelle tabelle;
+  int UltimaEstrRSC = 0;
+  Azione azione = Azione::Nessuna;
+};
+// Start-up steps after the files exist: load them, find the last covered
+// draw, extend them when the archive holds newer draws, and rebuild all five
+// in full when they are unreadable, of the wrong size, cover no draw, cover
+// more draws than the archive, or disagree with its dates. Rewrites the files
+// it changes. Fails only when a file cannot be written.
+Risultato<Preparazione> Prepara(const std::filesystem::path& cartella, const Archivio& a,
+                                int totEstrazioni);
+
+}  // namespace Rsc

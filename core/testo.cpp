@@ -1,0 +1,196 @@
+#include "core/testo.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+namespace testo {
+namespace {
+
+// Code points of bytes 0x80..0x9F in Windows-1252 (0 = unassigned).
+constexpr char32_t kAlti[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AggiungiUtf8(std::string& s, char32_t c) {
+  if (c < 0x80) {
+    s += static_cast<char>(c);
+  } else if (c < 0x800) {
+    s += static_cast<char>(0xC0 | (c >> 6));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    s += static_cast<char>(0xE0 | (c >> 12));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    s += static_cast<char>(0xF0 | (c >> 18));
+    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Decodes one UTF-8 sequence at s[i]; returns its length, 0 when invalid.
+std::size_t LeggiUtf8(std::string_view s, std::size_t i, char32_t& c) {
+  const auto b = static_cast<std::uint8_t>(s[i]);
+  std::size_t n;
+  char32_t min;
+  if (b < 0x80) { c = b; return 1; }
+  if ((b & 0xE0) == 0xC0) { n = 2; c = b & 0x1F; min = 0x80; }
+  else if ((b & 0xF0) == 0xE0) { n = 3; c = b & 0x0F; min = 0x800; }
+  else if ((b & 0xF8) == 0xF0) { n = 4; c = b & 0x07; min = 0x10000; }
+  else return 0;
+  if (i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k) {
+    const auto t = static_cast<std::uint8_t>(s[i + k]);
+    if ((t & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (t & 0x3F);
+  }
+  if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+  return n;
+}
+
+std::string Raggruppa(std::string cifre) {
+  std::string out;
+  const std::size_t n = cifre.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0 && (n - i) % 3 == 0) out += '.';
+    out += cifre[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+bool Utf8Valido(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    char32_t c;
+    const std::size_t n = LeggiUtf8(bytes, i, c);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::string ACp1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t c;
+    std::size_t n = LeggiUtf8(utf8, i, c);
+    if (n == 0) {  // not UTF-8: keep the byte as it is
+      out += utf8[i];
+      ++i;
+      continue;
+    }
+    i += n;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      out += static_cast<char>(c);
+      continue;
+    }
+    char b = '?';
+    for (int k = 0; k < 32; ++k)
+      if (kAlti[k] == c && c != 0) b = static_cast<char>(0x80 + k);
+    out += b;
+  }
+  return out;
+}
+
+std::string DaCp1252(std::string_view cp1252) {
+  std::string out;
+  out.reserve(cp1252.size() + cp1252.size() / 8);
+  for (char ch : cp1252) {
+    const auto b = static_cast<std::uint8_t>(ch);
+    if (b < 0x80) out += ch;
+    else if (b < 0xA0) AggiungiUtf8(out, kAlti[b - 0x80] ? kAlti[b - 0x80] : 0xFFFD);
+    else AggiungiUtf8(out, b);
+  }
+  return out;
+}
+
+std::string CodificaRighe(const std::vector<std::string>& righe) {
+  std::string out;
+  for (const std::string& r : righe) {
+    out += ACp1252(r);
+    out += "\r\n";
+  }
+  return out;
+}
+
+std::vector<std::string> DecodificaRighe(std::string_view bytes) {
+  const std::string testo = Utf8Valido(bytes) ? std::string(bytes) : DaCp1252(bytes);
+  std::vector<std::string> righe;
+  std::string riga;
+  bool aperta = false;
+  for (std::size_t i = 0; i < testo.size(); ++i) {
+    const char c = testo[i];
+    if (c == '\r' || c == '\n') {
+      righe.push_back(riga);
+      riga.clear();
+      aperta = false;
+      if (c == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
+    } else {
+      riga += c;
+      aperta = true;
+    }
+  }
+  if (aperta) righe.push_back(riga);
+  return righe;
+}
+
+std::string Intero(long long n) {
+  const bool negativo = n < 0;
+  const unsigned long long v = negativo ? 0ULL - static_cast<unsigned long long>(n)
+                                        : static_cast<unsigned long long>(n);
+  return (negativo ? "-" : "") + Raggruppa(std::to_string(v));
+}
+
+std::string Decimale(double x, int decimali) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.*f", decimali, std::fabs(x));
+  std::string s = buf;
+  const std::size_t punto = s.find('.');
+  std::string intera = s.substr(0, punto);
+  std::string resto = punto == std::string::npos ? "" : s.substr(punto + 1);
+  bool zero = true;
+  for (char c : s)
+    if (c >= '1' && c <= '9') zero = false;
+  std::string out = (x < 0 && !zero ? "-" : "") + Raggruppa(intera);
+  if (!resto.empty()) out += "," + resto;
+  return out;
+}
+
+std::string Percentuale(double x) { return Decimale(x, 2) + "%"; }
+
+std::size_t Lunghezza(std::string_view utf8) {
+  std::size_t n = 0;
+  for (char c : utf8)
+    if ((static_cast<std::uint8_t>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::string Sinistra(std::string_view utf8, std::size_t n) {
+  std::size_t contati = 0, i = 0;
+  for (; i < utf8.size(); ++i) {
+    if ((static_cast<std::uint8_t>(utf8[i]) & 0xC0) != 0x80) {
+      if (contati == n) break;
+      ++contati;
+    }
+  }
+  return std::string(utf8.substr(0, i));
+}
+
+std::string Adatta(std::string_view utf8, std::size_t n) {
+  std::string s = Sinistra(utf8, n);
+  s.append(n - Lunghezza(s), ' ');
+  return s;
+}
+
+std::string AllineaDestra(std::string_view utf8, std::size_t n) {
+  std::string s = Sinistra(utf8, n);
+  return std::string(n - Lunghezza(s), ' ') + s;
+}
+
+}  // namespace testo

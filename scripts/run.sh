@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the program, lays it out in run/ (the
+# executable beside its data) and starts it there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/pacchetti.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVOLANE_TESTS=OFF
+cmake --build build
+mkdir -p run
+cp build/app/tarvolane run/
+rm -rf run/help && cp -r help run/help
+if [ ! -f run/archivio.dat ]; then
+  build/tools/archivio_dimostrativo run/archivio.dat
+fi
+cd run
+exec ./tarvolane

@@ -1,0 +1,83 @@
+#include "core/avvio.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/file.h"
+#include "support/cartella_temporanea.h"
+#include "support/estrazioni_reali.h"
+
+namespace {
+
+std::string Bytes(const Archivio& a) {
+  return std::string(reinterpret_cast<const char*>(a.bytes().data()), a.bytes().size());
+}
+
+std::map<std::string, std::string> Fotografia(const std::filesystem::path& dir) {
+  std::map<std::string, std::string> out;
+  for (const auto& v : std::filesystem::directory_iterator(dir))
+    out[v.path().filename().string()] =
+        v.is_regular_file() ? *file::LeggiTesto(v.path()) : std::string("<cartella>");
+  return out;
+}
+
+}  // namespace
+
+TEST(ApplicationTitle, VespanteInAnyCaseElseTarvolane) {
+  EXPECT_EQ(Inizio::TitoloApplicazione("/opt/x/vespante"), "Vespante");
+  EXPECT_EQ(Inizio::TitoloApplicazione("/opt/x/VeSpAnTe.exe"), "Vespante");
+  EXPECT_EQ(Inizio::TitoloApplicazione("VESPANTE"), "Vespante");
+  EXPECT_EQ(Inizio::TitoloApplicazione("/opt/x/tarvolane"), "Tarvolane");
+  EXPECT_EQ(Inizio::TitoloApplicazione("/opt/vespante/programma"), "Tarvolane");
+  EXPECT_EQ(Inizio::TitoloApplicazione("vespante2"), "Tarvolane");
+}
+
+TEST(StartUpLoading, DamagedArchiveIsRefusedAndNothingIsWritten) {
+  const struct { const char* nome; std::size_t dimensione; } casi[] = {
+      {"troncato", 274999}, {"troppo lungo", 275001}, {"vuoto", 0}};
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.nome);
+    prova::CartellaTemporanea dir;
+    std::string b = Bytes(CostruisciArchivio(prova::Sintetiche(20)));
+    b.resize(c.dimensione, '\0');
+    ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "archivio.dat", b).ok());
+    const auto prima = Fotografia(dir.percorso());
+    auto r = Inizio::CaricaArchivio(dir.percorso());
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.motivo(), "archivio.dat non valido: dimensione " + std::to_string(c.dimensione) +
+                              " byte invece di 275000");
+    EXPECT_EQ(Fotografia(dir.percorso()), prima);
+  }
+}
+
+TEST(StartUpLoading, DetectorFolderIsCreatedOnlyWhenMissing) {
+  prova::CartellaTemporanea dir;
+  ASSERT_TRUE(Inizio::CreaCartellaDetector(dir.percorso()).ok());
+  EXPECT_TRUE(std::filesystem::is_directory(dir.percorso() / "Detector_Files"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.percorso() / "Detector_Files"));
+  // A file of that name is left alone.
+  prova::CartellaTemporanea altra;
+  ASSERT_TRUE(file::ScriviAtomico(altra.percorso() / "Detector_Files", std::string_view("x")).ok());
+  ASSERT_TRUE(Inizio::CreaCartellaDetector(altra.percorso()).ok());
+  EXPECT_TRUE(std::filesystem::is_regular_file(altra.percorso() / "Detector_Files"));
+}
+
+TEST(StartUpLoading, WholeSequenceFillsTheState) {
+  prova::CartellaTemporanea dir;
+  const Archivio a = CostruisciArchivio(prova::Sintetiche(300));
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "archivio.dat", Bytes(a)).ok());
+  Stato s;
+  s.CartellaDati = dir.percorso();
+  auto caricato = Inizio::CaricaArchivio(s.CartellaDati);
+  ASSERT_TRUE(caricato.ok()) << caricato.motivo();
+  s.ArchivioEstrazioni = std::move(caricato).prendi();
+  Inizio::PreparaIndici(s);
+  EXPECT_EQ(s.TotEstrazioni(), 300);
+  EXPECT_EQ(s.EstrInizio, 1);
+  EXPECT_EQ(s.EstrFine, 300);
+  EXPECT_EQ(s.ArchivioSuperEnalotto[300], Inizio::Deriva_SuperEnalotto(a, 300));
+  ASSERT_TRUE(Inizio::PreparaArchiviRSC(s).ok());
+  EXPECT_EQ(s.UltimaEstrRSC, 300);
+  EXPECT_EQ(s.TabelleRSC[2], Rsc::Crea_Archivio(a, 3));
+}

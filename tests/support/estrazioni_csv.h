@@ -1,0 +1,114 @@
+// Helpers of tests and benchmarks: the real draws of
+// ../shared/data/lotto/draws.csv, generated draws and draws written by hand.
+#pragma once
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/archivio.h"
+#include "core/nomi.h"
+
+namespace prova {
+
+inline const char* PercorsoEstrazioni() { return TARVOLANE_DRAWS_CSV; }
+
+// Every draw of the CSV file in date order; empty when the file is absent.
+inline const std::vector<Estrazione>& TutteLeEstrazioni() {
+  static const std::vector<Estrazione> tutte = [] {
+    std::vector<Estrazione> out;
+    std::ifstream in(PercorsoEstrazioni());
+    if (!in) return out;
+    std::string riga;
+    std::getline(in, riga);  // header
+    std::string dataCorrente;
+    while (std::getline(in, riga)) {
+      if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+      if (riga.empty()) continue;
+      std::stringstream ss(riga);
+      std::string data, ruota, campo;
+      std::getline(ss, data, ',');
+      std::getline(ss, ruota, ',');
+      if (data != dataCorrente) {
+        Estrazione e;
+        std::sscanf(data.c_str(), "%d-%d-%d", &e.data.anno, &e.data.mese, &e.data.giorno);
+        out.push_back(e);
+        dataCorrente = data;
+      }
+      int w = 0;
+      for (int i = 1; i <= 10; ++i)
+        if (Inizio::NomiRuote[i] == ruota) w = i;
+      for (int p = 0; p < 5 && std::getline(ss, campo, ','); ++p)
+        if (w) out.back().numeri[w - 1][p] = static_cast<std::uint8_t>(std::stoi(campo));
+    }
+    return out;
+  }();
+  return tutte;
+}
+
+// The draws from `primo` (0-based) on, at most `quante`.
+inline std::vector<Estrazione> Estrazioni(std::size_t primo, std::size_t quante) {
+  const auto& tutte = TutteLeEstrazioni();
+  std::vector<Estrazione> out;
+  for (std::size_t i = primo; i < tutte.size() && out.size() < quante; ++i) out.push_back(tutte[i]);
+  return out;
+}
+
+inline std::vector<Estrazione> Prime(std::size_t quante) { return Estrazioni(0, quante); }
+inline std::vector<Estrazione> Ultime(std::size_t quante) {
+  const auto& tutte = TutteLeEstrazioni();
+  return Estrazioni(tutte.size() > quante ? tutte.size() - quante : 0, quante);
+}
+
+
+// A draw written by hand: date and, per wheel, five numbers (missing ones 0).
+inline Estrazione Fai(Data data, std::initializer_list<std::initializer_list<int>> ruote = {}) {
+  Estrazione e;
+  e.data = data;
+  int w = 0;
+  for (const auto& r : ruote) {
+    int p = 0;
+    for (int n : r) e.numeri[w][p++] = static_cast<std::uint8_t>(n);
+    ++w;
+  }
+  return e;
+}
+
+// n draws on consecutive Saturdays from 4 January 1997, numbers from a simple
+// deterministic generator, five distinct numbers per wheel.
+inline std::vector<Estrazione> Sintetiche(int n, unsigned seme = 7) {
+  std::vector<Estrazione> out;
+  Data base{4, 1, 1997};
+  long long g0 = base.giorniDaEpoca();
+  unsigned x = seme;
+  for (int i = 0; i < n; ++i) {
+    Estrazione e;
+    // civil-from-days for g0 + 7i
+    long long z = g0 + 7LL * i + 719468;
+    long long era = (z >= 0 ? z : z - 146096) / 146097;
+    long long doe = z - era * 146097;
+    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    long long y = yoe + era * 400;
+    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    long long mp = (5 * doy + 2) / 153;
+    e.data.giorno = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    e.data.mese = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    e.data.anno = static_cast<int>(y + (e.data.mese <= 2 ? 1 : 0));
+    for (int w = 0; w < 10; ++w) {
+      bool usato[91] = {};
+      for (int p = 0; p < 5;) {
+        x = x * 1103515245u + 12345u;
+        int v = static_cast<int>((x >> 16) % 90) + 1;
+        if (usato[v]) continue;
+        usato[v] = true;
+        e.numeri[w][p++] = static_cast<std::uint8_t>(v);
+      }
+    }
+    out.push_back(e);
+  }
+  return out;
+}
+
+}  // namespace prova
