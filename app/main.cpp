@@ -1,9 +1,36 @@
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
-#include <cstdio>
+#include "core/Inizio.h"
+#include "core/Programma.h"
+#include "core/StartForm.h"
+#include "ui/Servizi.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  std::puts("Tarvolane: il modello è pronto; la finestra principale arriverà con la prossima versione.");
-  return 0;
+  app.setQuitOnLastWindowClosed(false);
+  Stato stato;
+  Programma programma(stato);
+  ui::installaServiziQt(QStringLiteral("Tarvolane"), QCoreApplication::applicationDirPath());
+
+  Inizio::Ambiente ambiente;
+  ambiente.eseguibile = QCoreApplication::applicationFilePath();
+  ambiente.cartellaDati = QDir::currentPath();
+  ambiente.cartellaBlocco = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  if (ambiente.cartellaBlocco.isEmpty()) ambiente.cartellaBlocco = QDir::tempPath();
+  std::unique_ptr<QLockFile> blocco;
+  StartForm* avvio = Inizio::Main(programma, ambiente, blocco);
+  if (!avvio) return 0;
+  bool avviato = false;
+  QObject::connect(avvio, &StartForm::caricamentoFinito, &app, [&](bool riuscito) {
+    avviato = riuscito;
+    if (!riuscito) {
+      QApplication::exit(0);
+      return;
+    }
+    // The program ends when the main window closes.
+    QObject::connect(avvio->principale(), &QObject::destroyed, &app, &QApplication::quit);
+  });
+  return app.exec();
 }

@@ -19,6 +19,8 @@ class Programma : public QObject {
 
   // Sets the range chosen on the range bar (EstrInizio, EstrFine).
   void impostaRange(int inizio, int fine);
+  void impostaInizio(int inizio) { impostaRange(inizio, mStato.EstrFine); }
+  void impostaFine(int fine) { impostaRange(mStato.EstrInizio, fine); }
   // Announces that the archive and its indices were rebuilt.
   void notificaArchivioVariato();
 

@@ -1,0 +1,90 @@
+#include "core/StartForm.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/CreaArchivi.h"
+#include "core/MDIForm1.h"
+#include "core/avvio.h"
+#include "core/rsc.h"
+#include "ui/Clessidra.h"
+#include "ui/Icone.h"
+#include "ui/Servizi.h"
+#include "ui/Testo.h"
+
+StartForm::StartForm(Programma& programma) : mProgramma(programma) {
+  setObjectName(QStringLiteral("StartForm"));
+  setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* immagine = new QLabel;
+  immagine->setPixmap(ui::ImmagineAvvio(ui::Titolo()));
+  auto* colonna = new QVBoxLayout(this);
+  colonna->setContentsMargins(0, 0, 0, 0);
+  colonna->addWidget(immagine);
+  adjustSize();
+  if (QScreen* schermo = QGuiApplication::primaryScreen())
+    move(schermo->availableGeometry().center() - rect().center());
+  // Form_Load: the range is set again once the archive is loaded.
+  mProgramma.stato().EstrInizio = 1;
+  mProgramma.stato().EstrFine = mProgramma.stato().TotEstrazioni();
+}
+
+void StartForm::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (mAttivata) return;
+  mAttivata = true;
+  QTimer::singleShot(0, this, [this] {
+    const bool riuscito = Form_Activate();
+    emit caricamentoFinito(riuscito);
+    close();
+  });
+}
+
+bool StartForm::Form_Activate() {
+  Stato& s = mProgramma.stato();
+  {
+    ui::Clessidra clessidra;
+    // 1. The archive, checked; let the start window paint once.
+    auto archivio = Inizio::CaricaArchivio(s.CartellaDati);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (!archivio) {
+      ui::Msg(this, ui::Q(archivio.motivo()), ui::Icona::Critica);
+      return false;
+    }
+    s.ArchivioEstrazioni = std::move(archivio).prendi();
+    // 2 and 3. Indices, SuperEnalotto draws, range, per-wheel presences.
+    Inizio::PreparaIndici(s);
+  }
+  // 4. Missing distance archives: say so and build all five.
+  if (Rsc::FileMancanti(s.CartellaDati)) {
+    const QString titolo = ui::Titolo();
+    ui::Msg(this,
+            QStringLiteral("     ATTENZIONE, ARCHIVI RSC MANCANTI !!!!!     \r\n\r\n") +
+                QStringLiteral("  Probabilmente è la prima esecuzione di ") + titolo + QStringLiteral("\r\n\r\n") +
+                QStringLiteral("  Il programma provvedera' a creare gli archivi necessari  \r\n\r\n") +
+                QStringLiteral("  Successivamente saranno aggiornate solo le nuove estrazioni  \r\n\r\n"),
+            ui::Icona::Critica);
+    Esito creati = CreaArchivi::Esegui(this, s);
+    if (!creati) {
+      ui::Msg(this, ui::Q(creati.motivo()), ui::Icona::Critica);
+      return false;
+    }
+  }
+  {
+    // 5 to 7. Load, check and extend (or rebuild) the distance archives.
+    ui::Clessidra clessidra;
+    Esito rsc = Inizio::PreparaArchiviRSC(s);
+    if (!rsc) {
+      ui::Msg(this, ui::Q(rsc.motivo()), ui::Icona::Critica);
+      return false;
+    }
+  }
+  // 8. The main window.
+  mPrincipale = new MDIForm1(mProgramma);
+  mPrincipale->show();
+  return true;
+}

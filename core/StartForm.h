@@ -1,0 +1,34 @@
+// StartForm: the start window. It shows the start-up picture while the
+// loading steps run, then opens the main window and closes itself.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/MDIForm1.h"
+#include "core/Programma.h"
+
+class StartForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit StartForm(Programma& programma);
+
+  // The loading steps, run once when the window first becomes active.
+  // Returns false when the start-up had to stop (a message was shown).
+  bool Form_Activate();
+
+  // The main window, once the loading has opened it.
+  MDIForm1* principale() const { return mPrincipale; }
+
+ signals:
+  void caricamentoFinito(bool riuscito);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  Programma& mProgramma;
+  QPointer<MDIForm1> mPrincipale;
+  bool mAttivata = false;
+};

@@ -1,0 +1,91 @@
+#include "ui/Finestre.h"
+
+#include <QVariant>
+
+#include "ui/Colori.h"
+
+namespace ui {
+
+Finestre::Finestre(QMdiArea* area, QObject* parent) : QObject(parent), mArea(area) {
+  connect(mArea, &QMdiArea::subWindowActivated, this, &Finestre::attivata);
+}
+
+QMdiSubWindow* Finestre::Cornice(QWidget* w) {
+  return w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
+}
+
+QList<QWidget*> Finestre::aperte() const {
+  QList<QWidget*> out;
+  for (QMdiSubWindow* s : mArea->subWindowList(QMdiArea::CreationOrder))
+    if (s->widget()) out << s->widget();
+  return out;
+}
+
+QWidget* Finestre::attiva() const {
+  QMdiSubWindow* s = mArea->activeSubWindow();
+  return s ? s->widget() : nullptr;
+}
+
+void Finestre::aggiungi(QWidget* w) {
+  QMdiSubWindow* sotto = mArea->addSubWindow(w);
+  sotto->setAttribute(Qt::WA_DeleteOnClose);
+  const QVariant dimensioni = w->property("dimensioniTwip");
+  if (dimensioni.isValid()) {
+    const QSize d = dimensioni.toSize();
+    sotto->setGeometry(0, 0, Pixel(d.width()), Pixel(d.height()));
+  } else {
+    sotto->move(0, 0);
+  }
+  connect(sotto, &QObject::destroyed, this, &Finestre::finestreCambiate);
+  sotto->show();
+  w->show();
+  mArea->setActiveSubWindow(sotto);
+  attivata(mArea->activeSubWindow());
+  emit finestreCambiate();
+}
+
+void Finestre::porta(QWidget* w) {
+  QMdiSubWindow* sotto = Cornice(w);
+  if (!sotto) return;
+  if (sotto->isMinimized()) sotto->showNormal();
+  sotto->show();
+  sotto->raise();
+  mArea->setActiveSubWindow(sotto);
+}
+
+void Finestre::chiudiTutteTranne(QWidget* eccetto) {
+  for (QWidget* w : aperte()) {
+    if (w == eccetto) continue;
+    if (QMdiSubWindow* sotto = Cornice(w)) sotto->close();
+  }
+}
+
+void Finestre::riduciTutte() {
+  for (QWidget* w : aperte())
+    if (QMdiSubWindow* sotto = Cornice(w)) sotto->showMinimized();
+  disponiIcone();
+}
+
+void Finestre::disponiIcone() {
+  int x = 0;
+  const int basso = mArea->viewport()->height();
+  for (QMdiSubWindow* s : mArea->subWindowList(QMdiArea::CreationOrder)) {
+    if (!s->isMinimized()) continue;
+    const QSize d = s->size();
+    if (x > 0 && x + d.width() > mArea->viewport()->width()) x = 0;
+    s->move(x, basso - d.height());
+    x += d.width();
+  }
+}
+
+void Finestre::ImpostaDimensioni(QWidget* w, int larghezzaTwip, int altezzaTwip) {
+  w->setProperty("dimensioniTwip", QSize(larghezzaTwip, altezzaTwip));
+}
+
+void Finestre::attivata(QMdiSubWindow* sotto) {
+  if (!mBarra) return;
+  const bool nascondi = sotto && sotto->widget() && sotto->widget()->property("nascondeLimiti").toBool();
+  mBarra->setVisible(!nascondi);
+}
+
+}  // namespace ui

@@ -1,0 +1,83 @@
+// Finestre: the MDI host's registry of tool windows.
+//
+// apri<W>() creates a tool window on first use and brings it to the front
+// afterwards (one instance per class); nuova<W>() always creates a new one.
+// A window that sets the property "nascondeLimiti" hides the range bar while
+// it is the active child window; the bar comes back when another window (or
+// none) becomes active.
+#pragma once
+
+#include <QList>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QObject>
+#include <QPointer>
+#include <utility>
+
+namespace ui {
+
+class Finestre : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit Finestre(QMdiArea* area, QObject* parent = nullptr);
+
+  // The widget hidden while a window that asks for it is active.
+  void setBarraLimiti(QWidget* barra) { mBarra = barra; }
+
+  template <class W, class... A>
+  W* apri(A&&... argomenti) {
+    if (W* esistente = trova<W>()) {
+      porta(esistente);
+      return esistente;
+    }
+    W* w = new W(std::forward<A>(argomenti)...);
+    aggiungi(w);
+    return w;
+  }
+
+  template <class W, class... A>
+  W* nuova(A&&... argomenti) {
+    W* w = new W(std::forward<A>(argomenti)...);
+    aggiungi(w);
+    return w;
+  }
+
+  template <class W>
+  W* trova() const {
+    for (QWidget* w : aperte())
+      if (W* x = qobject_cast<W*>(w)) return x;
+    return nullptr;
+  }
+
+  // The open tool windows, in creation order (a snapshot).
+  QList<QWidget*> aperte() const;
+  QWidget* attiva() const;
+  QMdiArea* area() const { return mArea; }
+
+  // Brings a window to the front (restoring it when minimised).
+  void porta(QWidget* w);
+  // Closes every tool window except one (nullptr: all), over a snapshot.
+  void chiudiTutteTranne(QWidget* eccetto);
+  void riduciTutte();
+  // Lines the minimised windows up along the bottom of the host.
+  void disponiIcone();
+
+  // Sets a window's outer size in twips; it opens at the top left corner.
+  static void ImpostaDimensioni(QWidget* w, int larghezzaTwip, int altezzaTwip);
+  // Marks a window that hides the range bar while it is active.
+  static void NascondeLimiti(QWidget* w) { w->setProperty("nascondeLimiti", true); }
+
+ signals:
+  void finestreCambiate();
+
+ private:
+  void aggiungi(QWidget* w);
+  void attivata(QMdiSubWindow* sotto);
+  static QMdiSubWindow* Cornice(QWidget* w);
+
+  QMdiArea* mArea;
+  QPointer<QWidget> mBarra;
+};
+
+}  // namespace ui

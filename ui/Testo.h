@@ -1,0 +1,18 @@
+// Conversions between the model's UTF-8 texts and Qt strings, and the rule
+// for numbers read from text boxes.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+inline QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+inline std::string S(const QString& s) { return s.toStdString(); }
+
+// The number the text starts with (leading blanks skipped, optional sign),
+// 0 when it starts with none; saturates instead of overflowing.
+long long NumeroIniziale(const QString& testo);
+
+}  // namespace ui
