@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "core/Inizio.h"
 #include "core/Programma.h"
@@ -22,15 +23,15 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<QLockFile> blocco;
   StartForm* avvio = Inizio::Main(programma, ambiente, blocco);
   if (!avvio) return 0;
-  bool avviato = false;
-  QObject::connect(avvio, &StartForm::caricamentoFinito, &app, [&](bool riuscito) {
-    avviato = riuscito;
-    if (!riuscito) {
+  // The loading runs once the start window is on screen.
+  QTimer::singleShot(0, &app, [avvio] {
+    if (!avvio->Form_Activate()) {
+      avvio->close();
       QApplication::exit(0);
       return;
     }
     // The program ends when the main window closes.
-    QObject::connect(avvio->principale(), &QObject::destroyed, &app, &QApplication::quit);
+    QObject::connect(avvio->principale(), &QObject::destroyed, qApp, &QApplication::quit);
   });
   return app.exec();
 }

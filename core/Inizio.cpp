@@ -31,13 +31,20 @@ StartForm* Main(Programma& programma, const Ambiente& ambiente, std::unique_ptr<
     return nullptr;
   }
 
-  // 3. Archive present.
+  // 3. Archive present, and sound: a damaged archive ends the start-up too,
+  // before anything is written.
   if (!QFileInfo::exists(QDir(ambiente.cartellaDati).filePath(QStringLiteral("archivio.dat")))) {
     ui::Msg(nullptr,
             QStringLiteral("Nella directory del programma \r\nnon è presente il file archivio.dat\r\n"),
             ui::Icona::Critica);
     return nullptr;
   }
+  auto archivio = CaricaArchivio(s.CartellaDati);
+  if (!archivio) {
+    ui::Msg(nullptr, ui::Q(archivio.motivo()), ui::Icona::Critica);
+    return nullptr;
+  }
+  s.ArchivioEstrazioni = std::move(archivio).prendi();
 
   // 4. Method-detector folder.
   CreaCartellaDetector(s.CartellaDati);

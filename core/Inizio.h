@@ -19,7 +19,9 @@ struct Ambiente {
   QString cartellaBlocco;  // where the single-instance lock lives
 };
 
-// Steps 1 to 7: returns the start window (already shown) or nullptr when the
+// Steps 1 to 7 (step 3 also reads and checks the archive into the state):
+// returns the start window (shown; the caller runs its Form_Activate from
+// the event loop) or nullptr when the
 // program must end after the message it showed. The lock that refuses a
 // second instance is kept in `blocco` for the program's lifetime.
 StartForm* Main(Programma& programma, const Ambiente& ambiente, std::unique_ptr<QLockFile>& blocco);

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/CreaArchivi.h"
@@ -33,29 +32,13 @@ StartForm::StartForm(Programma& programma) : mProgramma(programma) {
   mProgramma.stato().EstrFine = mProgramma.stato().TotEstrazioni();
 }
 
-void StartForm::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  if (mAttivata) return;
-  mAttivata = true;
-  QTimer::singleShot(0, this, [this] {
-    const bool riuscito = Form_Activate();
-    emit caricamentoFinito(riuscito);
-    close();
-  });
-}
-
 bool StartForm::Form_Activate() {
   Stato& s = mProgramma.stato();
   {
     ui::Clessidra clessidra;
-    // 1. The archive, checked; let the start window paint once.
-    auto archivio = Inizio::CaricaArchivio(s.CartellaDati);
+    // 1. The archive was read and checked by Inizio::Main; let the start
+    // window paint once.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (!archivio) {
-      ui::Msg(this, ui::Q(archivio.motivo()), ui::Icona::Critica);
-      return false;
-    }
-    s.ArchivioEstrazioni = std::move(archivio).prendi();
     // 2 and 3. Indices, SuperEnalotto draws, range, per-wheel presences.
     Inizio::PreparaIndici(s);
   }
@@ -83,7 +66,8 @@ bool StartForm::Form_Activate() {
       return false;
     }
   }
-  // 8. The main window.
+  // 8. The start window goes; the main window comes.
+  close();
   mPrincipale = new MDIForm1(mProgramma);
   mPrincipale->show();
   return true;

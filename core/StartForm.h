@@ -14,21 +14,16 @@ class StartForm : public QWidget {
  public:
   explicit StartForm(Programma& programma);
 
-  // The loading steps, run once when the window first becomes active.
-  // Returns false when the start-up had to stop (a message was shown).
+  // The loading steps, run once the window is on screen: they load and
+  // derive everything, open the main window and close the start window.
+  // Returns false when the start-up had to stop (a message was shown); the
+  // start window is then still open for the caller to close.
   bool Form_Activate();
 
   // The main window, once the loading has opened it.
   MDIForm1* principale() const { return mPrincipale; }
 
- signals:
-  void caricamentoFinito(bool riuscito);
-
- protected:
-  void showEvent(QShowEvent* e) override;
-
  private:
   Programma& mProgramma;
   QPointer<MDIForm1> mPrincipale;
-  bool mAttivata = false;
 };

@@ -52,8 +52,8 @@ void Griglia::ridimensiona(int righe, int colonne) {
   mAllineamentiColonna.resize(colonne, 0);
   mAltezze.resize(righe, -1);
   mRigheUnite.resize(righe, 0);
-  mRigheFisse = std::min(mRigheFisse, std::max(righe - 1, 0));
-  mColonneFisse = std::min(mColonneFisse, std::max(colonne - 1, 0));
+  mRigheFisse = std::min(mRigheFisse, righe);
+  mColonneFisse = std::min(mColonneFisse, colonne);
   mRiga = std::clamp(mRiga, std::min(mRigheFisse, std::max(righe - 1, 0)), std::max(righe - 1, 0));
   mColonna = std::clamp(mColonna, std::min(mColonneFisse, std::max(colonne - 1, 0)), std::max(colonne - 1, 0));
   aggiornaBarre();
@@ -67,13 +67,13 @@ void Griglia::setCols(int n) {
   if (n != mColonne) ridimensiona(mRighe, n);
 }
 void Griglia::setFixedRows(int n) {
-  mRigheFisse = std::clamp(n, 0, std::max(mRighe - 1, 0));
+  mRigheFisse = std::clamp(n, 0, mRighe);
   mRiga = std::max(mRiga, mRigheFisse);
   aggiornaBarre();
   ridisegna();
 }
 void Griglia::setFixedCols(int n) {
-  mColonneFisse = std::clamp(n, 0, std::max(mColonne - 1, 0));
+  mColonneFisse = std::clamp(n, 0, mColonne);
   mColonna = std::max(mColonna, mColonneFisse);
   aggiornaBarre();
   ridisegna();

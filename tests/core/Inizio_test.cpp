@@ -1,0 +1,177 @@
+#include "core/Inizio.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QTest>
+#include <fstream>
+#include <map>
+
+#include "core/StartForm.h"
+#include "core/file.h"
+#include "core/rsc.h"
+#include "support/cartella_temporanea.h"
+#include "support/estrazioni_csv.h"
+#include "ui/ServiziDiProva.h"
+
+namespace {
+
+const QString kArchivioMancante =
+    QStringLiteral("Nella directory del programma \r\nnon è presente il file archivio.dat\r\n");
+const QString kRscMancanti = QStringLiteral(
+    "     ATTENZIONE, ARCHIVI RSC MANCANTI !!!!!     \r\n\r\n"
+    "  Probabilmente è la prima esecuzione di Tarvolane\r\n\r\n"
+    "  Il programma provvedera' a creare gli archivi necessari  \r\n\r\n"
+    "  Successivamente saranno aggiornate solo le nuove estrazioni  \r\n\r\n");
+
+std::string Bytes(const Archivio& a) {
+  return std::string(reinterpret_cast<const char*>(a.bytes().data()), a.bytes().size());
+}
+
+std::map<std::string, std::string> Fotografia(const std::filesystem::path& dir) {
+  std::map<std::string, std::string> out;
+  for (const auto& v : std::filesystem::directory_iterator(dir))
+    out[v.path().filename().string()] = v.is_regular_file() ? *file::LeggiTesto(v.path()) : "<cartella>";
+  return out;
+}
+
+// A launch in a data folder of its own, with scripted services.
+struct Lancio {
+  explicit Lancio(const QString& nome = QStringLiteral("tarvolane")) : programma(stato) {
+    ambiente.eseguibile = QString::fromStdString((cartella.percorso() / "bin").string()) + QLatin1Char('/') + nome;
+    ambiente.cartellaDati = QString::fromStdString(cartella.percorso().string());
+    ambiente.cartellaBlocco = QString::fromStdString((cartella.percorso() / "blocchi").string());
+  }
+  void scriviArchivio(const Archivio& a) {
+    ASSERT_TRUE(file::ScriviAtomico(cartella.percorso() / "archivio.dat", Bytes(a)).ok());
+  }
+  // Runs the start-up to the end of the loading; the main window or nullptr.
+  MDIForm1* avvia() {
+    StartForm* avvio = Inizio::Main(programma, ambiente, blocco);
+    if (!avvio) return nullptr;
+    const bool riuscito = avvio->Form_Activate();
+    MDIForm1* principale = avvio->principale();
+    if (!riuscito) delete avvio;
+    QCoreApplication::processEvents();
+    if (principale) mPrincipale.reset(principale);
+    return riuscito ? principale : nullptr;
+  }
+  ~Lancio() {
+    if (mPrincipale) mPrincipale->setAttribute(Qt::WA_DeleteOnClose, false);
+  }
+
+  ui::ServiziDiProva servizi;
+  prova::CartellaTemporanea cartella;
+  Stato stato;
+  Programma programma;
+  Inizio::Ambiente ambiente;
+  std::unique_ptr<QLockFile> blocco;
+  std::unique_ptr<MDIForm1> mPrincipale;
+};
+
+}  // namespace
+
+TEST(StartUp, MissingArchiveEndsWithItsMessageAndWritesNothing) {
+  Lancio l;
+  EXPECT_EQ(l.avvia(), nullptr);
+  ASSERT_EQ(l.servizi.dialoghi.messaggi.size(), 1u);
+  const auto& m = l.servizi.dialoghi.messaggi[0];
+  EXPECT_EQ(m.testo, kArchivioMancante);
+  EXPECT_EQ(m.icona, ui::Icona::Critica);
+  EXPECT_EQ(m.pulsanti, ui::Pulsanti::Ok);
+  EXPECT_EQ(m.titolo, QStringLiteral("Tarvolane"));
+  EXPECT_FALSE(std::filesystem::exists(l.cartella.percorso() / "Detector_Files"));
+}
+
+TEST(StartUp, DamagedArchiveEndsWithTheFaultAndWritesNothing) {
+  Lancio l;
+  std::string b = Bytes(CostruisciArchivio(prova::Sintetiche(30)));
+  b.resize(1234);
+  ASSERT_TRUE(file::ScriviAtomico(l.cartella.percorso() / "archivio.dat", b).ok());
+  const auto prima = Fotografia(l.cartella.percorso());
+  EXPECT_EQ(l.avvia(), nullptr);
+  EXPECT_EQ(l.servizi.dialoghi.testi(),
+            (QStringList{"archivio.dat non valido: dimensione 1234 byte invece di 275000"}));
+  EXPECT_EQ(l.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
+  auto dopo = Fotografia(l.cartella.percorso());
+  dopo.erase("blocchi");
+  EXPECT_EQ(dopo, prima);
+}
+
+TEST(StartUp, SecondInstanceIsRefusedWithTheTitle) {
+  for (const char* nome : {"tarvolane", "VeSpAnTe"}) {
+    SCOPED_TRACE(nome);
+    Lancio l(QString::fromLatin1(nome));
+    l.scriviArchivio(CostruisciArchivio(prova::Sintetiche(30)));
+    const QString titolo = QString::fromLatin1(nome) == QLatin1String("tarvolane") ? "Tarvolane" : "Vespante";
+    QDir().mkpath(l.ambiente.cartellaBlocco);
+    QLockFile primo(QDir(l.ambiente.cartellaBlocco).filePath(titolo + QStringLiteral(".lock")));
+    ASSERT_TRUE(primo.tryLock(0));
+    EXPECT_EQ(l.avvia(), nullptr);
+    ASSERT_EQ(l.servizi.dialoghi.messaggi.size(), 1u);
+    EXPECT_EQ(l.servizi.dialoghi.messaggi[0].testo, titolo + QStringLiteral(" già in esecuzione"));
+    EXPECT_EQ(l.servizi.dialoghi.messaggi[0].titolo, titolo);
+    EXPECT_EQ(l.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
+  }
+}
+
+TEST(StartUp, FirstRunBuildsTheDistanceArchivesAndOpensTheMainWindow) {
+  Lancio l(QStringLiteral("vespante"));
+  const Archivio a = CostruisciArchivio(prova::Sintetiche(4999));
+  l.scriviArchivio(a);
+  MDIForm1* m = l.avvia();
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(m->windowTitle(), QStringLiteral("Vespante"));
+  ASSERT_EQ(l.servizi.dialoghi.messaggi.size(), 1u);
+  EXPECT_EQ(l.servizi.dialoghi.messaggi[0].testo, QString(kRscMancanti).replace("Tarvolane", "Vespante"));
+  EXPECT_EQ(l.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
+  EXPECT_TRUE(std::filesystem::is_directory(l.cartella.percorso() / "Detector_Files"));
+  for (int k = 1; k <= 5; ++k)
+    EXPECT_EQ(*file::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
+  EXPECT_EQ(l.stato.TotEstrazioni(), 4999);
+  EXPECT_EQ(l.stato.UltimaEstrRSC, 4999);
+  EXPECT_EQ(l.stato.EstrInizio, 1);
+  EXPECT_EQ(l.stato.EstrFine, 4999);
+  EXPECT_EQ(l.stato.classi.TabFigure[9][10], 90);
+}
+
+TEST(StartUp, OneMissingDistanceFileRebuildsAllFiveOnce) {
+  Lancio l;
+  const Archivio a = CostruisciArchivio(prova::Sintetiche(200));
+  l.scriviArchivio(a);
+  for (int k = 1; k <= 5; ++k) {
+    Archivio vecchia = Rsc::Crea_Archivio(a, k);
+    vecchia(100, 3, 3) ^= 1;  // a stale value that only a full build mends
+    ASSERT_TRUE(Rsc::Scrivi(l.cartella.percorso(), k, vecchia).ok());
+  }
+  std::filesystem::remove(l.cartella.percorso() / "Rsc3.dat");
+  ASSERT_NE(l.avvia(), nullptr);
+  EXPECT_EQ(l.servizi.dialoghi.messaggi.size(), 1u);
+  for (int k = 1; k <= 5; ++k)
+    EXPECT_EQ(*file::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
+}
+
+TEST(StartUp, NewerDrawsExtendTheDistanceArchivesWithoutAMessage) {
+  Lancio l;
+  const auto e = prova::Sintetiche(203);
+  const Archivio corto = CostruisciArchivio(std::vector<Estrazione>(e.begin(), e.begin() + 200));
+  for (int k = 1; k <= 5; ++k) ASSERT_TRUE(Rsc::Scrivi(l.cartella.percorso(), k, Rsc::Crea_Archivio(corto, k)).ok());
+  const Archivio a = CostruisciArchivio(e);
+  l.scriviArchivio(a);
+  ASSERT_NE(l.avvia(), nullptr);
+  EXPECT_TRUE(l.servizi.dialoghi.messaggi.empty());
+  EXPECT_EQ(l.stato.UltimaEstrRSC, 203);
+  EXPECT_EQ(l.stato.TabelleRSC[4], Rsc::Crea_Archivio(a, 5));
+  EXPECT_EQ(*file::LeggiTesto(l.cartella.percorso() / "Rsc5.dat"), Bytes(Rsc::Crea_Archivio(a, 5)));
+}
+
+TEST(StartUp, ExistingDetectorFolderIsLeftAlone) {
+  Lancio l;
+  l.scriviArchivio(CostruisciArchivio(prova::Sintetiche(20)));
+  std::filesystem::create_directory(l.cartella.percorso() / "Detector_Files");
+  std::ofstream(l.cartella.percorso() / "Detector_Files" / "metodo.mdd") << "x";
+  ASSERT_NE(l.avvia(), nullptr) << l.servizi.dialoghi.testi().join("|").toStdString();
+  EXPECT_TRUE(std::filesystem::exists(l.cartella.percorso() / "Detector_Files" / "metodo.mdd"));
+}

@@ -1,0 +1,245 @@
+#include "core/MDIForm1.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "core/frmAbout.h"
+#include "support/programma_di_prova.h"
+#include "ui/Finestre.h"
+
+namespace {
+
+// Ten draws: 1998 (3), 1999 (4), 2000 (3).
+std::vector<Estrazione> DieciEstrazioni() {
+  std::vector<Estrazione> e = prova::Sintetiche(10);
+  const Data date[] = {{5, 12, 1998}, {12, 12, 1998}, {19, 12, 1998}, {2, 1, 1999}, {9, 1, 1999},
+                       {16, 1, 1999}, {23, 1, 1999}, {1, 1, 2000}, {8, 1, 2000}, {15, 1, 2000}};
+  for (int i = 0; i < 10; ++i) e[i].data = date[i];
+  return e;
+}
+
+struct Barra {
+  int inizio, fine;
+  QString conta;
+};
+
+void ControllaBarra(MDIForm1& m, const Stato& s, const Barra& b) {
+  EXPECT_EQ(m.CmbDataI->currentIndex(), b.inizio - 1);
+  EXPECT_EQ(m.CmbDataF->currentIndex(), b.fine - 1);
+  EXPECT_EQ(m.SliIni->value(), b.inizio - 1);
+  EXPECT_EQ(m.SliFin->value(), b.fine - 1);
+  EXPECT_EQ(s.EstrInizio, b.inizio);
+  EXPECT_EQ(s.EstrFine, b.fine);
+  EXPECT_EQ(m.LbNestr->text(), b.conta);
+  EXPECT_EQ(m.CmbAnnoI->currentText(), m.CmbDataI->currentText().trimmed().right(4));
+  EXPECT_EQ(m.CmbAnnoF->currentText(), m.CmbDataF->currentText().trimmed().right(4));
+}
+
+QStringList Voci(QMenu* menu) {
+  QStringList out;
+  for (QAction* a : menu->actions())
+    out << a->objectName() + QLatin1Char('=') + (a->isSeparator() ? QStringLiteral("-") : a->text());
+  return out;
+}
+
+}  // namespace
+
+TEST(MainWindow, MenuTreeInOrderWithExactCaptions) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  EXPECT_EQ(m.windowTitle(), QStringLiteral("Tarvolane"));
+  QStringList menu;
+  for (QAction* a : m.menuBar()->actions()) menu << a->menu()->objectName() + QLatin1Char('=') + a->text();
+  EXPECT_EQ(menu, (QStringList{"MnuEst=&Estrazioni", "MnuRsc=&RSC", "Stat=&Statistiche",
+                               "MnuPrevisioni=&Previsioni", "MnuTab1=", "MnuFinestra=&Finestra", "MnuHlp=&?"}));
+  auto sotto = [&](const char* nome) { return Voci(m.menuBar()->findChild<QMenu*>(QString::fromLatin1(nome))); };
+  EXPECT_EQ(sotto("MnuEst"), (QStringList{"MnuEstGest=&Gestione Estrazioni", "MnuEstTabAna=&Tabellone Analitico"}));
+  EXPECT_EQ(sotto("MnuRsc"), (QStringList{"MnuRscTab1=&Tabellone Analitico RSC",
+                                          "MnuRscTab2=Tabellone &Ritardi Misti RSC",
+                                          "MnuRscStat=&Statistiche Gruppi Ritardo"}));
+  EXPECT_EQ(sotto("Stat"), (QStringList{"MnuEstTabRuo=&Tabella Estratti per Ruota",
+                                        "MnuEstCDF=&Rit/Pre Cadenze,Decine,Figure",
+                                        "MnuStatAnaNum=&Analisi Formazioni Numeriche",
+                                        "MnuStatLaData=Statistica sulla &Data di Estrazione", "MnuStatSep=-",
+                                        "MnuStatTab=&Gestione Tebelle Formazioni Numeriche"}));
+  EXPECT_EQ(sotto("MnuPrevisioni"), (QStringList{"MnuPrevAAM=A&mbate ad Attesa Minima", "MnuPrevSpia=Numeri &Spia",
+                                                 "mnuPrevMetodiT=Method &Testing", "mnuPrevMetodiD=Method &Detector",
+                                                 "mnuPrevMetodiS=Method Testing S&uperEnalotto"}));
+  EXPECT_EQ(sotto("MnuTab1"), (QStringList{"MnuTab1A=", "MnuTab1B=-", "MnuTab1C=", "MnuTab1D=", "MnuTab1E=", "MnuTab1F="}));
+  EXPECT_FALSE(m.MnuTab1->menuAction()->isVisible());
+  EXPECT_FALSE(m.MnuTab1->menuAction()->isEnabled());
+  EXPECT_EQ(sotto("MnuFinestra"), (QStringList{"MnuFinestraChiudi=&Chiudi Tutte", "MnuFinestraIcona=&Riduci tutte ad Icona",
+                                               "MnuFinestraDisponi=&Disponi Icone"}));
+  EXPECT_EQ(sotto("MnuHlp"), (QStringList{"MnuHelp=&Guida di Tarvolane", "MnuAbout=&Informazioni su Tarvolane"}));
+}
+
+TEST(MainWindow, ToolbarKeysTooltipsAndSeparators) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  QStringList tasti;
+  for (QAction* a : m.Toolbar1->actions()) {
+    if (a->isSeparator()) tasti << QStringLiteral("-");
+    else if (!a->objectName().isEmpty()) tasti << a->objectName() + QLatin1Char('=') + a->toolTip();
+    if (a->objectName() == QLatin1String("BtnHelp")) break;
+  }
+  EXPECT_EQ(tasti, (QStringList{
+      "BtnEstGest=Gestione Estrazioni", "BtnEstTabAna=Tabellone Analitico", "BtnTabRuo=Tabella Estratti per Ruota",
+      "BtnCDF=Cadenze,Decine,Figure (Rit & Pre)", "BtnAnaNum=Analisi Formazioni Numeriche",
+      "BtnData='sta Data sorte o non sorte ?", "-", "BtnTab1=Tabellone Analitico RSC",
+      "BtnTab2=Tabellone Ritardi Misti RSC", "BtnStatistica=Statistiche Gruppi Ritardo RSC", "-",
+      "BtnAAM=Ambate ad Attesa Minima", "BtnSpia=Numeri Spia", "BtnMetFN=Test Metodi",
+      "BtnMetodiD=Method Detector", "BtnMetodiS=Test Metodi Superenalotto", "-",
+      "TabFnum=Tabella Formazioni Numeriche", "-", "-", "BtnHelp=HELP - F1"}));
+  for (QAction* a : m.Toolbar1->actions()) {
+    if (!a->isSeparator() && !a->objectName().isEmpty()) {
+      EXPECT_TRUE(a->text().isEmpty());
+    }
+  }
+  EXPECT_EQ(m.Text1->text(), QStringLiteral("Tarvolane sul WEB"));
+  // A key is usable exactly when its menu item is.
+  const std::pair<const char*, const char*> coppie[] = {
+      {"BtnEstGest", "MnuEstGest"}, {"BtnEstTabAna", "MnuEstTabAna"}, {"BtnTabRuo", "MnuEstTabRuo"},
+      {"BtnCDF", "MnuEstCDF"}, {"BtnTab1", "MnuRscTab1"}, {"BtnTab2", "MnuRscTab2"},
+      {"BtnMetFN", "mnuPrevMetodiT"}, {"TabFnum", "MnuStatTab"}, {"BtnHelp", "MnuHelp"}};
+  for (auto [tasto, voce] : coppie)
+    EXPECT_EQ(m.voci[QString::fromLatin1(tasto)]->isEnabled(), m.voci[QString::fromLatin1(voce)]->isEnabled()) << tasto;
+}
+
+TEST(MainWindow, HelpWebAndAbout) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  m.MnuHelp_Click();
+  m.Toolbar1_ButtonClick(QStringLiteral("BtnHelp"));
+  m.PicHelp_Click();
+  EXPECT_EQ(p.servizi.aiuto.argomenti, (std::vector<int>{10000, 10000, 10000}));
+  QTest::keyClick(&m, Qt::Key_F1);
+  EXPECT_EQ(p.servizi.aiuto.argomenti.back(), 10000);
+  m.PicWeb_Click();
+  ASSERT_EQ(p.servizi.desktop.aperti.size(), 1u);
+  EXPECT_EQ(p.servizi.desktop.aperti[0].toString(), QString::fromLatin1(kIndirizzoWeb));
+  // An unknown key does nothing.
+  m.Toolbar1_ButtonClick(QStringLiteral("Nessuno"));
+  p.servizi.dialoghi.alModale = [](QDialog* d) {
+    auto* about = qobject_cast<frmAbout*>(d);
+    EXPECT_NE(about, nullptr);
+    EXPECT_TRUE(about->windowTitle().startsWith(QStringLiteral("Informazioni su ")));
+    EXPECT_EQ(about->Text1->toPlainText(),
+              QStringLiteral("Per informazioni, aggiornamenti, \nl'archivio aggiornato e le ultime \n"
+                             "Estrazioni del Lotto\nconsulta il sito Internet"));
+    EXPECT_TRUE(about->lblVersion->text().startsWith(QStringLiteral("Versione 1.0 Revisione ")));
+    EXPECT_EQ(about->CmdOK->text(), QStringLiteral("OK"));
+    return 0;
+  };
+  m.MnuAbout_Click();
+  EXPECT_EQ(p.servizi.dialoghi.finestreModali, (std::vector<QString>{"frmAbout"}));
+}
+
+TEST(MainWindow, CloseAllClosesEveryChildAndTheWindowMenuListsThem) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  for (const char* titolo : {"Uno", "Due", "Tre"}) {
+    auto* w = m.finestre().nuova<QWidget>();
+    w->setWindowTitle(QString::fromLatin1(titolo));
+  }
+  QMenu* finestra = m.menuBar()->findChild<QMenu*>(QStringLiteral("MnuFinestra"));
+  emit finestra->aboutToShow();
+  QStringList elenco;
+  for (QAction* a : finestra->actions()) elenco << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  EXPECT_EQ(elenco, (QStringList{"&Chiudi Tutte", "&Riduci tutte ad Icona", "&Disponi Icone", "-",
+                                 "&1 Uno", "&2 Due", "&3 Tre"}));
+  m.voci["MnuFinestraIcona"]->trigger();
+  for (QMdiSubWindow* s : m.area()->subWindowList()) EXPECT_TRUE(s->isMinimized());
+  m.voci["MnuFinestraChiudi"]->trigger();
+  QTest::qWait(1);
+  EXPECT_TRUE(m.area()->subWindowList().isEmpty());
+  EXPECT_TRUE(m.PicLimiti->isVisible());
+}
+
+TEST(RangeBar, OpensOnTheWholeArchive) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  ControllaBarra(m, p.stato, {1, 10, "10 Estr."});
+  EXPECT_EQ(m.CmbDataI->count(), 10);
+  EXPECT_EQ(m.CmbDataI->itemText(3), QStringLiteral("4 - Sab  2 Gen 1999   "));
+  EXPECT_EQ(m.CmbAnnoI->count(), 3);
+  EXPECT_EQ(m.CmbAnnoF->itemText(2), QStringLiteral("2000"));
+  EXPECT_EQ(m.SliIni->maximum(), 9);
+}
+
+TEST(RangeBar, BoundsNeverCross) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  m.CmbDataI->setCurrentIndex(5);
+  ControllaBarra(m, p.stato, {6, 10, "5 Estr."});
+  m.CmbDataF->setCurrentIndex(2);  // end before the start: falls back onto it
+  ControllaBarra(m, p.stato, {6, 6, "1 Estr."});
+  m.CmbDataF->setCurrentIndex(7);
+  m.CmbDataI->setCurrentIndex(9);  // start after the end: falls back onto it
+  ControllaBarra(m, p.stato, {8, 8, "1 Estr."});
+  m.CmbDataI->setCurrentIndex(1);
+  m.SliIni->setValue(9);  // dragged past the end
+  ControllaBarra(m, p.stato, {8, 8, "1 Estr."});
+  m.SliFin->setValue(0);
+  ControllaBarra(m, p.stato, {8, 8, "1 Estr."});
+}
+
+TEST(RangeBar, YearListsMoveToTheYearsFirstDraw) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  m.CmbDataI->setCurrentIndex(1);  // 1998
+  ControllaBarra(m, p.stato, {2, 10, "9 Estr."});
+  m.CmbAnnoI->setCurrentText(QStringLiteral("1999"));
+  ControllaBarra(m, p.stato, {4, 10, "7 Estr."});
+  m.CmbDataI->setCurrentIndex(5);  // still 1999: choosing 1999 again changes nothing
+  m.CmbAnnoI->setCurrentIndex(0);
+  m.CmbAnnoI->setCurrentText(QStringLiteral("1999"));
+  ControllaBarra(m, p.stato, {4, 10, "7 Estr."});
+  m.CmbAnnoF->setCurrentText(QStringLiteral("1999"));  // the first draw of the year, not the last
+  ControllaBarra(m, p.stato, {4, 4, "1 Estr."});
+}
+
+TEST(RangeBar, ButtonsAndRebuild) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  m.CmbDataI->setCurrentIndex(3);
+  m.CmbDataF->setCurrentIndex(6);
+  m.CmdIni[2]->click();
+  ControllaBarra(m, p.stato, {1, 7, "7 Estr."});
+  m.CmbDataI->setCurrentIndex(3);
+  m.CmdIni[3]->click();
+  ControllaBarra(m, p.stato, {4, 10, "7 Estr."});
+  m.CmbDataF->setCurrentIndex(4);
+  m.CmdIni[0]->click();
+  ControllaBarra(m, p.stato, {1, 10, "10 Estr."});
+
+  // The archive grew: the rebuilt bar ends with the new draw and takes it all.
+  m.CmbDataI->setCurrentIndex(2);
+  auto e = DieciEstrazioni();
+  e.push_back(prova::Sintetiche(1)[0]);
+  e.back().data = {22, 1, 2000};
+  p.stato.ArchivioEstrazioni = CostruisciArchivio(e);
+  Inizio::Aggiorna_Indici_Archivio(p.stato.ArchivioEstrazioni, p.stato.indici);
+  m.Crea_Barra_Limiti();
+  ControllaBarra(m, p.stato, {1, 11, "11 Estr."});
+  EXPECT_EQ(m.CmbDataF->itemText(10), QStringLiteral("11 - Sab 22 Gen 2000  "));
+}
+
+TEST(RangeBar, ASingleDrawArchive) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(1));
+  MDIForm1& m = p.principale();
+  ControllaBarra(m, p.stato, {1, 1, "1 Estr."});
+  m.CmdIni[0]->click();
+  ControllaBarra(m, p.stato, {1, 1, "1 Estr."});
+}
