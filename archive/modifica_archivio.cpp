@@ -65,7 +65,7 @@ bool DataPresente(const Archivio& a, int tot, const Data& data) {
 }
 
 // Boxes of one wheel whose values repeat another box of the same wheel.
-void SegnaDoppi(const Numeri& numeri, std::vector<int>& caselle) {
+void SegnaDoppi(const std::uint8_t (&numeri)[10][5], std::vector<int>& caselle) {
   for (int w = 0; w < kRuote; ++w)
     for (int p = 0; p < kPosizioni; ++p)
       for (int q = 0; q < kPosizioni; ++q)
@@ -128,14 +128,15 @@ VerificaSalvataggio VerificaNuovaEstrazione(const Archivio& a, int totEstrazioni
     if (NumeroIniziale(caselle[i - 1]) == 0) v.caselleErrate.push_back(i);
   if (!v.caselleErrate.empty()) return fallisci(Controllo::EstrattiVuoti, kEstrattiVuoti);
 
+  v.estrazione.data = data;
   for (int i = 1; i <= kCaselle; ++i) {
     const auto n = NumeroCasella(caselle[i - 1]);
     if (!n) v.caselleErrate.push_back(i);
-    else v.numeri[(i - 1) / kPosizioni][(i - 1) % kPosizioni] = static_cast<std::uint8_t>(*n);
+    else v.estrazione.numeri[(i - 1) / kPosizioni][(i - 1) % kPosizioni] = static_cast<std::uint8_t>(*n);
   }
   if (!v.caselleErrate.empty()) return fallisci(Controllo::FuoriIntervallo, kNumeriDa1a90);
 
-  SegnaDoppi(v.numeri, v.caselleErrate);
+  SegnaDoppi(v.estrazione.numeri, v.caselleErrate);
   if (!v.caselleErrate.empty())
     return fallisci(Controllo::EstrattiDoppi, kEstrattiDoppi, Icona::Informazione);
 
@@ -145,7 +146,7 @@ VerificaSalvataggio VerificaNuovaEstrazione(const Archivio& a, int totEstrazioni
 }
 
 Risultato<ArchivioModificato> ConNuovaEstrazione(const Archivio& a, int totEstrazioni,
-                                                 const NuovaEstrazione& nuova) {
+                                                 const Estrazione& nuova) {
   using R = Risultato<ArchivioModificato>;
   if (totEstrazioni >= kMaxEstrazioni) return R::Errore(kArchivioPieno);
   if (!nuova.data.valida()) return R::Errore(kDataNonValida);
@@ -194,7 +195,7 @@ Esito ScriviArchivio(const std::filesystem::path& percorso, const Archivio& a) {
                              std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
 }
 
-Risultato<int> SalvaNuovaEstrazione(Stato& s, const NuovaEstrazione& nuova) {
+Risultato<int> SalvaNuovaEstrazione(Stato& s, const Estrazione& nuova) {
   auto m = ConNuovaEstrazione(s.ArchivioEstrazioni, s.TotEstrazioni(), nuova);
   if (!m) return Risultato<int>::Errore(m.motivo());
   const int posizione = m->posizione, tot = m->totEstrazioni;

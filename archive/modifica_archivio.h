@@ -27,8 +27,6 @@ inline constexpr int kCaselle = 50;
 // The fifty number boxes as typed; box i (1..50) is element i - 1 and holds
 // wheel (i - 1) / 5 + 1, position (i - 1) % 5 + 1.
 using Caselle = std::array<std::string, kCaselle>;
-// Numbers of one draw, [wheel - 1][position - 1].
-using Numeri = std::array<std::array<std::uint8_t, 5>, 10>;
 
 // How a message box looks: critical refusal, information, or a Yes/No question.
 enum class Icona { Critica, Informazione, Domanda };
@@ -67,8 +65,9 @@ struct VerificaSalvataggio {
   std::vector<int> caselleErrate;
   // Where the focus goes after the box: a box 1..50, or 0 for the date picker.
   int fuoco = 0;
-  // The parsed numbers, filled when controllo is Superato or FuoriSequenza.
-  Numeri numeri{};
+  // The date and the parsed numbers, filled when controllo is Superato or
+  // FuoriSequenza: what to store.
+  Estrazione estrazione;
 };
 
 // The save checks in order: capacity, date already present, empty boxes (a
@@ -78,12 +77,6 @@ struct VerificaSalvataggio {
 // REQUIRES: 1 <= totEstrazioni <= 4999 and records 1..totEstrazioni are draws.
 VerificaSalvataggio VerificaNuovaEstrazione(const Archivio& a, int totEstrazioni, const Data& data,
                                             const Caselle& caselle);
-
-// A new draw after its checks.
-struct NuovaEstrazione {
-  Data data;
-  Numeri numeri{};
-};
 
 // The archive with the new draw stored: appended into the first free record,
 // or, when its date is earlier than the last draw, moved into date order with
@@ -98,7 +91,7 @@ struct ArchivioModificato {
 // Fails (with the message of the check) when the archive is full, the date is
 // present already, or a number is not 1..90 or repeated on its wheel.
 Risultato<ArchivioModificato> ConNuovaEstrazione(const Archivio& a, int totEstrazioni,
-                                                 const NuovaEstrazione& nuova);
+                                                 const Estrazione& nuova);
 
 // The archive without draw d: every later record, up to and including the
 // first free record, moves down by one. Refuses deleting the only draw
@@ -120,7 +113,7 @@ extern const char* const kDomandaAnnulla;
 // and only then replaces s.ArchivioEstrazioni and updates TotEstrazioni and
 // DataUltimaEstrazione (the other indices are rebuilt when insert mode ends).
 // Returns the record that received the draw.
-Risultato<int> SalvaNuovaEstrazione(Stato& s, const NuovaEstrazione& nuova);
+Risultato<int> SalvaNuovaEstrazione(Stato& s, const Estrazione& nuova);
 
 // Deletes draw d from s: computes, writes archivio.dat, and only then replaces
 // the archive and rebuilds the indices.

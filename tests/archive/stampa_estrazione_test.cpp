@@ -36,11 +36,3 @@ TEST(Printout, StampaTxtByteForByte) {
       "Colonna SuperEnalotto  :  1 - 5 - 11 - 16 - 21 - 26 - Jolly 36\r\n";
   EXPECT_EQ(*file::LeggiTesto(dir.percorso() / "Stampa.txt"), atteso);
 }
-
-TEST(Printout, FailedWriteIsReported) {
-  prova::CartellaTemporanea dir;
-  std::filesystem::create_directories(dir.percorso() / "Stampa.txt" / "dentro");
-  const Esito e = ScriviStampa(dir.percorso(), {"riga"});
-  ASSERT_FALSE(e);
-  EXPECT_EQ(e.motivo().rfind("impossibile scrivere Stampa.txt", 0), 0u);
-}
