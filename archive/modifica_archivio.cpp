@@ -140,7 +140,7 @@ VerificaSalvataggio VerificaNuovaEstrazione(const Archivio& a, int totEstrazioni
   if (!v.caselleErrate.empty())
     return fallisci(Controllo::EstrattiDoppi, kEstrattiDoppi, Icona::Informazione);
 
-  if (data < a.data(totEstrazioni))
+  if (totEstrazioni >= 1 && data < a.data(totEstrazioni))
     return fallisci(Controllo::FuoriSequenza, kFuoriSequenza, Icona::Domanda);
   return v;
 }
@@ -149,7 +149,9 @@ Risultato<ArchivioModificato> ConNuovaEstrazione(const Archivio& a, int totEstra
                                                  const Estrazione& nuova) {
   using R = Risultato<ArchivioModificato>;
   if (totEstrazioni >= kMaxEstrazioni) return R::Errore(kArchivioPieno);
-  if (!nuova.data.valida()) return R::Errore(kDataNonValida);
+  // Only centuries 19 and 20 can be stored and read back.
+  if (!nuova.data.valida() || nuova.data.anno < 1900 || nuova.data.anno > 2099)
+    return R::Errore(kDataNonValida);
   if (DataPresente(a, totEstrazioni, nuova.data)) return R::Errore(kDataPresente);
   for (const auto& ruota : nuova.numeri)
     for (std::uint8_t n : ruota)

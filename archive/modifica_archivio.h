@@ -89,7 +89,8 @@ struct ArchivioModificato {
   int posizione = 0;
 };
 // Fails (with the message of the check) when the archive is full, the date is
-// present already, or a number is not 1..90 or repeated on its wheel.
+// not a calendar date of 1900..2099 ("DATA NON VALIDA") or is present already,
+// or a number is not 1..90 or repeated on its wheel.
 Risultato<ArchivioModificato> ConNuovaEstrazione(const Archivio& a, int totEstrazioni,
                                                  const Estrazione& nuova);
 

@@ -128,6 +128,7 @@ TEST(StoringDraws, RefusalsLeaveFileAndMemoryUntouched) {
   EXPECT_EQ(SalvaNuovaEstrazione(ed.s, Di({8, 1, 2000})).motivo(), "DATA GIA' PRESENTE IN ARCHIVIO !");
   EXPECT_FALSE(SalvaNuovaEstrazione(ed.s, doppia));
   EXPECT_FALSE(SalvaNuovaEstrazione(ed.s, zero));
+  EXPECT_EQ(SalvaNuovaEstrazione(ed.s, Di({1, 1, 2100})).motivo(), "DATA NON VALIDA");
   EXPECT_EQ(EliminaEstrazione(unica.s, 1).motivo(), "IMPOSSIBILE CANCELLARE L'UNICA ESTRAZIONE");
   EXPECT_EQ(ed.SulDisco(), Editor::Byte(CostruisciArchivio(kTre)));
   EXPECT_EQ(ed.s.ArchivioEstrazioni, CostruisciArchivio(kTre));
