@@ -24,19 +24,14 @@ Tabelle Calcola_Storici_e_Presenze(const Archivio& scelto, int inizio, int daQua
   }
   // All wheels together: gaps between distinct draws in which x came out.
   std::array<int, 91> ultima{};
-  for (int d = daQuando; d >= inizio; --d) {
-    std::array<bool, 91> inQuesta{};
+  for (int d = daQuando; d >= inizio; --d)
     for (int w = 1; w <= kRuote; ++w)
       for (int p = 1; p <= kPosizioni; ++p) {
         const int x = scelto(d, w, p);
-        if (x != 0 && x <= 90) inQuesta[x] = true;
+        if (x == 0 || x > 90 || ultima[x] == d) continue;
+        if (ultima[x] > 0) t.StoRuota[kTutte][x] = std::max(t.StoRuota[kTutte][x], ultima[x] - d);
+        ultima[x] = d;
       }
-    for (int x = 1; x <= 90; ++x) {
-      if (!inQuesta[x]) continue;
-      if (ultima[x] > 0) t.StoRuota[kTutte][x] = std::max(t.StoRuota[kTutte][x], ultima[x] - d);
-      ultima[x] = d;
-    }
-  }
   // Current delays look back to draw 1, whatever the range start.
   int mancanti = kTutte * 90;
   for (int w = 1; w <= kTutte; ++w) t.RitRuota[w].fill(-1);
