@@ -94,13 +94,12 @@ Risultato<Calcolo> Calcola_Cadenze_Decine_Figure(const Archivio& copia, int totE
                   "Fine estr.: N° " + std::to_string(riferimento) + " del " +
                       DataBarra(copia, riferimento)};
 
-  // [tipo][w][k]: the presence and the delay of class k of each kind on wheel w.
-  std::array<std::array<std::array<int, 11>, 11>, 3> presenze{}, ritardi{};
+  // [tipo][w][k]: the presences of class k of each kind on wheel w, and the
+  // last draw of the cycle in which it reached the sorte (0 = none).
+  std::array<std::array<std::array<int, 11>, 11>, 3> presenze{}, ultima{};
   for (int d = c.primaEstrazione; d <= riferimento; ++d) {
-    for (auto& tipo : ritardi)
-      for (auto& ruota : tipo)
-        for (int& r : ruota) ++r;
     for (int w = 1; w <= kRuote; ++w) {
+      // Numbers of each class in this wheel's draw so far.
       std::array<std::array<int, 11>, 3> conta{};
       for (int p = 1; p <= kPosizioni; ++p) {
         const int x = copia(d, w, p);
@@ -109,13 +108,19 @@ Risultato<Calcolo> Calcola_Cadenze_Decine_Figure(const Archivio& copia, int totE
           const int k = kClassi.classe[tipo][x];
           // Reaching the sorte earns the class one presence in this draw.
           if (++conta[tipo][k] == sorte) {
-            ritardi[tipo][w][k] = 0;
+            ultima[tipo][w][k] = d;
             ++presenze[tipo][w][k];
           }
         }
       }
     }
   }
+  // The delay: draws of the cycle after the last one that reached the sorte.
+  std::array<std::array<std::array<int, 11>, 11>, 3> ritardi{};
+  for (int tipo = 0; tipo < 3; ++tipo)
+    for (int w = 1; w <= kRuote; ++w)
+      for (int k = 1; k <= 10; ++k)
+        ritardi[tipo][w][k] = ultima[tipo][w][k] ? riferimento - ultima[tipo][w][k] : ciclo;
   for (int g = 0; g < kGriglie; ++g) {
     const bool presenza = g < 3;
     const auto& valori = presenza ? presenze[g] : ritardi[g - 3];
