@@ -17,9 +17,12 @@ int Classi(int griglia) { return griglia == PCad || griglia == RCad ? 10 : 9; }
 
 std::string IntestazioneClasse(int griglia, int k) {
   switch (griglia % 3) {
-    case PCad: return std::to_string(k % 10);
-    case PDec: return std::to_string(k - 1);
-    default: return std::to_string(k);
+    case PCad:
+      return std::to_string(k % 10);
+    case PDec:
+      return std::to_string(k - 1);
+    default:
+      return std::to_string(k);
   }
 }
 
@@ -89,10 +92,10 @@ Risultato<Calcolo> Calcola_Cadenze_Decine_Figure(const Archivio& copia, int totE
   c.ciclo = ciclo;
   c.primaEstrazione = riferimento - ciclo + 1;
   c.dataRiferimento = Inizio::DataBreve(copia, riferimento);
-  c.barraStato = {"Inizio estr.: N° " + std::to_string(c.primaEstrazione) + " del " +
-                      DataBarra(copia, c.primaEstrazione),
-                  "Fine estr.: N° " + std::to_string(riferimento) + " del " +
-                      DataBarra(copia, riferimento)};
+  c.barraStato = {
+      "Inizio estr.: N° " + std::to_string(c.primaEstrazione) + " del " +
+          DataBarra(copia, c.primaEstrazione),
+      "Fine estr.: N° " + std::to_string(riferimento) + " del " + DataBarra(copia, riferimento)};
 
   // [tipo][w][k]: the presences of class k of each kind on wheel w, and the
   // last draw of the cycle in which it reached the sorte (0 = none).
@@ -128,7 +131,8 @@ Risultato<Calcolo> Calcola_Cadenze_Decine_Figure(const Archivio& copia, int totE
     for (int w = 1; w <= kRuote; ++w)
       for (int k = 1; k <= Classi(g); ++k) {
         t.valore[w][k] = valori[w][k];
-        t.colori[w][k] = presenza ? Colora_Presenza(valori[w][k], ev) : Colora_Ritardo(valori[w][k], ev);
+        t.colori[w][k] =
+            presenza ? Colora_Presenza(valori[w][k], ev) : Colora_Ritardo(valori[w][k], ev);
       }
   }
   return c;
@@ -138,7 +142,8 @@ std::vector<std::string> RigheOutput(const Calcolo& c, std::string_view testoCic
   std::vector<std::string> righe = {
       "", "", "Estrazione n. " + std::to_string(c.riferimento) + " del " + c.dataRiferimento, ""};
   for (int g = 0; g < kGriglie; ++g) {
-    righe.push_back(NomeClasse(g) + (g < 3 ? " - Presenze nelle ultime " : " - Ritardi nelle ultime ") +
+    righe.push_back(NomeClasse(g) +
+                    (g < 3 ? " - Presenze nelle ultime " : " - Ritardi nelle ultime ") +
                     std::string(testoCiclo) + " estrazioni");
     righe.push_back("");
     // Every cell holding a number takes at least two digits, then one blank.

@@ -77,7 +77,7 @@ struct TabellaClassi {
 struct Calcolo {
   int riferimento = 0;
   int ciclo = 0;
-  int primaEstrazione = 0;  // riferimento - ciclo + 1
+  int primaEstrazione = 0;      // riferimento - ciclo + 1
   std::string dataRiferimento;  // "5.1.1999"
   // Status bar: "Inizio estr.: N° 1 del 5/1/1999", "Fine estr.: N° 20 del 18/5/1999".
   std::array<std::string, 2> barraStato;

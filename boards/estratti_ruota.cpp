@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "boards/prima_uscita.h"
 #include "boards/tabellone_analitico.h"
 #include "core/avvio.h"
 #include "core/file.h"
@@ -32,27 +33,16 @@ Tabelle Calcola_Storici_e_Presenze(const Archivio& scelto, int inizio, int daQua
         if (ultima[x] > 0) t.StoRuota[kTutte][x] = std::max(t.StoRuota[kTutte][x], ultima[x] - d);
         ultima[x] = d;
       }
-  // Current delays look back to draw 1, whatever the range start.
-  int mancanti = kTutte * 90;
-  for (int w = 1; w <= kTutte; ++w) t.RitRuota[w].fill(-1);
-  for (int d = daQuando; d >= 1 && mancanti > 0; --d) {
-    const int r = daQuando - d;
-    for (int w = 1; w <= kRuote; ++w)
-      for (int p = 1; p <= kPosizioni; ++p) {
-        const int x = scelto(d, w, p);
-        if (x == 0 || x > 90) continue;
-        for (int riga : {w, kTutte})
-          if (t.RitRuota[riga][x] < 0) {
-            t.RitRuota[riga][x] = r;
-            --mancanti;
-          }
-      }
-  }
-  for (int w = 1; w <= kTutte; ++w) {
-    t.RitRuota[w][0] = 0;
+  // Current delays look back to draw 1, whatever the range start; a number
+  // never drawn shows the as-of index. All wheels: the smallest of the ten.
+  for (int w = 1; w <= kRuote; ++w) t.RitRuota[w].fill(daQuando);
+  Tabelloni::PerPrimaUscita(scelto, daQuando, 1,
+                            [&](int r, int w, int, int x) { t.RitRuota[w][x] = r; });
+  t.RitRuota[kTutte].fill(daQuando);
+  for (int w = 1; w <= kRuote; ++w)
     for (int x = 1; x <= 90; ++x)
-      if (t.RitRuota[w][x] < 0) t.RitRuota[w][x] = daQuando;
-  }
+      t.RitRuota[kTutte][x] = std::min(t.RitRuota[kTutte][x], t.RitRuota[w][x]);
+  for (int w = 1; w <= kTutte; ++w) t.RitRuota[w][0] = 0;
   return t;
 }
 
@@ -97,16 +87,15 @@ std::vector<std::string> RigheFile(std::string_view titolo, int fileScelto, cons
                                    int ruota, int colonna, bool inverso) {
   std::string intestazione = Maiuscolo(titolo) + " - Estrazioni per Ruota";
   if (fileScelto > 0) intestazione += "Rsc " + std::to_string(fileScelto);
-  std::vector<std::string> righe = {intestazione, "", Etichetta(ruota), "",
-                                    Riga({"POS", "NUM", "RIT", "STO", "PRE"}),
-                                    std::string(30, '-')};
+  std::vector<std::string> righe = {
+      intestazione,        "", Etichetta(ruota), "", Riga({"POS", "NUM", "RIT", "STO", "PRE"}),
+      std::string(30, '-')};
   const std::array<int, 90> ordine = Ordine(t, ruota, colonna, inverso);
   for (int i = 0; i < 90; ++i) {
     const int x = ordine[i];
-    righe.push_back(Riga({std::to_string(i + 1), std::to_string(x),
-                          std::to_string(t.RitRuota[ruota][x]),
-                          std::to_string(t.StoRuota[ruota][x]),
-                          std::to_string(t.PreRuota[ruota][x])}));
+    righe.push_back(
+        Riga({std::to_string(i + 1), std::to_string(x), std::to_string(t.RitRuota[ruota][x]),
+              std::to_string(t.StoRuota[ruota][x]), std::to_string(t.PreRuota[ruota][x])}));
   }
   return righe;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "boards/prima_uscita.h"
 #include "core/file.h"
 #include "core/nomi.h"
 #include "core/rsc.h"
@@ -12,25 +13,15 @@ using formato::kRuote;
 namespace Tabelloni {
 
 Tabellone Scansiona(const Archivio& immagine, int inizio, int riferimento) {
-  std::array<std::array<bool, 91>, kRuote + 1> visto{};
   // Rows further back than the last shown one never reach the screen, so the
   // scan stops there.
-  const int fondo = std::max(inizio, riferimento - kUltimaRigaMostrata);
-  std::vector<RigaTabellone> trovate;
-  for (int d = riferimento; d >= fondo; --d) {
-    const int r = riferimento - d;
-    for (int w = 1; w <= kRuote; ++w) {
-      for (int p = 1; p <= kPosizioni; ++p) {
-        const int x = immagine(d, w, p);
-        if (x == 0 || x > 90 || visto[w][x]) continue;
-        visto[w][x] = true;
-        // r grows with every draw, so a row once left is never met again.
-        if (trovate.empty() || trovate.back().ritardo != r) trovate.push_back(RigaTabellone{r, {}});
-        trovate.back().cella[ColonnaDi(w, p) - 1] = static_cast<std::uint8_t>(x);
-      }
-    }
-  }
-  return trovate;  // found in increasing delay already
+  Tabellone righe;
+  PerPrimaUscita(immagine, riferimento, std::max(inizio, riferimento - kUltimaRigaMostrata),
+                 [&](int r, int w, int p, int x) {
+                   if (righe.empty() || righe.back().ritardo != r) righe.push_back({r, {}});
+                   righe.back().cella[ColonnaDi(w, p) - 1] = static_cast<std::uint8_t>(x);
+                 });
+  return righe;
 }
 
 TabelloneAnalitico Crea_Tabellone_Analitico(const Archivio& copia, int inizio, int riferimento) {
@@ -46,7 +37,9 @@ int Valore(const Tabellone& t, std::size_t riga, int colonna) {
   return t[riga].cella[colonna - 1];
 }
 
-std::string Ruota(int colonna) { return "Ruota di " + std::string(Inizio::NomiRuote[RuotaDiColonna(colonna)]); }
+std::string Ruota(int colonna) {
+  return "Ruota di " + std::string(Inizio::NomiRuote[RuotaDiColonna(colonna)]);
+}
 
 }  // namespace
 
@@ -55,11 +48,10 @@ std::optional<std::array<std::string, 5>> DettagliTabAna(const TabelloneAnalitic
   const int n = Valore(t.righe, riga, colonna);
   if (n == 0) return std::nullopt;
   const int w = RuotaDiColonna(colonna);
-  return std::array<std::string, 5>{
-      Ruota(colonna), "Numero " + std::to_string(n),
-      "Ritardo " + std::to_string(t.righe[riga].ritardo),
-      "Storico " + std::to_string(t.storici.RitardoStorico[w][n]),
-      "Presenze " + std::to_string(t.storici.Presenze[w][n])};
+  return std::array<std::string, 5>{Ruota(colonna), "Numero " + std::to_string(n),
+                                    "Ritardo " + std::to_string(t.righe[riga].ritardo),
+                                    "Storico " + std::to_string(t.storici.RitardoStorico[w][n]),
+                                    "Presenze " + std::to_string(t.storici.Presenze[w][n])};
 }
 
 int NumeroPuntato(int e, int fisso) {
@@ -76,8 +68,7 @@ std::optional<std::array<std::string, 5>> DettagliTabellone1(const Tabellone& t,
   const int e = archivio(riferimento, RuotaDiColonna(colonna), k);
   return std::array<std::string, 5>{
       Ruota(colonna), "Ritardo " + std::to_string(t[riga].ritardo), "Fisso " + std::to_string(f),
-      "Corrispondente al " + std::to_string(NumeroPuntato(e, f)),
-      "( " + std::to_string(e) + " )"};
+      "Corrispondente al " + std::to_string(NumeroPuntato(e, f)), "( " + std::to_string(e) + " )"};
 }
 
 Risultato<Archivio> LeggiArchivioRSC(const std::filesystem::path& cartella, int k) {
@@ -93,10 +84,9 @@ Risultato<Archivio> LeggiArchivioRSC(const std::filesystem::path& cartella, int 
     for (int w = 1; w <= kRuote; ++w)
       for (int p = 1; p <= kPosizioni; ++p)
         if ((*immagine)(d, w, p) > 90)
-          return Risultato<Archivio>::Errore(nome + " non valido: distanza " +
-                                             std::to_string((*immagine)(d, w, p)) +
-                                             " fuori da 0..90 nell'estrazione " +
-                                             std::to_string(d));
+          return Risultato<Archivio>::Errore(
+              nome + " non valido: distanza " + std::to_string((*immagine)(d, w, p)) +
+              " fuori da 0..90 nell'estrazione " + std::to_string(d));
   return immagine;
 }
 

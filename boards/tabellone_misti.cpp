@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "boards/prima_uscita.h"
 #include "boards/tabellone_analitico.h"
 
-using formato::kPosizioni;
 using formato::kRuote;
 
 namespace Tabelloni {
@@ -18,31 +18,12 @@ RitardiPosizione Calcola_Ritardi_RSC(const Archivio& archivio, const Archivio& t
                                      int inizio, int riferimento) {
   RitardiPosizione out;
   const int lo = InizioFinestraMisti(inizio, riferimento);
-  std::array<std::array<bool, 91>, kRuote + 1> visto{};
-  for (int d = riferimento; d >= lo; --d) {
-    const int r = riferimento - d;
-    for (int w = 1; w <= kRuote; ++w) {
-      for (int p = 1; p <= kPosizioni; ++p) {
-        const int v = tabellaRSC(d, w, p);
-        if (v == 0 || v > 90 || visto[w][v]) continue;
-        visto[w][v] = true;
-        const int n = NumeroPuntato(archivio(riferimento, w, k), v);
-        if (n <= 90) out.RitardoRSC[w][n] = r;
-      }
-    }
-  }
-  visto = {};
-  for (int d = riferimento; d >= lo; --d) {
-    const int r = riferimento - d;
-    for (int w = 1; w <= kRuote; ++w) {
-      for (int p = 1; p <= kPosizioni; ++p) {
-        const int x = archivio(d, w, p);
-        if (x == 0 || x > 90 || visto[w][x]) continue;
-        visto[w][x] = true;
-        out.RitardoSemplice[w][x] = r;
-      }
-    }
-  }
+  PerPrimaUscita(tabellaRSC, riferimento, lo, [&](int r, int w, int, int v) {
+    const int n = NumeroPuntato(archivio(riferimento, w, k), v);
+    if (n <= 90) out.RitardoRSC[w][n] = r;
+  });
+  PerPrimaUscita(archivio, riferimento, lo,
+                 [&](int r, int w, int, int x) { out.RitardoSemplice[w][x] = r; });
   for (int w = 1; w <= kRuote; ++w)
     for (int n = 1; n <= 90; ++n)
       out.RitardoMisto[w][n] = out.RitardoRSC[w][n] + out.RitardoSemplice[w][n];
