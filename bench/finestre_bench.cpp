@@ -1,6 +1,7 @@
-// Launch to main window shown, on 4999 draws with the distance files present:
-// the start-up sequence, the loading, the main window with its range bar, and
-// the first paint.
+// Window benchmarks on 4999 draws: the launch to the main window shown (the
+// start-up sequence, the loading, the main window with its range bar, the
+// first paint), and the analytic board computed and refilled for one
+// reference draw.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,11 +10,15 @@
 #include <QTest>
 
 #include "archivio_bench.h"
+#include "boards/TabAna.h"
 #include "core/Inizio.h"
 #include "core/MDIForm1.h"
 #include "core/StartForm.h"
 #include "core/file.h"
 #include "core/rsc.h"
+#include "support/programma_di_prova.h"
+#include "ui/Finestre.h"
+#include "ui/Griglia.h"
 #include "ui/ServiziDiProva.h"
 
 namespace {
@@ -45,6 +50,37 @@ void BM_AvvioFinoAllaFinestraPrincipale(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AvvioFinoAllaFinestraPrincipale)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The analytic board: computation, the full grid refill and its paint for
+// one reference draw, stepping back from the last draw as the user does.
+void BM_TabAnaCalcoloERiempimento(benchmark::State& state) {
+  auto e = prova::Ultime(4999);
+  if (e.size() < 4999) e = prova::Sintetiche(4999);
+  prova::ProgrammaDiProva p(e);
+  MDIForm1& m = p.principale();
+  m.MnuEstTabAna_Click();
+  TabAna* t = m.finestre().trova<TabAna>();
+  QTest::qWait(200);  // on screen before the clock starts
+  if (!t->ana->isVisible()) state.SkipWithError("griglia non visibile");
+  int riferimento = 4999;
+  for (auto _ : state) {
+    t->Crea_Tabellone_Analitico(riferimento);
+    t->ana->viewport()->repaint();  // the refill shown on screen
+    if (--riferimento < 4000) riferimento = 4999;
+  }
+}
+BENCHMARK(BM_TabAnaCalcoloERiempimento)->Unit(benchmark::kMillisecond);
+
+// The computation alone, on the same archive.
+void BM_TabAnaCalcolo(benchmark::State& state) {
+  const Archivio& a = bench::Archivio4999();
+  int riferimento = 4999;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(Tabelloni::Crea_Tabellone_Analitico(a, 1, riferimento));
+    if (--riferimento < 4000) riferimento = 4999;
+  }
+}
+BENCHMARK(BM_TabAnaCalcolo)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
