@@ -1,0 +1,1 @@
+#include "boards/ExtraRuota.h"
