@@ -64,8 +64,8 @@ ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent) : TelaioTabellone(
   Frame1 = new QGroupBox(QStringLiteral("Ruota"));
   Frame1->setObjectName(QStringLiteral("Frame1"));
   auto* ruote = new QGridLayout(Frame1);
-  ruote->setContentsMargins(4, 2, 4, 2);
-  ruote->setVerticalSpacing(0);
+  ruote->setContentsMargins(2, 0, 0, 0);
+  ruote->setSpacing(0);
   for (int w = 1; w <= EstrattiRuota::kTutte; ++w) {
     const QString nome = w == EstrattiRuota::kTutte ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[w]);
     OptRuota[w] = Opzione(QStringLiteral("OptRuota%1").arg(w), nome, [this, w] { OptRuota_Click(w); });
@@ -75,8 +75,8 @@ ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent) : TelaioTabellone(
   Frame2 = new QGroupBox(QStringLiteral("Ordinamento"));
   Frame2->setObjectName(QStringLiteral("Frame2"));
   auto* ordina = new QGridLayout(Frame2);
-  ordina->setContentsMargins(4, 2, 4, 2);
-  ordina->setVerticalSpacing(0);
+  ordina->setContentsMargins(2, 0, 0, 2);
+  ordina->setSpacing(0);
   const char* colonne[] = {"Numero", "Ritardo", "Storico", "Presenza"};
   for (int i = 1; i <= 4; ++i) {
     OptOrdina[i] = Opzione(QStringLiteral("OptOrdina%1").arg(i), QString::fromLatin1(colonne[i - 1]),
@@ -87,21 +87,22 @@ ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent) : TelaioTabellone(
   CmdInvert->setObjectName(QStringLiteral("CmdInvert"));
   ordina->addWidget(CmdInvert, 2, 0, 1, 2);
 
+  // Source: "Archivio" over the draw archive, "RSC" over the five distance
+  // archives; the six buttons form one group of their own.
   Label4 = new QLabel(QStringLiteral("Archivio"));
   Label5 = new QLabel(QStringLiteral("RSC"));
-  auto* sorgente = new QGridLayout;
-  sorgente->setVerticalSpacing(0);
-  sorgente->addWidget(Label4, 0, 0);
-  sorgente->addWidget(Label5, 0, 1, 1, 5);
+  auto* gruppoFile = new QWidget;
+  auto* sorgente = new QGridLayout(gruppoFile);
+  sorgente->setContentsMargins(0, 0, 0, 0);
+  sorgente->setSpacing(0);
+  sorgente->addWidget(Label4, 0, 0, 1, 5);
+  sorgente->addWidget(Label5, 2, 0, 1, 5);
   for (int k = 0; k <= 5; ++k) {
     OptFile[k] = Opzione(QStringLiteral("OptFile%1").arg(k),
                          k == 0 ? QStringLiteral("Estrazioni") : QString::number(k), [this, k] { OptFile_Click(k); });
-    sorgente->addWidget(OptFile[k], 1, k);
+    if (k == 0) sorgente->addWidget(OptFile[k], 1, 0, 1, 5);
+    else sorgente->addWidget(OptFile[k], 3, k - 1);
   }
-  // The source buttons form one group of their own.
-  auto* gruppoFile = new QWidget;
-  gruppoFile->setLayout(sorgente);
-  sorgente->setContentsMargins(0, 0, 0, 0);
 
   CmdSalva = new QPushButton(QStringLiteral("S&alva"));
   CmdSalva->setObjectName(QStringLiteral("CmdSalva"));
@@ -112,8 +113,11 @@ ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent) : TelaioTabellone(
   file->addWidget(CmdStampa);
 
   mComandi = new QWidget(this);
+  QFont piccolo = mComandi->font();
+  piccolo.setPointSize(8);
+  mComandi->setFont(piccolo);
   auto* comandi = new QVBoxLayout(mComandi);
-  comandi->setContentsMargins(4, 2, 4, 4);
+  comandi->setContentsMargins(2, 2, 2, 4);
   comandi->setSpacing(3);
   comandi->addWidget(Frame3);
   comandi->addWidget(CmdAggiorna);
