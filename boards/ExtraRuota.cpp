@@ -26,7 +26,8 @@ constexpr int kLarghezza = 3450;  // twips of the grid's width
 
 }  // namespace
 
-ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent) : TelaioTabellone(principale, parent) {
+ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent)
+    : TelaioTabellone(principale, parent) {
   setObjectName(QStringLiteral("ExtraRuota"));
   setWindowTitle(QStringLiteral("Estrazioni per Ruota"));
   ui::Finestre::ImpostaDimensioni(this, 5900, 7200);
@@ -67,8 +68,10 @@ ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent) : TelaioTabellone(
   ruote->setContentsMargins(2, 0, 0, 0);
   ruote->setSpacing(0);
   for (int w = 1; w <= EstrattiRuota::kTutte; ++w) {
-    const QString nome = w == EstrattiRuota::kTutte ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[w]);
-    OptRuota[w] = Opzione(QStringLiteral("OptRuota%1").arg(w), nome, [this, w] { OptRuota_Click(w); });
+    const QString nome =
+        w == EstrattiRuota::kTutte ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[w]);
+    OptRuota[w] =
+        Opzione(QStringLiteral("OptRuota%1").arg(w), nome, [this, w] { OptRuota_Click(w); });
     ruote->addWidget(OptRuota[w], (w - 1) % 6, (w - 1) / 6);
   }
 
@@ -79,8 +82,8 @@ ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent) : TelaioTabellone(
   ordina->setSpacing(0);
   const char* colonne[] = {"Numero", "Ritardo", "Storico", "Presenza"};
   for (int i = 1; i <= 4; ++i) {
-    OptOrdina[i] = Opzione(QStringLiteral("OptOrdina%1").arg(i), QString::fromLatin1(colonne[i - 1]),
-                           [this, i] { OptOrdina_Click(i); });
+    OptOrdina[i] = Opzione(QStringLiteral("OptOrdina%1").arg(i),
+                           QString::fromLatin1(colonne[i - 1]), [this, i] { OptOrdina_Click(i); });
     ordina->addWidget(OptOrdina[i], (i - 1) % 2, (i - 1) / 2);
   }
   CmdInvert = new QPushButton(QStringLiteral("&Inverti Ordine"));
@@ -99,9 +102,12 @@ ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent) : TelaioTabellone(
   sorgente->addWidget(Label5, 2, 0, 1, 5);
   for (int k = 0; k <= 5; ++k) {
     OptFile[k] = Opzione(QStringLiteral("OptFile%1").arg(k),
-                         k == 0 ? QStringLiteral("Estrazioni") : QString::number(k), [this, k] { OptFile_Click(k); });
-    if (k == 0) sorgente->addWidget(OptFile[k], 1, 0, 1, 5);
-    else sorgente->addWidget(OptFile[k], 3, k - 1);
+                         k == 0 ? QStringLiteral("Estrazioni") : QString::number(k),
+                         [this, k] { OptFile_Click(k); });
+    if (k == 0)
+      sorgente->addWidget(OptFile[k], 1, 0, 1, 5);
+    else
+      sorgente->addWidget(OptFile[k], 3, k - 1);
   }
 
   CmdSalva = new QPushButton(QStringLiteral("S&alva"));
@@ -213,7 +219,8 @@ void ExtraRuota::CmdInvert_Click() {
 }
 
 std::vector<std::string> ExtraRuota::Righe() const {
-  return EstrattiRuota::RigheFile(mStato.Titolo, FileScelto, Tabelle, RuotaScelta, ColOrdine, OrdineInverso);
+  return EstrattiRuota::RigheFile(mStato.Titolo, FileScelto, Tabelle, RuotaScelta, ColOrdine,
+                                  OrdineInverso);
 }
 
 void ExtraRuota::CmdSalva_Click() {
@@ -236,7 +243,8 @@ void ExtraRuota::CmdStampa_Click() {
   QStringList righe;
   for (const std::string& r : Righe()) righe << ui::Q(r);
   QString errore;
-  if (!stampante.stampa(righe, QStringLiteral("Courier"), 10, &errore)) ui::Msg(this, errore, ui::Icona::Critica);
+  if (!stampante.stampa(righe, QStringLiteral("Courier"), 10, &errore))
+    ui::Msg(this, errore, ui::Icona::Critica);
 }
 
 void ExtraRuota::Disponi() {
@@ -244,5 +252,6 @@ void ExtraRuota::Disponi() {
   const int alto = altezza > kAlto ? kAlto : 0;
   ana->setGeometry(0, ui::Pixel(alto), ui::Pixel(kLarghezza), height() - ui::Pixel(alto));
   mTesta->setGeometry(0, 0, ui::Pixel(kLarghezza), ui::Pixel(kAlto));
-  mComandi->setGeometry(ui::Pixel(kLarghezza), 0, std::max(0, width() - ui::Pixel(kLarghezza)), height());
+  mComandi->setGeometry(ui::Pixel(kLarghezza), 0, std::max(0, width() - ui::Pixel(kLarghezza)),
+                        height());
 }

@@ -45,21 +45,21 @@ class ExtraRuota : public TelaioTabellone {
   EstrattiRuota::Tabelle Tabelle;
   // The as-of draw is the frame's reference draw.
   int& DaQuando = EstrRiferimento;
-  int RuotaScelta = 1;   // 1..10, EstrattiRuota::kTutte
+  int RuotaScelta = 1;  // 1..10, EstrattiRuota::kTutte
   int ColOrdine = EstrattiRuota::Numero;
   bool OrdineInverso = false;
-  int FileScelto = 0;    // 0 archivio.dat, k Rsc<k>.dat
+  int FileScelto = 0;  // 0 archivio.dat, k Rsc<k>.dat
 
   // Controls, by their design names.
   QLabel* Label2 = nullptr;
   QGroupBox* Frame1 = nullptr;
-  std::map<int, QRadioButton*> OptRuota;   // 1..11
+  std::map<int, QRadioButton*> OptRuota;  // 1..11
   QGroupBox* Frame2 = nullptr;
   std::map<int, QRadioButton*> OptOrdina;  // 1..4
   QPushButton* CmdInvert = nullptr;
   QLabel* Label4 = nullptr;
   QLabel* Label5 = nullptr;
-  std::map<int, QRadioButton*> OptFile;    // 0..5
+  std::map<int, QRadioButton*> OptFile;  // 0..5
   QGroupBox* Frame3 = nullptr;
   QPushButton* CmdSalva = nullptr;
   QPushButton* CmdStampa = nullptr;
@@ -73,6 +73,6 @@ class ExtraRuota : public TelaioTabellone {
   // The lines of the saved file and of the printout.
   std::vector<std::string> Righe() const;
 
-  QWidget* mTesta = nullptr;     // header line and wheel label, above the grid
-  QWidget* mComandi = nullptr;   // the controls right of the grid
+  QWidget* mTesta = nullptr;    // header line and wheel label, above the grid
+  QWidget* mComandi = nullptr;  // the controls right of the grid
 };

@@ -16,7 +16,8 @@ constexpr int kMargine = 1000;  // twips left of the grid for the frame "Archivi
 
 }  // namespace
 
-Tabellone1::Tabellone1(MDIForm1& principale, QWidget* parent) : TelaioTabellone(principale, parent) {
+Tabellone1::Tabellone1(MDIForm1& principale, QWidget* parent)
+    : TelaioTabellone(principale, parent) {
   setObjectName(QStringLiteral("Tabellone1"));
   setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Analitico"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);
@@ -46,7 +47,9 @@ void Tabellone1::OptArchivio_Click(int Index) {
   }
   Seleziona(OptArchivio[Index]);
   EstrattoScelto = k;
-  setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Analitico  -  Estratto %1").arg(k));
+  setWindowTitle(
+      QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Analitico  -  Estratto %1")
+          .arg(k));
   // The new archive is shown at the end of the current range.
   ApriSulRange();
 }
@@ -67,8 +70,9 @@ void Tabellone1::Crea_Tabellone_RSC(int R) {
 QString Tabellone1::DataEstrazione(int d) const { return DataDi(CopiaRSC, d); }
 
 std::optional<QStringList> Tabellone1::Dettagli(int riga, int colonna) const {
-  const auto righe = Tabelloni::DettagliTabellone1(mTabellone, mStato.ArchivioEstrazioni, mRiferimento,
-                                                   EstrattoScelto, static_cast<std::size_t>(riga - 2), colonna);
+  const auto righe =
+      Tabelloni::DettagliTabellone1(mTabellone, mStato.ArchivioEstrazioni, mRiferimento,
+                                    EstrattoScelto, static_cast<std::size_t>(riga - 2), colonna);
   if (!righe) return std::nullopt;
   QStringList out;
   for (const std::string& r : *righe) out << ui::Q(r);

@@ -6,7 +6,8 @@
 #include "ui/Griglia.h"
 #include "ui/Testo.h"
 
-Tabellone2::Tabellone2(MDIForm1& principale, QWidget* parent) : TelaioTabellone(principale, parent) {
+Tabellone2::Tabellone2(MDIForm1& principale, QWidget* parent)
+    : TelaioTabellone(principale, parent) {
   setObjectName(QStringLiteral("Tabellone2"));
   setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Ritardi Misti"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);
@@ -48,7 +49,8 @@ void Tabellone2::Riempi_Tabellone_Misti() {
       [&](int i, int c) {
         if (c == 0) return QString::number(righe[i].ritardo);
         const auto numeri = righe[i].Ruota(ruota[c]);
-        return posto[c] < static_cast<int>(numeri.size()) ? QString::number(numeri[posto[c]]) : QString();
+        return posto[c] < static_cast<int>(numeri.size()) ? QString::number(numeri[posto[c]])
+                                                          : QString();
       },
       intestazione);
 }

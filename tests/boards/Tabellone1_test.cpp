@@ -10,8 +10,8 @@
 #include <QToolButton>
 #include <fstream>
 
+#include "boards/Tabellone2.h"
 #include "boards/tabellone_analitico.h"
-#include "core/file.h"
 #include "support/programma_di_prova.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -61,7 +61,7 @@ TEST(Tabellone1, OpensOnArchiveOneAndChoosingAnotherReloadsAtTheRangeEnd) {
   EXPECT_EQ(Corpo(*t->ana), Atteso(Tabelloni::Crea_Tabellone_RSC(p.stato.TabelleRSC[0], 1, 30)));
 
   t->Sli->setValue(20);
-  m.CmbDataI->setCurrentIndex(4);   // range 5..35, not yet taken over
+  m.CmbDataI->setCurrentIndex(4);  // range 5..35, not yet taken over
   m.CmbDataF->setCurrentIndex(34);
   t->OptArchivio[2]->click();
   EXPECT_TRUE(t->windowTitle().endsWith(QStringLiteral("Estratto 3")));
@@ -83,7 +83,10 @@ TEST(Tabellone1, AMissingOrShortFileIsRefusedAndTheWindowKeepsItsSource) {
   const QString titolo = t->windowTitle();
   const auto cartella = p.stato.CartellaDati;
   std::filesystem::remove(cartella / "Rsc4.dat");
-  { std::ofstream(cartella / "Rsc5.dat", std::ios::binary | std::ios::trunc) << std::string(1000, '\1'); }
+  {
+    std::ofstream(cartella / "Rsc5.dat", std::ios::binary | std::ios::trunc)
+        << std::string(1000, '\1');
+  }
 
   struct Caso {
     int opzione;
@@ -140,26 +143,34 @@ TEST(Tabellone1, CellDetailsNameTheNumberTheDistancePointsTo) {
   EXPECT_EQ(p.servizi.dialoghi.menu.size(), 1u);
 }
 
-TEST(Tabellone1, SeveralWindowsAreIndependent) {
+TEST(Tabellone1, SeveralBoardsOfBothKindsAreIndependent) {
   prova::ProgrammaDiProva p(prova::Sintetiche(30));
   MDIForm1& m = p.principale();
   Tabellone1* a = Apri(m);
-  Tabellone1* b = Apri(m);
-  ASSERT_NE(a, b);
-  EXPECT_EQ(m.finestre().aperte().size(), 2);
+  m.Toolbar1_ButtonClick(QStringLiteral("BtnTab1"));  // the toolbar key opens another one
+  auto* b = qobject_cast<Tabellone1*>(m.finestre().attiva());
+  m.MnuRscTab2_Click();
+  auto* c = qobject_cast<Tabellone2*>(m.finestre().attiva());
+  m.Toolbar1_ButtonClick(QStringLiteral("BtnTab2"));
+  auto* d = qobject_cast<Tabellone2*>(m.finestre().attiva());
+  ASSERT_TRUE(a && b && c && d && a != b && c != d);
   b->OptArchivio[3]->click();
-  const auto corpoB = Corpo(*b->ana);
+  const auto corpoB = Corpo(*b->ana), corpoD = Corpo(*d->ana);
   a->Sli->setValue(12);
   a->CmdEst[3]->click();
+  c->CmdEst[3]->click();
   EXPECT_EQ(a->EstrRiferimento, 1);
-  EXPECT_EQ(b->EstrRiferimento, 30);
-  EXPECT_EQ(b->Sli->value(), 30);
-  EXPECT_EQ(b->Label1->text(), QStringLiteral("30"));
+  EXPECT_EQ(c->EstrRiferimento, 1);
+  for (TelaioTabellone* t : std::initializer_list<TelaioTabellone*>{b, d}) {
+    EXPECT_EQ(t->EstrRiferimento, 30);
+    EXPECT_EQ(t->Sli->value(), 30);
+    EXPECT_EQ(t->Label1->text(), QStringLiteral("30"));
+  }
   EXPECT_EQ(Corpo(*b->ana), corpoB);
+  EXPECT_EQ(Corpo(*d->ana), corpoD);
   EXPECT_TRUE(a->windowTitle().endsWith(QStringLiteral("Estratto 1")));
   EXPECT_TRUE(b->windowTitle().endsWith(QStringLiteral("Estratto 4")));
-  EXPECT_EQ(Corpo(*b->ana), Atteso(Tabelloni::Crea_Tabellone_RSC(p.stato.TabelleRSC[3], 1, 30)));
+  EXPECT_EQ(corpoB, Atteso(Tabelloni::Crea_Tabellone_RSC(p.stato.TabelleRSC[3], 1, 30)));
   // Reference draw 1 has no distances: the board has no row.
-  EXPECT_EQ(Corpo(*a->ana).size(), 1u);
-  EXPECT_EQ(a->ana->textMatrix(2, 0), QString());
+  EXPECT_EQ(Corpo(*a->ana), (std::vector<QStringList>{QStringList(51, QString())}));
 }

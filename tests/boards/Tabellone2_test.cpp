@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QScrollBar>
-#include <QToolButton>
 
 #include "core/nomi.h"
 #include "support/programma_di_prova.h"
@@ -36,7 +35,8 @@ QStringList Atteso(const Tabelloni::TabelloneMisto& t) {
   QStringList nomi{QString()}, vuota{QString()};
   for (int w = 1; w <= 10; ++w)
     for (int j = 0; j < t.ColonneRuota[w]; ++j) {
-      nomi << QString::fromLatin1(Inizio::NomiRuote[w].data(), static_cast<int>(Inizio::NomiRuote[w].size()));
+      nomi << QString::fromLatin1(Inizio::NomiRuote[w].data(),
+                                  static_cast<int>(Inizio::NomiRuote[w].size()));
       vuota << QString();
     }
   QStringList out{nomi.join(QLatin1Char('|')), vuota.join(QLatin1Char('|'))};
@@ -60,11 +60,13 @@ TEST(Tabellone2, HeaderBlocksFollowTheWidthOfEachWheelAndAreRebuiltEachTime) {
   MDIForm1& m = p.principale();
   Tabellone2* t = Apri(m);
   ASSERT_NE(t, nullptr);
-  EXPECT_EQ(t->windowTitle(), QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Ritardi Misti"));
+  EXPECT_EQ(t->windowTitle(),
+            QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Ritardi Misti"));
   for (int R : {700, 650, 2, 1}) {
     SCOPED_TRACE(R);
     t->Sli->setValue(R);
-    const auto atteso = Tabelloni::Crea_Tabellone_Misti(p.stato.ArchivioEstrazioni, p.stato.TabelleRSC, 1, R);
+    const auto atteso =
+        Tabelloni::Crea_Tabellone_Misti(p.stato.ArchivioEstrazioni, p.stato.TabelleRSC, 1, R);
     int larghezza = 1;
     for (int w = 1; w <= 10; ++w) larghezza += atteso.ColonneRuota[w];
     EXPECT_EQ(t->ana->cols(), larghezza);
@@ -84,26 +86,13 @@ TEST(Tabellone2, ABlockWiderThanTwentyColumnsKeepsEveryNumber) {
   ASSERT_EQ(t->ana->cols(), 31);
   const QStringList testo = Testo(*t->ana);
   ASSERT_EQ(testo.size(), 4);
-  EXPECT_EQ(testo[0], QStringLiteral("|") + QStringList(30, QStringLiteral("BARI")).join(QLatin1Char('|')));
+  EXPECT_EQ(testo[0],
+            QStringLiteral("|") + QStringList(30, QStringLiteral("BARI")).join(QLatin1Char('|')));
   EXPECT_TRUE(t->ana->mergeRow(0));
-  EXPECT_EQ(testo[2], QStringLiteral("1|1|2|3|4|5|6|11|16|21|26|7|12|17|22|27|8|13|18|23|28|9|14|19|24|29|10|15|20|25|30"));
+  EXPECT_EQ(
+      testo[2],
+      QStringLiteral(
+          "1|1|2|3|4|5|6|11|16|21|26|7|12|17|22|27|8|13|18|23|28|9|14|19|24|29|10|15|20|25|30"));
   EXPECT_EQ(testo[3], QStringLiteral("2|50|51|52|53|54") + QString(25, QLatin1Char('|')));
   EXPECT_EQ(t->ana->cellBackColor(3, 30), ui::Colore(0xFFFF80));
-}
-
-TEST(Tabellone2, SeveralWindowsAreIndependent) {
-  prova::ProgrammaDiProva p(prova::Sintetiche(60));
-  MDIForm1& m = p.principale();
-  Tabellone2* a = Apri(m);
-  Tabellone2* b = Apri(m);
-  ASSERT_NE(a, b);
-  const QStringList testoB = Testo(*b->ana);
-  a->Sli->setValue(40);
-  a->CmdEst[3]->click();
-  EXPECT_EQ(a->EstrRiferimento, 1);
-  EXPECT_EQ(b->EstrRiferimento, 60);
-  EXPECT_EQ(b->Sli->value(), 60);
-  EXPECT_EQ(Testo(*b->ana), testoB);
-  b->CmdEst[3]->click();
-  EXPECT_EQ(Testo(*a->ana), Testo(*b->ana));
 }
