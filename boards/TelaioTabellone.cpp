@@ -1,17 +1,21 @@
 #include "boards/TelaioTabellone.h"
 
 #include <QHBoxLayout>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
 
 #include "core/MDIForm1.h"
+#include "core/indici.h"
 #include "core/nomi.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Griglia.h"
 #include "ui/Icone.h"
+#include "ui/Servizi.h"
 #include "ui/Testo.h"
 
 namespace {
@@ -67,9 +71,9 @@ TelaioTabellone::TelaioTabellone(MDIForm1& principale, QWidget* parent)
   ana = new ui::Griglia(this);
   ana->setObjectName(QStringLiteral("ana"));
 
-  auto* fascia = new QWidget(this);
-  fascia->setObjectName(QStringLiteral("fascia"));
-  auto* riga = new QHBoxLayout(fascia);
+  Fascia = new QWidget(this);
+  Fascia->setObjectName(QStringLiteral("fascia"));
+  auto* riga = new QHBoxLayout(Fascia);
   riga->setContentsMargins(4, 4, 4, 4);
   riga->addWidget(Label111);
   riga->addWidget(Label1);
@@ -176,8 +180,51 @@ void TelaioTabellone::IntestazioneAnalitica() {
   for (int c = 1; c <= 50; ++c) ana->setColWidth(c, ana->rowHeight(0));
 }
 
+QRadioButton* TelaioTabellone::Opzione(const QString& nome, const QString& testo,
+                                       const std::function<void()>& gestore) {
+  auto* b = new QRadioButton(testo);
+  b->setObjectName(nome);
+  connect(b, &QRadioButton::toggled, this, [gestore](bool scelta) {
+    if (scelta) gestore();
+  });
+  return b;
+}
+
+void TelaioTabellone::Seleziona(QRadioButton* opzione) {
+  if (opzione->isChecked()) return;
+  const QSignalBlocker blocco(opzione);
+  opzione->setChecked(true);
+}
+
+void TelaioTabellone::Rinuncia(const std::string& motivo) {
+  ui::Msg(this, ui::Q(motivo), ui::Icona::Critica);
+  QTimer::singleShot(0, this, [this] {
+    if (parentWidget()) parentWidget()->close();
+  });
+}
+
+QString TelaioTabellone::DataDi(const Archivio& immagine, int d) {
+  if (d < 1 || d > formato::kRecord) return QString();
+  return ui::Q(Inizio::DataBreve(immagine, d));
+}
+
+void TelaioTabellone::RiempiAnalitico(const Tabelloni::Tabellone& t) {
+  // Column c of an analytic board belongs to wheel ceil(c / 5).
+  static const std::vector<int> ruote = [] {
+    std::vector<int> r(Tabelloni::kColonne + 1, 0);
+    for (int c = 1; c <= Tabelloni::kColonne; ++c) r[c] = Tabelloni::RuotaDiColonna(c);
+    return r;
+  }();
+  RiempiGriglia(static_cast<int>(t.size()), ruote, [&t](int i, int c) {
+    if (c == 0) return QString::number(t[i].ritardo);
+    const int x = t[i].cella[c - 1];
+    return x ? QString::number(x) : QString();
+  });
+}
+
 void TelaioTabellone::RiempiGriglia(int righe, const std::vector<int>& ruotaColonna,
-                                    const std::function<QString(int, int)>& testo) {
+                                    const std::function<QString(int, int)>& testo,
+                                    const std::function<void()>& intestazione) {
   ui::Clessidra clessidra;
   if (PrimaRiga != 0) {
     PrimaRiga = ana->topRow();
@@ -187,6 +234,7 @@ void TelaioTabellone::RiempiGriglia(int righe, const std::vector<int>& ruotaColo
     PrimaColonna = 1;
   }
   ana->setRedraw(false);
+  if (intestazione) intestazione();
   const int colonne = ana->cols();
   ana->setRows(2 + std::max(righe, 1));
   static const QColor kDispari = ui::Colore(0xFFFF80), kPari = ui::Colore(0x80FFFF);
@@ -213,14 +261,13 @@ int TelaioTabellone::MargineSinistro(int) const { return 0; }
 
 void TelaioTabellone::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
-  posiziona();
+  Disponi();
 }
 
-void TelaioTabellone::posiziona() {
+void TelaioTabellone::Disponi() {
   const int larghezza = ui::Twip(width()), altezza = ui::Twip(height());
   const int sinistra = MargineSinistro(larghezza);
   const int alto = altezza > kFascia ? kFascia : 0;
   ana->setGeometry(ui::Pixel(sinistra), ui::Pixel(alto), width() - ui::Pixel(sinistra), height() - ui::Pixel(alto));
-  if (QWidget* fascia = findChild<QWidget*>(QStringLiteral("fascia"), Qt::FindDirectChildrenOnly))
-    fascia->setGeometry(ui::Pixel(sinistra), 0, width() - ui::Pixel(sinistra), ui::Pixel(kFascia));
+  Fascia->setGeometry(ui::Pixel(sinistra), 0, width() - ui::Pixel(sinistra), ui::Pixel(kFascia));
 }

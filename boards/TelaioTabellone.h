@@ -7,7 +7,9 @@
 // main window's popup.
 //
 // A board derives from it and provides the computation (CalcolaTabellone),
-// the date of a draw from its own copy of the data, and the cell details.
+// the date of a draw from its own copy of the data, and the cell details. A
+// window that arranges the frame's controls its own way (the per-wheel table)
+// moves them out of the band `Fascia` and overrides Disponi.
 #pragma once
 
 #include <QStringList>
@@ -17,11 +19,13 @@
 #include <optional>
 #include <vector>
 
+#include "boards/tabellone_analitico.h"
 #include "core/Programma.h"
 
 class MDIForm1;
 class QLabel;
 class QPushButton;
+class QRadioButton;
 class QScrollBar;
 class QToolButton;
 
@@ -73,6 +77,20 @@ class TelaioTabellone : public QWidget {
   virtual std::optional<QStringList> Dettagli(int riga, int colonna) const;
   // The grid's left edge in twips for a given inner width.
   virtual int MargineSinistro(int larghezzaInterna) const;
+  // Places the band of the frame's controls and the grid for the window's
+  // inner size: the band over the top 615 twips (from the left edge), the
+  // grid below it (the whole height when the window is no taller).
+  virtual void Disponi();
+
+  // An option button whose selection (by the user or from code) runs
+  // `gestore`; the handler does not run when it is deselected.
+  QRadioButton* Opzione(const QString& nome, const QString& testo, const std::function<void()>& gestore);
+  // Shows an option as selected without running its handler.
+  static void Seleziona(QRadioButton* opzione);
+
+  // Reports why the window cannot show its data (critical box) and closes it
+  // once control is back in the event loop.
+  void Rinuncia(const std::string& motivo);
 
   // Writes the header line for the reference draw.
   void ScriviIntestazione();
@@ -83,15 +101,22 @@ class TelaioTabellone : public QWidget {
   // column 0 the row value, the other columns from `testo`; every body cell
   // of columns 1.. is centred and takes the colour of its wheel
   // ruotaColonna[c] (odd wheels light cyan, even light yellow). Keeps the
-  // scroll position when the grid still has that row.
+  // scroll position when the grid still has that row. `intestazione`, when
+  // given, rebuilds the header and the columns after the scroll position is
+  // saved and before the rows are written.
   void RiempiGriglia(int righe, const std::vector<int>& ruotaColonna,
-                     const std::function<QString(int riga, int colonna)>& testo);
+                     const std::function<QString(int riga, int colonna)>& testo,
+                     const std::function<void()>& intestazione = {});
+  // Refills the grid of an analytic board (IntestazioneAnalitica) with the
+  // rows of `t`.
+  void RiempiAnalitico(const Tabelloni::Tabellone& t);
+  // The date of draw d of an image ("5.1.1999"); empty outside 1..5000.
+  static QString DataDi(const Archivio& immagine, int d);
 
   void resizeEvent(QResizeEvent* e) override;
 
   MDIForm1& mPrincipale;
   Stato& mStato;
-
- private:
-  void posiziona();
+  // The band that holds the header line, the scroll bar and the buttons.
+  QWidget* Fascia = nullptr;
 };

@@ -22,7 +22,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "boards/ExtraRuota.h"
 #include "boards/TabAna.h"
+#include "boards/Tabellone1.h"
+#include "boards/Tabellone2.h"
 #include "core/frmAbout.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -108,7 +111,8 @@ const std::vector<Tasto>& TabellaTasti() {
 // Tools whose windows the program has; the other items stay disabled.
 bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
-                                          QStringLiteral("MnuEstTabAna")};
+                                          QStringLiteral("MnuEstTabAna"), QStringLiteral("MnuRscTab1"),
+                                          QStringLiteral("MnuRscTab2"), QStringLiteral("MnuEstTabRuo")};
   return disponibili.contains(voce);
 }
 
@@ -432,10 +436,10 @@ void MDIForm1::CmdIni_Click(int Index) {
 
 void MDIForm1::MnuEstGest_Click() {}
 void MDIForm1::MnuEstTabAna_Click() { mFinestre->apri<TabAna>(*this); }
-void MDIForm1::MnuRscTab1_Click() {}
-void MDIForm1::MnuRscTab2_Click() {}
+void MDIForm1::MnuRscTab1_Click() { mFinestre->nuova<Tabellone1>(*this); }
+void MDIForm1::MnuRscTab2_Click() { mFinestre->nuova<Tabellone2>(*this); }
 void MDIForm1::MnuRscStat_Click() {}
-void MDIForm1::MnuEstTabRuo_Click() {}
+void MDIForm1::MnuEstTabRuo_Click() { mFinestre->apri<ExtraRuota>(*this); }
 void MDIForm1::MnuEstCDF_Click() {}
 void MDIForm1::MnuStatAnaNum_Click() {}
 void MDIForm1::MnuStatLaData_Click() {}
