@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "boards/CDF.h"
 #include "boards/TabAna.h"
 #include "core/frmAbout.h"
 #include "ui/Colori.h"
@@ -108,7 +109,7 @@ const std::vector<Tasto>& TabellaTasti() {
 // Tools whose windows the program has; the other items stay disabled.
 bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
-                                          QStringLiteral("MnuEstTabAna")};
+                                          QStringLiteral("MnuEstTabAna"), QStringLiteral("MnuEstCDF")};
   return disponibili.contains(voce);
 }
 
@@ -436,7 +437,7 @@ void MDIForm1::MnuRscTab1_Click() {}
 void MDIForm1::MnuRscTab2_Click() {}
 void MDIForm1::MnuRscStat_Click() {}
 void MDIForm1::MnuEstTabRuo_Click() {}
-void MDIForm1::MnuEstCDF_Click() {}
+void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(*this); }
 void MDIForm1::MnuStatAnaNum_Click() {}
 void MDIForm1::MnuStatLaData_Click() {}
 void MDIForm1::MnuStatTab_Click() {}
