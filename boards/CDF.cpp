@@ -72,9 +72,13 @@ CDF::CDF(MDIForm1& principale, QWidget* parent)
     : QWidget(parent), mStato(principale.programma().stato()) {
   setObjectName(QStringLiteral("CDF"));
   setWindowTitle(QStringLiteral("Ritardi/Presenze  Cadenze Decine Figure"));
-  ui::Finestre::ImpostaDimensioni(this, 11940, 7260);
   creaControlli();
   preparaGriglie();
+  // As large as its controls need in the system's font, and never smaller
+  // than designed; the frame adds the caption and the borders.
+  const QSize misura = sizeHint();
+  ui::Finestre::ImpostaDimensioni(this, std::max(11940, ui::Twip(misura.width() + 8)),
+                                  std::max(7260, ui::Twip(misura.height() + 32)));
 
   auto letto = file::LeggiBinario(mStato.CartellaDati / "archivio.dat");
   auto copia = letto ? Archivio::Decodifica(*letto) : Risultato<Archivio>::Errore(letto.motivo());
@@ -222,7 +226,7 @@ void CDF::creaControlli() {
   stampa->setObjectName(QStringLiteral("stampa"));
 
   auto* destra = new QWidget;
-  destra->setFixedWidth(ui::Pixel(kColonnaDestra));
+  destra->setMinimumWidth(ui::Pixel(kColonnaDestra));
   auto* colonnaDestra = new QVBoxLayout(destra);
   colonnaDestra->setContentsMargins(0, 0, 0, 0);
   colonnaDestra->addWidget(Frame3);
