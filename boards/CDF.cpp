@@ -93,13 +93,7 @@ CDF::CDF(MDIForm1& principale, QWidget* parent)
 
   TxCiclo->setText(QStringLiteral("20"));
   SorteScelta = 1;
-  const cdf::Evidenziazione ambata = cdf::ValoriSorte(1);
-  CkPreMin->setChecked(ambata.CkPreMin);
-  TxMinP->setText(QString::number(ambata.TxMinP));
-  CkPreMax->setChecked(ambata.CkPreMax);
-  TxMaxP->setText(QString::number(ambata.TxMaxP));
-  CkRitMax->setChecked(ambata.CkRitMax);
-  TxMaxR->setText(QString::number(ambata.TxMaxR));
+  impostaEvidenziazione(cdf::ValoriSorte(SorteScelta));
 
   EstrMassima = EstrRiferimento = mStato.EstrFine;
   mInizioPreso = mStato.EstrInizio;
@@ -317,14 +311,17 @@ cdf::Evidenziazione CDF::evidenziazione() const {
 
 void CDF::OptSorte_Click(int Index) {
   SorteScelta = Index + 1;
-  const cdf::Evidenziazione ev = cdf::ValoriSorte(SorteScelta);
+  impostaEvidenziazione(cdf::ValoriSorte(SorteScelta));
+  Sli_Change();
+}
+
+void CDF::impostaEvidenziazione(const cdf::Evidenziazione& ev) {
   CkPreMin->setChecked(ev.CkPreMin);
   TxMinP->setText(QString::number(ev.TxMinP));
   CkPreMax->setChecked(ev.CkPreMax);
   TxMaxP->setText(QString::number(ev.TxMaxP));
   CkRitMax->setChecked(ev.CkRitMax);
   TxMaxR->setText(QString::number(ev.TxMaxR));
-  Sli_Change();
 }
 
 void CDF::rifiutaCiclo(const QString& messaggio) {
@@ -334,14 +331,12 @@ void CDF::rifiutaCiclo(const QString& messaggio) {
 }
 
 void CDF::CmdRicalcola_Click() {
-  ui::Clessidra clessidra;
   auto r = cdf::Calcola_Cadenze_Decine_Figure(CopiaArchivio, CopiaArchivio.contaEstrazioni(),
                                               EstrRiferimento, Numero(TxCiclo), SorteScelta,
                                               evidenziazione());
-  if (!r) {
-    rifiutaCiclo(ui::Q(r.motivo()));
-    return;
-  }
+  if (!r) return rifiutaCiclo(ui::Q(r.motivo()));
+  // The hourglass only while the grids fill: a refusal's box keeps the arrow.
+  ui::Clessidra clessidra;
   mostra(*r);
   mCalcolo = std::move(r).prendi();
   mTestoCiclo = TxCiclo->text();

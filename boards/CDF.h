@@ -103,7 +103,9 @@ class CDF : public QWidget {
   // The number a box's text starts with: 0 when none, never negative, capped
   // at the largest int.
   static int Numero(const QLineEdit* casella);
+  // The highlighting options as the controls hold them, and the reverse.
   CadenzeDecineFigure::Evidenziazione evidenziazione() const;
+  void impostaEvidenziazione(const CadenzeDecineFigure::Evidenziazione& ev);
   // Refuses a cycle: the message, then the cycle box takes the focus with its
   // text selected.
   void rifiutaCiclo(const QString& messaggio);
