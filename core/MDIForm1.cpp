@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "boards/CDF.h"
 #include "boards/ExtraRuota.h"
 #include "boards/TabAna.h"
 #include "boards/Tabellone1.h"
@@ -112,7 +113,8 @@ const std::vector<Tasto>& TabellaTasti() {
 bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
                                           QStringLiteral("MnuEstTabAna"), QStringLiteral("MnuRscTab1"),
-                                          QStringLiteral("MnuRscTab2"), QStringLiteral("MnuEstTabRuo")};
+                                          QStringLiteral("MnuRscTab2"), QStringLiteral("MnuEstTabRuo"),
+                                          QStringLiteral("MnuEstCDF")};
   return disponibili.contains(voce);
 }
 
@@ -440,7 +442,7 @@ void MDIForm1::MnuRscTab1_Click() { mFinestre->nuova<Tabellone1>(*this); }
 void MDIForm1::MnuRscTab2_Click() { mFinestre->nuova<Tabellone2>(*this); }
 void MDIForm1::MnuRscStat_Click() {}
 void MDIForm1::MnuEstTabRuo_Click() { mFinestre->apri<ExtraRuota>(*this); }
-void MDIForm1::MnuEstCDF_Click() {}
+void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(*this); }
 void MDIForm1::MnuStatAnaNum_Click() {}
 void MDIForm1::MnuStatLaData_Click() {}
 void MDIForm1::MnuStatTab_Click() {}
