@@ -46,6 +46,14 @@ std::optional<int> NumeroCasella(std::string_view testo);
 // ---------------------------------------------------------------------------
 // Saving a new draw.
 
+// Whether another draw fits: "ARCHIVIO PIENO: IMPOSSIBILE INSERIRE ALTRE
+// ESTRAZIONI" when the archive holds 4999 draws already (a free record must
+// follow the last one).
+Esito SpazioPerNuovaEstrazione(int totEstrazioni);
+// Whether a draw may be deleted: "IMPOSSIBILE CANCELLARE L'UNICA ESTRAZIONE"
+// when it is the only one.
+Esito EliminazioneAmmessa(int totEstrazioni);
+
 enum class Controllo {
   Superato,       // every check passed and the date is not before the last draw
   ArchivioPieno,  // 4999 draws already

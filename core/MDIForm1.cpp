@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "archive/Extrazioni.h"
 #include "core/frmAbout.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -106,7 +107,8 @@ const std::vector<Tasto>& TabellaTasti() {
 
 // Tools whose windows the program has; the other items stay disabled.
 bool Disponibile(const QString& voce) {
-  static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout")};
+  static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
+                                          QStringLiteral("MnuEstGest")};
   return disponibili.contains(voce);
 }
 
@@ -428,7 +430,7 @@ void MDIForm1::CmdIni_Click(int Index) {
 
 // --- Menus -----------------------------------------------------------------
 
-void MDIForm1::MnuEstGest_Click() {}
+void MDIForm1::MnuEstGest_Click() { finestre().apri<Extrazioni>(*this); }
 void MDIForm1::MnuEstTabAna_Click() {}
 void MDIForm1::MnuRscTab1_Click() {}
 void MDIForm1::MnuRscTab2_Click() {}
