@@ -1,5 +1,6 @@
 #include "archive/Archivioesteso.h"
 
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "archive/ultime_cento.h"
@@ -38,5 +39,7 @@ Archivioesteso::Archivioesteso(const Stato& s, QWidget* parent) : QDialog(parent
   auto* colonna = new QVBoxLayout(this);
   colonna->setContentsMargins(0, 0, 0, 0);
   colonna->addWidget(GridArchivio);
-  resize(ui::Pixel(kLarghezzaColonna * (kColonne + 1)) + 24, 560);
+  // Every column in view; the rows scroll.
+  const int barra = GridArchivio->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  resize((kColonne + 1) * ui::Pixel(kLarghezzaColonna) + barra + 2 * GridArchivio->frameWidth() + 2, 560);
 }

@@ -250,7 +250,7 @@ void Extrazioni::creaControlli() {
     connect(CmdVai[i], &QPushButton::clicked, this, [this, i] { CmdVai_Click(i); });
   }
 
-  const int rigaA = sottoGriglia + 136, rigaB = rigaA + 30;
+  const int rigaA = sottoGriglia + 146, rigaB = rigaA + 28;
   stampa = Pulsante("stampa", "Stampa estrazione corrente");
   Colloca(stampa, this, 8, rigaA, 180, 26);
   connect(stampa, &QPushButton::clicked, this, &Extrazioni::stampa_Click);
@@ -275,8 +275,8 @@ void Extrazioni::creaControlli() {
   StBar->setSizeGripEnabled(false);
   StBarPanel1 = new QLabel;
   StBar->addWidget(StBarPanel1, 1);
-  Colloca(StBar, this, 0, rigaB + 30, 470, 22);
-  setMinimumSize(470, rigaB + 52);
+  Colloca(StBar, this, 0, rigaB + 28, 470, 22);
+  setMinimumSize(470, rigaB + 50);
 }
 
 // The insert panel Frame1, hidden in view mode.
@@ -284,21 +284,21 @@ void Extrazioni::creaPannello() {
   Frame1 = new QGroupBox(QStringLiteral("Estrazione"));
   Frame1->setObjectName(QStringLiteral("Frame1"));
   const int alto = Label7->y();
-  Colloca(Frame1, this, 8, alto, 454, CmdSalva->y() - alto - 4);
+  Colloca(Frame1, this, 8, alto, 446, CmdSalva->y() - alto - 4);
   Giorni = new QDateEdit;
   Giorni->setObjectName(QStringLiteral("Giorni"));
   Giorni->setCalendarPopup(true);
   Giorni->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   Giorni->setDateRange(QDate(1900, 1, 1), QDate(2099, 12, 31));
-  Colloca(Giorni, Frame1, 8, 18, 120, 22);
+  Colloca(Giorni, Frame1, 8, 16, 120, 22);
   QFont arial(QStringLiteral("Arial"), 9);
   arial.setBold(true);
   for (int w = 1; w <= 10; ++w) {
     const int colonna = (w - 1) / 5, riga = (w - 1) % 5;
-    const int x = 8 + colonna * 222, y = 44 + riga * 19;
+    const int x = 8 + colonna * 222, y = 41 + riga * 18;
     LbRuota[w - 1] = Etichetta("LbRuota");
     LbRuota[w - 1]->setObjectName(QStringLiteral("LbRuota%1").arg(w - 1));
-    Colloca(LbRuota[w - 1], Frame1, x, y, 68, 18);
+    Colloca(LbRuota[w - 1], Frame1, x, y, 68, 17);
     for (int p = 1; p <= 5; ++p) {
       const int i = (w - 1) * 5 + p;
       auto* e = new CasellaTesto;
@@ -311,7 +311,7 @@ void Extrazioni::creaPannello() {
       e->Validate = [this, i](bool& c) { Est_Validate(i, c); };
       e->LostFocus = [this, i] { Est_LostFocus(i); };
       connect(e, &QLineEdit::textChanged, this, [this, i] { Est_Change(i); });
-      Colloca(e, Frame1, x + 70 + (p - 1) * 28, y, 26, 18);
+      Colloca(e, Frame1, x + 70 + (p - 1) * 28, y, 26, 17);
       Est[i] = e;
     }
   }
