@@ -57,6 +57,17 @@ QLabel* Etichetta(const char* nome, const char* caption = "") {
   return l;
 }
 
+// A drop-down list showing its initial text until an item is chosen; its
+// size never depends on the items, so filling thousands stays cheap.
+QComboBox* Lista(const char* nome, const char* testoIniziale) {
+  auto* c = new QComboBox;
+  c->setObjectName(QString::fromLatin1(nome));
+  c->setPlaceholderText(QString::fromUtf8(testoIniziale));
+  c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c->setMaxVisibleItems(20);
+  return c;
+}
+
 void Colori(QWidget* w, QPalette::ColorRole sfondo, unsigned int bgrSfondo, QPalette::ColorRole testo,
             unsigned int bgrTesto) {
   QPalette p = w->palette();
@@ -217,17 +228,9 @@ void Extrazioni::creaControlli() {
   Frame2 = new QGroupBox;
   Frame2->setObjectName(QStringLiteral("Frame2"));
   Colloca(Frame2, this, 8, sottoGriglia + 40, 454, 78);
-  CmbData = new QComboBox;
-  CmbData->setObjectName(QStringLiteral("CmbData"));
-  CmbData->setPlaceholderText(QStringLiteral("Seleziona Estrazione"));
-  CmbData->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  CmbData->setMaxVisibleItems(20);
+  CmbData = Lista("CmbData", "Seleziona Estrazione");
   Colloca(CmbData, Frame2, 8, 12, 236, 24);
-  CmbAnno = new QComboBox;
-  CmbAnno->setObjectName(QStringLiteral("CmbAnno"));
-  CmbAnno->setPlaceholderText(QStringLiteral("Vai ad Anno"));
-  CmbAnno->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  CmbAnno->setMaxVisibleItems(20);
+  CmbAnno = Lista("CmbAnno", "Vai ad Anno");
   Colloca(CmbAnno, Frame2, 250, 12, 100, 24);
   connect(CmbData, &QComboBox::currentIndexChanged, this, &Extrazioni::CmbData_Click);
   connect(CmbAnno, &QComboBox::currentIndexChanged, this, &Extrazioni::CmbAnno_Click);

@@ -22,6 +22,7 @@
 #include "core/file.h"
 #include "core/rsc.h"
 #include "core/testo.h"
+#include "estrazione_di_prova.h"
 #include "support/programma_di_prova.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -42,14 +43,6 @@ std::vector<Estrazione> DieciEstrazioni() {
   return e;
 }
 
-// A new draw with five distinct numbers on every wheel.
-Estrazione Nuova(Data d, int spostamento = 0) {
-  Estrazione e;
-  e.data = d;
-  for (int w = 0; w < 10; ++w)
-    for (int p = 0; p < 5; ++p) e.numeri[w][p] = static_cast<std::uint8_t>(w * 8 + p + 1 + spostamento);
-  return e;
-}
 
 // The main window with the editor open on the given draws.
 struct Editor {
@@ -272,7 +265,7 @@ TEST(ArchiveEditor, InsertModeAppendsADrawAndReturnsToTheLastDraw) {
   EXPECT_EQ(e.Giorni->minimumDate(), QDate(1900, 1, 1));
   EXPECT_EQ(e.Giorni->maximumDate(), QDate(2099, 12, 31));
 
-  const Estrazione nuova = Nuova({22, 1, 2000});
+  const Estrazione nuova = prova::Di({22, 1, 2000});
   ed.scrivi(nuova, nuova.data);
   e.CmdSalva_Click();  // "ESTRAZIONE SALVATA": No is the default answer
   ASSERT_EQ(ed.dlg().messaggi.size(), 1u);
@@ -316,7 +309,7 @@ TEST(ArchiveEditor, SaveChecksColourTheFaultyBoxesAndChangeNothing) {
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.nome);
-    ed.scrivi(Nuova(c.data), c.data);  // numbers 1..80: the same number on two wheels is fine
+    ed.scrivi(prova::Di(c.data), c.data);  // numbers 1..80: the same number on two wheels is fine
     for (auto [i, t] : c.caselle) e.Est[i]->setText(QString::fromLatin1(t));
     ed.dlg().messaggi.clear();
     e.CmdSalva_Click();
@@ -342,7 +335,7 @@ TEST(ArchiveEditor, OutOfSequenceInsertAsksFirstThenKeepsDateOrder) {
       "ATTENZIONE : DATA FUORI SEQUENZA\r\n\r\nSe si sceglie di continuare il programma\r\n"
       "provvederà a riordinare l'archivio\r\n\r\n             Confermi l'inserimento ?";
   e.CmdInserisci_Click();
-  const Estrazione nuova = Nuova({5, 1, 2000}, 3);
+  const Estrazione nuova = prova::Di({5, 1, 2000}, 3);
   ed.scrivi(nuova, nuova.data);
   ed.dlg().risposte = {ui::Risposta::No};
   e.CmdSalva_Click();
