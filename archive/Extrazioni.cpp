@@ -674,8 +674,8 @@ void Extrazioni::CmdEsci_Click() {
   }
   ui::Clessidra clessidra;
   Stato& s = stato();
-  if (Scroll->maximum() != s.TotEstrazioni()) {
-    Inizio::Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
+  // Draws were saved: the lists and the scroll bar take them in.
+  if (CmbData->count() != s.TotEstrazioni()) {
     riempiListe();
     mostraUltima();
   }

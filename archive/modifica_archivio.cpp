@@ -208,11 +208,12 @@ Esito ScriviArchivio(const std::filesystem::path& percorso, const Archivio& a) {
 Risultato<int> SalvaNuovaEstrazione(Stato& s, const Estrazione& nuova) {
   auto m = ConNuovaEstrazione(s.ArchivioEstrazioni, s.TotEstrazioni(), nuova);
   if (!m) return Risultato<int>::Errore(m.motivo());
-  const int posizione = m->posizione, tot = m->totEstrazioni;
+  const int posizione = m->posizione;
   Esito e = CommittiSeScritto(s, std::move(m).prendi());
   if (!e) return e;
-  s.indici.TotEstrazioni = tot;
-  s.indici.DataUltimaEstrazione = s.ArchivioEstrazioni.data(tot);
+  // Every index follows at once: a reader of the labels never meets a draw
+  // count larger than its list.
+  Inizio::Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
   return posizione;
 }
 

@@ -119,8 +119,7 @@ extern const char* const kDomandaCancella;
 extern const char* const kDomandaAnnulla;
 
 // Stores the new draw into s: computes it, writes s.CartellaDati/archivio.dat,
-// and only then replaces s.ArchivioEstrazioni and updates TotEstrazioni and
-// DataUltimaEstrazione (the other indices are rebuilt when insert mode ends).
+// and only then replaces s.ArchivioEstrazioni and rebuilds the indices.
 // Returns the record that received the draw.
 Risultato<int> SalvaNuovaEstrazione(Stato& s, const Estrazione& nuova);
 

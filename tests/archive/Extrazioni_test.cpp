@@ -327,6 +327,32 @@ TEST(ArchiveEditor, SaveChecksColourTheFaultyBoxesAndChangeNothing) {
   EXPECT_FALSE(e.ArchivioVariato);
 }
 
+TEST(ArchiveEditor, FailedWritesAreReportedAndNeverCalledSaved) {
+  Editor ed;
+  // A folder in the way of archivio.dat makes every write fail, as root too.
+  std::filesystem::remove(ed.file("archivio.dat"));
+  std::filesystem::create_directories(ed.file("archivio.dat") / "dentro");
+  const Archivio prima = ed.p.stato.ArchivioEstrazioni;
+  ed.e.CmdInserisci_Click();
+  ed.scrivi(prova::Di({22, 1, 2000}), {22, 1, 2000});
+  ed.e.CmdSalva_Click();
+  ASSERT_EQ(ed.dlg().messaggi.size(), 1u);
+  EXPECT_TRUE(ed.ultimo().contains(QStringLiteral("archivio.dat")));
+  EXPECT_EQ(ed.dlg().messaggi[0].icona, ui::Icona::Critica);
+  EXPECT_EQ(ed.p.stato.ArchivioEstrazioni, prima);
+  EXPECT_EQ(ed.p.stato.TotEstrazioni(), 10);
+  EXPECT_FALSE(ed.e.Frame1->isHidden());
+  EXPECT_FALSE(ed.e.ArchivioVariato);
+
+  ed.dlg().inserimenti = {QStringLiteral("88")};
+  DoppioClick(ed.e.GridEst, 1, 3);
+  qobject_cast<QMdiSubWindow*>(ed.e.parentWidget())->close();
+  ASSERT_EQ(ed.dlg().messaggi.size(), 2u);
+  EXPECT_TRUE(ed.ultimo().contains(QStringLiteral("archivio.dat")));
+  EXPECT_TRUE(std::filesystem::exists(ed.file("Rsc1.dat")));
+  EXPECT_TRUE(ed.m.PicLimiti->isVisible());
+}
+
 TEST(ArchiveEditor, OutOfSequenceInsertAsksFirstThenKeepsDateOrder) {
   Editor ed;
   Extrazioni& e = ed.e;

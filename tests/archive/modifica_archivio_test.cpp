@@ -99,6 +99,7 @@ TEST(StoringDraws, AppendOrInsertInDateOrder) {
     EXPECT_EQ(ed.s.ArchivioEstrazioni, atteso);
     EXPECT_EQ(ed.s.TotEstrazioni(), 4);
     EXPECT_EQ(ed.s.indici.DataUltimaEstrazione, c.attese.back().data);
+    EXPECT_EQ(ed.s.indici.DescrEstrazioni.size(), 5u);
   }
 }
 
