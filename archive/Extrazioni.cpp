@@ -14,6 +14,8 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QUrl>
+#include <algorithm>
+#include <optional>
 
 #include "archive/Archivioesteso.h"
 #include "archive/Form4.h"
@@ -551,31 +553,36 @@ void Extrazioni::Est_GotFocus(int Index) { Est[Index]->selectAll(); }
 
 void Extrazioni::Est_LostFocus(int Index) { UltimoEst = Index; }
 
-void Extrazioni::CmdSalva_Click() {
+// The save checks on the panel: colours the faulty boxes, shows the refusal
+// or asks about a date out of sequence; the draw to store when it may be.
+std::optional<Estrazione> Extrazioni::estrazioneDaSalvare() {
   Estrazioni::Caselle caselle;
   for (int i = 1; i <= Estrazioni::kCaselle; ++i) caselle[i - 1] = ui::S(Est[i]->text());
-  Stato& s = stato();
+  const Stato& s = stato();
   const Estrazioni::VerificaSalvataggio v =
       Estrazioni::VerificaNuovaEstrazione(s.ArchivioEstrazioni, s.TotEstrazioni(), DataDi(Giorni->date()), caselle);
   using C = Estrazioni::Controllo;
-  if (v.controllo != C::ArchivioPieno && v.controllo != C::DataPresente) {
-    for (int i = 1; i <= Estrazioni::kCaselle; ++i) coloraCasella(i, false);
-    for (int i : v.caselleErrate) coloraCasella(i, true);
-  }
+  if (v.controllo != C::ArchivioPieno && v.controllo != C::DataPresente)
+    for (int i = 1; i <= Estrazioni::kCaselle; ++i)
+      coloraCasella(i, std::find(v.caselleErrate.begin(), v.caselleErrate.end(), i) != v.caselleErrate.end());
+  if (v.controllo == C::Superato) return v.estrazione;
   if (v.controllo == C::FuoriSequenza) {
-    if (ui::Msg(this, ui::Q(v.messaggio), ui::Icona::Nessuna, ui::Pulsanti::SiNo) != ui::Risposta::Si) {
-      Giorni->setFocus();
-      return;
-    }
-  } else if (v.controllo != C::Superato) {
+    if (ui::Msg(this, ui::Q(v.messaggio), ui::Icona::Nessuna, ui::Pulsanti::SiNo) == ui::Risposta::Si)
+      return v.estrazione;
+  } else {
     ui::Msg(this, ui::Q(v.messaggio), IconaDi(v.icona));
-    if (v.fuoco > 0) Est[v.fuoco]->setFocus();
-    else Giorni->setFocus();
-    return;
   }
+  if (v.fuoco > 0) Est[v.fuoco]->setFocus();
+  else Giorni->setFocus();
+  return std::nullopt;
+}
+
+void Extrazioni::CmdSalva_Click() {
+  const std::optional<Estrazione> nuova = estrazioneDaSalvare();
+  if (!nuova) return;
   Risultato<int> salvato = [&] {
     ui::Clessidra clessidra;
-    return Estrazioni::SalvaNuovaEstrazione(s, v.estrazione);
+    return Estrazioni::SalvaNuovaEstrazione(stato(), *nuova);
   }();
   if (!salvato) {
     ui::Msg(this, ui::Q(salvato.motivo()), ui::Icona::Critica);

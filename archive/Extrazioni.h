@@ -14,6 +14,9 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
+
+#include "core/archivio.h"
 
 class MDIForm1;
 class QComboBox;
@@ -142,6 +145,7 @@ class Extrazioni : public QWidget {
   void mostraUltima();
   void modoVista(bool vista);
   void coloraCasella(int i, bool errata);
+  std::optional<Estrazione> estrazioneDaSalvare();
   void vaiA(int d);
   Stato& stato();
 
