@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "archive/Extrazioni.h"
+#include "boards/TabAna.h"
 #include "core/frmAbout.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -108,7 +109,7 @@ const std::vector<Tasto>& TabellaTasti() {
 // Tools whose windows the program has; the other items stay disabled.
 bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
-                                          QStringLiteral("MnuEstGest")};
+                                          QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna")};
   return disponibili.contains(voce);
 }
 
@@ -431,7 +432,7 @@ void MDIForm1::CmdIni_Click(int Index) {
 // --- Menus -----------------------------------------------------------------
 
 void MDIForm1::MnuEstGest_Click() { finestre().apri<Extrazioni>(*this); }
-void MDIForm1::MnuEstTabAna_Click() {}
+void MDIForm1::MnuEstTabAna_Click() { mFinestre->apri<TabAna>(*this); }
 void MDIForm1::MnuRscTab1_Click() {}
 void MDIForm1::MnuRscTab2_Click() {}
 void MDIForm1::MnuRscStat_Click() {}

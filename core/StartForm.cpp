@@ -20,7 +20,7 @@ StartForm::StartForm(Programma& programma) : mProgramma(programma) {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
   setAttribute(Qt::WA_DeleteOnClose);
   auto* immagine = new QLabel;
-  immagine->setPixmap(ui::ImmagineAvvio(ui::Titolo()));
+  immagine->setPixmap(ui::ImmagineAvvio(ui::Titolo(), QStringLiteral("Caricamento dell'archivio in corso...")));
   auto* colonna = new QVBoxLayout(this);
   colonna->setContentsMargins(0, 0, 0, 0);
   colonna->addWidget(immagine);

@@ -13,7 +13,7 @@ namespace ui {
 namespace {
 
 constexpr int kLarghezzaPredefinita = 64;  // pixels
-constexpr int kMargine = 3;                // pixels of text padding
+constexpr int kMargine = 2;                // pixels of text padding
 
 Qt::Alignment Allineamento(int valore) { return Qt::Alignment(valore); }
 
@@ -262,7 +262,7 @@ void Griglia::setRedraw(bool ridisegnaOra) {
 
 int Griglia::larghezzaPx(int c) const { return Pixel(colWidth(c)); }
 int Griglia::altezzaPx(int r) const { return mAltezze[r] >= 0 ? Pixel(mAltezze[r]) : altezzaPredefinita(); }
-int Griglia::altezzaPredefinita() const { return fontMetrics().height() + 4; }
+int Griglia::altezzaPredefinita() const { return fontMetrics().height() + 6; }
 
 int Griglia::primaRigaMassima() const {
   int alto = 0;

@@ -110,7 +110,7 @@ QPixmap ImmagineWeb() {
   return pm;
 }
 
-QPixmap ImmagineAvvio(const QString& titolo) {
+QPixmap ImmagineAvvio(const QString& titolo, const QString& sotto) {
   QPixmap pm(420, 240);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
@@ -144,7 +144,7 @@ QPixmap ImmagineAvvio(const QString& titolo) {
   f.setBold(false);
   p.setFont(f);
   p.setPen(QColor(0xC8, 0xD8, 0xC8));
-  p.drawText(QRect(0, 200, 420, 30), Qt::AlignCenter, QStringLiteral("Caricamento dell'archivio in corso..."));
+  p.drawText(QRect(0, 200, 420, 30), Qt::AlignCenter, sotto);
   return pm;
 }
 

@@ -14,7 +14,8 @@ QIcon IconaStrumento(const QString& chiave);
 QIcon IconaFreccia(bool sinistra);
 QPixmap ImmagineAiuto();
 QPixmap ImmagineWeb();
-// The start-up picture (the title over a row of drawn balls).
-QPixmap ImmagineAvvio(const QString& titolo);
+// The start-up picture: the title over a row of drawn balls, with a line
+// of text below them.
+QPixmap ImmagineAvvio(const QString& titolo, const QString& sotto = QString());
 
 }  // namespace ui

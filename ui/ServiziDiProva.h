@@ -50,9 +50,11 @@ class DialoghiDiProva : public Dialoghi {
                                 const QString&) override {
     domande.push_back(domanda);
     if (inserimenti.empty()) return std::nullopt;
-    auto r = inserimenti.front();
+    const bool annullato = !inserimenti.front().has_value();
+    const QString testo = annullato ? QString() : *inserimenti.front();
     inserimenti.pop_front();
-    return r;
+    if (annullato) return std::nullopt;
+    return testo;
   }
   QString salva(QWidget*, const DialogoFile& d) override { return File(d); }
   QString apri(QWidget*, const DialogoFile& d) override { return File(d); }

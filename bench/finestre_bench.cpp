@@ -1,0 +1,93 @@
+// Window benchmarks on 4999 draws: the launch to the main window shown (the
+// start-up sequence, the loading, the main window with its range bar, the
+// first paint), and the analytic board computed and refilled for one
+// reference draw.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "archivio_bench.h"
+#include "boards/TabAna.h"
+#include "core/Inizio.h"
+#include "core/MDIForm1.h"
+#include "core/StartForm.h"
+#include "core/file.h"
+#include "core/rsc.h"
+#include "support/programma_di_prova.h"
+#include "ui/Finestre.h"
+#include "ui/Griglia.h"
+#include "ui/ServiziDiProva.h"
+
+namespace {
+
+void BM_AvvioFinoAllaFinestraPrincipale(benchmark::State& state) {
+  QTemporaryDir cartella;
+  const std::filesystem::path dati = cartella.path().toStdString();
+  const Archivio& a = bench::Archivio4999();
+  file::ScriviAtomico(dati / "archivio.dat", std::vector<std::uint8_t>(a.bytes().begin(), a.bytes().end()));
+  for (int k = 1; k <= 5; ++k) Rsc::Scrivi(dati, k, Rsc::Crea_Archivio(a, k));
+  ui::ServiziDiProva servizi;
+  for (auto _ : state) {
+    Stato stato;
+    Programma programma(stato);
+    Inizio::Ambiente ambiente{cartella.filePath(QStringLiteral("bin/tarvolane")), cartella.path(),
+                              cartella.filePath(QStringLiteral("blocchi"))};
+    std::unique_ptr<QLockFile> blocco;
+    StartForm* avvio = Inizio::Main(programma, ambiente, blocco);
+    avvio->Form_Activate();
+    MDIForm1* principale = avvio->principale();
+    QApplication::processEvents();
+    principale->repaint();
+    state.PauseTiming();
+    if (!servizi.dialoghi.messaggi.empty()) state.SkipWithError("messaggio inatteso");
+    principale->setAttribute(Qt::WA_DeleteOnClose, false);
+    delete principale;
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_AvvioFinoAllaFinestraPrincipale)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The analytic board: computation, the full grid refill and its paint for
+// one reference draw, stepping back from the last draw as the user does.
+void BM_TabAnaCalcoloERiempimento(benchmark::State& state) {
+  auto e = prova::Ultime(4999);
+  if (e.size() < 4999) e = prova::Sintetiche(4999);
+  prova::ProgrammaDiProva p(e);
+  MDIForm1& m = p.principale();
+  m.MnuEstTabAna_Click();
+  TabAna* t = m.finestre().trova<TabAna>();
+  QTest::qWait(200);  // on screen before the clock starts
+  if (!t->ana->isVisible()) state.SkipWithError("griglia non visibile");
+  int riferimento = 4999;
+  for (auto _ : state) {
+    t->Crea_Tabellone_Analitico(riferimento);
+    t->ana->viewport()->repaint();  // the refill shown on screen
+    if (--riferimento < 4000) riferimento = 4999;
+  }
+}
+BENCHMARK(BM_TabAnaCalcoloERiempimento)->Unit(benchmark::kMillisecond);
+
+// The computation alone, on the same archive.
+void BM_TabAnaCalcolo(benchmark::State& state) {
+  const Archivio& a = bench::Archivio4999();
+  int riferimento = 4999;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(Tabelloni::Crea_Tabellone_Analitico(a, 1, riferimento));
+    if (--riferimento < 4000) riferimento = 4999;
+  }
+}
+BENCHMARK(BM_TabAnaCalcolo)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
