@@ -40,6 +40,7 @@ namespace {
 constexpr int kAiutoVista = 20000;
 constexpr int kAiutoInserimento = 20020;
 constexpr int kBackspace = 8;
+constexpr int kAltezzaRiga = 285;  // twips: eleven rows of the draw grid
 
 // Places a control by its left, top, width and height in pixels.
 void Colloca(QWidget* w, QWidget* padre, int x, int y, int larghezza, int altezza) {
@@ -175,7 +176,8 @@ void Extrazioni::creaControlli() {
   for (int c = 1; c <= 5; ++c) GridEst->setColWidth(c, 570);
   GridEst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   GridEst->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Colloca(GridEst, this, 8, 8, 296, 11 * (GridEst->fontMetrics().height() + 4) + 4);
+  for (int r = 0; r < 11; ++r) GridEst->setRowHeight(r, kAltezzaRiga);
+  Colloca(GridEst, this, 8, 8, 296, 11 * ui::Pixel(kAltezzaRiga) + 2 * GridEst->frameWidth());
   connect(GridEst, &ui::Griglia::dblClick, this, &Extrazioni::GridEst_DblClick);
   const int sottoGriglia = GridEst->geometry().bottom() + 3;
 

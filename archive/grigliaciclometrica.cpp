@@ -16,6 +16,7 @@ namespace {
 
 constexpr unsigned int kVerdeChiaro = 0xC0FFC0;
 constexpr unsigned int kBianco = 0xFFFFFF;
+constexpr int kAltezzaRiga = 285;  // twips
 const char* const kIntestazioni[] = {"I-II", "I-III", "I-IV", "I-V", "II-III", "II-IV", "II-V", "III-IV", "III-V", "IV-V"};
 const char* const kSigle[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "TO", "VE"};
 
@@ -46,6 +47,7 @@ grigliaciclometrica::grigliaciclometrica(const Stato& s, QWidget* parent) : QDia
   // Form_Load: headings, the values and the list of the distinct values.
   const Estrazioni::GrigliaCiclometrica g = Estrazioni::CalcolaGriglia(s.ArchivioEstrazioni, s.EstrSelezionata, tipo);
   for (int c = 0; c <= 10; ++c) ana->setColWidth(c, 550);
+  for (int r = 0; r <= 10; ++r) ana->setRowHeight(r, kAltezzaRiga);
   for (int k = 1; k <= 10; ++k) {
     ana->setTextMatrix(0, k, QString::fromLatin1(kIntestazioni[k - 1]));
     ana->setTextMatrix(k, 0, QString::fromLatin1(kSigle[k - 1]));
@@ -70,7 +72,7 @@ grigliaciclometrica::grigliaciclometrica(const Stato& s, QWidget* parent) : QDia
   auto* colonna = new QVBoxLayout(this);
   colonna->addWidget(ana, 1);
   colonna->addLayout(riga);
-  resize(ui::Pixel(11 * 550) + 30, 11 * (ana->fontMetrics().height() + 4) + 70);
+  ana->setMinimumSize(11 * ui::Pixel(550) + 2 * ana->frameWidth(), 11 * ui::Pixel(kAltezzaRiga) + 2 * ana->frameWidth());
 }
 
 void grigliaciclometrica::evidenzia_Click() {
