@@ -111,6 +111,14 @@ std::optional<int> NumeroCasella(std::string_view testo) {
   return v;
 }
 
+Esito SpazioPerNuovaEstrazione(int totEstrazioni) {
+  return totEstrazioni < kMaxEstrazioni ? Esito::Ok() : Esito::Errore(kArchivioPieno);
+}
+
+Esito EliminazioneAmmessa(int totEstrazioni) {
+  return totEstrazioni > 1 ? Esito::Ok() : Esito::Errore(kUnicaEstrazione);
+}
+
 VerificaSalvataggio VerificaNuovaEstrazione(const Archivio& a, int totEstrazioni, const Data& data,
                                             const Caselle& caselle) {
   VerificaSalvataggio v;
@@ -121,7 +129,7 @@ VerificaSalvataggio VerificaNuovaEstrazione(const Archivio& a, int totEstrazioni
     v.fuoco = v.caselleErrate.empty() ? 0 : v.caselleErrate.front();
     return v;
   };
-  if (totEstrazioni >= kMaxEstrazioni) return fallisci(Controllo::ArchivioPieno, kArchivioPieno);
+  if (!SpazioPerNuovaEstrazione(totEstrazioni)) return fallisci(Controllo::ArchivioPieno, kArchivioPieno);
   if (DataPresente(a, totEstrazioni, data)) return fallisci(Controllo::DataPresente, kDataPresente);
 
   for (int i = 1; i <= kCaselle; ++i)
@@ -148,7 +156,7 @@ VerificaSalvataggio VerificaNuovaEstrazione(const Archivio& a, int totEstrazioni
 Risultato<ArchivioModificato> ConNuovaEstrazione(const Archivio& a, int totEstrazioni,
                                                  const Estrazione& nuova) {
   using R = Risultato<ArchivioModificato>;
-  if (totEstrazioni >= kMaxEstrazioni) return R::Errore(kArchivioPieno);
+  if (Esito spazio = SpazioPerNuovaEstrazione(totEstrazioni); !spazio) return spazio;
   // Only centuries 19 and 20 can be stored and read back.
   if (!nuova.data.valida() || nuova.data.anno < 1900 || nuova.data.anno > 2099)
     return R::Errore(kDataNonValida);
@@ -184,7 +192,7 @@ Risultato<ArchivioModificato> ConNuovaEstrazione(const Archivio& a, int totEstra
 
 Risultato<ArchivioModificato> SenzaEstrazione(const Archivio& a, int totEstrazioni, int d) {
   using R = Risultato<ArchivioModificato>;
-  if (totEstrazioni <= 1) return R::Errore(kUnicaEstrazione);
+  if (Esito ammessa = EliminazioneAmmessa(totEstrazioni); !ammessa) return ammessa;
   if (d < 1 || d > totEstrazioni) return R::Errore(kNumeroEstrazioneNonValida);
   ArchivioModificato m{a, totEstrazioni - 1, d};
   for (int i = d; i <= totEstrazioni && i < kRecord; ++i) m.archivio.copiaRecord(i, a, i + 1);
@@ -200,11 +208,12 @@ Esito ScriviArchivio(const std::filesystem::path& percorso, const Archivio& a) {
 Risultato<int> SalvaNuovaEstrazione(Stato& s, const Estrazione& nuova) {
   auto m = ConNuovaEstrazione(s.ArchivioEstrazioni, s.TotEstrazioni(), nuova);
   if (!m) return Risultato<int>::Errore(m.motivo());
-  const int posizione = m->posizione, tot = m->totEstrazioni;
+  const int posizione = m->posizione;
   Esito e = CommittiSeScritto(s, std::move(m).prendi());
   if (!e) return e;
-  s.indici.TotEstrazioni = tot;
-  s.indici.DataUltimaEstrazione = s.ArchivioEstrazioni.data(tot);
+  // Every index follows at once: a reader of the labels never meets a draw
+  // count larger than its list.
+  Inizio::Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
   return posizione;
 }
 

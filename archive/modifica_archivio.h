@@ -46,6 +46,14 @@ std::optional<int> NumeroCasella(std::string_view testo);
 // ---------------------------------------------------------------------------
 // Saving a new draw.
 
+// Whether another draw fits: "ARCHIVIO PIENO: IMPOSSIBILE INSERIRE ALTRE
+// ESTRAZIONI" when the archive holds 4999 draws already (a free record must
+// follow the last one).
+Esito SpazioPerNuovaEstrazione(int totEstrazioni);
+// Whether a draw may be deleted: "IMPOSSIBILE CANCELLARE L'UNICA ESTRAZIONE"
+// when it is the only one.
+Esito EliminazioneAmmessa(int totEstrazioni);
+
 enum class Controllo {
   Superato,       // every check passed and the date is not before the last draw
   ArchivioPieno,  // 4999 draws already
@@ -111,8 +119,7 @@ extern const char* const kDomandaCancella;
 extern const char* const kDomandaAnnulla;
 
 // Stores the new draw into s: computes it, writes s.CartellaDati/archivio.dat,
-// and only then replaces s.ArchivioEstrazioni and updates TotEstrazioni and
-// DataUltimaEstrazione (the other indices are rebuilt when insert mode ends).
+// and only then replaces s.ArchivioEstrazioni and rebuilds the indices.
 // Returns the record that received the draw.
 Risultato<int> SalvaNuovaEstrazione(Stato& s, const Estrazione& nuova);
 

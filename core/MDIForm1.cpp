@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "archive/Extrazioni.h"
 #include "boards/CDF.h"
 #include "boards/ExtraRuota.h"
 #include "boards/TabAna.h"
@@ -112,9 +113,9 @@ const std::vector<Tasto>& TabellaTasti() {
 // Tools whose windows the program has; the other items stay disabled.
 bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
-                                          QStringLiteral("MnuEstTabAna"), QStringLiteral("MnuRscTab1"),
-                                          QStringLiteral("MnuRscTab2"), QStringLiteral("MnuEstTabRuo"),
-                                          QStringLiteral("MnuEstCDF")};
+                                          QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
+                                          QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
+                                          QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF")};
   return disponibili.contains(voce);
 }
 
@@ -436,7 +437,7 @@ void MDIForm1::CmdIni_Click(int Index) {
 
 // --- Menus -----------------------------------------------------------------
 
-void MDIForm1::MnuEstGest_Click() {}
+void MDIForm1::MnuEstGest_Click() { finestre().apri<Extrazioni>(*this); }
 void MDIForm1::MnuEstTabAna_Click() { mFinestre->apri<TabAna>(*this); }
 void MDIForm1::MnuRscTab1_Click() { mFinestre->nuova<Tabellone1>(*this); }
 void MDIForm1::MnuRscTab2_Click() { mFinestre->nuova<Tabellone2>(*this); }

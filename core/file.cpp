@@ -34,10 +34,17 @@ Risultato<Contenitore> Leggi(const std::filesystem::path& percorso) {
   if (!in)
     return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string() +
                                           ": " + DescriviErrore(errno));
-  Contenitore dati((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad())
-    return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string());
-  return dati;
+  // The stream library reports a failed read (a folder, a disk error) by
+  // throwing from inside the iterator; it becomes the reason here.
+  try {
+    Contenitore dati((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+      return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string());
+    return dati;
+  } catch (const std::ios_base::failure&) {
+    return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string() + ": " +
+                                          DescriviErrore(errno));
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/file.h"
 #include "core/indici.h"
 #include "core/rsc.h"
+#include "estrazione_di_prova.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
 
@@ -13,14 +14,7 @@ using namespace Estrazioni;
 
 namespace {
 
-// Five distinct numbers on every wheel, shifted by `s` so that draws differ.
-Estrazione Di(Data d, int s = 0) {
-  Estrazione e;
-  e.data = d;
-  for (int w = 0; w < 10; ++w)
-    for (int p = 0; p < 5; ++p) e.numeri[w][p] = static_cast<std::uint8_t>(w * 8 + p + 1 + s);
-  return e;
-}
+using prova::Di;
 
 Caselle CaselleDi(const Estrazione& e) {
   Caselle c;
@@ -105,6 +99,7 @@ TEST(StoringDraws, AppendOrInsertInDateOrder) {
     EXPECT_EQ(ed.s.ArchivioEstrazioni, atteso);
     EXPECT_EQ(ed.s.TotEstrazioni(), 4);
     EXPECT_EQ(ed.s.indici.DataUltimaEstrazione, c.attese.back().data);
+    EXPECT_EQ(ed.s.indici.DescrEstrazioni.size(), 5u);
   }
 }
 
@@ -133,6 +128,10 @@ TEST(StoringDraws, RefusalsLeaveFileAndMemoryUntouched) {
   EXPECT_EQ(ed.SulDisco(), Editor::Byte(CostruisciArchivio(kTre)));
   EXPECT_EQ(ed.s.ArchivioEstrazioni, CostruisciArchivio(kTre));
   EXPECT_EQ(unica.SulDisco(), Editor::Byte(CostruisciArchivio({kTre[0]})));
+
+  for (int tot : {1, 4998}) EXPECT_TRUE(SpazioPerNuovaEstrazione(tot)) << tot;
+  EXPECT_FALSE(EliminazioneAmmessa(1));
+  EXPECT_TRUE(EliminazioneAmmessa(2));
 
   Editor pieno(prova::Sintetiche(4999));
   const auto prima = pieno.SulDisco();

@@ -50,3 +50,11 @@ TEST(WholeFileRead, MissingFileNamesIt) {
   ASSERT_FALSE(r.ok());
   EXPECT_EQ(r.motivo(), "impossibile leggere archivio.dat: file o cartella inesistente");
 }
+
+TEST(WholeFileRead, AFolderIsAFailureNotAnException) {
+  prova::CartellaTemporanea dir;
+  std::filesystem::create_directories(dir.percorso() / "archivio.dat");
+  auto r = file::LeggiBinario(dir.percorso() / "archivio.dat");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.motivo(), "impossibile leggere archivio.dat: è una cartella");
+}

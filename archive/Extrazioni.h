@@ -1,0 +1,153 @@
+// Extrazioni: the draw archive editor, a child window of the main window.
+//
+// View mode shows one draw at a time (the ten wheels, its date, its place in
+// the archive, year and month, the SuperEnalotto column) and moves through
+// the archive by scroll bar, draw list, year list, number and date; a double
+// click on a number corrects it, and the shown draw can be deleted, printed to
+// Stampa.txt or opened in the three views. Insert mode types (or pastes) a new
+// draw into fifty number boxes and saves it. Every change rewrites
+// archivio.dat at once or when the window closes, which then refreshes the
+// indices, the range bar, the distance archives and every other tool.
+#pragma once
+
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "core/archivio.h"
+
+class MDIForm1;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+struct Stato;
+
+namespace ui {
+class Griglia;
+}
+
+// A text box whose keys go through the window's KeyPress handler first: the
+// handler gets the character code (8 Backspace, 22 Paste, 24 Cut) and sets it
+// to 0 to cancel the key. Validate runs when the focus leaves for another
+// control of the window (Cancel keeps the focus in the box), then LostFocus.
+class CasellaTesto : public QLineEdit {
+ public:
+  explicit CasellaTesto(QWidget* parent = nullptr);
+
+  std::function<void(int& KeyAscii)> KeyPress;
+  std::function<void()> GotFocus;
+  std::function<void(bool& Cancel)> Validate;
+  std::function<void()> LostFocus;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+};
+
+class Extrazioni : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Extrazioni(MDIForm1& principale);
+
+  // Shows draw n in the grid and the labels and records it as EstrSelezionata.
+  // REQUIRES: 1 <= n <= TotEstrazioni
+  void Visualizza_Estrazione(int n);
+
+  // View mode.
+  void Scroll_Change();
+  void CmbData_Click();
+  void CmbAnno_Click();
+  void TxtVai_KeyPress(int Index, int& KeyAscii);
+  void CmdVai_Click(int Index);
+  void Command1_Click();
+  void Command2_Click();
+  void somme_Click();
+  void visualizzagrigliaciclometrica_Click();
+  void stampa_Click();
+
+  // Insert mode.
+  void CmdInserisci_Click();
+  void CmdSalva_Click();
+  void CmdIncolla_Click();
+  void Est_KeyPress(int Index, int& KeyAscii);
+  void Est_Change(int Index);
+  void Est_Validate(int Index, bool& Cancel);
+  void Est_GotFocus(int Index);
+  void Est_LostFocus(int Index);
+
+  // Correcting, deleting, leaving, closing.
+  void GridEst_DblClick();
+  void CmdElimina_Click();
+  void CmdEsci_Click();
+  // The close-time work; the close is never refused.
+  void Form_QueryUnload();
+
+  // Window state.
+  int EstrCorrente = 0;
+  bool ArchivioVariato = false;
+  bool EstFuoriRange = false;
+  int UltimoEst = 0;
+
+  // View-mode controls.
+  ui::Griglia* GridEst = nullptr;
+  QLabel* Label7 = nullptr;
+  QScrollBar* Scroll = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* LbData = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* LbIndice = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* LbIndiceAnno = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* LbIndiceMese = nullptr;
+  QLabel* LbSuper = nullptr;
+  QStatusBar* StBar = nullptr;
+  QLabel* StBarPanel1 = nullptr;  // panel 1 of StBar
+  QGroupBox* Frame2 = nullptr;
+  QComboBox* CmbData = nullptr;
+  QComboBox* CmbAnno = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label6 = nullptr;
+  std::array<CasellaTesto*, 2> TxtVai{};
+  std::array<QPushButton*, 2> CmdVai{};
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QPushButton* somme = nullptr;
+  QPushButton* visualizzagrigliaciclometrica = nullptr;
+  QPushButton* stampa = nullptr;
+  QPushButton* CmdInserisci = nullptr;
+  QPushButton* CmdElimina = nullptr;
+  QPushButton* CmdEsci = nullptr;
+
+  // Insert-mode controls.
+  QGroupBox* Frame1 = nullptr;
+  QDateEdit* Giorni = nullptr;
+  std::array<QLabel*, 10> LbRuota{};      // 0..9
+  std::array<CasellaTesto*, 51> Est{};    // 1..50; Est[0] is unused
+  QPushButton* CmdSalva = nullptr;
+  QPushButton* CmdIncolla = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void creaControlli();
+  void creaPannello();
+  void riempiListe();
+  void mostraUltima();
+  void modoVista(bool vista);
+  void coloraCasella(int i, bool errata);
+  std::optional<Estrazione> estrazioneDaSalvare();
+  void vaiA(int d);
+  Stato& stato();
+
+  MDIForm1& mPrincipale;
+};
