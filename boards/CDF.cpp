@@ -12,14 +12,13 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 
 #include "core/MDIForm1.h"
-#include "core/file.h"
+#include "core/avvio.h"
 #include "core/indici.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
@@ -80,13 +79,9 @@ CDF::CDF(MDIForm1& principale, QWidget* parent)
   ui::Finestre::ImpostaDimensioni(this, std::max(11940, ui::Twip(misura.width() + 8)),
                                   std::max(7260, ui::Twip(misura.height() + 32)));
 
-  auto letto = file::LeggiBinario(mStato.CartellaDati / "archivio.dat");
-  auto copia = letto ? Archivio::Decodifica(*letto) : Risultato<Archivio>::Errore(letto.motivo());
+  auto copia = Inizio::CaricaArchivio(mStato.CartellaDati);
   if (!copia) {
-    ui::Msg(this, ui::Q(copia.motivo()), ui::Icona::Critica);
-    QTimer::singleShot(0, this, [this] {
-      if (parentWidget()) parentWidget()->close();
-    });
+    ui::Finestre::Rinuncia(this, ui::Q(copia.motivo()));
     return;
   }
   CopiaArchivio = std::move(copia).prendi();

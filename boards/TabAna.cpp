@@ -1,7 +1,7 @@
 #include "boards/TabAna.h"
 
 #include "core/MDIForm1.h"
-#include "core/file.h"
+#include "core/avvio.h"
 #include "core/indici.h"
 #include "ui/Finestre.h"
 #include "ui/Griglia.h"
@@ -13,8 +13,7 @@ TabAna::TabAna(MDIForm1& principale, QWidget* parent) : TelaioTabellone(principa
   setWindowTitle(QStringLiteral("Tabellone Analitico"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);
   IntestazioneAnalitica();
-  auto letto = file::LeggiBinario(mStato.CartellaDati / "archivio.dat");
-  auto copia = letto ? Archivio::Decodifica(*letto) : Risultato<Archivio>::Errore(letto.motivo());
+  auto copia = Inizio::CaricaArchivio(mStato.CartellaDati);
   if (!copia) {
     Rinuncia(copia.motivo());
     return;

@@ -1,7 +1,6 @@
 #include "boards/TelaioTabellone.h"
 
 #include <QHBoxLayout>
-#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +12,7 @@
 #include "core/nomi.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
+#include "ui/Finestre.h"
 #include "ui/Griglia.h"
 #include "ui/Icone.h"
 #include "ui/Servizi.h"
@@ -196,12 +196,7 @@ void TelaioTabellone::Seleziona(QRadioButton* opzione) {
   opzione->setChecked(true);
 }
 
-void TelaioTabellone::Rinuncia(const std::string& motivo) {
-  ui::Msg(this, ui::Q(motivo), ui::Icona::Critica);
-  QTimer::singleShot(0, this, [this] {
-    if (parentWidget()) parentWidget()->close();
-  });
-}
+void TelaioTabellone::Rinuncia(const std::string& motivo) { ui::Finestre::Rinuncia(this, ui::Q(motivo)); }
 
 QString TelaioTabellone::DataDi(const Archivio& immagine, int d) {
   if (d < 1 || d > formato::kRecord) return QString();

@@ -1,8 +1,10 @@
 #include "ui/Finestre.h"
 
+#include <QTimer>
 #include <QVariant>
 
 #include "ui/Colori.h"
+#include "ui/Servizi.h"
 
 namespace ui {
 
@@ -80,6 +82,14 @@ void Finestre::disponiIcone() {
 
 void Finestre::ImpostaDimensioni(QWidget* w, int larghezzaTwip, int altezzaTwip) {
   w->setProperty("dimensioniTwip", QSize(larghezzaTwip, altezzaTwip));
+}
+
+void Finestre::Rinuncia(QWidget* w, const QString& motivo) {
+  Msg(w, motivo, Icona::Critica);
+  QTimer::singleShot(0, w, [w] {
+    if (QMdiSubWindow* sotto = Cornice(w)) sotto->close();
+    else w->close();
+  });
 }
 
 void Finestre::attivata(QMdiSubWindow* sotto) {

@@ -33,10 +33,7 @@ namespace {
 
 // Ten draws: 1998 (3), 1999 (4), 2000 (3); the last one written by hand.
 std::vector<Estrazione> DieciEstrazioni() {
-  std::vector<Estrazione> e = prova::Sintetiche(10);
-  const Data date[] = {{5, 12, 1998}, {12, 12, 1998}, {19, 12, 1998}, {2, 1, 1999}, {9, 1, 1999},
-                       {16, 1, 1999}, {23, 1, 1999}, {1, 1, 2000}, {8, 1, 2000}, {15, 1, 2000}};
-  for (int i = 0; i < 10; ++i) e[i].data = date[i];
+  std::vector<Estrazione> e = prova::DieciEstrazioni();
   e[9] = prova::Fai({15, 1, 2000}, {{10, 20, 45, 60, 70}, {1, 2, 3, 4, 5}, {10, 33, 7, 8, 9}, {11, 12, 13, 14, 15},
                                     {33, 10, 16, 17, 18}, {21, 22, 23, 24, 25}, {26, 27, 28, 29, 30},
                                     {31, 32, 34, 35, 36}, {37, 38, 39, 40, 41}, {42, 43, 44, 46, 47}});

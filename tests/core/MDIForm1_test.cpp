@@ -21,14 +21,7 @@
 
 namespace {
 
-// Ten draws: 1998 (3), 1999 (4), 2000 (3).
-std::vector<Estrazione> DieciEstrazioni() {
-  std::vector<Estrazione> e = prova::Sintetiche(10);
-  const Data date[] = {{5, 12, 1998}, {12, 12, 1998}, {19, 12, 1998}, {2, 1, 1999}, {9, 1, 1999},
-                       {16, 1, 1999}, {23, 1, 1999}, {1, 1, 2000}, {8, 1, 2000}, {15, 1, 2000}};
-  for (int i = 0; i < 10; ++i) e[i].data = date[i];
-  return e;
-}
+using prova::DieciEstrazioni;
 
 struct Barra {
   int inizio, fine;
