@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "boards/TelaioTabellone.h"
 #include "core/MDIForm1.h"
 #include "core/avvio.h"
 #include "core/indici.h"
@@ -34,23 +35,6 @@ namespace {
 
 constexpr int kAltezzaRiga = 240;   // twips: eleven rows fill a grid
 constexpr int kColonnaDestra = 2415;  // twips: the column of the frames on the right
-
-// The header labels of the reference draw: red bold text on white.
-QLabel* EtichettaEvidenziata() {
-  auto* l = new QLabel;
-  QFont f(QStringLiteral("Arial"));
-  f.setBold(true);
-  l->setFont(f);
-  l->setAutoFillBackground(true);
-  QPalette p = l->palette();
-  p.setColor(QPalette::Window, Qt::white);
-  p.setColor(QPalette::WindowText, ui::Colore(0xFF));
-  l->setPalette(p);
-  l->setFrameShape(QFrame::Panel);
-  l->setFrameShadow(QFrame::Sunken);
-  l->setAlignment(Qt::AlignCenter);
-  return l;
-}
 
 QLineEdit* CasellaNumero(const char* nome) {
   auto* t = new QLineEdit;
@@ -136,9 +120,9 @@ void CDF::creaControlli() {
   auto* Frame3 = new QGroupBox;
   Frame3->setObjectName(QStringLiteral("Frame3"));
   Label111 = new QLabel(QStringLiteral("Estrazione"));
-  Label1 = EtichettaEvidenziata();
+  Label1 = TelaioTabellone::EtichettaEvidenziata();
   Label5 = new QLabel(QStringLiteral("del"));
-  LbData = EtichettaEvidenziata();
+  LbData = TelaioTabellone::EtichettaEvidenziata();
   Sli = new QScrollBar(Qt::Horizontal);
   Sli->setObjectName(QStringLiteral("Sli"));
   Sli->setTracking(false);

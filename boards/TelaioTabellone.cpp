@@ -22,36 +22,33 @@ namespace {
 
 constexpr int kFascia = 615;  // twips above the grid that hold the frame's controls
 
-QLabel* Etichetta(const QString& testo, bool evidenziata) {
-  auto* l = new QLabel(testo);
-  if (evidenziata) {
-    QFont f(QStringLiteral("Arial"));
-    f.setBold(true);
-    l->setFont(f);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::WindowText, ui::Colore(0xFF));
-    l->setPalette(p);
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setMargin(2);
-  }
+}  // namespace
+
+QLabel* TelaioTabellone::EtichettaEvidenziata() {
+  auto* l = new QLabel;
+  QFont f(QStringLiteral("Arial"));
+  f.setBold(true);
+  l->setFont(f);
+  l->setAutoFillBackground(true);
+  QPalette p = l->palette();
+  p.setColor(QPalette::Window, Qt::white);
+  p.setColor(QPalette::WindowText, ui::Colore(0xFF));
+  l->setPalette(p);
+  l->setFrameShape(QFrame::Panel);
+  l->setFrameShadow(QFrame::Sunken);
+  l->setMargin(2);
+  l->setAlignment(Qt::AlignCenter);
   return l;
 }
 
-}  // namespace
-
 TelaioTabellone::TelaioTabellone(MDIForm1& principale, QWidget* parent)
     : QWidget(parent), mPrincipale(principale), mStato(principale.programma().stato()) {
-  Label111 = Etichetta(QStringLiteral("Estrazione"), false);
-  Label1 = Etichetta(QString(), true);
+  Label111 = new QLabel(QStringLiteral("Estrazione"));
+  Label1 = EtichettaEvidenziata();
   Label1->setMinimumWidth(ui::Pixel(700));
-  Label1->setAlignment(Qt::AlignCenter);
-  Label3 = Etichetta(QStringLiteral("del"), false);
-  LbData = Etichetta(QString(), true);
+  Label3 = new QLabel(QStringLiteral("del"));
+  LbData = EtichettaEvidenziata();
   LbData->setMinimumWidth(ui::Pixel(1300));
-  LbData->setAlignment(Qt::AlignCenter);
   Sli = new QScrollBar(Qt::Horizontal);
   Sli->setObjectName(QStringLiteral("Sli"));
   // The board is computed when the thumb is released; while it moves, only

@@ -54,6 +54,9 @@ class TelaioTabellone : public QWidget {
   QLabel* LbData = nullptr;
   ui::Griglia* ana = nullptr;
 
+  // A header label of the reference draw: red bold text on white.
+  static QLabel* EtichettaEvidenziata();
+
   // Handlers of the frame.
   void Sli_Change();
   void Sli_Scroll(int posizione);
