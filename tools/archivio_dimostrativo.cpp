@@ -4,7 +4,8 @@
 // the last draw day before today, with generated numbers. The numbers are NOT
 // real draws.
 //
-// Usage: archivio_dimostrativo <file> [draws]   (draws: 1..4999, default 4999)
+// Usage: archivio_dimostrativo <file> [draws]   (draws: 1..4999, default 4900,
+// which leaves room for new draws: the archive holds at most 4999)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "uso: %s <file> [estrazioni]\n", argv[0]);
     return 2;
   }
-  const int quante = argc > 2 ? std::atoi(argv[2]) : formato::kMaxEstrazioni;
+  const int quante = argc > 2 ? std::atoi(argv[2]) : 4900;
   if (quante < 1 || quante > formato::kMaxEstrazioni) {
     std::fprintf(stderr, "numero di estrazioni non valido (1..4999)\n");
     return 2;
