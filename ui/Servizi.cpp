@@ -203,16 +203,8 @@ void installaServiziQt(const QString& titolo, const QString& cartellaProgramma) 
   static ImpostazioniQt impostazioni;
   static AiutoQt aiuto;
   static DesktopQt desktop;
-  Servizi s;
-  s.dialoghi = &dialoghi;
-  s.appunti = &appunti;
-  s.stampante = &stampante;
-  s.impostazioni = &impostazioni;
-  s.aiuto = &aiuto;
-  s.desktop = &desktop;
-  s.titolo = titolo;
-  s.cartellaProgramma = cartellaProgramma;
-  installaServizi(s);
+  installaServizi({&dialoghi, &appunti, &stampante, &impostazioni, &aiuto, &desktop, titolo,
+                   cartellaProgramma});
 }
 
 Risposta Msg(QWidget* padre, const QString& testo, Icona icona, Pulsanti pulsanti,

@@ -138,16 +138,8 @@ class ServiziDiProva {
  public:
   explicit ServiziDiProva(const QString& titolo = QStringLiteral("Tarvolane"),
                           const QString& cartellaProgramma = QString()) {
-    Servizi s;
-    s.dialoghi = &dialoghi;
-    s.appunti = &appunti;
-    s.stampante = &stampante;
-    s.impostazioni = &impostazioni;
-    s.aiuto = &aiuto;
-    s.desktop = &desktop;
-    s.titolo = titolo;
-    s.cartellaProgramma = cartellaProgramma;
-    mPrecedenti = installaServizi(s);
+    mPrecedenti = installaServizi({&dialoghi, &appunti, &stampante, &impostazioni, &aiuto, &desktop,
+                                   titolo, cartellaProgramma});
   }
   ~ServiziDiProva() { installaServizi(mPrecedenti); }
   ServiziDiProva(const ServiziDiProva&) = delete;
