@@ -3,9 +3,9 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-#include "core/Inizio.h"
-#include "core/Programma.h"
-#include "core/StartForm.h"
+#include "app/Inizio.h"
+#include "ui/Programma.h"
+#include "app/StartForm.h"
 #include "ui/Servizi.h"
 
 int main(int argc, char* argv[]) {

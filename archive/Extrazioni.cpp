@@ -24,8 +24,7 @@
 #include "archive/modifica_archivio.h"
 #include "archive/stampa_estrazione.h"
 #include "archive/testi_estrazione.h"
-#include "core/CreaArchivi.h"
-#include "core/MDIForm1.h"
+#include "archive/CreaArchivi.h"
 #include "core/indici.h"
 #include "core/nomi.h"
 #include "ui/Clessidra.h"
@@ -148,7 +147,7 @@ void CasellaTesto::focusOutEvent(QFocusEvent* e) {
 
 // --- Extrazioni: opening -----------------------------------------------------
 
-Extrazioni::Extrazioni(MDIForm1& principale) : mPrincipale(principale) {
+Extrazioni::Extrazioni(const ui::Contesto& contesto) : mContesto(contesto) {
   setObjectName(QStringLiteral("Extrazioni"));
   setWindowTitle(QStringLiteral("Estrazioni"));
   ui::Finestre::ImpostaDimensioni(this, 7188, 7215);
@@ -163,7 +162,7 @@ Extrazioni::Extrazioni(MDIForm1& principale) : mPrincipale(principale) {
   ArchivioVariato = false;
 }
 
-Stato& Extrazioni::stato() { return mPrincipale.programma().stato(); }
+Stato& Extrazioni::stato() { return mContesto.stato(); }
 
 void Extrazioni::creaControlli() {
   GridEst = new ui::Griglia;
@@ -665,7 +664,7 @@ void Extrazioni::CmdElimina_Click() {
   // The indices are rebuilt: every list and the range bar follow at once.
   ArchivioVariato = true;
   riempiListe();
-  mPrincipale.Crea_Barra_Limiti();
+  mContesto.programma.notificaArchivioVariato();
   mostraUltima();
 }
 
@@ -698,16 +697,16 @@ void Extrazioni::Form_QueryUnload() {
     // Written in either mode, so that no correction is lost.
     if (Esito scritto = Estrazioni::Chiusura_Scrivi_Archivio(s); !scritto)
       ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
-    mPrincipale.Crea_Barra_Limiti();
-    mPrincipale.finestre().chiudiTutteTranne(this);
-    if (Esito rsc = CreaArchivi::Esegui(&mPrincipale, s); !rsc)
+    // The shell rebuilds the range bar; every window that reads the archive closes.
+    mContesto.programma.notificaArchivioVariato();
+    mContesto.finestre.chiudiTutteTranne(this);
+    if (Esito rsc = CreaArchivi::Esegui(window(), s); !rsc)
       ui::Msg(this, ui::Q(rsc.motivo()), ui::Icona::Critica);
     if (Esito ricarica = Estrazioni::Chiusura_Ricarica(s); !ricarica)
       ui::Msg(this, ui::Q(ricarica.motivo()), ui::Icona::Critica);
     ArchivioVariato = false;
-    mPrincipale.programma().notificaArchivioVariato();
   }
-  mPrincipale.PicLimiti->setVisible(true);
+  mContesto.finestre.mostraBarraLimiti();
 }
 
 void Extrazioni::closeEvent(QCloseEvent* e) {

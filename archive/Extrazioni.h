@@ -17,8 +17,8 @@
 #include <optional>
 
 #include "core/archivio.h"
+#include "ui/Contesto.h"
 
-class MDIForm1;
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
@@ -55,7 +55,7 @@ class Extrazioni : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Extrazioni(MDIForm1& principale);
+  explicit Extrazioni(const ui::Contesto& contesto);
 
   // Shows draw n in the grid and the labels and records it as EstrSelezionata.
   // REQUIRES: 1 <= n <= TotEstrazioni
@@ -149,5 +149,5 @@ class Extrazioni : public QWidget {
   void vaiA(int d);
   Stato& stato();
 
-  MDIForm1& mPrincipale;
+  ui::Contesto mContesto;
 };

@@ -11,9 +11,9 @@
 
 #include "archivio_bench.h"
 #include "boards/TabAna.h"
-#include "core/Inizio.h"
-#include "core/MDIForm1.h"
-#include "core/StartForm.h"
+#include "app/Inizio.h"
+#include "app/MDIForm1.h"
+#include "app/StartForm.h"
 #include "core/file.h"
 #include "core/rsc.h"
 #include "support/programma_di_prova.h"

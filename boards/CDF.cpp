@@ -18,7 +18,6 @@
 #include <limits>
 
 #include "boards/TelaioTabellone.h"
-#include "core/MDIForm1.h"
 #include "core/avvio.h"
 #include "core/indici.h"
 #include "ui/Clessidra.h"
@@ -51,8 +50,8 @@ void FiltraCifre(int& KeyAscii) {
 
 }  // namespace
 
-CDF::CDF(MDIForm1& principale, QWidget* parent)
-    : QWidget(parent), mStato(principale.programma().stato()) {
+CDF::CDF(const ui::Contesto& contesto, QWidget* parent)
+    : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("CDF"));
   setWindowTitle(QStringLiteral("Ritardi/Presenze  Cadenze Decine Figure"));
   creaControlli();

@@ -17,8 +17,8 @@
 
 #include "boards/cadenze_decine_figure.h"
 #include "core/archivio.h"
+#include "ui/Contesto.h"
 
-class MDIForm1;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -38,7 +38,7 @@ class CDF : public QWidget {
   Q_OBJECT
 
  public:
-  explicit CDF(MDIForm1& principale, QWidget* parent = nullptr);
+  explicit CDF(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
   // The window's copy of archivio.dat, read when it opens.
   Archivio CopiaArchivio;

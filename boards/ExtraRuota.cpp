@@ -10,7 +10,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "core/MDIForm1.h"
 #include "core/nomi.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
@@ -26,8 +25,8 @@ constexpr int kLarghezza = 3450;  // twips of the grid's width
 
 }  // namespace
 
-ExtraRuota::ExtraRuota(MDIForm1& principale, QWidget* parent)
-    : TelaioTabellone(principale, parent) {
+ExtraRuota::ExtraRuota(const ui::Contesto& contesto, QWidget* parent)
+    : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("ExtraRuota"));
   setWindowTitle(QStringLiteral("Estrazioni per Ruota"));
   ui::Finestre::ImpostaDimensioni(this, 5900, 7200);

@@ -27,7 +27,7 @@ class ExtraRuota : public TelaioTabellone {
   Q_OBJECT
 
  public:
-  explicit ExtraRuota(MDIForm1& principale, QWidget* parent = nullptr);
+  explicit ExtraRuota(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
   // Computes the three tables as of draw da_Quando on ArchivioScelto.
   void Calcola_Storici_e_Presenze(int da_Quando);

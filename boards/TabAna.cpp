@@ -1,6 +1,5 @@
 #include "boards/TabAna.h"
 
-#include "core/MDIForm1.h"
 #include "core/avvio.h"
 #include "core/indici.h"
 #include "ui/Finestre.h"
@@ -8,7 +7,7 @@
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
 
-TabAna::TabAna(MDIForm1& principale, QWidget* parent) : TelaioTabellone(principale, parent) {
+TabAna::TabAna(const ui::Contesto& contesto, QWidget* parent) : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("TabAna"));
   setWindowTitle(QStringLiteral("Tabellone Analitico"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);

@@ -12,7 +12,7 @@ class TabAna : public TelaioTabellone {
   Q_OBJECT
 
  public:
-  explicit TabAna(MDIForm1& principale, QWidget* parent = nullptr);
+  explicit TabAna(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
   // The board for reference draw R on the window's copy of the archive, from
   // the current range start.

@@ -4,7 +4,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/MDIForm1.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Servizi.h"
@@ -16,8 +15,8 @@ constexpr int kMargine = 1000;  // twips left of the grid for the frame "Archivi
 
 }  // namespace
 
-Tabellone1::Tabellone1(MDIForm1& principale, QWidget* parent)
-    : TelaioTabellone(principale, parent) {
+Tabellone1::Tabellone1(const ui::Contesto& contesto, QWidget* parent)
+    : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("Tabellone1"));
   setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Analitico"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);

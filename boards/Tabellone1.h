@@ -21,7 +21,7 @@ class Tabellone1 : public TelaioTabellone {
   Q_OBJECT
 
  public:
-  explicit Tabellone1(MDIForm1& principale, QWidget* parent = nullptr);
+  explicit Tabellone1(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
   // Chooses the distance archive of position Index + 1: reads its file and
   // shows its board at the end of the current range. A file that cannot be

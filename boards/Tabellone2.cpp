@@ -1,13 +1,12 @@
 #include "boards/Tabellone2.h"
 
-#include "core/MDIForm1.h"
 #include "core/nomi.h"
 #include "ui/Finestre.h"
 #include "ui/Griglia.h"
 #include "ui/Testo.h"
 
-Tabellone2::Tabellone2(MDIForm1& principale, QWidget* parent)
-    : TelaioTabellone(principale, parent) {
+Tabellone2::Tabellone2(const ui::Contesto& contesto, QWidget* parent)
+    : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("Tabellone2"));
   setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Ritardi Misti"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);

@@ -15,7 +15,7 @@ class Tabellone2 : public TelaioTabellone {
   Q_OBJECT
 
  public:
-  explicit Tabellone2(MDIForm1& principale, QWidget* parent = nullptr);
+  explicit Tabellone2(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
   // Rebuilds the grid, header included, from TabellaMista.
   void Riempi_Tabellone_Misti();

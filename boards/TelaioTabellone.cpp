@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-#include "core/MDIForm1.h"
 #include "core/indici.h"
 #include "core/nomi.h"
 #include "ui/Clessidra.h"
@@ -41,8 +40,8 @@ QLabel* TelaioTabellone::EtichettaEvidenziata() {
   return l;
 }
 
-TelaioTabellone::TelaioTabellone(MDIForm1& principale, QWidget* parent)
-    : QWidget(parent), mPrincipale(principale), mStato(principale.programma().stato()) {
+TelaioTabellone::TelaioTabellone(const ui::Contesto& contesto, QWidget* parent)
+    : QWidget(parent), mContesto(contesto), mStato(contesto.stato()) {
   Label111 = new QLabel(QStringLiteral("Estrazione"));
   Label1 = EtichettaEvidenziata();
   Label1->setMinimumWidth(ui::Pixel(700));
@@ -155,7 +154,7 @@ void TelaioTabellone::ana_Click() {
   const QColor sfondo = ana->cellBackColor(r, c), testo = ana->cellForeColor(r, c);
   ana->setCellBackColor(r, c, ui::Colore(0xFF0000));
   ana->setCellForeColor(r, c, ui::Colore(0xFFFFFF));
-  mPrincipale.MostraDettagli(*righe);
+  mContesto.dettagli.MostraDettagli(*righe);
   ana->setCellBackColor(r, c, sfondo);
   ana->setCellForeColor(r, c, testo);
 }

@@ -20,9 +20,8 @@
 #include <vector>
 
 #include "boards/tabellone_analitico.h"
-#include "core/Programma.h"
+#include "ui/Contesto.h"
 
-class MDIForm1;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -65,7 +64,7 @@ class TelaioTabellone : public QWidget {
   void ana_Click();
 
  protected:
-  TelaioTabellone(MDIForm1& principale, QWidget* parent = nullptr);
+  TelaioTabellone(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
   // The frame's share of opening: the window takes the range and shows the
   // board of the range end (the value change computes it).
@@ -118,7 +117,7 @@ class TelaioTabellone : public QWidget {
 
   void resizeEvent(QResizeEvent* e) override;
 
-  MDIForm1& mPrincipale;
+  ui::Contesto mContesto;
   Stato& mStato;
   // The band that holds the header line, the scroll bar and the buttons.
   QWidget* Fascia = nullptr;

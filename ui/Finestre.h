@@ -24,6 +24,10 @@ class Finestre : public QObject {
 
   // The widget hidden while a window that asks for it is active.
   void setBarraLimiti(QWidget* barra) { mBarra = barra; }
+  // Shows the range bar again (a window that hid it is closing).
+  void mostraBarraLimiti() {
+    if (mBarra) mBarra->setVisible(true);
+  }
 
   template <class W, class... A>
   W* apri(A&&... argomenti) {

@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <memory>
 
-#include "core/MDIForm1.h"
-#include "core/Programma.h"
+#include "app/MDIForm1.h"
+#include "ui/Programma.h"
 #include "core/avvio.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_csv.h"

@@ -1,4 +1,4 @@
-#include "core/frmAbout.h"
+#include "app/frmAbout.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "core/MDIForm1.h"
+#include "app/MDIForm1.h"
 #include "core/avvio.h"
 #include "ui/Icone.h"
 #include "ui/Servizi.h"

@@ -1,4 +1,4 @@
-#include "core/Programma.h"
+#include "ui/Programma.h"
 
 Programma::Programma(Stato& stato, QObject* parent) : QObject(parent), mStato(stato) {}
 

@@ -1,9 +1,9 @@
-#include "core/Inizio.h"
+#include "app/Inizio.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/StartForm.h"
+#include "app/StartForm.h"
 #include "core/avvio.h"
 #include "core/classi.h"
 #include "ui/Servizi.h"

@@ -1,4 +1,4 @@
-#include "core/MDIForm1.h"
+#include "app/MDIForm1.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "core/frmAbout.h"
+#include "app/frmAbout.h"
 #include "support/programma_di_prova.h"
 #include "ui/Finestre.h"
 

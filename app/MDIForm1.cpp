@@ -1,4 +1,4 @@
-#include "core/MDIForm1.h"
+#include "app/MDIForm1.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -28,7 +28,7 @@
 #include "boards/TabAna.h"
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
-#include "core/frmAbout.h"
+#include "app/frmAbout.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Icone.h"
@@ -131,6 +131,9 @@ MDIForm1::MDIForm1(Programma& programma, QWidget* parent)
   mArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mFinestre = new ui::Finestre(mArea, this);
+  mContesto = std::make_unique<ui::Contesto>(ui::Contesto{mProgramma, *mFinestre, *this});
+  // The archive editor rebuilt the archive's indices: the range bar follows.
+  connect(&mProgramma, &Programma::archiveChanged, this, &MDIForm1::Crea_Barra_Limiti);
   creaMenu();
   creaBarraStrumenti();
   creaBarraLimiti();
@@ -437,13 +440,13 @@ void MDIForm1::CmdIni_Click(int Index) {
 
 // --- Menus -----------------------------------------------------------------
 
-void MDIForm1::MnuEstGest_Click() { finestre().apri<Extrazioni>(*this); }
-void MDIForm1::MnuEstTabAna_Click() { mFinestre->apri<TabAna>(*this); }
-void MDIForm1::MnuRscTab1_Click() { mFinestre->nuova<Tabellone1>(*this); }
-void MDIForm1::MnuRscTab2_Click() { mFinestre->nuova<Tabellone2>(*this); }
+void MDIForm1::MnuEstGest_Click() { mFinestre->apri<Extrazioni>(contesto()); }
+void MDIForm1::MnuEstTabAna_Click() { mFinestre->apri<TabAna>(contesto()); }
+void MDIForm1::MnuRscTab1_Click() { mFinestre->nuova<Tabellone1>(contesto()); }
+void MDIForm1::MnuRscTab2_Click() { mFinestre->nuova<Tabellone2>(contesto()); }
 void MDIForm1::MnuRscStat_Click() {}
-void MDIForm1::MnuEstTabRuo_Click() { mFinestre->apri<ExtraRuota>(*this); }
-void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(*this); }
+void MDIForm1::MnuEstTabRuo_Click() { mFinestre->apri<ExtraRuota>(contesto()); }
+void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(contesto()); }
 void MDIForm1::MnuStatAnaNum_Click() {}
 void MDIForm1::MnuStatLaData_Click() {}
 void MDIForm1::MnuStatTab_Click() {}

@@ -1,4 +1,4 @@
-#include "core/StartForm.h"
+#include "app/StartForm.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/CreaArchivi.h"
-#include "core/MDIForm1.h"
+#include "archive/CreaArchivi.h"
+#include "app/MDIForm1.h"
 #include "core/avvio.h"
 #include "core/rsc.h"
 #include "ui/Clessidra.h"

@@ -1,4 +1,4 @@
-#include "core/Inizio.h"
+#include "app/Inizio.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <fstream>
 #include <map>
 
-#include "core/StartForm.h"
+#include "app/StartForm.h"
 #include "core/file.h"
 #include "core/rsc.h"
 #include "support/cartella_temporanea.h"

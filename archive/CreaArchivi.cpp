@@ -1,4 +1,4 @@
-#include "core/CreaArchivi.h"
+#include "archive/CreaArchivi.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/MDIForm1.h"
-#include "core/Programma.h"
+#include "app/MDIForm1.h"
+#include "ui/Programma.h"
 
 class StartForm : public QWidget {
   Q_OBJECT

@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-#include "core/Programma.h"
+#include "ui/Programma.h"
 
 class StartForm;
 

@@ -7,8 +7,10 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <map>
+#include <memory>
 
-#include "core/Programma.h"
+#include "ui/Contesto.h"
+#include "ui/Programma.h"
 
 class QComboBox;
 class QLabel;
@@ -27,7 +29,7 @@ class Finestre;
 // The product's web page.
 inline constexpr const char* kIndirizzoWeb = "https://www.tarvolane.it/";
 
-class MDIForm1 : public QMainWindow {
+class MDIForm1 : public QMainWindow, public ui::MenuDettagli {
   Q_OBJECT
 
  public:
@@ -37,6 +39,8 @@ class MDIForm1 : public QMainWindow {
   Programma& programma() { return mProgramma; }
   ui::Finestre& finestre() { return *mFinestre; }
   QMdiArea* area() const { return mArea; }
+  // What the tool windows receive.
+  const ui::Contesto& contesto() const { return *mContesto; }
 
   // Fills the range bar from the draw labels and the year list and selects
   // the whole archive.
@@ -44,7 +48,7 @@ class MDIForm1 : public QMainWindow {
 
   // Shows a board cell's details (the lines of MnuTab1A, C, D, E, F) as the
   // popup of the asking window, at the mouse position, and waits until it closes.
-  void MostraDettagli(const QStringList& righe);
+  void MostraDettagli(const QStringList& righe) override;
 
   // Menu handlers.
   void MnuEstGest_Click();
@@ -115,6 +119,7 @@ class MDIForm1 : public QMainWindow {
   Programma& mProgramma;
   QMdiArea* mArea = nullptr;
   ui::Finestre* mFinestre = nullptr;
+  std::unique_ptr<ui::Contesto> mContesto;
   QMenu* mMnuFinestra = nullptr;
   QList<QAction*> mVociFinestre;
 };
