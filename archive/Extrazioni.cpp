@@ -699,7 +699,7 @@ void Extrazioni::Form_QueryUnload() {
       ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
     // The shell rebuilds the range bar; every window that reads the archive closes.
     mContesto.programma.notificaArchivioVariato();
-    mContesto.finestre.chiudiTutteTranne(this);
+    mContesto.finestre.chiudiLettoriArchivio(this);
     if (Esito rsc = CreaArchivi::Esegui(window(), s); !rsc)
       ui::Msg(this, ui::Q(rsc.motivo()), ui::Icona::Critica);
     if (Esito ricarica = Estrazioni::Chiusura_Ricarica(s); !ricarica)

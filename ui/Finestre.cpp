@@ -62,6 +62,13 @@ void Finestre::chiudiTutteTranne(QWidget* eccetto) {
   }
 }
 
+void Finestre::chiudiLettoriArchivio(QWidget* eccetto) {
+  for (QWidget* w : aperte()) {
+    if (w == eccetto || w->property("indipendenteDallArchivio").toBool()) continue;
+    if (QMdiSubWindow* sotto = Cornice(w)) sotto->close();
+  }
+}
+
 void Finestre::riduciTutte() {
   for (QWidget* w : aperte())
     if (QMdiSubWindow* sotto = Cornice(w)) sotto->showMinimized();

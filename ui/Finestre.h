@@ -63,6 +63,10 @@ class Finestre : public QObject {
   void porta(QWidget* w);
   // Closes every tool window except one (nullptr: all), over a snapshot.
   void chiudiTutteTranne(QWidget* eccetto);
+  // After an archive change: closes every tool window that reads the
+  // archive, that is all but `eccetto` and the windows marked
+  // IndipendenteDallArchivio.
+  void chiudiLettoriArchivio(QWidget* eccetto);
   void riduciTutte();
   // Lines the minimised windows up along the bottom of the host.
   void disponiIcone();
@@ -74,6 +78,9 @@ class Finestre : public QObject {
   static void Rinuncia(QWidget* w, const QString& motivo);
   // Marks a window that hides the range bar while it is active.
   static void NascondeLimiti(QWidget* w) { w->setProperty("nascondeLimiti", true); }
+  // Marks a window that does not read the archive, so that an archive change
+  // leaves it open (and its unsaved work with it).
+  static void IndipendenteDallArchivio(QWidget* w) { w->setProperty("indipendenteDallArchivio", true); }
 
  signals:
   void finestreCambiate();
