@@ -15,6 +15,7 @@
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Griglia.h"
+#include "ui/Rapporto.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
 
@@ -227,23 +228,13 @@ void ExtraRuota::CmdSalva_Click() {
   d.filtro = QStringLiteral("File di Output (*.txt)|*.txt");
   d.estensione = QStringLiteral(".txt");
   d.nome = QStringLiteral("EstraRuota");
-  const QString nome = ui::servizi().dialoghi->salva(this, d);
-  if (nome.isEmpty()) return;  // cancelled
-  const Esito salvato = EstrattiRuota::Salva(ui::S(nome), Righe());
-  if (!salvato) ui::Msg(this, ui::Q(salvato.motivo()), ui::Icona::Critica);
+  ui::SalvaRighe(this, d, Righe());
 }
 
 void ExtraRuota::CmdStampa_Click() {
-  ui::Stampante& stampante = *ui::servizi().stampante;
-  if (!stampante.installata()) {
-    ui::Msg(this, QStringLiteral("NESSUNA STAMPANTE INSTALLATA "), ui::Icona::Critica);
-    return;
-  }
   QStringList righe;
   for (const std::string& r : Righe()) righe << ui::Q(r);
-  QString errore;
-  if (!stampante.stampa(righe, QStringLiteral("Courier"), 10, &errore))
-    ui::Msg(this, errore, ui::Icona::Critica);
+  ui::StampaRighe(this, righe);
 }
 
 void ExtraRuota::Disponi() {

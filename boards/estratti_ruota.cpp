@@ -100,10 +100,6 @@ std::vector<std::string> RigheFile(std::string_view titolo, int fileScelto, cons
   return righe;
 }
 
-Esito Salva(const std::filesystem::path& percorso, const std::vector<std::string>& righe) {
-  return file::ScriviAtomico(percorso, testo::CodificaRighe(righe));
-}
-
 Risultato<Archivio> LeggiSorgente(const std::filesystem::path& cartellaDati, int fileScelto) {
   if (fileScelto == 0) return Inizio::CaricaArchivio(cartellaDati);
   return Tabelloni::LeggiArchivioRSC(cartellaDati, fileScelto);

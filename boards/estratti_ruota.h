@@ -59,10 +59,6 @@ std::string Etichetta(int ruota);
 std::vector<std::string> RigheFile(std::string_view titolo, int fileScelto, const Tabelle& t,
                                    int ruota, int colonna, bool inverso);
 
-// Writes the lines (Windows-1252, CR LF) to the file, atomically. On failure
-// the file is left as it was and the reason is returned.
-Esito Salva(const std::filesystem::path& percorso, const std::vector<std::string>& righe);
-
 // Reads the chosen source from the data folder: archivio.dat (fileScelto 0)
 // or Rsc<k>.dat (fileScelto k), checked; never creates a file.
 Risultato<Archivio> LeggiSorgente(const std::filesystem::path& cartellaDati, int fileScelto);

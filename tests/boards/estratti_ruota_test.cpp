@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/file.h"
+#include "core/testo.h"
 #include "support/archivio_prova.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
@@ -83,12 +84,11 @@ TEST(PerWheelTable, SavedFileByteForByte) {
     }
     const auto righe = RigheFile("Tarvolane", fileScelto, t, ruota, Ritardo, true);
     EXPECT_EQ(righe.size(), 96u);
-    ASSERT_TRUE(Salva(percorso, righe));
+    ASSERT_TRUE(file::ScriviAtomico(percorso, testo::CodificaRighe(righe)));
     EXPECT_EQ(*file::LeggiTesto(percorso), atteso);
   }
   // Smallest delays first: 40 (0), then 7 (1).
   EXPECT_EQ(RigheFile("Tarvolane", 0, t, 1, Ritardo, true)[7], "    2    7    1    3    2");
-  EXPECT_FALSE(Salva(dir.percorso() / "manca" / "x.txt", {"a"}));
   EXPECT_FALSE(LeggiSorgente(dir.percorso(), 0));
   EXPECT_FALSE(LeggiSorgente(dir.percorso(), 4));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso()), {}), 1);
