@@ -1,5 +1,7 @@
 #include "core/testo.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -147,22 +149,71 @@ std::string Intero(long long n) {
   return (negativo ? "-" : "") + Raggruppa(std::to_string(v));
 }
 
-std::string Decimale(double x, int decimali) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*f", decimali, std::fabs(x));
-  std::string s = buf;
-  const std::size_t punto = s.find('.');
-  std::string intera = s.substr(0, punto);
-  std::string resto = punto == std::string::npos ? "" : s.substr(punto + 1);
-  bool zero = true;
-  for (char c : s)
-    if (c >= '1' && c <= '9') zero = false;
-  std::string out = (x < 0 && !zero ? "-" : "") + Raggruppa(intera);
-  if (!resto.empty()) out += "," + resto;
+namespace {
+
+// Rounds the decimal number `intera`,`frazione` (digits only, any length) to
+// `decimali` fraction digits. `oltre` tells whether anything non-zero follows
+// the given digits (an inexact tail), which breaks a tie upwards.
+std::string Arrotonda(bool negativo, std::string intera, std::string frazione, bool oltre, int decimali,
+                      Arrotondamento modo, bool migliaia) {
+  if (intera.empty()) intera = "0";
+  const std::size_t d = static_cast<std::size_t>(std::max(decimali, 0));
+  std::string tenute = intera + frazione.substr(0, std::min(d, frazione.size()));
+  tenute.append(intera.size() + d - tenute.size(), '0');
+  const std::string scarto = frazione.size() > d ? frazione.substr(d) : "";
+  bool su = false;
+  if (!scarto.empty()) {
+    const bool dopo = oltre || scarto.find_first_not_of('0', 1) != std::string::npos;
+    if (scarto[0] > '5' || (scarto[0] == '5' && dopo)) su = true;
+    else if (scarto[0] == '5')
+      su = modo == Arrotondamento::MetaLontanoDaZero || (tenute.back() - '0') % 2 == 1;
+  }
+  if (su) {
+    int i = static_cast<int>(tenute.size()) - 1;
+    for (; i >= 0 && tenute[i] == '9'; --i) tenute[i] = '0';
+    if (i >= 0) ++tenute[i];
+    else tenute.insert(tenute.begin(), '1');
+  }
+  std::string parteIntera = tenute.substr(0, tenute.size() - d);
+  const std::size_t primo = parteIntera.find_first_not_of('0');
+  parteIntera = primo == std::string::npos ? "0" : parteIntera.substr(primo);
+  const bool zero = tenute.find_first_not_of('0') == std::string::npos;
+  std::string out = (negativo && !zero ? "-" : "") + (migliaia ? Raggruppa(parteIntera) : parteIntera);
+  if (d > 0) out += "," + tenute.substr(tenute.size() - d);
   return out;
 }
 
-std::string Percentuale(double x) { return Decimale(x, 2) + "%"; }
+}  // namespace
+
+std::string Decimale(double x, int decimali, Arrotondamento modo, bool migliaia) {
+  char buf[400];
+  const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::fixed);
+  const std::string s(buf, r.ptr);
+  const std::size_t punto = s.find('.');
+  return Arrotonda(std::signbit(x), s.substr(0, punto), punto == std::string::npos ? "" : s.substr(punto + 1),
+                   false, decimali, modo, migliaia);
+}
+
+std::string Rapporto(long long num, long long den, int decimali, Arrotondamento modo, bool migliaia) {
+  const bool negativo = (num < 0) != (den < 0);
+  unsigned long long n = num < 0 ? 0ULL - static_cast<unsigned long long>(num) : num;
+  const unsigned long long q = den < 0 ? 0ULL - static_cast<unsigned long long>(den) : den;
+  const std::string intera = std::to_string(n / q);
+  n %= q;
+  std::string frazione;
+  for (int i = 0; i <= std::max(decimali, 0); ++i) {
+    // n < q, so n * 10 fits whenever q < 2^60, far beyond any count here.
+    n *= 10;
+    frazione += static_cast<char>('0' + n / q);
+    n %= q;
+  }
+  return Arrotonda(negativo, intera, frazione, n != 0, decimali, modo, migliaia);
+}
+
+std::string Percentuale(long long parte, long long totale) {
+  if (totale == 0) return "0,00%";
+  return Rapporto(parte * 100, totale, 2) + "%";
+}
 
 std::size_t Lunghezza(std::string_view utf8) {
   std::size_t n = 0;

@@ -26,10 +26,26 @@ std::vector<std::string> DecodificaRighe(std::string_view bytes);
 
 // Whole number with Italian thousands dots: 1234567 -> "1.234.567".
 std::string Intero(long long n);
-// Fixed decimals with Italian comma and thousands dots: (1234.5, 2) -> "1.234,50".
-std::string Decimale(double x, int decimali);
-// Percentage with two decimals: 33.333 -> "33,33%".
-std::string Percentuale(double x);
+
+// How a value exactly halfway between two results is rounded.
+enum class Arrotondamento {
+  MetaLontanoDaZero,  // 2,675 -> 2,68 and -2,675 -> -2,68 (number patterns such as "##0.00")
+  MetaPari,           // 2,665 -> 2,66 and 2,675 -> 2,68 (to the even digit)
+};
+
+// Fixed decimals with the Italian comma, and thousands dots when `migliaia`:
+// (1234.5, 2) -> "1.234,50". The rounding works on the shortest decimal form
+// of x (the digits that read back as x), never on its binary value, so 2.675
+// gives "2,68" as a user reading 2.675 expects. No "-" on a result of zero.
+std::string Decimale(double x, int decimali,
+                     Arrotondamento modo = Arrotondamento::MetaLontanoDaZero, bool migliaia = true);
+// The exact quotient num / den with fixed decimals, rounded as `modo` says.
+// REQUIRES: den != 0
+std::string Rapporto(long long num, long long den, int decimali,
+                     Arrotondamento modo = Arrotondamento::MetaLontanoDaZero, bool migliaia = true);
+// parte / totale as a percentage with two decimals and "%": (1, 3) ->
+// "33,33%", halves away from zero on the exact value; "0,00%" when totale is 0.
+std::string Percentuale(long long parte, long long totale);
 
 // Number of characters (code points) of a UTF-8 text.
 std::size_t Lunghezza(std::string_view utf8);

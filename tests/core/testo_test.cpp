@@ -39,8 +39,49 @@ TEST(ItalianNumbers, ThousandsDotAndDecimalComma) {
   EXPECT_EQ(testo::Decimale(0.004, 2), "0,00");
   EXPECT_EQ(testo::Decimale(-0.004, 2), "0,00");
   EXPECT_EQ(testo::Decimale(-12.5, 1), "-12,5");
-  EXPECT_EQ(testo::Percentuale(100.0 / 3), "33,33%");
   EXPECT_EQ(testo::Decimale(7, 0), "7");
+}
+
+TEST(TextHelpers, HalvesRoundOnTheDecimalValue) {
+  using testo::Arrotondamento;
+  struct Caso {
+    double x;
+    int decimali;
+    Arrotondamento modo;
+    const char* atteso;
+  } casi[] = {
+      {2.675, 2, Arrotondamento::MetaLontanoDaZero, "2,68"},  // binary 2.67499999...
+      {1.005, 2, Arrotondamento::MetaLontanoDaZero, "1,01"},
+      {81.25, 1, Arrotondamento::MetaLontanoDaZero, "81,3"},
+      {-0.5, 0, Arrotondamento::MetaLontanoDaZero, "-1"},
+      {99.995, 2, Arrotondamento::MetaLontanoDaZero, "100,00"},
+      {2.665, 2, Arrotondamento::MetaPari, "2,66"},
+      {2.675, 2, Arrotondamento::MetaPari, "2,68"},
+      {0.125, 2, Arrotondamento::MetaPari, "0,12"},
+      {0.1251, 2, Arrotondamento::MetaPari, "0,13"},
+      {1e-7, 2, Arrotondamento::MetaLontanoDaZero, "0,00"},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.x);
+    EXPECT_EQ(testo::Decimale(c.x, c.decimali, c.modo), c.atteso);
+  }
+  EXPECT_EQ(testo::Decimale(1234567.891, 2, Arrotondamento::MetaLontanoDaZero, false), "1234567,89");
+}
+
+TEST(TextHelpers, ExactQuotientsAndPercentages) {
+  using testo::Arrotondamento;
+  EXPECT_EQ(testo::Percentuale(1, 3), "33,33%");
+  EXPECT_EQ(testo::Percentuale(2, 3), "66,67%");
+  EXPECT_EQ(testo::Percentuale(1, 8), "12,50%");
+  EXPECT_EQ(testo::Percentuale(1, 80000), "0,00%");   // 0.00125: below the half
+  EXPECT_EQ(testo::Percentuale(1, 20000), "0,01%");   // 0.005: exactly half, away from zero
+  EXPECT_EQ(testo::Percentuale(0, 0), "0,00%");
+  EXPECT_EQ(testo::Percentuale(5, 5), "100,00%");
+  EXPECT_EQ(testo::Rapporto(1, 8, 2, Arrotondamento::MetaPari), "0,12");
+  EXPECT_EQ(testo::Rapporto(3, 8, 2, Arrotondamento::MetaPari), "0,38");
+  EXPECT_EQ(testo::Rapporto(-1, 2, 0), "-1");
+  EXPECT_EQ(testo::Rapporto(123456789, 1, 0), "123.456.789");
+  EXPECT_EQ(testo::Rapporto(7, 3, 0), "2");
 }
 
 TEST(TextHelpers, CountCharactersNotBytes) {
