@@ -1,12 +1,15 @@
 #include "ui/Griglia.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/Colori.h"
+#include "ui/GrigliaAccessibile.h"
 
 namespace ui {
 
@@ -27,6 +30,8 @@ bool Numero(const QString& s, double* valore) {
 }  // namespace
 
 Griglia::Griglia(QWidget* parent) : QAbstractScrollArea(parent) {
+  static const bool fabbrica = (QAccessible::installFactory(&GrigliaAccessibile::Fabbrica), true);
+  (void)fabbrica;
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setBackgroundRole(QPalette::Base);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -295,6 +300,22 @@ void Griglia::aggiornaBarre() {
 
 void Griglia::ridisegna() {
   if (mRidisegna) viewport()->update();
+  annuncia();
+}
+
+void Griglia::annuncia() {
+  if (!QAccessible::isActive() || mAnnuncioInSospeso) return;
+  mAnnuncioInSospeso = true;
+  QTimer::singleShot(0, this, [this] {
+    mAnnuncioInSospeso = false;
+    QAccessibleTableModelChangeEvent cambio(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&cambio);
+    auto* tabella = static_cast<GrigliaAccessibile*>(QAccessible::queryAccessibleInterface(this));
+    if (QAccessibleInterface* corrente = tabella && hasFocus() ? tabella->cella(mRiga, mColonna) : nullptr) {
+      QAccessibleEvent fuoco(corrente, QAccessible::Focus);
+      QAccessible::updateAccessibility(&fuoco);
+    }
+  });
 }
 
 QRect Griglia::cellRect(int r, int c) const {

@@ -134,6 +134,9 @@ class Griglia : public QAbstractScrollArea {
   void mostraCella(int r, int c);
   void ridimensiona(int righe, int colonne);
   void disegnaCella(QPainter& p, const QRect& rett, int r, int c, bool fissa) const;
+  // Tells a listening accessibility client, once per turn of the event loop,
+  // that the table changed and which cell is current.
+  void annuncia();
 
   int mRighe = 2;
   int mColonne = 2;
@@ -153,6 +156,7 @@ class Griglia : public QAbstractScrollArea {
   int mColonnaMouse = 0;
   bool mRidisegna = true;
   bool mPremuto = false;
+  bool mAnnuncioInSospeso = false;
 };
 
 }  // namespace ui

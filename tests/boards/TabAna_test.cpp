@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -168,4 +169,41 @@ TEST(AnalyticBoardWindow, OneInstanceAndClosedByTheRegistry) {
   a.m->MnuFinestraChiudi_Click();
   QTest::qWait(1);
   EXPECT_EQ(a.m->finestre().trova<TabAna>(), nullptr);
+}
+
+TEST(AnalyticBoardWindow, AnAccessibilityClientReadsTheBoardAsATable) {
+  Apertura a;
+  ui::Griglia& g = *a.t->ana;
+  QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&g);
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->role(), QAccessible::Table);
+  QAccessibleTableInterface* tabella = grid->tableInterface();
+  ASSERT_NE(tabella, nullptr);
+  EXPECT_EQ(tabella->rowCount(), g.rows() - g.fixedRows());
+  EXPECT_EQ(tabella->columnCount(), g.cols() - g.fixedCols());
+  for (const auto& [r, c] : std::vector<std::pair<int, int>>{{0, 0}, {0, 6}, {1, 7}, {3, 12}, {g.rows() - 1, 50}}) {
+    SCOPED_TRACE(QStringLiteral("%1,%2").arg(r).arg(c).toStdString());
+    QAccessibleInterface* cella = grid->child(r * g.cols() + c);
+    ASSERT_NE(cella, nullptr);
+    EXPECT_EQ(cella->text(QAccessible::Name), g.textMatrix(r, c));
+    EXPECT_EQ(grid->indexOfChild(cella), r * g.cols() + c);
+    if (r >= g.fixedRows() && c >= g.fixedCols()) {
+      EXPECT_EQ(tabella->cellAt(r - g.fixedRows(), c - g.fixedCols()), cella);
+      QAccessibleTableCellInterface* x = cella->tableCellInterface();
+      ASSERT_NE(x, nullptr);
+      ASSERT_EQ(x->columnHeaderCells().size(), g.fixedRows());
+      EXPECT_EQ(x->columnHeaderCells()[0]->text(QAccessible::Name), g.textMatrix(0, c));
+      EXPECT_EQ(x->rowHeaderCells()[0]->text(QAccessible::Name), g.textMatrix(r, 0));
+    } else {
+      EXPECT_NE(cella->role(), QAccessible::Cell);
+    }
+  }
+  EXPECT_EQ(tabella->columnDescription(6 - g.fixedCols()).section(QLatin1Char(' '), 0, 0),
+            QStringLiteral("CAGLIARI"));
+  // The current cell is the focus.
+  g.setRow(4);
+  g.setCol(9);
+  ASSERT_NE(grid->focusChild(), nullptr);
+  EXPECT_EQ(grid->focusChild(), grid->child(4 * g.cols() + 9));
+  EXPECT_TRUE(grid->focusChild()->state().focused);
 }
