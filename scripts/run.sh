@@ -10,7 +10,7 @@ mkdir -p run
 cp build/app/tarvolane run/
 rm -rf run/help && cp -r help run/help
 if [ ! -f run/archivio.dat ]; then
-  build/tools/archivio_dimostrativo run/archivio.dat
+  build/tools/archivio_iniziale data/estrazioni.csv run/archivio.dat
 fi
 cd run
 exec ./tarvolane

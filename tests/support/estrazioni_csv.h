@@ -1,5 +1,5 @@
-// Helpers of tests and benchmarks: the real draws of
-// ../shared/data/lotto/draws.csv, generated draws and draws written by hand.
+// Helpers of tests and benchmarks: the real draws of data/estrazioni.csv,
+// generated draws and draws written by hand.
 #pragma once
 
 #include <cstdio>
@@ -9,41 +9,23 @@
 #include <vector>
 
 #include "core/archivio.h"
+#include "core/estrazioni_csv.h"
 #include "core/nomi.h"
 
 namespace prova {
 
 inline const char* PercorsoEstrazioni() { return TARVOLANE_DRAWS_CSV; }
 
-// Every draw of the CSV file in date order; empty when the file is absent.
+// Every draw of the project's copy of the real draws, in date order (empty
+// when the file cannot be read or decoded, which the tests then report).
 inline const std::vector<Estrazione>& TutteLeEstrazioni() {
   static const std::vector<Estrazione> tutte = [] {
-    std::vector<Estrazione> out;
-    std::ifstream in(PercorsoEstrazioni());
-    if (!in) return out;
-    std::string riga;
-    std::getline(in, riga);  // header
-    std::string dataCorrente;
-    while (std::getline(in, riga)) {
-      if (!riga.empty() && riga.back() == '\r') riga.pop_back();
-      if (riga.empty()) continue;
-      std::stringstream ss(riga);
-      std::string data, ruota, campo;
-      std::getline(ss, data, ',');
-      std::getline(ss, ruota, ',');
-      if (data != dataCorrente) {
-        Estrazione e;
-        std::sscanf(data.c_str(), "%d-%d-%d", &e.data.anno, &e.data.mese, &e.data.giorno);
-        out.push_back(e);
-        dataCorrente = data;
-      }
-      int w = 0;
-      for (int i = 1; i <= 10; ++i)
-        if (Inizio::NomiRuote[i] == ruota) w = i;
-      for (int p = 0; p < 5 && std::getline(ss, campo, ','); ++p)
-        if (w) out.back().numeri[w - 1][p] = static_cast<std::uint8_t>(std::stoi(campo));
-    }
-    return out;
+    std::ifstream in(PercorsoEstrazioni(), std::ios::binary);
+    if (!in) return std::vector<Estrazione>();
+    std::stringstream ss;
+    ss << in.rdbuf();
+    auto lette = EstrazioniCsv::Decodifica(ss.str());
+    return lette ? std::move(lette).prendi() : std::vector<Estrazione>();
   }();
   return tutte;
 }
