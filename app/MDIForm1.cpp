@@ -155,13 +155,16 @@ MDIForm1::MDIForm1(Programma& programma, QWidget* parent)
 
   // MDIForm_Load
   setWindowTitle(ui::Titolo());
-  voci["MnuHelp"]->setText(QStringLiteral("&Guida di ") + ui::Titolo());
-  voci["MnuAbout"]->setText(QStringLiteral("&Informazioni su ") + ui::Titolo());
+  voce(QStringLiteral("MnuHelp"))->setText(QStringLiteral("&Guida di ") + ui::Titolo());
+  voce(QStringLiteral("MnuAbout"))->setText(QStringLiteral("&Informazioni su ") + ui::Titolo());
   Crea_Barra_Limiti();
   aggiornaControlli();
 }
 
 MDIForm1::~MDIForm1() = default;
+
+// A name that is not in the table is a fault of the program, never a new item.
+QAction* MDIForm1::voce(const QString& nome) const { return voci.at(nome); }
 
 void MDIForm1::creaMenu() {
   for (const Menu& m : TabellaMenu()) {
@@ -275,7 +278,7 @@ void MDIForm1::creaBarraLimiti() {
   piccolo.setPointSizeF(std::max(6.0, font().pointSizeF() - 1.5));
   auto colloca = [this](QWidget* w, int sinistra, int larghezza) {
     w->setParent(PicLimiti);
-    w->setGeometry(ui::Pixel(sinistra), 2, ui::Pixel(larghezza), 22);
+    mDisposizioneLimiti.push_back({w, sinistra, larghezza});
   };
   LbIni = new QLabel(QStringLiteral("Inizio"));
   LbIni->setObjectName(QStringLiteral("LbIni"));
@@ -322,7 +325,7 @@ void MDIForm1::creaBarraLimiti() {
   CmbAnnoF = lista("CmbAnnoF", "Vai ad Anno", 9480, 810);
   SliFin = slider("SliFin", 10320, 1335);
   pulsante(3, QString(), ui::IconaFreccia(false), "Vai ad Ultima Estrazione", 11640);
-  PicLimiti->setMinimumWidth(ui::Pixel(11640 + 300));
+  disponiBarraLimiti(QStringList());
 
   connect(CmbDataI, &QComboBox::currentIndexChanged, this, &MDIForm1::CmbDataI_Click);
   connect(CmbDataF, &QComboBox::currentIndexChanged, this, &MDIForm1::CmbDataF_Click);
@@ -336,20 +339,36 @@ void MDIForm1::creaBarraLimiti() {
 void MDIForm1::aggiornaControlli() {
   for (const Tasto& t : TabellaTasti()) {
     if (!t.chiave) continue;
-    const QString voce = QString::fromLatin1(t.voce);
-    voci[QString::fromLatin1(t.chiave)]->setEnabled(Disponibile(voce));
+    voce(QString::fromLatin1(t.chiave))->setEnabled(Disponibile(QString::fromLatin1(t.voce)));
   }
   for (const Menu& m : TabellaMenu())
     for (const Voce& v : m.voci)
-      if (v.gestore) voci[QString::fromLatin1(v.nome)]->setEnabled(Disponibile(QString::fromLatin1(v.nome)));
+      if (v.gestore) voce(QString::fromLatin1(v.nome))->setEnabled(Disponibile(QString::fromLatin1(v.nome)));
 }
 
 // --- Range bar -------------------------------------------------------------
+
+// Places the bar's controls left to right: each at its design position, or
+// further right when the one before it had to widen; the two draw lists are
+// as wide as the widest label needs, so no label is ever cut.
+void MDIForm1::disponiBarraLimiti(const QStringList& etichette) {
+  const int larghezzaLista = ui::LarghezzaLista(CmbDataI, etichette);
+  int destra = 0;
+  for (const ElementoBarra& e : mDisposizioneLimiti) {
+    const int x = std::max(ui::Pixel(e.sinistra), destra == 0 ? 0 : destra + 2);
+    int larghezza = ui::Pixel(e.larghezza);
+    if (e.controllo == CmbDataI || e.controllo == CmbDataF) larghezza = std::max(larghezza, larghezzaLista);
+    e.controllo->setGeometry(x, 2, larghezza, 22);
+    destra = x + larghezza;
+  }
+  PicLimiti->setMinimumWidth(destra + ui::Pixel(60));
+}
 
 void MDIForm1::Crea_Barra_Limiti() {
   const Stato& s = mProgramma.stato();
   QStringList etichette;
   for (int d = 1; d <= s.TotEstrazioni(); ++d) etichette << ui::Q(s.indici.DescrEstrazioni[d]);
+  disponiBarraLimiti(etichette);
   QStringList anni;
   for (const std::string& a : s.indici.AnniArchivio) anni << ui::Q(a.substr(0, 4));
   {
@@ -475,8 +494,8 @@ void MDIForm1::MnuAbout_Click() {
 void MDIForm1::Toolbar1_ButtonClick(const QString& chiave) {
   for (const Tasto& t : TabellaTasti()) {
     if (!t.chiave || chiave != QLatin1String(t.chiave)) continue;
-    QAction* voce = voci[QString::fromLatin1(t.voce)];
-    if (voce && voce->isEnabled()) voce->trigger();
+    QAction* azione = voce(QString::fromLatin1(t.voce));
+    if (azione->isEnabled()) azione->trigger();
     return;
   }
 }
@@ -488,7 +507,7 @@ void MDIForm1::PicWeb_Click() { ui::servizi().desktop->apri(QUrl(QString::fromLa
 void MDIForm1::MostraDettagli(const QStringList& righe) {
   const char* nomi[] = {"MnuTab1A", "MnuTab1C", "MnuTab1D", "MnuTab1E", "MnuTab1F"};
   for (int i = 0; i < 5; ++i) {
-    QAction* a = voci[QString::fromLatin1(nomi[i])];
+    QAction* a = voce(QString::fromLatin1(nomi[i]));
     a->setText(i < righe.size() ? righe[i] : QString());
     a->setVisible(true);
   }

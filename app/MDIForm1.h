@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "ui/Contesto.h"
 #include "ui/Programma.h"
@@ -102,6 +103,8 @@ class MDIForm1 : public QMainWindow, public ui::MenuDettagli {
   QLineEdit* Text1 = nullptr;
   QMenu* MnuTab1 = nullptr;
   std::map<QString, QAction*> voci;  // menu items and toolbar keys by name
+  // The item or key of that name (a checked lookup).
+  QAction* voce(const QString& nome) const;
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -111,6 +114,7 @@ class MDIForm1 : public QMainWindow, public ui::MenuDettagli {
   void creaMenu();
   void creaBarraStrumenti();
   void creaBarraLimiti();
+  void disponiBarraLimiti(const QStringList& etichette);
   void aggiornaMenuFinestra();
   void aggiornaControlli();
   void sincronizzaAnno(QComboBox* data, QComboBox* anno);
@@ -122,4 +126,11 @@ class MDIForm1 : public QMainWindow, public ui::MenuDettagli {
   std::unique_ptr<ui::Contesto> mContesto;
   QMenu* mMnuFinestra = nullptr;
   QList<QAction*> mVociFinestre;
+  // The range bar's controls with their design left edge and width (twips).
+  struct ElementoBarra {
+    QWidget* controllo;
+    int sinistra;
+    int larghezza;
+  };
+  std::vector<ElementoBarra> mDisposizioneLimiti;
 };

@@ -43,6 +43,7 @@ bool StartForm::Form_Activate() {
     Inizio::PreparaIndici(s);
   }
   // 4. Missing distance archives: say so and build all five.
+  bool scritturaFallita = false;
   if (Rsc::FileMancanti(s.CartellaDati)) {
     const QString titolo = ui::Titolo();
     ui::Msg(this,
@@ -51,20 +52,21 @@ bool StartForm::Form_Activate() {
                 QStringLiteral("  Il programma provvedera' a creare gli archivi necessari  \r\n\r\n") +
                 QStringLiteral("  Successivamente saranno aggiornate solo le nuove estrazioni  \r\n\r\n"),
             ui::Icona::Critica);
-    Esito creati = CreaArchivi::Esegui(this, s);
-    if (!creati) {
+    // Files that cannot be written (a read-only folder) are said once; the
+    // program goes on with the tables built in memory.
+    if (Esito creati = CreaArchivi::Esegui(this, s); !creati) {
       ui::Msg(this, ui::Q(creati.motivo()), ui::Icona::Critica);
-      return false;
+      scritturaFallita = true;
     }
   }
   {
-    // 5 to 7. Load, check and extend (or rebuild) the distance archives.
-    ui::Clessidra clessidra;
-    Esito rsc = Inizio::PreparaArchiviRSC(s);
-    if (!rsc) {
-      ui::Msg(this, ui::Q(rsc.motivo()), ui::Icona::Critica);
-      return false;
-    }
+    // 5 to 7. The tables are the full build of the archive; a file that
+    // differs from its table is rewritten without a word.
+    Esito rsc = [&] {
+      ui::Clessidra clessidra;
+      return Inizio::PreparaArchiviRSC(s);
+    }();
+    if (!rsc && !scritturaFallita) ui::Msg(this, ui::Q(rsc.motivo()), ui::Icona::Critica);
   }
   // 8. The start window goes; the main window comes.
   close();

@@ -6,11 +6,13 @@
 #include "app/Inizio.h"
 #include "ui/Programma.h"
 #include "app/StartForm.h"
+#include "ui/Icone.h"
 #include "ui/Servizi.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   app.setQuitOnLastWindowClosed(false);
+  app.setWindowIcon(ui::IconaProgramma());
   Stato stato;
   Programma programma(stato);
   ui::installaServiziQt(QStringLiteral("Tarvolane"), QCoreApplication::applicationDirPath());

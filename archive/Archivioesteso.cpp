@@ -43,3 +43,9 @@ Archivioesteso::Archivioesteso(const Stato& s, QWidget* parent) : QDialog(parent
   const int barra = GridArchivio->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   resize((kColonne + 1) * ui::Pixel(kLarghezzaColonna) + barra + 2 * GridArchivio->frameWidth() + 2, 560);
 }
+
+void Archivioesteso::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  GridArchivio->setRow(Estrazioni::kRigheUltime);
+  GridArchivio->setTopRow(Estrazioni::kRigheUltime);
+}

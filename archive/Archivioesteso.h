@@ -19,4 +19,9 @@ class Archivioesteso : public QDialog {
 
   // The grid (in the design it carries the window's own name).
   ui::Griglia* GridArchivio = nullptr;
+
+ protected:
+  // Opens on the last draw, at the bottom: with fewer than a hundred draws
+  // the first rows are empty.
+  void showEvent(QShowEvent* e) override;
 };

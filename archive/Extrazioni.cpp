@@ -1,5 +1,7 @@
 #include "archive/Extrazioni.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
@@ -139,6 +141,9 @@ void CasellaTesto::focusOutEvent(QFocusEvent* e) {
   bool Cancel = false;
   if (Validate) Validate(Cancel);
   if (Cancel) {
+    // The press that took the focus away lost its release to the refusal's
+    // box: the button must not stay drawn pressed (nor click later).
+    if (auto* premuto = qobject_cast<QAbstractButton*>(QApplication::focusWidget())) premuto->setDown(false);
     QMetaObject::invokeMethod(this, [this] { setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
     return;
   }
@@ -335,6 +340,9 @@ void Extrazioni::riempiListe() {
   for (int d = 1; d <= ind.TotEstrazioni; ++d) etichette << ui::Q(ind.DescrEstrazioni[d]);
   QStringList anni;
   for (const std::string& a : ind.AnniArchivio) anni << ui::Q(a.substr(0, 4));
+  // The list is as wide as its widest label needs, the year list beside it.
+  CmbData->resize(std::max(236, ui::LarghezzaLista(CmbData, etichette)), CmbData->height());
+  CmbAnno->move(std::max(250, CmbData->geometry().right() + 6), CmbAnno->y());
   const QSignalBlocker b1(CmbData), b2(CmbAnno);
   CmbData->clear();
   CmbData->addItems(etichette);
@@ -452,11 +460,9 @@ void Extrazioni::visualizzagrigliaciclometrica_Click() {
   ui::servizi().dialoghi->esegui(&finestra);
 }
 
+// The printout is a text file opened in the text editor, which prints it:
+// no printer needs to be installed here.
 void Extrazioni::stampa_Click() {
-  if (!ui::servizi().stampante->installata()) {
-    ui::Msg(this, QStringLiteral("NESSUNA STAMPANTE INSTALLATA "), ui::Icona::Critica);
-    return;
-  }
   const Stato& s = stato();
   Esito scritto = Estrazioni::ScriviStampa(
       s.CartellaProgramma, Estrazioni::RigheStampa(s.ArchivioEstrazioni, s.EstrSelezionata, "Tarvolane"));
@@ -590,6 +596,10 @@ void Extrazioni::CmdSalva_Click() {
     return;
   }
   ArchivioVariato = true;
+  // A draw stored out of date order moves the records after it: the grid
+  // shows the stored draw, so that a correction acts on what the user sees.
+  EstrCorrente = *salvato;
+  Visualizza_Estrazione(EstrCorrente);
   if (ui::Msg(this, QString::fromUtf8(Estrazioni::kDomandaSalvata), ui::Icona::Informazione, ui::Pulsanti::SiNo,
               QString(), ui::Risposta::No) == ui::Risposta::Si) {
     CmdInserisci_Click();
@@ -694,16 +704,18 @@ void Extrazioni::Form_QueryUnload() {
   if (ArchivioVariato) {
     Stato& s = stato();
     ui::Clessidra clessidra;
-    // Written in either mode, so that no correction is lost.
-    if (Esito scritto = Estrazioni::Chiusura_Scrivi_Archivio(s); !scritto)
-      ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
-    // The shell rebuilds the range bar; every window that reads the archive closes.
-    mContesto.programma.notificaArchivioVariato();
-    mContesto.finestre.chiudiLettoriArchivio(this);
-    if (Esito rsc = CreaArchivi::Esegui(window(), s); !rsc)
-      ui::Msg(this, ui::Q(rsc.motivo()), ui::Icona::Critica);
-    if (Esito ricarica = Estrazioni::Chiusura_Ricarica(s); !ricarica)
-      ui::Msg(this, ui::Q(ricarica.motivo()), ui::Icona::Critica);
+    // Written in either mode, so that no correction is lost. Once the indices
+    // are rebuilt the shell rebuilds the range bar and every window that
+    // reads the archive closes; the progress window rebuilds the distance
+    // files only when the archive reached the disk.
+    const Esito chiuso = Estrazioni::Chiusura_Editor(
+        s, true,
+        [this] {
+          mContesto.programma.notificaArchivioVariato();
+          mContesto.finestre.chiudiLettoriArchivio(this);
+        },
+        [this](const Stato& st) { return CreaArchivi::Esegui(window(), st); });
+    if (!chiuso) ui::Msg(this, ui::Q(chiuso.motivo()), ui::Icona::Critica);
     ArchivioVariato = false;
   }
   mContesto.finestre.mostraBarraLimiti();

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "archive/griglia_ciclometrica.h"
+#include "archive/ciclometria.h"
 #include "core/stato.h"
 #include "ui/Colori.h"
 #include "ui/Griglia.h"
@@ -30,6 +30,8 @@ grigliaciclometrica::grigliaciclometrica(const Stato& s, QWidget* parent) : QDia
   evidenzia = new QComboBox;
   evidenzia->setObjectName(QStringLiteral("evidenzia"));
   evidenzia->setEditable(true);
+  // A typed value is looked for, never added to the list.
+  evidenzia->setInsertPolicy(QComboBox::NoInsert);
   Command1 = new QPushButton(QStringLiteral("Evidenzia"));
   Command2 = new QPushButton(QStringLiteral("Esci"));
   ana = new ui::Griglia;

@@ -30,7 +30,7 @@ Testo CodepointMinuscoli(std::string_view utf8) {
   return out;
 }
 
-bool Cifra(char32_t c) { return c >= '0' && c <= '9'; }
+using testo::Cifra;
 
 // First position of `parola` (ASCII, lower case) in t, or npos.
 std::size_t Trova(const Testo& t, std::string_view parola) {
@@ -71,7 +71,8 @@ std::optional<Data> LeggiData(const Testo& t, std::size_t i) {
   if (!numero(1, 2, mese) || k >= fine || t[k++] != separatore) return std::nullopt;
   if (!numero(4, 4, anno) || (k < fine && Cifra(t[k]))) return std::nullopt;
   const Data d{giorno, mese, anno};
-  if (!d.valida()) return std::nullopt;
+  // The date picker of the editor takes no year after 2099.
+  if (!d.valida() || d.anno > 2099) return std::nullopt;
   return d;
 }
 

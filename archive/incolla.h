@@ -37,6 +37,7 @@ inline constexpr const char* kDataAntecedente =
 inline constexpr const char* kDataPosteriore =
     "DATA POSTERIORE A DATA DI SISTEMA\r\n\r\nInserisco comunque l'Estrazione ?";
 
+// A date after 2099 is no valid date (the editor's date picker ends there).
 // Reads the pasted text (UTF-8; bytes that are not valid UTF-8 are taken as
 // Windows-1252). `oggi` is today's date. A date after today gives
 // ChiediConferma unless `posterioreConfermato` says the user already agreed.

@@ -37,7 +37,8 @@ constexpr const char* kFormatoData = "FORMATO DATA NON VALIDO ( usare 10 crt es:
 constexpr const char* kDataNonValida = "DATA NON VALIDA";
 constexpr const char* kDataAssente = "Data non Valida";
 
-bool Cifra(char c) { return c >= '0' && c <= '9'; }
+using testo::Cifra;
+using testo::NumeroIniziale;
 
 bool SoloCifre(std::string_view t) {
   if (t.empty()) return false;
@@ -85,23 +86,6 @@ Esito CommittiSeScritto(Stato& s, ArchivioModificato&& m) {
 }  // namespace
 
 // --------------------------------------------------------------------------
-
-double NumeroIniziale(std::string_view testo) {
-  std::size_t i = 0;
-  while (i < testo.size() && (testo[i] == ' ' || testo[i] == '\t')) ++i;
-  double segno = 1;
-  if (i < testo.size() && (testo[i] == '-' || testo[i] == '+')) {
-    if (testo[i] == '-') segno = -1;
-    ++i;
-  }
-  double v = 0;
-  while (i < testo.size() && Cifra(testo[i])) v = v * 10 + (testo[i++] - '0');
-  if (i < testo.size() && testo[i] == '.') {
-    double peso = 0.1;
-    for (++i; i < testo.size() && Cifra(testo[i]); ++i, peso /= 10) v += (testo[i] - '0') * peso;
-  }
-  return segno * v;
-}
 
 std::optional<int> NumeroCasella(std::string_view testo) {
   const std::string_view t = SenzaSpazi(testo);
@@ -293,30 +277,21 @@ Esito Ricostruisci_Archivi_RSC(const Stato& s) {
   return Esito::Ok();
 }
 
-Esito Chiusura_Ricarica(Stato& s) {
-  auto tabelle = Rsc::Carica(s.CartellaDati);
-  // Without readable files the tables are built in memory from the archive,
-  // exactly as the files would hold them.
-  if (tabelle) {
-    s.TabelleRSC = std::move(tabelle).prendi();
-  } else {
-    for (int k = 1; k <= 5; ++k) s.TabelleRSC[k - 1] = Rsc::Crea_Archivio(s.ArchivioEstrazioni, k);
-  }
+void Chiusura_Ricarica(Stato& s) {
+  for (int k = 1; k <= 5; ++k) s.TabelleRSC[k - 1] = Rsc::Crea_Archivio(s.ArchivioEstrazioni, k);
   s.UltimaEstrRSC = Rsc::UltimaEstrRSC(s.TabelleRSC);
   s.ArchivioSuperEnalotto =
       Inizio::Crea_Archivio_SuperEnalotto(s.ArchivioEstrazioni, s.TotEstrazioni());
-  if (!tabelle) return Esito::Errore(tabelle.motivo());
-  return Esito::Ok();
 }
 
-Esito Chiusura_Editor(Stato& s, bool archivioVariato) {
+Esito Chiusura_Editor(Stato& s, bool archivioVariato, const std::function<void()>& indiciRicostruiti,
+                      const std::function<Esito(const Stato&)>& ricostruisci) {
   if (!archivioVariato) return Esito::Ok();
-  Esito primo = Chiusura_Scrivi_Archivio(s);
-  Esito rsc = Ricostruisci_Archivi_RSC(s);
-  if (primo && !rsc) primo = rsc;
-  Esito ricarica = Chiusura_Ricarica(s);
-  if (primo && !ricarica) primo = ricarica;
-  return primo;
+  Esito esito = Chiusura_Scrivi_Archivio(s);
+  if (indiciRicostruiti) indiciRicostruiti();
+  if (esito) esito = ricostruisci(s);
+  Chiusura_Ricarica(s);
+  return esito;
 }
 
 // --------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -33,11 +34,6 @@ enum class Icona { Critica, Informazione, Domanda };
 
 // ---------------------------------------------------------------------------
 // Reading numbers out of texts.
-
-// The number a text starts with, as the editor reads boxes and answers:
-// leading blanks skipped, an optional sign, digits, an optional '.' and
-// fraction; 0 when the text starts with no number.
-double NumeroIniziale(std::string_view testo);
 
 // The value of a number box that holds a whole number 1..90 (digits only,
 // blanks around allowed); nullopt for anything else.
@@ -163,20 +159,24 @@ Correzione ValutaCorrezione(const Archivio& a, int d, int w, int p, std::string_
 // it, and the reason is returned.
 Esito Chiusura_Scrivi_Archivio(Stato& s);
 
-// Second half, after the five distance files have been rebuilt: reloads
-// TabelleRSC and UltimaEstrRSC from them and derives ArchivioSuperEnalotto
-// again, so every tool sees the edited archive.
-Esito Chiusura_Ricarica(Stato& s);
+// Last step: TabelleRSC and UltimaEstrRSC become the full build of the
+// archive in memory and ArchivioSuperEnalotto is derived again, so every tool
+// sees the edited archive.
+void Chiusura_Ricarica(Stato& s);
 
 // The five full builds of the distance files from s.ArchivioEstrazioni, k = 1..5
 // (what the progress window does).
 Esito Ricostruisci_Archivi_RSC(const Stato& s);
 
-// The whole close-time sequence without a window: nothing when the archive did
-// not change; otherwise write, indices, the five distance files, reload. Every
-// step runs even when an earlier write failed (the distance files must follow
-// what is on disk); the first failure's reason is returned.
-Esito Chiusura_Editor(Stato& s, bool archivioVariato);
+// The whole close-time sequence: nothing when the archive did not change;
+// otherwise write archivio.dat and rebuild the indices, tell
+// `indiciRicostruiti` (the window refreshes the range bar and closes the tools
+// that read the archive), rebuild the five distance files with `ricostruisci`
+// (the window shows its progress) and reload. When archivio.dat could not be
+// written the distance files are left alone: they never describe an archive
+// that is not on disk. Returns the first failure's reason.
+Esito Chiusura_Editor(Stato& s, bool archivioVariato, const std::function<void()>& indiciRicostruiti = {},
+                      const std::function<Esito(const Stato&)>& ricostruisci = Ricostruisci_Archivi_RSC);
 
 // ---------------------------------------------------------------------------
 // Go-to and the key rules of the boxes.

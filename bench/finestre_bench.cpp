@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "archivio_bench.h"
+#include "archive/Extrazioni.h"
 #include "boards/TabAna.h"
 #include "app/Inizio.h"
 #include "app/MDIForm1.h"
@@ -70,6 +72,43 @@ void BM_TabAnaCalcoloERiempimento(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TabAnaCalcoloERiempimento)->Unit(benchmark::kMillisecond);
+
+// The grid filled with 5000 rows of six cells and painted once.
+void BM_GrigliaCinquemilaRighe(benchmark::State& state) {
+  ui::Griglia g;
+  g.setCols(6);
+  g.resize(400, 300);
+  g.show();
+  QTest::qWait(50);
+  int giro = 0;
+  for (auto _ : state) {
+    g.setRedraw(false);
+    g.setRows(1);
+    g.setRows(5001);
+    for (int r = 1; r <= 5000; ++r)
+      for (int c = 0; c < 6; ++c) g.setTextMatrix(r, c, QString::number(r * c + giro));
+    g.setRedraw(true);
+    g.viewport()->repaint();
+    ++giro;
+  }
+}
+BENCHMARK(BM_GrigliaCinquemilaRighe)->Unit(benchmark::kMillisecond);
+
+// The archive editor opened on 4999 draws, then a hundred steps back.
+void BM_EditorAperturaEScorrimento(benchmark::State& state) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(4999));
+  MDIForm1& m = p.principale();
+  for (auto _ : state) {
+    m.MnuEstGest_Click();
+    Extrazioni& e = *m.finestre().trova<Extrazioni>();
+    for (int d = 4999; d > 4899; --d) e.Scroll->setValue(d);
+    state.PauseTiming();
+    m.finestre().chiudiTutteTranne(nullptr);
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_EditorAperturaEScorrimento)->Unit(benchmark::kMillisecond);
 
 // The computation alone, on the same archive.
 void BM_TabAnaCalcolo(benchmark::State& state) {

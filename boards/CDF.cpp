@@ -246,18 +246,25 @@ void CDF::preparaGriglie() {
     gr->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     gr->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (g >= cdf::RCad) gr->setBackColor(palette().color(QPalette::Base));
-    for (int c = 0; c < colonne; ++c) {
-      gr->setColAlignment(c, Qt::AlignCenter);
-      gr->setColWidth(c, c == 0 ? 300 : 250);
-    }
+    for (int c = 0; c < colonne; ++c) gr->setColAlignment(c, Qt::AlignCenter);
+    gr->setColWidth(0, 300);
     for (int r = 0; r < 11; ++r) gr->setRowHeight(r, kAltezzaRiga);
     for (int w = 1; w <= 10; ++w) gr->setTextMatrix(w, 0, ui::Q(cdf::IntestazioneRuota(w)));
     for (int k = 1; k < colonne; ++k) gr->setTextMatrix(0, k, ui::Q(cdf::IntestazioneClasse(g, k)));
-    // Exactly as large as its cells, so that it never scrolls.
-    const int bordo = 2 * gr->frameWidth();
-    gr->setFixedSize(ui::Pixel(300) + (colonne - 1) * ui::Pixel(250) + bordo,
-                     11 * ui::Pixel(kAltezzaRiga) + bordo);
+    dimensionaColonne(gr);
   }
+}
+
+// The class columns share one width: 250 twips, or what the widest figure of
+// the current result needs, so that no number is ever cut. The grid is
+// exactly as large as its cells, so that it never scrolls.
+void CDF::dimensionaColonne(ui::Griglia* gr) {
+  int larghezza = 250;
+  for (int c = 1; c < gr->cols(); ++c) larghezza = std::max(larghezza, gr->larghezzaTesti(c));
+  for (int c = 1; c < gr->cols(); ++c) gr->setColWidth(c, larghezza);
+  const int bordo = 2 * gr->frameWidth();
+  gr->setFixedSize(ui::Pixel(300) + (gr->cols() - 1) * ui::Pixel(larghezza) + bordo,
+                   11 * ui::Pixel(kAltezzaRiga) + bordo);
 }
 
 ui::Griglia* CDF::griglia(int g) const {
@@ -335,6 +342,7 @@ void CDF::mostra(const cdf::Calcolo& c) {
         gr->setCellBackColor(w, k, ui::Colore(t.colori[w][k].sfondo));
         gr->setCellForeColor(w, k, ui::Colore(t.colori[w][k].testo));
       }
+    dimensionaColonne(gr);
     gr->setRedraw(true);
   }
 }

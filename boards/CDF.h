@@ -100,6 +100,7 @@ class CDF : public QWidget {
  private:
   void creaControlli();
   void preparaGriglie();
+  void dimensionaColonne(ui::Griglia* gr);
   // The number a box's text starts with: 0 when none, never negative, capped
   // at the largest int.
   static int Numero(const QLineEdit* casella);

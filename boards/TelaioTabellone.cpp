@@ -126,20 +126,15 @@ void TelaioTabellone::CmdEst_Click(int Index) {
 
 void TelaioTabellone::CmdAggiorna_Click() {
   EstrMassima = mStato.EstrFine;
-  if (Sli->value() == mStato.EstrFine && Sli->minimum() != mStato.EstrInizio) {
-    // The reference draw stays at the range end: recompute with the new start.
+  // With the range unchanged the reference draw stays where it is; otherwise
+  // both bounds follow the range and the board goes to its end.
+  if (Sli->minimum() == mStato.EstrInizio && Sli->maximum() == mStato.EstrFine) return;
+  {
     const QSignalBlocker blocco(Sli);
-    Sli->setMinimum(mStato.EstrInizio);
-    Sli_Change();
-  } else if (Sli->minimum() != mStato.EstrInizio || Sli->maximum() != mStato.EstrFine) {
-    {
-      const QSignalBlocker blocco(Sli);
-      Sli->setRange(mStato.EstrInizio, mStato.EstrFine);
-      Sli->setValue(mStato.EstrFine);
-    }
-    Sli_Change();
+    Sli->setRange(mStato.EstrInizio, mStato.EstrFine);
+    Sli->setValue(mStato.EstrFine);
   }
-  // With the range unchanged the reference draw stays where it is.
+  Sli_Change();
 }
 
 std::optional<QStringList> TelaioTabellone::Dettagli(int, int) const { return std::nullopt; }

@@ -57,6 +57,12 @@ Risultato<Archivio> Archivio::Decodifica(std::span<const std::uint8_t> dati,
     return Risultato<Archivio>::Errore(prefisso +
                                        "nessun record libero dopo l'ultima estrazione");
   if (tot == 0) return Risultato<Archivio>::Errore(prefisso + "nessuna estrazione presente");
+  // Every record after the first free one is free too: the scans that look
+  // for the last draw from either end must agree.
+  for (int d = tot + 2; d <= kRecord; ++d)
+    if (!a.libero(d))
+      return Risultato<Archivio>::Errore(prefisso + "il record " + std::to_string(d) +
+                                         ", dopo la fine dell'archivio, non è libero");
   for (int d = 1; d <= tot; ++d) {
     const int secolo = a.secolo(d);
     if ((secolo != 19 && secolo != 20) || a.anno(d) > 99 || !a.data(d).valida())

@@ -54,7 +54,8 @@ class Archivio {
   bool operator==(const Archivio&) const = default;
 
   // Reads an archivio.dat image and checks it: exactly 275000 bytes, at least
-  // one draw, a free record after the last draw, every draw a valid calendar
+  // one draw, a free record after the last draw and only free records after
+  // that one, every draw a valid calendar
   // date of century 19 or 20, every number 0..90. On failure returns the
   // Italian reason ("archivio.dat non valido: ...").
   static Risultato<Archivio> Decodifica(std::span<const std::uint8_t> dati,

@@ -35,11 +35,17 @@ void PreparaIndici(Stato& s) {
 }
 
 Esito PreparaArchiviRSC(Stato& s) {
-  auto prep = Rsc::Prepara(s.CartellaDati, s.ArchivioEstrazioni, s.TotEstrazioni());
-  if (!prep) return Esito::Errore(prep.motivo());
-  s.TabelleRSC = std::move(prep->tabelle);
-  s.UltimaEstrRSC = prep->UltimaEstrRSC;
+  Rsc::Preparazione prep = Rsc::Prepara(s.CartellaDati, s.ArchivioEstrazioni);
+  s.TabelleRSC = std::move(prep.tabelle);
+  s.UltimaEstrRSC = prep.UltimaEstrRSC;
+  if (!prep.errore.empty()) return Esito::Errore(prep.errore);
   return Esito::Ok();
+}
+
+void RimuoviScrittureInterrotte(const std::filesystem::path& cartellaDati) {
+  std::vector<std::string> nomi = {"archivio.dat"};
+  for (int k = 1; k <= 5; ++k) nomi.push_back(Rsc::NomeFile(k));
+  file::RimuoviTemporanei(cartellaDati, nomi);
 }
 
 }  // namespace Inizio

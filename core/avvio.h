@@ -27,8 +27,14 @@ Esito CreaCartellaDetector(const std::filesystem::path& cartellaDati);
 // per-wheel presences at the last draw.
 void PreparaIndici(Stato& s);
 
-// Steps 5 to 7: loads, checks and extends (or rebuilds) the distance
-// archives into s.TabelleRSC and s.UltimaEstrRSC.
+// Steps 5 to 7: puts the full build of the distance archives into
+// s.TabelleRSC and s.UltimaEstrRSC, and rewrites every file that does not
+// hold it. The tables are always set; a file that could not be written is
+// the returned reason (nothing else was written after it).
 Esito PreparaArchiviRSC(Stato& s);
+
+// Removes the temporary files that an interrupted write of archivio.dat or of
+// a distance archive left in the data folder.
+void RimuoviScrittureInterrotte(const std::filesystem::path& cartellaDati);
 
 }  // namespace Inizio

@@ -57,11 +57,29 @@ Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso) {
   return Leggi<std::string>(percorso);
 }
 
+namespace {
+
+// Makes a completed rename durable: the folder's entry reaches the disk too.
+void SincronizzaCartella(const std::filesystem::path& cartella) {
+  const int fd = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+std::string ModelloTemporaneo(const std::string& nome) { return "." + nome + ".XXXXXX"; }
+
+}  // namespace
+
 Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes) {
   const std::string nome = percorso.filename().string();
   std::filesystem::path cartella = percorso.parent_path();
   if (cartella.empty()) cartella = ".";
-  std::string modello = (cartella / ("." + nome + ".XXXXXX")).string();
+  // A file the user made read-only is not replaced (whoever runs the program).
+  struct stat attuale;
+  if (::stat(percorso.c_str(), &attuale) == 0 && S_ISREG(attuale.st_mode) && (attuale.st_mode & 0222) == 0)
+    return Esito::Errore("impossibile scrivere " + nome + ": file in sola lettura");
+  std::string modello = (cartella / ModelloTemporaneo(nome)).string();
   const int fd = ::mkstemp(modello.data());
   if (fd < 0) return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errno));
   auto fallisci = [&](int errore) {
@@ -92,7 +110,23 @@ Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view byte
     ::unlink(modello.c_str());
     return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errore));
   }
+  SincronizzaCartella(cartella);
   return Esito::Ok();
+}
+
+void RimuoviTemporanei(const std::filesystem::path& cartella, const std::vector<std::string>& nomi) {
+  std::error_code ec;
+  for (const auto& voce : std::filesystem::directory_iterator(cartella, ec)) {
+    const std::string f = voce.path().filename().string();
+    for (const std::string& nome : nomi) {
+      const std::string prefisso = "." + nome + ".";
+      if (f.size() == prefisso.size() + 6 && f.compare(0, prefisso.size(), prefisso) == 0 &&
+          voce.is_regular_file(ec)) {
+        std::filesystem::remove(voce.path(), ec);
+        break;
+      }
+    }
+  }
 }
 
 Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes) {

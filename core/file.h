@@ -19,10 +19,16 @@ Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& p
 Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso);
 
 // Writes the whole file through a temporary file in the same folder, flushed
-// to disk and renamed over the target. On failure the temporary file is
-// removed, the target is left exactly as it was, and the reason is returned.
+// to disk and renamed over the target (the folder is flushed too). The new
+// file keeps the old one's permissions; a target without any write
+// permission is refused. On failure the temporary file is removed, the
+// target is left exactly as it was, and the reason is returned.
 Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes);
 Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes);
+
+// Removes what interrupted atomic writes of the named files left in the
+// folder (".archivio.dat.XXXXXX" for "archivio.dat"). Never fails.
+void RimuoviTemporanei(const std::filesystem::path& cartella, const std::vector<std::string>& nomi);
 
 // Italian text of an errno value.
 std::string DescriviErrore(int errore);

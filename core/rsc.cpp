@@ -1,5 +1,7 @@
 #include "core/rsc.h"
 
+#include <algorithm>
+
 #include "core/file.h"
 
 using namespace formato;
@@ -38,23 +40,6 @@ Archivio Crea_Archivio(const Archivio& a, int k) {
 
 int UltimaEstrRSC(const Tabelle& t) { return t[0].ultimaEstrazione(); }
 
-bool PrefissoValido(const Archivio& a, int totEstrazioni, const Tabelle& t) {
-  const int ultima = UltimaEstrRSC(t);
-  if (ultima == 0 || ultima > totEstrazioni) return false;
-  for (const Archivio& tabella : t) {
-    if (tabella.ultimaEstrazione() != ultima) return false;
-    for (int d = 1; d <= ultima; ++d)
-      for (int p = 1; p <= kPosizioni; ++p)
-        if (tabella(d, 0, p) != a(d, 0, p)) return false;
-  }
-  return true;
-}
-
-void Estendi(const Archivio& a, Tabelle& t) {
-  const int ultima = UltimaEstrRSC(t);
-  for (int k = 1; k <= 5; ++k) CalcolaDa(a, k, ultima + 1, t[k - 1]);
-}
-
 bool FileMancanti(const std::filesystem::path& cartella) {
   for (int k = 1; k <= 5; ++k) {
     std::error_code ec;
@@ -81,25 +66,16 @@ Risultato<Tabelle> Carica(const std::filesystem::path& cartella) {
   return t;
 }
 
-Risultato<Preparazione> Prepara(const std::filesystem::path& cartella, const Archivio& a,
-                                int totEstrazioni) {
+Preparazione Prepara(const std::filesystem::path& cartella, const Archivio& a) {
   Preparazione prep;
-  auto caricate = Carica(cartella);
-  if (caricate && PrefissoValido(a, totEstrazioni, *caricate)) {
-    prep.tabelle = std::move(caricate).prendi();
-    if (UltimaEstrRSC(prep.tabelle) != totEstrazioni) {
-      Estendi(a, prep.tabelle);
-      prep.azione = Azione::Estese;
-    }
-  } else {
-    for (int k = 1; k <= 5; ++k) prep.tabelle[k - 1] = Crea_Archivio(a, k);
-    prep.azione = Azione::Ricostruite;
-  }
-  if (prep.azione != Azione::Nessuna) {
-    for (int k = 1; k <= 5; ++k) {
-      Esito e = Scrivi(cartella, k, prep.tabelle[k - 1]);
-      if (!e) return Risultato<Preparazione>::Errore(e.motivo());
-    }
+  for (int k = 1; k <= 5; ++k) {
+    prep.tabelle[k - 1] = Crea_Archivio(a, k);
+    if (!prep.errore.empty()) continue;
+    const auto b = prep.tabelle[k - 1].bytes();
+    const auto suDisco = file::LeggiBinario(cartella / NomeFile(k));
+    if (suDisco && std::equal(suDisco->begin(), suDisco->end(), b.begin(), b.end())) continue;
+    if (Esito e = Scrivi(cartella, k, prep.tabelle[k - 1]); !e) prep.errore = e.motivo();
+    else ++prep.riscritti;
   }
   prep.UltimaEstrRSC = UltimaEstrRSC(prep.tabelle);
   return prep;

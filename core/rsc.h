@@ -36,17 +36,6 @@ Archivio Crea_Archivio(const Archivio& a, int k);
 // byte is above 18 and whose day byte is not 0; 0 when none.
 int UltimaEstrRSC(const Tabelle& t);
 
-// True when the tables are a correct prefix of the archive: they cover at
-// least one draw, no more draws than the archive holds, and their date bytes
-// agree with the archive's over the draws they cover.
-bool PrefissoValido(const Archivio& a, int totEstrazioni, const Tabelle& t);
-
-// Extends tables that are a correct prefix of the archive: every record after
-// the covered ones is computed as the full build computes it, so the result
-// equals a full build of the same archive byte for byte.
-// REQUIRES: PrefissoValido(a, tot, t)
-void Estendi(const Archivio& a, Tabelle& t);
-
 // True when any of the five files is missing from the folder.
 bool FileMancanti(const std::filesystem::path& cartella);
 // Writes table k to its file (atomically).
@@ -55,19 +44,19 @@ Esito Scrivi(const std::filesystem::path& cartella, int k, const Archivio& tabel
 // than 275000 bytes.
 Risultato<Tabelle> Carica(const std::filesystem::path& cartella);
 
-// What the start-up did with the distance archives.
-enum class Azione { Nessuna, Estese, Ricostruite };
+// The start-up's distance archives: the tables in memory are always the full
+// build of the archive (a few milliseconds), whatever the files hold; a file
+// that is missing, unreadable or differs from its table (an older archive, a
+// write cut short, a damaged byte) is rewritten.
 struct Preparazione {
   Tabelle tabelle;
   int UltimaEstrRSC = 0;
-  Azione azione = Azione::Nessuna;
+  int riscritti = 0;    // files written
+  std::string errore;   // the first write that failed; empty when none
 };
-// Start-up steps after the files exist: load them, find the last covered
-// draw, extend them when the archive holds newer draws, and rebuild all five
-// in full when they are unreadable, of the wrong size, cover no draw, cover
-// more draws than the archive, or disagree with its dates. Rewrites the files
-// it changes. Fails only when a file cannot be written.
-Risultato<Preparazione> Prepara(const std::filesystem::path& cartella, const Archivio& a,
-                                int totEstrazioni);
+// Never fails: when a file cannot be written (a read-only folder), the reason
+// is kept in `errore`, no further file is tried, and the tables are right in
+// memory all the same.
+Preparazione Prepara(const std::filesystem::path& cartella, const Archivio& a);
 
 }  // namespace Rsc

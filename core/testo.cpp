@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 
 namespace testo {
 namespace {
@@ -213,6 +214,39 @@ std::string Rapporto(long long num, long long den, int decimali, Arrotondamento 
 std::string Percentuale(long long parte, long long totale) {
   if (totale == 0) return "0,00%";
   return Rapporto(parte * 100, totale, 2) + "%";
+}
+
+namespace {
+
+// Skips blanks and tabs and reads the sign; returns -1 or 1.
+int Segno(std::string_view t, std::size_t& i) {
+  while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+  if (i < t.size() && (t[i] == '-' || t[i] == '+')) return t[i++] == '-' ? -1 : 1;
+  return 1;
+}
+
+}  // namespace
+
+double NumeroIniziale(std::string_view testo) {
+  std::size_t i = 0;
+  const double segno = Segno(testo, i);
+  double v = 0;
+  while (i < testo.size() && Cifra(testo[i])) v = v * 10 + (testo[i++] - '0');
+  if (i < testo.size() && testo[i] == '.') {
+    double peso = 0.1;
+    for (++i; i < testo.size() && Cifra(testo[i]); ++i, peso /= 10) v += (testo[i] - '0') * peso;
+  }
+  return segno * v;
+}
+
+long long InteroIniziale(std::string_view testo) {
+  std::size_t i = 0;
+  const int segno = Segno(testo, i);
+  long long n = 0;
+  constexpr long long kMax = std::numeric_limits<long long>::max() / 10 - 9;
+  for (; i < testo.size() && Cifra(testo[i]); ++i)
+    if (n < kMax) n = n * 10 + (testo[i] - '0');
+  return segno * n;
 }
 
 std::size_t Lunghezza(std::string_view utf8) {

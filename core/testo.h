@@ -47,6 +47,15 @@ std::string Rapporto(long long num, long long den, int decimali,
 // "33,33%", halves away from zero on the exact value; "0,00%" when totale is 0.
 std::string Percentuale(long long parte, long long totale);
 
+// Reading numbers out of typed or pasted text, one rule for every box.
+inline constexpr bool Cifra(char32_t c) { return c >= '0' && c <= '9'; }
+// The number a text starts with: leading blanks and tabs skipped, an optional
+// sign, digits, an optional '.' and fraction; 0 when it starts with none.
+double NumeroIniziale(std::string_view testo);
+// The whole number a text starts with (the same rule without the fraction),
+// saturating instead of overflowing.
+long long InteroIniziale(std::string_view testo);
+
 // Number of characters (code points) of a UTF-8 text.
 std::size_t Lunghezza(std::string_view utf8);
 // The first n characters of a UTF-8 text.

@@ -1,6 +1,8 @@
 #include "ui/Finestre.h"
 
+#include <QStyle>
 #include <QTimer>
+#include <cstring>
 #include <QVariant>
 
 #include "ui/Colori.h"
@@ -28,15 +30,28 @@ QWidget* Finestre::attiva() const {
   return s ? s->widget() : nullptr;
 }
 
-void Finestre::aggiungi(QWidget* w) {
+void Finestre::aggiungi(QWidget* w, bool cascata) {
+  QPoint posizione(0, 0);
+  if (cascata) {
+    const QList<QWidget*> prima = aperte();
+    for (auto it = prima.crbegin(); it != prima.crend(); ++it) {
+      if (std::strcmp((*it)->metaObject()->className(), w->metaObject()->className()) != 0) continue;
+      const int passo = w->style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+      posizione = Cornice(*it)->pos() + QPoint(passo, passo);
+      if (posizione.x() + passo > mArea->viewport()->width() / 2 ||
+          posizione.y() + passo > mArea->viewport()->height() / 2)
+        posizione = QPoint(0, 0);
+      break;
+    }
+  }
   QMdiSubWindow* sotto = mArea->addSubWindow(w);
   sotto->setAttribute(Qt::WA_DeleteOnClose);
   const QVariant dimensioni = w->property("dimensioniTwip");
   if (dimensioni.isValid()) {
     const QSize d = dimensioni.toSize();
-    sotto->setGeometry(0, 0, Pixel(d.width()), Pixel(d.height()));
+    sotto->setGeometry(posizione.x(), posizione.y(), Pixel(d.width()), Pixel(d.height()));
   } else {
-    sotto->move(0, 0);
+    sotto->move(posizione);
   }
   connect(sotto, &QObject::destroyed, this, &Finestre::finestreCambiate);
   sotto->show();

@@ -1,7 +1,8 @@
 // Finestre: the MDI host's registry of tool windows.
 //
 // apri<W>() creates a tool window on first use and brings it to the front
-// afterwards (one instance per class); nuova<W>() always creates a new one.
+// afterwards (one instance per class); nuova<W>() always creates a new one,
+// offset from the previous one of its class.
 // A window that sets the property "nascondeLimiti" hides the range bar while
 // it is the active child window; the bar comes back when another window (or
 // none) becomes active.
@@ -43,7 +44,7 @@ class Finestre : public QObject {
   template <class W, class... A>
   W* nuova(A&&... argomenti) {
     W* w = new W(std::forward<A>(argomenti)...);
-    aggiungi(w);
+    aggiungi(w, true);
     return w;
   }
 
@@ -86,7 +87,9 @@ class Finestre : public QObject {
   void finestreCambiate();
 
  private:
-  void aggiungi(QWidget* w);
+  // A window opened anew (`cascata`) stands offset from the last open window
+  // of its class, so that two of them can be compared.
+  void aggiungi(QWidget* w, bool cascata = false);
   void attivata(QMdiSubWindow* sotto);
   static QMdiSubWindow* Cornice(QWidget* w);
 

@@ -266,6 +266,14 @@ void Griglia::setRedraw(bool ridisegnaOra) {
 }
 
 int Griglia::larghezzaPx(int c) const { return Pixel(colWidth(c)); }
+
+int Griglia::larghezzaTesti(int c) const {
+  if (c < 0 || c >= mColonne) return 0;
+  const QFontMetrics m = fontMetrics();
+  int massimo = 0;
+  for (int r = 0; r < mRighe; ++r) massimo = std::max(massimo, m.horizontalAdvance(cella(r, c).testo));
+  return Twip(massimo + 2 * kMargine + 2);
+}
 int Griglia::altezzaPx(int r) const { return mAltezze[r] >= 0 ? Pixel(mAltezze[r]) : altezzaPredefinita(); }
 int Griglia::altezzaPredefinita() const { return fontMetrics().height() + 6; }
 

@@ -64,6 +64,8 @@ class Griglia : public QAbstractScrollArea {
   // Sizes in twips.
   void setColWidth(int c, int twip);
   int colWidth(int c) const;
+  // The width in twips that shows the widest text of column c whole.
+  int larghezzaTesti(int c) const;
   void setRowHeight(int r, int twip);
   int rowHeight(int r) const;
 

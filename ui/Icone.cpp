@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <map>
 
 namespace ui {
@@ -92,7 +93,59 @@ QIcon IconaFreccia(bool sinistra) {
   return QIcon(pm);
 }
 
-QPixmap ImmagineAiuto() { return Tessera(QStringLiteral("?"), QColor(0x20, 0x60, 0xC0), 22); }
+// The guide: an open book with a question mark, unlike the help key's tile.
+QPixmap ImmagineAiuto() {
+  QPixmap pm(22, 22);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0x6A, 0x3A, 0x10), 1.2));
+  p.setBrush(QColor(0xFF, 0xF4, 0xD6));
+  QPainterPath libro;
+  libro.moveTo(11, 6);
+  libro.cubicTo(8, 3.5, 4, 3.5, 1.5, 4.5);
+  libro.lineTo(1.5, 18.5);
+  libro.cubicTo(4, 17.5, 8, 17.5, 11, 20);
+  libro.cubicTo(14, 17.5, 18, 17.5, 20.5, 18.5);
+  libro.lineTo(20.5, 4.5);
+  libro.cubicTo(18, 3.5, 14, 3.5, 11, 6);
+  libro.closeSubpath();
+  p.drawPath(libro);
+  p.drawLine(QPointF(11, 6), QPointF(11, 20));
+  QFont f = p.font();
+  f.setBold(true);
+  f.setPixelSize(10);
+  p.setFont(f);
+  p.setPen(QColor(0xC0, 0x30, 0x10));
+  p.drawText(QRectF(11.5, 5, 9, 12), Qt::AlignCenter, QStringLiteral("?"));
+  return pm;
+}
+
+// The program's icon: a drawn lotto ball, at the sizes the desktop asks for.
+QIcon IconaProgramma() {
+  QIcon icona;
+  for (int lato : {16, 24, 32, 48, 64}) {
+    QPixmap pm(lato, lato);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF palla(0.5, 0.5, lato - 1, lato - 1);
+    QRadialGradient g(palla.center() - QPointF(lato / 5.0, lato / 5.0), lato * 0.7);
+    g.setColorAt(0, QColor(0xFF, 0xF6, 0xC8));
+    g.setColorAt(1, QColor(0xE0, 0x9A, 0x10));
+    p.setPen(QPen(QColor(0x80, 0x50, 0x00), lato / 24.0));
+    p.setBrush(g);
+    p.drawEllipse(palla);
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(std::max(7, lato * 9 / 16));
+    p.setFont(f);
+    p.setPen(QColor(0x0B, 0x3D, 0x2E));
+    p.drawText(palla, Qt::AlignCenter, QStringLiteral("90"));
+    icona.addPixmap(pm);
+  }
+  return icona;
+}
 
 QPixmap ImmagineWeb() {
   QPixmap pm(22, 22);

@@ -13,6 +13,8 @@ QIcon IconaStrumento(const QString& chiave);
 // Arrow pictures of the first (sinistra) and last draw buttons.
 QIcon IconaFreccia(bool sinistra);
 QPixmap ImmagineAiuto();
+// The program's icon, which every window shows.
+QIcon IconaProgramma();
 QPixmap ImmagineWeb();
 // The start-up picture: the title over a row of drawn balls, with a line
 // of text below them.

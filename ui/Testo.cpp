@@ -1,22 +1,26 @@
 #include "ui/Testo.h"
 
-#include <limits>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
+
+#include "core/testo.h"
 
 namespace ui {
 
-long long NumeroIniziale(const QString& testo) {
-  qsizetype i = 0;
-  while (i < testo.size() && testo[i] == QLatin1Char(' ')) ++i;
-  bool negativo = false;
-  if (i < testo.size() && (testo[i] == QLatin1Char('-') || testo[i] == QLatin1Char('+'))) {
-    negativo = testo[i] == QLatin1Char('-');
-    ++i;
-  }
-  long long n = 0;
-  constexpr long long kMax = std::numeric_limits<long long>::max() / 10 - 9;
-  for (; i < testo.size() && testo[i] >= QLatin1Char('0') && testo[i] <= QLatin1Char('9'); ++i)
-    if (n < kMax) n = n * 10 + (testo[i].unicode() - '0');
-  return negativo ? -n : n;
+long long NumeroIniziale(const QString& testo) { return testo::InteroIniziale(S(testo)); }
+
+int LarghezzaLista(const QComboBox* lista, const QStringList& testi) {
+  const QFontMetrics m = lista->fontMetrics();
+  int testo = 0;
+  for (const QString& t : testi) testo = std::max(testo, m.horizontalAdvance(t));
+  QStyleOptionComboBox opzioni;
+  opzioni.initFrom(lista);
+  opzioni.editable = false;
+  opzioni.frame = true;
+  const QSize contenuto(testo + 4, m.height());
+  return lista->style()->sizeFromContents(QStyle::CT_ComboBox, &opzioni, contenuto, lista).width();
 }
 
 }  // namespace ui

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
+
+class QComboBox;
 
 namespace ui {
 
@@ -14,5 +17,9 @@ inline std::string S(const QString& s) { return s.toStdString(); }
 // The number the text starts with (leading blanks skipped, optional sign),
 // 0 when it starts with none; saturates instead of overflowing.
 long long NumeroIniziale(const QString& testo);
+
+// The width in pixels a drop-down list needs to show the widest of the texts
+// whole, in its own font and style.
+int LarghezzaLista(const QComboBox* lista, const QStringList& testi);
 
 }  // namespace ui

@@ -175,3 +175,53 @@ TEST(StartUp, ExistingDetectorFolderIsLeftAlone) {
   ASSERT_NE(l.avvia(), nullptr) << l.servizi.dialoghi.testi().join("|").toStdString();
   EXPECT_TRUE(std::filesystem::exists(l.cartella.percorso() / "Detector_Files" / "metodo.mdd"));
 }
+
+TEST(StartUp, StaleDistanceFilesAndInterruptedWritesAreMendedWithoutAMessage) {
+  Lancio l;
+  const auto e = prova::Sintetiche(120);
+  const Archivio a = CostruisciArchivio(e);
+  l.scriviArchivio(a);
+  // Files of the same dates but older numbers: a close that was cut short.
+  Archivio prima = a;
+  prima(90, 4, 2) = prima(90, 4, 2) % 90 + 1;
+  for (int k = 1; k <= 5; ++k) ASSERT_TRUE(Rsc::Scrivi(l.cartella.percorso(), k, Rsc::Crea_Archivio(prima, k)).ok());
+  for (const char* resto : {".archivio.dat.AbCdEf", ".Rsc2.dat.123456"})
+    ASSERT_TRUE(file::ScriviAtomico(l.cartella.percorso() / resto, std::string_view("mezzo")).ok());
+  ASSERT_NE(l.avvia(), nullptr);
+  EXPECT_TRUE(l.servizi.dialoghi.messaggi.empty());
+  for (int k = 1; k <= 5; ++k) {
+    EXPECT_EQ(l.stato.TabelleRSC[k - 1], Rsc::Crea_Archivio(a, k));
+    EXPECT_EQ(*file::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
+  }
+  EXPECT_FALSE(std::filesystem::exists(l.cartella.percorso() / ".archivio.dat.AbCdEf"));
+  EXPECT_FALSE(std::filesystem::exists(l.cartella.percorso() / ".Rsc2.dat.123456"));
+}
+
+TEST(StartUp, UnwritableDistanceFilesAreSaidOnceAndTheProgramGoesOn) {
+  for (bool mancanti : {true, false}) {
+    SCOPED_TRACE(mancanti ? "file mancanti" : "file da estendere");
+    Lancio l;
+    const auto e = prova::Sintetiche(60);
+    const Archivio a = CostruisciArchivio(e);
+    l.scriviArchivio(a);
+    const Archivio corto = CostruisciArchivio(std::vector<Estrazione>(e.begin(), e.begin() + 50));
+    for (int k = 1; k <= 5; ++k) {
+      const auto f = l.cartella.percorso() / Rsc::NomeFile(k);
+      if (mancanti && k == 4) continue;
+      ASSERT_TRUE(Rsc::Scrivi(l.cartella.percorso(), k, Rsc::Crea_Archivio(corto, k)).ok());
+      std::filesystem::permissions(f, std::filesystem::perms::owner_read);
+    }
+    const auto disco = Fotografia(l.cartella.percorso());
+    MDIForm1* m = l.avvia();
+    ASSERT_NE(m, nullptr);
+    const QStringList testi = l.servizi.dialoghi.testi();
+    ASSERT_EQ(testi.size(), mancanti ? 2 : 1);
+    if (mancanti) EXPECT_EQ(testi[0], kRscMancanti);
+    EXPECT_TRUE(testi.back().startsWith(QStringLiteral("impossibile scrivere Rsc1.dat"))) << testi.back().toStdString();
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(l.stato.TabelleRSC[k - 1], Rsc::Crea_Archivio(a, k));
+    auto dopo = Fotografia(l.cartella.percorso());
+    dopo.erase("blocchi");
+    dopo.erase("Detector_Files");
+    EXPECT_EQ(dopo, disco);
+  }
+}

@@ -17,7 +17,9 @@
 
 #include "app/frmAbout.h"
 #include "support/programma_di_prova.h"
+#include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/Testo.h"
 
 namespace {
 
@@ -107,7 +109,7 @@ TEST(MainWindow, ToolbarKeysTooltipsAndSeparators) {
       {"BtnCDF", "MnuEstCDF"}, {"BtnTab1", "MnuRscTab1"}, {"BtnTab2", "MnuRscTab2"},
       {"BtnMetFN", "mnuPrevMetodiT"}, {"TabFnum", "MnuStatTab"}, {"BtnHelp", "MnuHelp"}};
   for (auto [tasto, voce] : coppie)
-    EXPECT_EQ(m.voci[QString::fromLatin1(tasto)]->isEnabled(), m.voci[QString::fromLatin1(voce)]->isEnabled()) << tasto;
+    EXPECT_EQ(m.voce(QString::fromLatin1(tasto))->isEnabled(), m.voce(QString::fromLatin1(voce))->isEnabled()) << tasto;
 }
 
 TEST(MainWindow, HelpWebAndAbout) {
@@ -152,9 +154,9 @@ TEST(MainWindow, CloseAllClosesEveryChildAndTheWindowMenuListsThem) {
   for (QAction* a : finestra->actions()) elenco << (a->isSeparator() ? QStringLiteral("-") : a->text());
   EXPECT_EQ(elenco, (QStringList{"&Chiudi Tutte", "&Riduci tutte ad Icona", "&Disponi Icone", "-",
                                  "&1 Uno", "&2 Due", "&3 Tre"}));
-  m.voci["MnuFinestraIcona"]->trigger();
+  m.voce(QStringLiteral("MnuFinestraIcona"))->trigger();
   for (QMdiSubWindow* s : m.area()->subWindowList()) EXPECT_TRUE(s->isMinimized());
-  m.voci["MnuFinestraChiudi"]->trigger();
+  m.voce(QStringLiteral("MnuFinestraChiudi"))->trigger();
   QTest::qWait(1);
   EXPECT_TRUE(m.area()->subWindowList().isEmpty());
   EXPECT_TRUE(m.PicLimiti->isVisible());
@@ -169,6 +171,23 @@ TEST(RangeBar, OpensOnTheWholeArchive) {
   EXPECT_EQ(m.CmbAnnoI->count(), 3);
   EXPECT_EQ(m.CmbAnnoF->itemText(2), QStringLiteral("2000"));
   EXPECT_EQ(m.SliIni->maximum(), 9);
+}
+
+TEST(RangeBar, FourDigitLabelsAreShownWholeAndNothingOverlaps) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(4999));
+  MDIForm1& m = p.principale();
+  QStringList etichette;
+  for (int i = 0; i < m.CmbDataF->count(); ++i) etichette << m.CmbDataF->itemText(i);
+  EXPECT_EQ(etichette.back().size(), 22);
+  for (QComboBox* lista : {m.CmbDataI, m.CmbDataF}) {
+    EXPECT_GE(lista->width(), ui::LarghezzaLista(lista, etichette));
+    EXPECT_GE(lista->width(), ui::Pixel(2130));  // never narrower than designed
+  }
+  QList<QWidget*> ordine{m.LbIni, m.CmbDataI, m.CmbAnnoI, m.CmdIni[2], m.SliIni, m.LbNestr, m.CmdIni[0],
+                         m.Label1, m.CmbDataF, m.CmbAnnoF, m.SliFin, m.CmdIni[3]};
+  for (int i = 1; i < ordine.size(); ++i)
+    EXPECT_GT(ordine[i]->x(), ordine[i - 1]->geometry().right()) << ordine[i]->objectName().toStdString();
+  EXPECT_GE(m.PicLimiti->minimumWidth(), m.CmdIni[3]->geometry().right());
 }
 
 TEST(RangeBar, BoundsNeverCross) {

@@ -58,6 +58,10 @@ TEST(Paste, LiteralMatchingRules) {
     for (const auto& [i, t] : c.caselle) EXPECT_EQ(r.caselle[i - 1].value_or("<vuota>"), t) << i;
   }
   EXPECT_EQ(Incolla(Completo("16/06/2024"), kOggi, true).esito, E::Completo);
+  // Beyond the date picker's last year: refused, even once a later date was confirmed.
+  EXPECT_EQ(Incolla(Completo("31/12/2099"), kOggi, true).esito, E::Completo);
+  EXPECT_EQ(Incolla(Completo("01/01/2100"), kOggi, true).esito, E::Rifiutato);
+  EXPECT_EQ(Incolla(Completo("01/01/2100"), kOggi).esito, E::Rifiutato);
   EXPECT_EQ(Incolla(Completo("31/12/1999"), kOggi).messaggio,
             "DATA ANTECEDENTE AL 1/1/2000\r\nImpossibile inserire Estrazione");
 }

@@ -176,6 +176,23 @@ TEST(Closing, AfterACorrectionWritesArchiveAndAllFiveDistanceFiles) {
   EXPECT_EQ(ed.s.ArchivioSuperEnalotto[3][6], 90);
 }
 
+TEST(Closing, AFailedArchiveWriteLeavesTheDistanceFilesAlone) {
+  Editor ed(kTre);
+  const auto prima = ed.SulDisco();
+  ed.s.ArchivioEstrazioni(3, 1, 1) = 90;
+  std::filesystem::permissions(ed.dir.percorso() / "archivio.dat", std::filesystem::perms::owner_read);
+  bool avvisato = false;
+  const Esito e = Chiusura_Editor(ed.s, true, [&] { avvisato = true; });
+  ASSERT_FALSE(e);
+  EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: file in sola lettura");
+  EXPECT_TRUE(avvisato);
+  // Memory follows the disk again; no distance file describes the unsaved draw.
+  EXPECT_EQ(ed.SulDisco(), prima);
+  EXPECT_EQ(Editor::Byte(ed.s.ArchivioEstrazioni), prima);
+  EXPECT_FALSE(std::filesystem::exists(ed.dir.percorso() / "Rsc1.dat"));
+  EXPECT_EQ(ed.s.TabelleRSC[0], Rsc::Crea_Archivio(ed.s.ArchivioEstrazioni, 1));
+}
+
 TEST(Closing, NothingIsWrittenWhenNothingChanged) {
   Editor ed(kTre);
   const auto prima = ed.SulDisco();

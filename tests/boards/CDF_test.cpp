@@ -82,8 +82,8 @@ TEST(CDFWindow, OpensOnTheRangeEndWithACycleOf20UnderAmbata) {
   Aperto a;
   ASSERT_NE(a.f, nullptr);
   MDIForm1& m = a.p.principale();
-  EXPECT_TRUE(m.voci[QStringLiteral("MnuEstCDF")]->isEnabled());
-  EXPECT_TRUE(m.voci[QStringLiteral("BtnCDF")]->isEnabled());
+  EXPECT_TRUE(m.voce(QStringLiteral("MnuEstCDF"))->isEnabled());
+  EXPECT_TRUE(m.voce(QStringLiteral("BtnCDF"))->isEnabled());
   EXPECT_EQ(a.f->windowTitle(), "Ritardi/Presenze  Cadenze Decine Figure");
   EXPECT_TRUE(a.Messaggi().isEmpty());
 
@@ -319,4 +319,29 @@ TEST(CDFWindow, UnreadableArchiveIsReportedAndTheWindowCloses) {
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(p.principale().finestre().trova<CDF>(), nullptr);
+}
+
+TEST(CadencesWindow, ColumnsWidenSoThatNoFigureIsCut) {
+  Aperto a(4999);
+  a.f->OptSorte[4]->setChecked(true);
+  a.f->TxCiclo->setText(QStringLiteral("4999"));
+  a.f->CmdRicalcola_Click();
+  bool quattroCifre = false;
+  for (int g = 0; g < cdf::kGriglie; ++g) {
+    const ui::Griglia* gr = a.f->griglia(g);
+    for (int c = 1; c < gr->cols(); ++c) {
+      SCOPED_TRACE(testing::Message() << "griglia " << g << " colonna " << c);
+      EXPECT_GE(gr->colWidth(c), gr->larghezzaTesti(c));
+      for (int w = 1; w <= 10; ++w) quattroCifre |= gr->textMatrix(w, c).size() >= 4;
+    }
+    EXPECT_GE(gr->width(), ui::Pixel(300 + (gr->cols() - 1) * gr->colWidth(1)));
+  }
+  EXPECT_TRUE(quattroCifre);
+  // A short cycle narrows the columns again, never below the design's 250 twips.
+  const int larga = a.f->RCad->colWidth(1);
+  a.f->TxCiclo->setText(QStringLiteral("20"));
+  a.f->OptSorte[0]->setChecked(true);
+  a.f->CmdRicalcola_Click();
+  EXPECT_LT(a.f->RCad->colWidth(1), larga);
+  EXPECT_GE(a.f->RCad->colWidth(1), 250);
 }

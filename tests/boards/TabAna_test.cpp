@@ -113,6 +113,16 @@ TEST(AnalyticBoardWindow, RefreshTakesTheRangeAndLeavesAnUnchangedOneAlone) {
   EXPECT_EQ(a.t->EstrRiferimento, 90);
   EXPECT_EQ(a.t->Sli->minimum(), 85);
   for (int r = 2; r < a.t->ana->rows(); ++r) EXPECT_LE(a.t->ana->textMatrix(r, 0).toInt(), 5);
+  // The board stands on the new range's end: both bounds still follow.
+  a.range(1, 120);
+  a.t->CmdAggiorna_Click();
+  a.t->Sli->setValue(100);
+  a.range(60, 100);
+  a.t->CmdAggiorna_Click();
+  EXPECT_EQ(a.t->Sli->minimum(), 60);
+  EXPECT_EQ(a.t->Sli->maximum(), 100);
+  a.t->CmdEst[2]->click();
+  EXPECT_EQ(a.t->EstrRiferimento, 100);
   // A range of one draw: one position, both buttons do nothing.
   a.range(90, 90);
   a.t->CmdAggiorna_Click();

@@ -154,6 +154,12 @@ TEST(Tabellone1, SeveralBoardsOfBothKindsAreIndependent) {
   m.Toolbar1_ButtonClick(QStringLiteral("BtnTab2"));
   auto* d = qobject_cast<Tabellone2*>(m.finestre().attiva());
   ASSERT_TRUE(a && b && c && d && a != b && c != d);
+  // Each new board of a kind stands offset from the one before it.
+  auto angolo = [](QWidget* w) { return w->parentWidget()->pos(); };
+  EXPECT_GT(angolo(b).x(), angolo(a).x());
+  EXPECT_GT(angolo(b).y(), angolo(a).y());
+  EXPECT_EQ(angolo(c), QPoint(0, 0));
+  EXPECT_GT(angolo(d).x(), angolo(c).x());
   b->OptArchivio[3]->click();
   const auto corpoB = Corpo(*b->ana), corpoD = Corpo(*d->ana);
   a->Sli->setValue(12);

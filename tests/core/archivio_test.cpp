@@ -88,6 +88,16 @@ TEST(ArchiveValidation, RefusesDamagedImagesNamingTheFault) {
        "archivio.dat non valido: data non valida nell'estrazione 1"},
       {"numero 91", [](auto& b) { b[formato::Offset(2, 7, 3)] = 91; },
        "archivio.dat non valido: numero 91 fuori da 0..90 nell'estrazione 2"},
+      {"numero 255 all'ultimo posto dell'ultima estrazione",
+       [](auto& b) { b[formato::Offset(2, 10, 5)] = 255; },
+       "archivio.dat non valido: numero 255 fuori da 0..90 nell'estrazione 2"},
+      {"numero 91 a VENEZIA nella prima estrazione", [](auto& b) { b[formato::Offset(1, 10, 5)] = 91; },
+       "archivio.dat non valido: numero 91 fuori da 0..90 nell'estrazione 1"},
+      {"estrazione dopo un record libero",
+       [](auto& b) { b[formato::Offset(200, 0, 1)] = 3; b[formato::Offset(200, 0, 4)] = 20; },
+       "archivio.dat non valido: il record 200, dopo la fine dell'archivio, non è libero"},
+      {"record 5000 di zeri", [](auto& b) { b[formato::Offset(5000, 0, 4)] = 0; },
+       "archivio.dat non valido: il record 5000, dopo la fine dell'archivio, non è libero"},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.nome);

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <set>
+
 #include "support/cartella_temporanea.h"
 
 TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
@@ -18,16 +20,41 @@ TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
 }
 
 TEST(AtomicWrite, FailedSaveLeavesOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root ignora i permessi delle cartelle";
   prova::CartellaTemporanea dir;
+  // A folder that is a regular file: the write fails, as root too.
+  const auto sbarrato = dir.percorso() / "file" / "archivio.dat";
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "file", std::string_view("x")).ok());
+  Esito e = file::ScriviAtomico(sbarrato, std::string_view("nuovo"));
+  ASSERT_FALSE(e.ok());
+  EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: percorso non valido");
+  // A target the user made read-only is not replaced, and keeps its bytes.
   const auto f = dir.percorso() / "archivio.dat";
   ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("vecchio")).ok());
-  ::chmod(dir.percorso().c_str(), 0500);
-  Esito e = file::ScriviAtomico(f, std::string_view("nuovo"));
-  ::chmod(dir.percorso().c_str(), 0700);
+  ::chmod(f.c_str(), 0444);
+  e = file::ScriviAtomico(f, std::string_view("nuovo"));
   ASSERT_FALSE(e.ok());
-  EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: accesso negato");
+  EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: file in sola lettura");
   EXPECT_EQ(*file::LeggiTesto(f), "vecchio");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso()), {}), 2);
+}
+
+TEST(AtomicWrite, KeepsPermissionsAndClearsInterruptedWrites) {
+  prova::CartellaTemporanea dir;
+  const auto f = dir.percorso() / "Rsc1.dat";
+  ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("a")).ok());
+  ::chmod(f.c_str(), 0600);
+  ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("b")).ok());
+  struct stat info;
+  ASSERT_EQ(::stat(f.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600u);
+  // What a killed write leaves behind goes; everything else stays.
+  for (const char* nome : {".archivio.dat.Ab12Cd", ".Rsc5.dat.zzzzzz", ".Rsc5.dat.corto", "appunti.txt",
+                           ".archivio.dat.Ab12Cd.bak"})
+    ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / nome, std::string_view("x")).ok());
+  file::RimuoviTemporanei(dir.percorso(), {"archivio.dat", "Rsc5.dat"});
+  std::set<std::string> restano;
+  for (const auto& v : std::filesystem::directory_iterator(dir.percorso())) restano.insert(v.path().filename());
+  EXPECT_EQ(restano, (std::set<std::string>{"Rsc1.dat", ".Rsc5.dat.corto", "appunti.txt", ".archivio.dat.Ab12Cd.bak"}));
 }
 
 TEST(AtomicWrite, FailedRenameRemovesTheTemporary) {

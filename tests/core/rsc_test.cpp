@@ -58,95 +58,80 @@ TEST(DistanceArchives, TableTwoExample) {
   EXPECT_EQ(t2(2, 0, 1), 4);
 }
 
-TEST(DistanceArchives, ExtensionEqualsAFullBuild) {
-  const auto e = prova::Sintetiche(300);
-  const Archivio corto = CostruisciArchivio(std::vector<Estrazione>(e.begin(), e.begin() + 297));
-  const Archivio lungo = CostruisciArchivio(e);
-  Rsc::Tabelle t = CreaTutte(corto);
-  ASSERT_EQ(Rsc::UltimaEstrRSC(t), 297);
-  ASSERT_TRUE(Rsc::PrefissoValido(lungo, 300, t));
-  Rsc::Estendi(lungo, t);
-  EXPECT_EQ(t, CreaTutte(lungo));
-  EXPECT_EQ(Rsc::UltimaEstrRSC(t), 300);
-}
-
-TEST(DistanceArchives, PrefixCheckRefusesWhatCannotBeExtended) {
-  const auto e = prova::Sintetiche(50);
-  const Archivio a = CostruisciArchivio(e);
-  EXPECT_TRUE(Rsc::PrefissoValido(a, 50, CreaTutte(a)));
-  // More draws than the archive.
-  const Archivio corto = CostruisciArchivio(std::vector<Estrazione>(e.begin(), e.begin() + 40));
-  EXPECT_FALSE(Rsc::PrefissoValido(corto, 40, CreaTutte(a)));
-  // No draw covered.
-  Rsc::Tabelle vuote;
-  EXPECT_FALSE(Rsc::PrefissoValido(a, 50, vuote));
-  // A date that disagrees.
-  Rsc::Tabelle t = CreaTutte(a);
-  t[3](20, 0, 1) = 3;
-  EXPECT_FALSE(Rsc::PrefissoValido(a, 50, t));
-}
-
-TEST(DistanceArchiveFiles, MissingFilesAreRebuiltAndOldOnesExtended) {
+TEST(DistanceArchiveFiles, MissingFilesAreWrittenAndMatchingOnesLeftAlone) {
   prova::CartellaTemporanea dir;
-  const auto e = prova::Sintetiche(120);
-  const Archivio corto = CostruisciArchivio(std::vector<Estrazione>(e.begin(), e.begin() + 117));
-  const Archivio lungo = CostruisciArchivio(e);
+  const Archivio a = CostruisciArchivio(prova::Sintetiche(120));
   EXPECT_TRUE(Rsc::FileMancanti(dir.percorso()));
-
-  auto prima = Rsc::Prepara(dir.percorso(), corto, 117);
-  ASSERT_TRUE(prima.ok()) << prima.motivo();
-  EXPECT_EQ(prima->azione, Rsc::Azione::Ricostruite);
-  EXPECT_FALSE(Rsc::FileMancanti(dir.percorso()));
-
-  auto invariata = Rsc::Prepara(dir.percorso(), corto, 117);
-  ASSERT_TRUE(invariata.ok());
-  EXPECT_EQ(invariata->azione, Rsc::Azione::Nessuna);
-
-  auto estesa = Rsc::Prepara(dir.percorso(), lungo, 120);
-  ASSERT_TRUE(estesa.ok());
-  EXPECT_EQ(estesa->azione, Rsc::Azione::Estese);
-  EXPECT_EQ(estesa->UltimaEstrRSC, 120);
+  const Rsc::Preparazione prima = Rsc::Prepara(dir.percorso(), a);
+  EXPECT_TRUE(prima.errore.empty());
+  EXPECT_EQ(prima.riscritti, 5);
+  EXPECT_EQ(prima.UltimaEstrRSC, 120);
+  EXPECT_EQ(prima.tabelle, CreaTutte(a));
   for (int k = 1; k <= 5; ++k) {
-    const Archivio intera = Rsc::Crea_Archivio(lungo, k);
-    const auto b = intera.bytes();
-    EXPECT_EQ(Contenuto(dir.percorso() / Rsc::NomeFile(k)),
-              std::string(reinterpret_cast<const char*>(b.data()), b.size()));
+    const auto b = prima.tabelle[k - 1].bytes();
+    EXPECT_EQ(Contenuto(dir.percorso() / Rsc::NomeFile(k)), std::string(reinterpret_cast<const char*>(b.data()), b.size()));
   }
+  EXPECT_EQ(Rsc::Prepara(dir.percorso(), a).riscritti, 0);
 }
 
-TEST(DistanceArchiveFiles, DamagedSetsAreRebuiltInFull) {
+TEST(DistanceArchiveFiles, FilesThatDoNotDescribeTheArchiveAreRewritten) {
   const auto e = prova::Sintetiche(60);
   const Archivio a = CostruisciArchivio(e);
-  const Archivio meno = CostruisciArchivio(std::vector<Estrazione>(e.begin(), e.begin() + 55));
   struct Caso {
     const char* nome;
     std::function<void(const std::filesystem::path&)> danno;
+    int riscritti;
   };
   const Caso casi[] = {
-      {"file corto", [](const auto& d) { std::filesystem::resize_file(d / "Rsc3.dat", 1000); }},
-      {"nessuna estrazione",
-       [](const auto& d) { ASSERT_TRUE(Rsc::Scrivi(d, 1, Archivio()).ok()); }},
-      {"troppe estrazioni",
+      {"archivio con più estrazioni (chiusura interrotta)",
        [&](const auto& d) {
-         for (int k = 1; k <= 5; ++k) ASSERT_TRUE(Rsc::Scrivi(d, k, Rsc::Crea_Archivio(CostruisciArchivio(prova::Sintetiche(70)), k)).ok());
-       }},
-      {"date diverse",
+         const Archivio meno = CostruisciArchivio(std::vector<Estrazione>(e.begin(), e.begin() + 55));
+         for (int k = 1; k <= 5; ++k) ASSERT_TRUE(Rsc::Scrivi(d, k, Rsc::Crea_Archivio(meno, k)).ok());
+       },
+       5},
+      {"un numero corretto dopo l'ultima riscrittura",
        [&](const auto& d) {
-         auto altre = prova::Sintetiche(55);
-         altre[19].data.giorno += 1;
-         for (int k = 1; k <= 5; ++k) ASSERT_TRUE(Rsc::Scrivi(d, k, Rsc::Crea_Archivio(CostruisciArchivio(altre), k)).ok());
-       }},
+         Archivio corretto = a;
+         corretto(30, 4, 2) = corretto(30, 4, 2) == 1 ? 2 : 1;
+         ASSERT_TRUE(Rsc::Scrivi(d, 2, Rsc::Crea_Archivio(corretto, 2)).ok());
+       },
+       1},
+      {"distanza oltre 90",
+       [&](const auto& d) {
+         Archivio t = Rsc::Crea_Archivio(a, 4);
+         t(12, 3, 5) = 91;
+         ASSERT_TRUE(Rsc::Scrivi(d, 4, t).ok());
+       },
+       1},
+      {"file corto", [](const auto& d) { std::filesystem::resize_file(d / "Rsc3.dat", 1000); }, 1},
+      {"file mancante", [](const auto& d) { std::filesystem::remove(d / "Rsc5.dat"); }, 1},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.nome);
     prova::CartellaTemporanea dir;
-    ASSERT_TRUE(Rsc::Prepara(dir.percorso(), meno, 55).ok());
+    ASSERT_EQ(Rsc::Prepara(dir.percorso(), a).riscritti, 5);
     c.danno(dir.percorso());
-    auto r = Rsc::Prepara(dir.percorso(), a, 60);
-    ASSERT_TRUE(r.ok()) << r.motivo();
-    EXPECT_EQ(r->azione, Rsc::Azione::Ricostruite);
-    EXPECT_EQ(r->tabelle, CreaTutte(a));
+    const Rsc::Preparazione r = Rsc::Prepara(dir.percorso(), a);
+    EXPECT_TRUE(r.errore.empty()) << r.errore;
+    EXPECT_EQ(r.riscritti, c.riscritti);
+    EXPECT_EQ(r.tabelle, CreaTutte(a));
+    EXPECT_EQ(Rsc::Prepara(dir.percorso(), a).riscritti, 0);
   }
+}
+
+TEST(DistanceArchiveFiles, AnUnwritableFileLeavesTheTablesRightInMemory) {
+  prova::CartellaTemporanea dir;
+  const Archivio a = CostruisciArchivio(prova::Sintetiche(40));
+  const Archivio meno = CostruisciArchivio(prova::Sintetiche(35));
+  for (int k = 1; k <= 5; ++k) ASSERT_TRUE(Rsc::Scrivi(dir.percorso(), k, Rsc::Crea_Archivio(meno, k)).ok());
+  std::filesystem::permissions(dir.percorso() / "Rsc2.dat", std::filesystem::perms::owner_read);
+  const auto prima = Contenuto(dir.percorso() / "Rsc3.dat");
+  const Rsc::Preparazione r = Rsc::Prepara(dir.percorso(), a);
+  EXPECT_EQ(r.errore, "impossibile scrivere Rsc2.dat: file in sola lettura");
+  EXPECT_EQ(r.riscritti, 1);  // Rsc1.dat; nothing is tried after the failure
+  EXPECT_EQ(Contenuto(dir.percorso() / "Rsc3.dat"), prima);
+  EXPECT_EQ(r.tabelle, CreaTutte(a));
+  EXPECT_EQ(r.UltimaEstrRSC, 40);
 }
 
 TEST(DistanceArchivesOnRealDraws, FullBuildAndExtensionAgreeWithARecount) {
@@ -158,10 +143,5 @@ TEST(DistanceArchivesOnRealDraws, FullBuildAndExtensionAgreeWithARecount) {
     const Rsc::Tabelle t = CreaTutte(a);
     for (int k = 1; k <= 5; ++k) ControllaTabella(a, t[k - 1], k);
 
-    const Archivio corto = CostruisciArchivio(std::vector<Estrazione>(e.begin(), e.end() - 25));
-    Rsc::Tabelle estese = CreaTutte(corto);
-    ASSERT_TRUE(Rsc::PrefissoValido(a, 4999, estese));
-    Rsc::Estendi(a, estese);
-    EXPECT_EQ(estese, t);
   }
 }

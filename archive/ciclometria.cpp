@@ -1,4 +1,4 @@
-#include "archive/griglia_ciclometrica.h"
+#include "archive/ciclometria.h"
 
 #include <cstdlib>
 
