@@ -337,6 +337,13 @@ TEST(CadencesWindow, ColumnsWidenSoThatNoFigureIsCut) {
     EXPECT_GE(gr->width(), ui::Pixel(300 + (gr->cols() - 1) * gr->colWidth(1)));
   }
   EXPECT_TRUE(quattroCifre);
+  // The window grew with its grids: side by side, none over another.
+  for (int g : {0, 1, 3, 4}) {
+    const ui::Griglia* sinistra = a.f->griglia(g);
+    const ui::Griglia* destra = a.f->griglia(g + 1);
+    EXPECT_GT(destra->x(), sinistra->geometry().right()) << g;
+  }
+  EXPECT_LE(a.f->griglia(2)->geometry().right(), a.f->griglia(2)->parentWidget()->width());
   // A short cycle narrows the columns again, never below the design's 250 twips.
   const int larga = a.f->RCad->colWidth(1);
   a.f->TxCiclo->setText(QStringLiteral("20"));
