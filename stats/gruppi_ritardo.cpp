@@ -159,21 +159,24 @@ EsitoPeriodo ControllaPeriodo(const Archivio& date, const Periodo& p, int riferi
 
 Statistiche::Elaborazione Statistica_Gruppo(const Archivio& a, const Gruppi& gruppi, const Opzioni& o) {
   Statistiche::Elaborazione el(o.inizio);
-  const auto& gruppo = gruppi[o.gruppo];
+  // Which numbers belong to the group on each wheel; an empty place (0)
+  // never matches.
+  std::array<std::array<bool, 256>, 11> nelGruppo{};
+  for (int w = 1; w <= 10; ++w)
+    for (int j = 1; j <= kNumeriGruppo; ++j)
+      if (const int x = gruppi[o.gruppo][w][j]) nelGruppo[w][x] = true;
   for (int d = o.inizio; d <= o.riferimento; ++d)
     for (int w = 1; w <= 10; ++w) {
       if (!o.ruote[w]) continue;
+      // Without branches on the drawn numbers: they are as good as random.
       int colpiti = 0;
+      unsigned int posizioni = 0;
       for (int p = 1; p <= 5; ++p) {
-        const int x = a(d, w, p);
-        if (x == 0) continue;
-        for (int j = 1; j <= kNumeriGruppo; ++j)
-          if (gruppo[w][j] == x) {
-            ++colpiti;
-            el.segni.segna(d, w, p);
-            break;
-          }
+        const unsigned int dentro = nelGruppo[w][a(d, w, p)];
+        colpiti += static_cast<int>(dentro);
+        posizioni |= dentro << (p - 1);
       }
+      el.segni.segnaPosizioni(d, w, posizioni);
       if (colpiti >= o.sorte) el.corsa.Aggiungi(d, w, Statistiche::Combinazioni(colpiti, o.sorte));
     }
   if (el.corsa.eventi().empty()) return el;

@@ -1,6 +1,6 @@
 #include "stats/statistiche.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "core/indici.h"
 #include "core/nomi.h"
@@ -8,11 +8,24 @@
 
 namespace Statistiche {
 
+namespace {
+
+// Two decimal digits of v (0..99) at p.
+void DueCifre(char* p, int v) {
+  p[0] = static_cast<char>('0' + v / 10);
+  p[1] = static_cast<char>('0' + v % 10);
+}
+
+}  // namespace
+
 std::string DataTesto(const Archivio& a, int d) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d.%02d.%d%02d", a.giorno(d) % 100, a.mese(d) % 100,
-                a.secolo(d) % 100, a.anno(d) % 100);
-  return buf;
+  // Written digit by digit: the event list asks for thousands of them.
+  std::string s(10, '.');
+  DueCifre(&s[0], a.giorno(d) % 100);
+  DueCifre(&s[3], a.mese(d) % 100);
+  DueCifre(&s[6], a.secolo(d) % 100);
+  DueCifre(&s[8], a.anno(d) % 100);
+  return s;
 }
 
 std::string EtichettaEstrazione(const Archivio& a, int d) {
@@ -39,8 +52,14 @@ std::string SigleRuote(const Ruote& ruote) {
 }
 
 std::string RigaEvento(const Archivio& a, const Evento& e) {
-  return DataTesto(a, e.estrazione) + ' ' + std::string(Inizio::NomiRuote[e.ruota]) + ' ' +
-         std::to_string(e.distanza);
+  std::string s = DataTesto(a, e.estrazione);
+  s.reserve(32);
+  s += ' ';
+  s += Inizio::NomiRuote[e.ruota];
+  s += ' ';
+  char cifre[16];
+  s.append(cifre, std::to_chars(cifre, cifre + sizeof cifre, e.distanza).ptr);
+  return s;
 }
 
 Corsa::Corsa(int inizio) : mIstogramma(kMaxDistanza + 1, 0), mUltimaEstrazione(inizio - 1) {}

@@ -56,6 +56,10 @@ class Segni {
   Segni() : mBit(formato::kRecord + 1, 0) {}
   // REQUIRES: 1 <= d <= 5000, 1 <= w <= 10, 1 <= p <= 5 (for both)
   void segna(int d, int w, int p) { mBit[d] |= Bit(w, p); }
+  // Marks the positions of wheel w whose bits (p - 1) are set in `posizioni`.
+  void segnaPosizioni(int d, int w, unsigned int posizioni) {
+    mBit[d] |= std::uint64_t{posizioni & 0x1Fu} << ((w - 1) * 5);
+  }
   bool operator()(int d, int w, int p) const { return (mBit[d] & Bit(w, p)) != 0; }
   bool operator==(const Segni&) const = default;
 
