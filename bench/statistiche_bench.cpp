@@ -9,15 +9,6 @@ namespace {
 
 constexpr int kUltima = 4999;
 
-const Rsc::Tabelle& TabelleRSC() {
-  static const Rsc::Tabelle t = [] {
-    Rsc::Tabelle out;
-    for (int k = 1; k <= 5; ++k) out[k - 1] = Rsc::Crea_Archivio(bench::Archivio4999(), k);
-    return out;
-  }();
-  return t;
-}
-
 Statistiche::Ruote Tutte() {
   Statistiche::Ruote r{};
   for (int w = 1; w <= 10; ++w) r[w] = true;
@@ -42,7 +33,7 @@ BENCHMARK(BM_StatisticaData)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // of the reference draw computes.
 void BM_GruppiRitardo(benchmark::State& state) {
   const auto& a = bench::Archivio4999();
-  const auto& t = TabelleRSC();
+  const auto& t = bench::TabelleRSC4999();
   for (auto _ : state) benchmark::DoNotOptimize(GruppiRitardo::Calcola_Situazione(a, t, kUltima));
 }
 BENCHMARK(BM_GruppiRitardo)->Unit(benchmark::kMicrosecond);
@@ -51,7 +42,7 @@ BENCHMARK(BM_GruppiRitardo)->Unit(benchmark::kMicrosecond);
 // with the lines of the event list.
 void BM_StatisticaGruppo(benchmark::State& state) {
   const auto& a = bench::Archivio4999();
-  const auto gruppi = GruppiRitardo::Calcola_Situazione(a, TabelleRSC(), kUltima).gruppi;
+  const auto gruppi = GruppiRitardo::Calcola_Situazione(a, bench::TabelleRSC4999(), kUltima).gruppi;
   GruppiRitardo::Opzioni o;
   o.gruppo = 1;
   o.sorte = 2;

@@ -14,7 +14,7 @@
 #include "core/file.h"
 #include "core/testo.h"
 #include "stats/statistica_data.h"
-#include "support/programma_di_prova.h"
+#include "finestra_statistica.h"
 #include "ui/Colori.h"
 
 namespace {
@@ -36,25 +36,11 @@ std::vector<Estrazione> Otto() {
           e({6, 2, 1999}, {36, 37, 38, 39, 40})};
 }
 
-struct Finestra {
-  Finestra() : p(Otto()), m(p.principale()) {
-    m.MnuStatLaData_Click();
-    s = qobject_cast<StatData*>(m.finestre().attiva());
-  }
+struct Finestra : prova::FinestraStatistica<StatData> {
+  Finestra() : FinestraStatistica(Otto(), &MDIForm1::MnuStatLaData_Click) {}
   void spunta(std::initializer_list<int> caselle) {
     for (int i : caselle) s->CheckESTR[i]->setChecked(true);
   }
-  QStringList lista() const {
-    QStringList out;
-    for (int i = 0; i < s->ListRitCount(); ++i) out << s->ListRitTesto(i);
-    return out;
-  }
-  QColor sfondo(int i) const { return s->NUM[i]->palette().color(QPalette::Window); }
-  QColor testo(int i) const { return s->NUM[i]->palette().color(QPalette::WindowText); }
-
-  prova::ProgrammaDiProva p;
-  MDIForm1& m;
-  StatData* s = nullptr;
 };
 
 }  // namespace

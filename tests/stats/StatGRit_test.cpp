@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "support/programma_di_prova.h"
+#include "finestra_statistica.h"
 #include "ui/Colori.h"
 #include "ui/Griglia.h"
 
@@ -21,11 +21,8 @@ namespace {
 
 constexpr int kUltima = 60;
 
-struct Finestra {
-  Finestra() : p(prova::Sintetiche(kUltima)), m(p.principale()) {
-    m.MnuRscStat_Click();
-    s = qobject_cast<StatGRit*>(m.finestre().attiva());
-  }
+struct Finestra : prova::FinestraStatistica<StatGRit> {
+  Finestra() : FinestraStatistica(prova::Sintetiche(kUltima), &MDIForm1::MnuRscStat_Click) {}
   // The group cells as the grid shows them.
   gr::Gruppi griglia() const {
     gr::Gruppi g{};
@@ -38,11 +35,6 @@ struct Finestra {
   gr::Gruppi attesi(int r) const {
     return gr::Calcola_Situazione(p.stato.ArchivioEstrazioni, p.stato.TabelleRSC, r).gruppi;
   }
-  QStringList messaggi() const { return p.servizi.dialoghi.testi(); }
-
-  prova::ProgrammaDiProva p;
-  MDIForm1& m;
-  StatGRit* s = nullptr;
 };
 
 }  // namespace
