@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "support/archivio_prova.h"
-#include "support/estrazioni_reali.h"
 
 using Statistiche::Ruote;
 
@@ -126,23 +125,4 @@ TEST(DayOfDrawStatistics, PercentagesRoundHalvesToEven) {
   EXPECT_EQ(riga("Ritardo Attuale"), "Ritardo Attuale.: 0");
   EXPECT_EQ(riga("Ritardo Storico"), "Ritardo Storico.: 1    del 18.07.2000");
   EXPECT_EQ(riga("0  :"), "0  :  200");
-}
-
-TEST(DayOfDrawStatistics, RealDrawsAddUp) {
-  RICHIEDE_ESTRAZIONI_REALI();
-  const Archivio a = CostruisciArchivio(prova::Ultime(4999));
-  Ruote tutte{};
-  for (int w = 1; w <= 10; ++w) tutte[w] = true;
-  const auto e = StatisticaData::Statistica_Data(a, 1, 4999, tutte, 11);
-  long long somma = 0;
-  for (long long n : e.corsa.istogramma()) somma += n;
-  EXPECT_EQ(somma, static_cast<long long>(e.corsa.eventi().size()));
-  EXPECT_EQ(e.corsa.presenze(), somma);
-  for (const auto& ev : e.corsa.eventi()) {
-    ASSERT_LE(a.giorno(ev.estrazione), 31);
-    bool trovato = false;
-    for (int p = 1; p <= 5; ++p)
-      trovato |= a(ev.estrazione, ev.ruota, p) == a.giorno(ev.estrazione) && e.segni(ev.estrazione, ev.ruota, p);
-    EXPECT_TRUE(trovato);
-  }
 }

@@ -104,24 +104,3 @@ TEST(StatisticsFrame, RangeCaptions) {
   EXPECT_EQ(DidascaliaGruppi(a, 0, 12, "12.1.1999"),
             "Inizio : 0 ()     Fine : 12 (12.1.1999)     N.Estrazioni : 13");
 }
-
-TEST(StatisticsFrame, DetailPanelColours) {
-  // 7 January: 7 comes out on BARI (marked), on CAGLIARI (not marked).
-  const Archivio a = CostruisciArchivio({prova::Fai({7, 1, 1999}, {{7, 8, 9, 10, 11}, {12, 7}})});
-  Segni s;
-  s.segna(1, 1, 1);
-  s.segna(1, 1, 3);
-  const Dettaglio colpiti = Mostra_Dettaglio_Estrazione(a, s, 1, Evidenza::Colpiti);
-  EXPECT_EQ(colpiti.titolo, "Estr. 1 - Gio  7 Gen 1999");
-  EXPECT_EQ(colpiti.cella[1], (CellaDettaglio{"7", kGiallo, kNero}));
-  EXPECT_EQ(colpiti.cella[2], (CellaDettaglio{"8", kBianco, kNero}));
-  EXPECT_EQ(colpiti.cella[3], (CellaDettaglio{"9", kGiallo, kNero}));
-  EXPECT_EQ(colpiti.cella[7], (CellaDettaglio{"7", kBianco, kNero}));
-  EXPECT_EQ(colpiti.cella[8], (CellaDettaglio{"", kBianco, kNero}));  // no number
-
-  const Dettaglio giorno = Mostra_Dettaglio_Estrazione(a, s, 1, Evidenza::Giorno);
-  EXPECT_EQ(giorno.cella[1], (CellaDettaglio{"7", kRosso, kGiallo}));
-  EXPECT_EQ(giorno.cella[2], (CellaDettaglio{"8", kBianco, kNero}));
-  EXPECT_EQ(giorno.cella[7], (CellaDettaglio{"7", kGiallo, kNero}));  // the day's number, not a hit
-  EXPECT_EQ(giorno.cella[50], (CellaDettaglio{"", kBianco, kNero}));
-}
