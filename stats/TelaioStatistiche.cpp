@@ -106,6 +106,8 @@ void TelaioStatistiche::creaControlli() {
   Text1 = new QPlainTextEdit;
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setReadOnly(true);
+  // Read-only, but the keyboard still moves through the report and selects it.
+  Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont fisso(QStringLiteral("Courier New"));
   fisso.setStyleHint(QFont::TypeWriter);
