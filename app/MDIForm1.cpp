@@ -29,6 +29,8 @@
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
 #include "app/frmAbout.h"
+#include "stats/StatData.h"
+#include "stats/StatGRit.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Icone.h"
@@ -115,7 +117,8 @@ bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
                                           QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
-                                          QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF")};
+                                          QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF"),
+                                          QStringLiteral("MnuRscStat"), QStringLiteral("MnuStatLaData")};
   return disponibili.contains(voce);
 }
 
@@ -463,11 +466,11 @@ void MDIForm1::MnuEstGest_Click() { mFinestre->apri<Extrazioni>(contesto()); }
 void MDIForm1::MnuEstTabAna_Click() { mFinestre->apri<TabAna>(contesto()); }
 void MDIForm1::MnuRscTab1_Click() { mFinestre->nuova<Tabellone1>(contesto()); }
 void MDIForm1::MnuRscTab2_Click() { mFinestre->nuova<Tabellone2>(contesto()); }
-void MDIForm1::MnuRscStat_Click() {}
+void MDIForm1::MnuRscStat_Click() { mFinestre->apri<StatGRit>(contesto()); }
 void MDIForm1::MnuEstTabRuo_Click() { mFinestre->apri<ExtraRuota>(contesto()); }
 void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(contesto()); }
 void MDIForm1::MnuStatAnaNum_Click() {}
-void MDIForm1::MnuStatLaData_Click() {}
+void MDIForm1::MnuStatLaData_Click() { mFinestre->apri<StatData>(contesto()); }
 void MDIForm1::MnuStatTab_Click() {}
 void MDIForm1::MnuPrevAAM_Click() {}
 void MDIForm1::MnuPrevSpia_Click() {}

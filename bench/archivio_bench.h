@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/archivio.h"
+#include "core/rsc.h"
 #include "support/estrazioni_csv.h"
 
 namespace bench {
@@ -14,6 +15,16 @@ inline const Archivio& Archivio4999() {
     return CostruisciArchivio(e);
   }();
   return a;
+}
+
+// The five distance archives of that archive.
+inline const Rsc::Tabelle& TabelleRSC4999() {
+  static const Rsc::Tabelle t = [] {
+    Rsc::Tabelle out;
+    for (int k = 1; k <= 5; ++k) out[k - 1] = Rsc::Crea_Archivio(Archivio4999(), k);
+    return out;
+  }();
+  return t;
 }
 
 }  // namespace bench

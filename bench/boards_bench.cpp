@@ -10,15 +10,6 @@ namespace {
 
 constexpr int kUltima = 4999;
 
-const Rsc::Tabelle& TabelleRSC() {
-  static const Rsc::Tabelle t = [] {
-    Rsc::Tabelle out;
-    for (int k = 1; k <= 5; ++k) out[k - 1] = Rsc::Crea_Archivio(bench::Archivio4999(), k);
-    return out;
-  }();
-  return t;
-}
-
 // The analytic board with the presences and longest gaps of its cell details.
 void BM_TabelloneAnalitico(benchmark::State& state) {
   const auto& a = bench::Archivio4999();
@@ -27,7 +18,7 @@ void BM_TabelloneAnalitico(benchmark::State& state) {
 BENCHMARK(BM_TabelloneAnalitico)->Unit(benchmark::kMicrosecond);
 
 void BM_TabelloneRSC(benchmark::State& state) {
-  const auto& t = TabelleRSC()[0];
+  const auto& t = bench::TabelleRSC4999()[0];
   for (auto _ : state) benchmark::DoNotOptimize(Tabelloni::Crea_Tabellone_RSC(t, 1, kUltima));
 }
 BENCHMARK(BM_TabelloneRSC)->Unit(benchmark::kMicrosecond);
@@ -35,7 +26,7 @@ BENCHMARK(BM_TabelloneRSC)->Unit(benchmark::kMicrosecond);
 // The five position tables and the merge.
 void BM_TabelloneMisti(benchmark::State& state) {
   const auto& a = bench::Archivio4999();
-  const auto& t = TabelleRSC();
+  const auto& t = bench::TabelleRSC4999();
   for (auto _ : state) benchmark::DoNotOptimize(Tabelloni::Crea_Tabellone_Misti(a, t, 1, kUltima));
 }
 BENCHMARK(BM_TabelloneMisti)->Unit(benchmark::kMicrosecond);
