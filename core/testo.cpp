@@ -244,4 +244,36 @@ std::string AllineaDestra(std::string_view utf8, std::size_t n) {
   return std::string(n - Lunghezza(s), ' ') + s;
 }
 
+bool InCp1252(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t c;
+    const std::size_t n = LeggiUtf8(utf8, i, c);
+    if (n == 0) return false;
+    i += n;
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) continue;
+    if (std::find(std::begin(kAlti), std::end(kAlti), c) == std::end(kAlti)) return false;
+  }
+  return true;
+}
+
+std::string Maiuscole(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t c;
+    const std::size_t n = LeggiUtf8(utf8, i, c);
+    if (n == 0) {  // not UTF-8: keep the byte
+      out += utf8[i++];
+      continue;
+    }
+    i += n;
+    if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) c -= 0x20;
+    else if (c == 0xFF) c = 0x178;       // ÿ -> Ÿ
+    else if (c == 0x161 || c == 0x17E) --c;  // š -> Š, ž -> Ž
+    else if (c == 0x153) c = 0x152;      // œ -> Œ
+    AggiungiUtf8(out, c);
+  }
+  return out;
+}
+
 }  // namespace testo
