@@ -29,6 +29,7 @@
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
 #include "app/frmAbout.h"
+#include "stats/TabForm.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Icone.h"
@@ -115,7 +116,8 @@ bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
                                           QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
-                                          QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF")};
+                                          QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF")
+                                          , QStringLiteral("MnuStatTab")};
   return disponibili.contains(voce);
 }
 
@@ -449,7 +451,7 @@ void MDIForm1::MnuEstTabRuo_Click() { mFinestre->apri<ExtraRuota>(contesto()); }
 void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(contesto()); }
 void MDIForm1::MnuStatAnaNum_Click() {}
 void MDIForm1::MnuStatLaData_Click() {}
-void MDIForm1::MnuStatTab_Click() {}
+void MDIForm1::MnuStatTab_Click() { mFinestre->apri<TabForm>(contesto()); }
 void MDIForm1::MnuPrevAAM_Click() {}
 void MDIForm1::MnuPrevSpia_Click() {}
 void MDIForm1::mnuPrevMetodiT_Click() {}
