@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "core/testo.h"
+#include "stats/TastiFormazione.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Rapporto.h"
@@ -448,12 +449,7 @@ void TabForm::TxG_KeyPress(int& KeyAscii) {
   if (maiuscolo.size() == 1) KeyAscii = maiuscolo.front().unicode();
 }
 
-void TabForm::TxM_KeyPress(int& KeyAscii) {
-  const bool tutto = TxM->selectedText().size() == TxM->text().size();
-  const fz::Tasto t = fz::FiltroNumeri(ui::S(TxM->text()), tutto, static_cast<char32_t>(KeyAscii));
-  if (t.svuota) TxM->clear();
-  if (!t.passa) KeyAscii = 0;
-}
+void TabForm::TxM_KeyPress(int& KeyAscii) { TastiFormazione::FiltraNumeri(TxM, KeyAscii); }
 
 // --- Saving, the table view and printing --------------------------------------
 
@@ -500,19 +496,9 @@ bool TabForm::eventFilter(QObject* oggetto, QEvent* evento) {
     else if (oggetto == TxM) QTimer::singleShot(0, this, &TabForm::TxM_GotFocus);
     return false;
   }
-  if (evento->type() != QEvent::KeyPress || (oggetto != TxG && oggetto != TxM)) return false;
+  if (evento->type() != QEvent::KeyPress) return false;
   auto* tasto = static_cast<QKeyEvent*>(evento);
-  // Only typed characters go through the filters: navigation keys and the
-  // editing shortcuts (paste included) keep working.
-  const bool indietro = tasto->key() == Qt::Key_Backspace;
-  if (tasto->modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier)) return false;
-  if (!indietro && (tasto->text().size() != 1 || !tasto->text().front().isPrint())) return false;
-  int KeyAscii = indietro ? 8 : tasto->text().front().unicode();
-  const int battuto = KeyAscii;
-  if (oggetto == TxG) TxG_KeyPress(KeyAscii);
-  else TxM_KeyPress(KeyAscii);
-  if (KeyAscii == 0) return true;
-  if (KeyAscii == battuto) return false;
-  static_cast<QLineEdit*>(oggetto)->insert(QString(QChar(KeyAscii)));
-  return true;
+  if (oggetto == TxG) return TastiFormazione::Filtra(TxG, tasto, [this](int& k) { TxG_KeyPress(k); });
+  if (oggetto == TxM) return TastiFormazione::Filtra(TxM, tasto, [this](int& k) { TxM_KeyPress(k); });
+  return false;
 }
