@@ -279,7 +279,7 @@ void TabForm::CmdGru_Click(int Index) {
   }
   if (Index == 2) {
     if (ui::Msg(this, QStringLiteral("Cancellare Gruppo ") + ListG->item(g)->text() + QStringLiteral(" ?"),
-                ui::Icona::Nessuna, ui::Pulsanti::SiNo, QString(), ui::Risposta::No) == ui::Risposta::Si)
+                ui::Icona::Nessuna, ui::Pulsanti::SiNo) == ui::Risposta::Si)
       eliminaGruppo(g);
     return;
   }
@@ -352,7 +352,7 @@ void TabForm::CmdFor_Click(int Index) {
       return;
     }
     if (ui::Msg(this, QStringLiteral("Cancellare Formazione ") + ListF->item(f)->text() + QStringLiteral(" ?"),
-                ui::Icona::Nessuna, ui::Pulsanti::SiNo, QString(), ui::Risposta::No) != ui::Risposta::Si)
+                ui::Icona::Nessuna, ui::Pulsanti::SiNo) != ui::Risposta::Si)
       return;
     elenco.erase(elenco.begin() + f);
     {
@@ -431,7 +431,7 @@ void TabForm::CmdFine_Click() {
   // An empty group cannot stay: the user may drop it instead of adding a formation.
   const QString domanda = QStringLiteral("Nel Gruppo deve essere presente almeno una formazione\n\nEliminare il Gruppo ") +
                           ListG->item(g)->text() + QStringLiteral(" ?");
-  if (ui::Msg(this, domanda, ui::Icona::Nessuna, ui::Pulsanti::SiNo, QString(), ui::Risposta::No) ==
+  if (ui::Msg(this, domanda, ui::Icona::Nessuna, ui::Pulsanti::SiNo) ==
       ui::Risposta::Si) {
     impostaModo(Modo::Consultazione);
     eliminaGruppo(g);
