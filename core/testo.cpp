@@ -244,6 +244,18 @@ std::string AllineaDestra(std::string_view utf8, std::size_t n) {
   return std::string(n - Lunghezza(s), ' ') + s;
 }
 
+std::string AdattaAlmeno(std::string_view utf8, std::size_t n) {
+  std::string s(utf8);
+  const std::size_t l = Lunghezza(s);
+  if (l < n) s.append(n - l, ' ');
+  return s;
+}
+
+std::string AllineaDestraAlmeno(std::string_view utf8, std::size_t n) {
+  const std::size_t l = Lunghezza(utf8);
+  return std::string(l < n ? n - l : 0, ' ') + std::string(utf8);
+}
+
 bool InCp1252(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     char32_t c;

@@ -55,6 +55,11 @@ std::string Sinistra(std::string_view utf8, std::size_t n);
 std::string Adatta(std::string_view utf8, std::size_t n);
 // Right-aligns in a field of n characters (a longer text keeps its first n).
 std::string AllineaDestra(std::string_view utf8, std::size_t n);
+// The same two alignments in a field of at least n characters: a longer text
+// widens the field instead of being cut (report columns whose figures must
+// never lose a digit).
+std::string AdattaAlmeno(std::string_view utf8, std::size_t n);
+std::string AllineaDestraAlmeno(std::string_view utf8, std::size_t n);
 
 // True when every character of the UTF-8 text has a byte in Windows-1252, so
 // that a text file keeps it.

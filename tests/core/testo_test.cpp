@@ -92,6 +92,10 @@ TEST(TextHelpers, CountCharactersNotBytes) {
   EXPECT_EQ(testo::Adatta("abcdef", 3), "abc");
   EXPECT_EQ(testo::AllineaDestra("12", 5), "   12");
   EXPECT_EQ(testo::AllineaDestra("123456", 5), "12345");
+  EXPECT_EQ(testo::AdattaAlmeno("è", 3), "è  ");
+  EXPECT_EQ(testo::AdattaAlmeno("abcdef", 3), "abcdef");
+  EXPECT_EQ(testo::AllineaDestraAlmeno("1%", 5), "   1%");
+  EXPECT_EQ(testo::AllineaDestraAlmeno("100,0%", 5), "100,0%");
 }
 
 TEST(TextHelpers, CapitalsAndTheCodePageOfNames) {
