@@ -29,6 +29,7 @@
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
 #include "app/frmAbout.h"
+#include "stats/StatRicerca.h"
 #include "stats/TabForm.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -117,7 +118,8 @@ bool Disponibile(const QString& voce) {
                                           QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
                                           QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF")
-                                          , QStringLiteral("MnuStatTab")};
+                                          , QStringLiteral("MnuStatTab")
+                                          , QStringLiteral("MnuStatAnaNum")};
   return disponibili.contains(voce);
 }
 
@@ -449,7 +451,7 @@ void MDIForm1::MnuRscTab2_Click() { mFinestre->nuova<Tabellone2>(contesto()); }
 void MDIForm1::MnuRscStat_Click() {}
 void MDIForm1::MnuEstTabRuo_Click() { mFinestre->apri<ExtraRuota>(contesto()); }
 void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(contesto()); }
-void MDIForm1::MnuStatAnaNum_Click() {}
+void MDIForm1::MnuStatAnaNum_Click() { mFinestre->apri<StatRicerca>(contesto()); }
 void MDIForm1::MnuStatLaData_Click() {}
 void MDIForm1::MnuStatTab_Click() { mFinestre->apri<TabForm>(contesto()); }
 void MDIForm1::MnuPrevAAM_Click() {}

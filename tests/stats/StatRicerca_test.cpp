@@ -1,0 +1,219 @@
+#include "stats/StatRicerca.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include "core/file.h"
+#include "core/testo.h"
+#include "stats/analisi_formazioni.h"
+#include "stats/tabella_formazioni.h"
+#include "support/programma_di_prova.h"
+
+namespace {
+
+const std::string kTabella = "G=A\r\nF=pari\r\nN=2.4.6\r\nF=senza\r\nG=B\r\nF=ambo\r\nN=1.2\r\n";
+
+// Draw d dated d January 1999: 1 and 2 together on BARI in draws 2 and 4.
+std::vector<Estrazione> Estrazioni() {
+  std::vector<Estrazione> e;
+  const std::vector<std::vector<int>> bari = {
+      {10, 20, 30, 40, 50}, {1, 2, 60, 61, 62}, {70, 71, 72, 73, 74}, {2, 9, 1, 8, 7}, {3, 5, 6, 7, 8}};
+  for (int d = 1; d <= 5; ++d) {
+    Estrazione x = prova::Fai({d, 1, 1999});
+    for (int p = 0; p < 5; ++p) x.numeri[0][p] = static_cast<std::uint8_t>(bari[d - 1][p]);
+    for (int w = 1; w < 10; ++w)
+      for (int p = 0; p < 5; ++p) x.numeri[w][p] = static_cast<std::uint8_t>(80 + p + (w % 2));
+    e.push_back(x);
+  }
+  return e;
+}
+
+struct Analisi {
+  explicit Analisi(std::optional<std::string> tabella = kTabella) : p(Estrazioni()) {
+    if (tabella) {
+      EXPECT_TRUE(file::ScriviAtomico(p.stato.CartellaProgramma / "TabFnum.txt", *tabella));
+    }
+    p.principale().MnuStatAnaNum_Click();
+    f = p.principale().finestre().trova<StatRicerca>();
+  }
+  ui::DialoghiDiProva& dlg() { return p.servizi.dialoghi; }
+  QStringList Messaggi() const { return p.servizi.dialoghi.testi(); }
+  QStringList Voci() const {
+    QStringList out;
+    for (int i = 0; i < f->CmbF->count(); ++i) out << f->CmbF->itemText(i);
+    return out;
+  }
+  QStringList Lista() const {
+    QStringList out;
+    for (int i = 0; i < f->ListFormazioni->count(); ++i) out << f->ListFormazioni->item(i)->text();
+    return out;
+  }
+  void Aggiungi(const QString& formazione) {
+    f->TxtFormazione->setText(formazione);
+    f->CmdAggiungi_Click(0);
+  }
+
+  prova::ProgrammaDiProva p;
+  StatRicerca* f = nullptr;
+};
+
+// Types the text key by key into the box.
+void Digita(QLineEdit* casella, const QString& testo) {
+  for (QChar c : testo) {
+    QKeyEvent premuto(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(casella, &premuto);
+  }
+}
+
+}  // namespace
+
+TEST(FormationAnalysisWindow, OpensWithAmboAndTheTableEntries) {
+  Analisi a;
+  ASSERT_NE(a.f, nullptr);
+  MDIForm1& m = a.p.principale();
+  EXPECT_TRUE(m.voci[QStringLiteral("MnuStatAnaNum")]->isEnabled());
+  EXPECT_TRUE(m.voci[QStringLiteral("BtnAnaNum")]->isEnabled());
+  EXPECT_EQ(a.f->windowTitle(), "Analisi Formazioni Numeriche");
+  EXPECT_TRUE(a.Messaggi().isEmpty());
+  EXPECT_TRUE(a.f->OptSorte[1]->isChecked());
+  EXPECT_TRUE(a.f->Panel1->text().startsWith(QStringLiteral("Archivio : da Estr.1 - Ven  1 Gen 1999")));
+  // A formation without numbers offers nothing to take.
+  EXPECT_EQ(a.Voci(), (QStringList{"A", " pari => 2.4.6", "B", " ambo => 1.2"}));
+  EXPECT_EQ(a.f->CmbF->currentIndex(), 0);
+  // Reading the table again replaces its entries.
+  a.f->CmdAggiungi_Click(1);
+  EXPECT_EQ(a.Voci().size(), 4);
+
+  // The table gone meanwhile: said like the missing file, the list empty.
+  std::filesystem::remove(a.p.stato.CartellaProgramma / "TabFnum.txt");
+  a.f->CmdAggiungi_Click(1);
+  EXPECT_EQ(a.Messaggi(), QStringList{"File Formazioni Numeriche assente !"});
+  EXPECT_EQ(a.f->CmbF->count(), 0);
+}
+
+TEST(FormationAnalysisWindow, MissingTableDisablesItsControls) {
+  Analisi a(std::nullopt);
+  ASSERT_NE(a.f, nullptr);
+  ASSERT_EQ(a.dlg().messaggi.size(), 1u);
+  EXPECT_EQ(a.dlg().messaggi[0].testo, "File Formazioni Numeriche assente !");
+  EXPECT_EQ(a.dlg().messaggi[0].icona, ui::Icona::Nessuna);
+  EXPECT_FALSE(a.f->CmdAggiungi[1]->isEnabled());
+  EXPECT_FALSE(a.f->CmbF->isEnabled());
+  a.Aggiungi(QStringLiteral("1.2"));
+  EXPECT_EQ(a.Lista(), QStringList{"1.2"});
+}
+
+TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
+  Analisi a;
+  Digita(a.f->TxtFormazione, QStringLiteral(".123..5x."));
+  EXPECT_EQ(a.f->TxtFormazione->text(), "12.5.");
+  a.f->CmdAggiungi_Click(0);
+  EXPECT_EQ(a.Lista(), QStringList{"12.5"});
+  EXPECT_TRUE(a.f->TxtFormazione->text().isEmpty());
+
+  a.Aggiungi(QStringLiteral("12.0"));
+  a.Aggiungi(QStringLiteral("12.91.12"));
+  EXPECT_EQ(a.Messaggi(), (QStringList{"Numeri a zero non validi !\n",
+                                       "Numeri > 90 non validi !\nNumeri doppi non validi !\n"}));
+  EXPECT_EQ(a.dlg().messaggi[0].titolo, "ERRORI !");
+  EXPECT_EQ(a.dlg().messaggi[0].icona, ui::Icona::Critica);
+  EXPECT_EQ(a.f->TxtFormazione->text(), "12.91.12");  // a refused text stays in the box
+  EXPECT_EQ(a.Lista(), QStringList{"12.5"});
+
+  // Taking a table entry: appended after a ".", after a final "." or alone.
+  for (const auto& [prima, dopo] : {std::pair{"12", "12.2.4.6"}, {"12.", "12.2.4.6"}, {"", "2.4.6"}}) {
+    a.f->TxtFormazione->setText(QString::fromLatin1(prima));
+    a.f->CmbF_Click(1);
+    EXPECT_EQ(a.f->TxtFormazione->text(), dopo);
+  }
+  a.f->CmbF_Click(0);  // a group heading does nothing
+  EXPECT_EQ(a.f->TxtFormazione->text(), "2.4.6");
+  a.f->CmdAggiungi_Click(0);
+  a.Aggiungi(QStringLiteral("1.2"));
+  EXPECT_EQ(a.Lista(), (QStringList{"12.5", "2.4.6", "1.2"}));
+
+  // Correct, delete, empty.
+  a.dlg().messaggi.clear();
+  a.f->ListFormazioni->setCurrentRow(0);
+  a.f->CmdNum_Click(0);
+  EXPECT_EQ(a.f->TxtFormazione->text(), "12.5");
+  EXPECT_EQ(a.Lista(), (QStringList{"2.4.6", "1.2"}));
+  a.f->ListFormazioni->setCurrentRow(1);
+  a.dlg().risposte = {ui::Risposta::No, ui::Risposta::Si};
+  a.f->CmdNum_Click(1);
+  EXPECT_EQ(a.Lista().size(), 2);
+  a.f->CmdNum_Click(1);
+  EXPECT_EQ(a.Lista(), QStringList{"2.4.6"});
+  EXPECT_EQ(a.Messaggi(), (QStringList{"Eliminare Formazione ?", "Eliminare Formazione ?"}));
+
+  // The tooltip shows the item under the pointer, nothing below the last one.
+  const QRect primo = a.f->ListFormazioni->visualItemRect(a.f->ListFormazioni->item(0));
+  a.f->ListFormazioni_MouseMove(primo.center());
+  EXPECT_EQ(a.f->ListFormazioni->toolTip(), "2.4.6");
+  a.f->ListFormazioni_MouseMove(primo.center() + QPoint(0, 5 * primo.height()));
+  EXPECT_TRUE(a.f->ListFormazioni->toolTip().isEmpty());
+
+  a.dlg().risposte = {ui::Risposta::Si};
+  a.f->CmdNum_Click(2);
+  EXPECT_EQ(a.Messaggi().last(), "Eliminare tutte le Formazioni ?");
+  EXPECT_TRUE(a.Lista().isEmpty());
+}
+
+TEST(FormationAnalysisWindow, RunShowsTheModelsReportAndSavesItAlone) {
+  Analisi a;
+  a.f->Cmd_Click(0);  // an empty list: nothing happens
+  EXPECT_TRUE(a.Messaggi().isEmpty());
+
+  a.Aggiungi(QStringLiteral("1"));
+  a.Aggiungi(QStringLiteral("1.2"));
+  a.f->Cmd_Click(0);
+  EXPECT_EQ(a.Messaggi(), QStringList{"SELEZIONARE ALMENO UNA RUOTA !\n"
+                                      "NUMERO NUMERI INSUFFICIENTE PER LA SORTE SELEZIONATA!\n"});
+  EXPECT_EQ(a.dlg().messaggi[0].titolo, "ATTENZIONE - ERRORI NELLE OPZIONI !!!");
+
+  a.f->CheckESTR[1]->setChecked(true);
+  delete a.f->ListFormazioni->takeItem(0);
+  a.f->Cmd_Click(0);
+  EXPECT_EQ(a.Messaggi().size(), 1);
+  AnalisiFormazioni::Opzioni o{1, 5, {}, 1, 2, {"1.2"}};
+  o.ruote[1] = true;
+  const Statistiche::Elaborazione atteso =
+      AnalisiFormazioni::Analisi_Formazioni(a.p.stato.ArchivioEstrazioni, o, "Tarvolane");
+  ASSERT_EQ(a.f->Rapporto(), atteso.rapporto);
+  EXPECT_EQ(a.f->Rapporto()[7], "Combinazione..:");
+  EXPECT_EQ(a.f->ListRitCount(), 2);
+  EXPECT_EQ(a.f->ListRitTesto(1), "04.01.1999 BARI 1");
+  EXPECT_EQ(a.f->ListRitItemData(1), 4);
+  EXPECT_TRUE(a.f->Frame5->isVisible());
+  EXPECT_EQ(a.f->Frame5->title(), "Estr. 2 - Sab  2 Gen 1999");
+  EXPECT_TRUE(a.f->Cmd[3]->isEnabled());
+
+  const auto salvato = a.p.stato.CartellaProgramma / "analisi.txt";
+  a.dlg().file = {QString::fromStdString(salvato.string())};
+  a.f->Cmd_Click(3);
+  EXPECT_EQ(a.dlg().dialoghiFile.back().nome, "FormazioneNumerica");
+  EXPECT_EQ(*file::LeggiTesto(salvato), testo::CodificaRighe(atteso.rapporto));
+  a.f->Cmd_Click(2);
+  ASSERT_EQ(a.p.servizi.stampante.documenti.size(), 1u);
+  EXPECT_EQ(a.p.servizi.stampante.documenti[0].righe.mid(0, 3), (QStringList{"Tarvolane", "", "Tarvolane"}));
+
+  // No event: "NESSUN RISULTATO" and an empty report.
+  a.f->ListFormazioni->item(0)->setText(QStringLiteral("88.89"));
+  a.f->Cmd_Click(0);
+  EXPECT_EQ(a.Messaggi().last(), "NESSUN RISULTATO");
+  EXPECT_TRUE(a.f->Rapporto().empty());
+  EXPECT_FALSE(a.f->Cmd[3]->isEnabled());
+}
