@@ -54,6 +54,14 @@ std::size_t LeggiUtf8(std::string_view s, std::size_t i, char32_t& c) {
   return n;
 }
 
+// The Windows-1252 byte of a code point; -1 when the code page lacks it.
+int ByteCp1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+  for (int k = 0; k < 32; ++k)
+    if (kAlti[k] == c && c != 0) return 0x80 + k;
+  return -1;
+}
+
 std::string Raggruppa(std::string cifre) {
   std::string out;
   const std::size_t n = cifre.size();
@@ -88,14 +96,8 @@ std::string ACp1252(std::string_view utf8) {
       continue;
     }
     i += n;
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      out += static_cast<char>(c);
-      continue;
-    }
-    char b = '?';
-    for (int k = 0; k < 32; ++k)
-      if (kAlti[k] == c && c != 0) b = static_cast<char>(0x80 + k);
-    out += b;
+    const int b = ByteCp1252(c);
+    out += b < 0 ? '?' : static_cast<char>(b);
   }
   return out;
 }
@@ -260,10 +262,8 @@ bool InCp1252(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     char32_t c;
     const std::size_t n = LeggiUtf8(utf8, i, c);
-    if (n == 0) return false;
+    if (n == 0 || ByteCp1252(c) < 0) return false;
     i += n;
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) continue;
-    if (std::find(std::begin(kAlti), std::end(kAlti), c) == std::end(kAlti)) return false;
   }
   return true;
 }

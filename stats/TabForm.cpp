@@ -88,8 +88,10 @@ TabForm::TabForm(const ui::Contesto& contesto, QWidget* parent)
   ui::Finestre::IndipendenteDallArchivio(this);
   creaControlli();
   impostaModo(Modo::Consultazione);
+  // The lists take the height there is: the designed height unless the
+  // controls cannot fit in it.
   ui::Finestre::ImpostaDimensioni(this, std::max(kStretta, ui::Twip(sizeHint().width() + 8)),
-                                  std::max(kAlta, ui::Twip(sizeHint().height() + 32)));
+                                  std::max(kAlta, ui::Twip(minimumSizeHint().height() + 32)));
 
   // Form_Load: the reader.
   auto letta = fz::Leggi(mCartella);

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -20,6 +19,7 @@
 #include "core/testo.h"
 #include "stats/analisi_formazioni.h"
 #include "stats/tabella_formazioni.h"
+#include "stats/digita.h"
 #include "support/programma_di_prova.h"
 
 namespace {
@@ -70,14 +70,6 @@ struct Analisi {
   StatRicerca* f = nullptr;
 };
 
-// Types the text key by key into the box.
-void Digita(QLineEdit* casella, const QString& testo) {
-  for (QChar c : testo) {
-    QKeyEvent premuto(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(casella, &premuto);
-  }
-}
-
 }  // namespace
 
 TEST(FormationAnalysisWindow, OpensWithAmboAndTheTableEntries) {
@@ -118,7 +110,7 @@ TEST(FormationAnalysisWindow, MissingTableDisablesItsControls) {
 
 TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
   Analisi a;
-  Digita(a.f->TxtFormazione, QStringLiteral(".123..5x."));
+  prova::Digita(a.f->TxtFormazione, QStringLiteral(".123..5x."));
   EXPECT_EQ(a.f->TxtFormazione->text(), "12.5.");
   a.f->CmdAggiungi_Click(0);
   EXPECT_EQ(a.Lista(), QStringList{"12.5"});

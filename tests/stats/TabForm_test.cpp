@@ -9,11 +9,11 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QTest>
 
 #include "core/file.h"
 #include "core/testo.h"
+#include "stats/digita.h"
 #include "support/programma_di_prova.h"
 #include "ui/Colori.h"
 
@@ -58,14 +58,6 @@ struct Editor {
 const std::string kUtente = "G=UNO\r\nG=DUE\r\nG=TRE\r\nG=QUATTRO\r\nG=CINQUE\r\nG=SEI\r\nG=SETTE\r\nG=OTTO\r\n"
                             "G=MIEI\r\nF=Città\r\nN=1.2\r\nF=Ambo\r\nN=3.17\r\n"
                             "G=ALTRI\r\nF=Solo\r\nN=90\r\n";
-
-// Types the text key by key, as a keyboard does (accented letters included).
-void Digita(QWidget* w, const QString& testo) {
-  for (QChar c : testo) {
-    QKeyEvent premuto(QEvent::KeyPress, c == QLatin1Char('.') ? Qt::Key_Period : 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &premuto);
-  }
-}
 
 }  // namespace
 
@@ -161,9 +153,9 @@ TEST(FormationEditor, StandardGroupsRefuseEveryChangeButAddingAGroup) {
 TEST(FormationEditor, NewGroupTakesFormationsAndIsSaved) {
   Editor e(kUtente);
   e.f->CmdGru_Click(0);
-  Digita(e.f->TxG, QStringLiteral("città"));
+  prova::Digita(e.f->TxG, QStringLiteral("città"));
   EXPECT_EQ(e.f->TxG->text(), "CITTÀ");
-  Digita(e.f->TxG, QStringLiteral("Ω"));  // not in the file's code page
+  prova::Digita(e.f->TxG, QStringLiteral("Ω"));  // not in the file's code page
   EXPECT_EQ(e.f->TxG->text(), "CITTÀ");
   e.f->TxG->setText(QStringLiteral("miei"));  // pasted in lower case: still a duplicate
   e.f->CmdInsG_Click();
@@ -202,7 +194,7 @@ TEST(FormationEditor, NewGroupTakesFormationsAndIsSaved) {
 
   // Typed numbers go through the key filter; a final dot is dropped.
   e.f->TxM->clear();
-  Digita(e.f->TxM, QStringLiteral(".123..45."));
+  prova::Digita(e.f->TxM, QStringLiteral(".123..45."));
   EXPECT_EQ(e.f->TxM->text(), "12.45.");
   e.f->CmdOK_Click();
   EXPECT_EQ(e.Formazioni(), QStringList{"Prima"});
