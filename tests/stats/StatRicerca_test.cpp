@@ -117,8 +117,9 @@ TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
   EXPECT_TRUE(a.f->TxtFormazione->text().isEmpty());
 
   a.Aggiungi(QStringLiteral("12.0"));
+  a.Aggiungi(QStringLiteral("3,4..5"));  // pasted text meets the same check
   a.Aggiungi(QStringLiteral("12.91.12"));
-  EXPECT_EQ(a.Messaggi(), (QStringList{"Numeri a zero non validi !\n",
+  EXPECT_EQ(a.Messaggi(), (QStringList{"Numeri a zero non validi !\n", "Numeri vuoti o non numerici non validi !\n",
                                        "Numeri > 90 non validi !\nNumeri doppi non validi !\n"}));
   EXPECT_EQ(a.dlg().messaggi[0].titolo, "ERRORI !");
   EXPECT_EQ(a.dlg().messaggi[0].icona, ui::Icona::Critica);
