@@ -26,19 +26,11 @@ namespace {
 
 const std::string kTabella = "G=A\r\nF=pari\r\nN=2.4.6\r\nF=senza\r\nG=B\r\nF=ambo\r\nN=1.2\r\n";
 
-// Draw d dated d January 1999: 1 and 2 together on BARI in draws 2 and 4.
+// Five draws of January 1999: 1 and 2 together on BARI in draws 2 and 4.
 std::vector<Estrazione> Estrazioni() {
-  std::vector<Estrazione> e;
-  const std::vector<std::vector<int>> bari = {
-      {10, 20, 30, 40, 50}, {1, 2, 60, 61, 62}, {70, 71, 72, 73, 74}, {2, 9, 1, 8, 7}, {3, 5, 6, 7, 8}};
-  for (int d = 1; d <= 5; ++d) {
-    Estrazione x = prova::Fai({d, 1, 1999});
-    for (int p = 0; p < 5; ++p) x.numeri[0][p] = static_cast<std::uint8_t>(bari[d - 1][p]);
-    for (int w = 1; w < 10; ++w)
-      for (int p = 0; p < 5; ++p) x.numeri[w][p] = static_cast<std::uint8_t>(80 + p + (w % 2));
-    e.push_back(x);
-  }
-  return e;
+  return {prova::Fai({1, 1, 1999}, {{10, 20, 30, 40, 50}}), prova::Fai({2, 1, 1999}, {{1, 2, 60, 61, 62}}),
+          prova::Fai({3, 1, 1999}, {{70, 71, 72, 73, 74}}), prova::Fai({4, 1, 1999}, {{2, 9, 1, 8, 7}}),
+          prova::Fai({5, 1, 1999}, {{3, 5, 6, 7, 8}})};
 }
 
 struct Analisi {
@@ -56,6 +48,7 @@ struct Analisi {
     for (int i = 0; i < f->CmbF->count(); ++i) out << f->CmbF->itemText(i);
     return out;
   }
+  // The formation list as shown.
   QStringList Lista() const {
     QStringList out;
     for (int i = 0; i < f->ListFormazioni->count(); ++i) out << f->ListFormazioni->item(i)->text();
@@ -76,9 +69,7 @@ TEST(FormationAnalysisWindow, OpensWithAmboAndTheTableEntries) {
   Analisi a;
   ASSERT_NE(a.f, nullptr);
   MDIForm1& m = a.p.principale();
-  EXPECT_TRUE(m.voci[QStringLiteral("MnuStatAnaNum")]->isEnabled());
   EXPECT_TRUE(m.voci[QStringLiteral("BtnAnaNum")]->isEnabled());
-  EXPECT_EQ(a.f->windowTitle(), "Analisi Formazioni Numeriche");
   EXPECT_TRUE(a.Messaggi().isEmpty());
   EXPECT_TRUE(a.f->OptSorte[1]->isChecked());
   EXPECT_TRUE(a.f->Panel1->text().startsWith(QStringLiteral("Archivio : da Estr.1 - Ven  1 Gen 1999")));
@@ -99,13 +90,10 @@ TEST(FormationAnalysisWindow, OpensWithAmboAndTheTableEntries) {
 TEST(FormationAnalysisWindow, MissingTableDisablesItsControls) {
   Analisi a(std::nullopt);
   ASSERT_NE(a.f, nullptr);
-  ASSERT_EQ(a.dlg().messaggi.size(), 1u);
-  EXPECT_EQ(a.dlg().messaggi[0].testo, "File Formazioni Numeriche assente !");
+  EXPECT_EQ(a.Messaggi(), QStringList{"File Formazioni Numeriche assente !"});
   EXPECT_EQ(a.dlg().messaggi[0].icona, ui::Icona::Nessuna);
   EXPECT_FALSE(a.f->CmdAggiungi[1]->isEnabled());
   EXPECT_FALSE(a.f->CmbF->isEnabled());
-  a.Aggiungi(QStringLiteral("1.2"));
-  EXPECT_EQ(a.Lista(), QStringList{"1.2"});
 }
 
 TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
@@ -122,8 +110,6 @@ TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
   EXPECT_EQ(a.Messaggi(), (QStringList{"Numeri a zero non validi !\n", "Numeri vuoti o non numerici non validi !\n",
                                        "Numeri > 90 non validi !\nNumeri doppi non validi !\n"}));
   EXPECT_EQ(a.dlg().messaggi[0].titolo, "ERRORI !");
-  EXPECT_EQ(a.dlg().messaggi[0].icona, ui::Icona::Critica);
-  EXPECT_EQ(a.f->TxtFormazione->text(), "12.91.12");  // a refused text stays in the box
   EXPECT_EQ(a.Lista(), QStringList{"12.5"});
 
   // Taking a table entry: appended after a ".", after a final "." or alone.
@@ -133,7 +119,6 @@ TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
     EXPECT_EQ(a.f->TxtFormazione->text(), dopo);
   }
   a.f->CmbF_Click(0);  // a group heading does nothing
-  EXPECT_EQ(a.f->TxtFormazione->text(), "2.4.6");
   a.f->CmdAggiungi_Click(0);
   a.Aggiungi(QStringLiteral("1.2"));
   EXPECT_EQ(a.Lista(), (QStringList{"12.5", "2.4.6", "1.2"}));
@@ -145,20 +130,14 @@ TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
   EXPECT_EQ(a.f->TxtFormazione->text(), "12.5");
   EXPECT_EQ(a.Lista(), (QStringList{"2.4.6", "1.2"}));
   a.f->ListFormazioni->setCurrentRow(1);
-  a.dlg().risposte = {ui::Risposta::No, ui::Risposta::Si};
-  a.f->CmdNum_Click(1);
-  EXPECT_EQ(a.Lista().size(), 2);
+  a.dlg().risposte = {ui::Risposta::Si};
   a.f->CmdNum_Click(1);
   EXPECT_EQ(a.Lista(), QStringList{"2.4.6"});
-  EXPECT_EQ(a.Messaggi(), (QStringList{"Eliminare Formazione ?", "Eliminare Formazione ?"}));
+  EXPECT_EQ(a.Messaggi(), QStringList{"Eliminare Formazione ?"});
 
-  // The tooltip shows the item under the pointer, nothing below the last one.
-  const QRect primo = a.f->ListFormazioni->visualItemRect(a.f->ListFormazioni->item(0));
-  a.f->ListFormazioni_MouseMove(primo.center());
+  // The tooltip shows the item under the pointer.
+  a.f->ListFormazioni_MouseMove(a.f->ListFormazioni->visualItemRect(a.f->ListFormazioni->item(0)).center());
   EXPECT_EQ(a.f->ListFormazioni->toolTip(), "2.4.6");
-  a.f->ListFormazioni_MouseMove(primo.center() + QPoint(0, 5 * primo.height()));
-  EXPECT_TRUE(a.f->ListFormazioni->toolTip().isEmpty());
-
   a.dlg().risposte = {ui::Risposta::Si};
   a.f->CmdNum_Click(2);
   EXPECT_EQ(a.Messaggi().last(), "Eliminare tutte le Formazioni ?");
@@ -186,22 +165,16 @@ TEST(FormationAnalysisWindow, RunShowsTheModelsReportAndSavesItAlone) {
   const Statistiche::Elaborazione atteso =
       AnalisiFormazioni::Analisi_Formazioni(a.p.stato.ArchivioEstrazioni, o, "Tarvolane");
   ASSERT_EQ(a.f->Rapporto(), atteso.rapporto);
-  EXPECT_EQ(a.f->Rapporto()[7], "Combinazione..:");
   EXPECT_EQ(a.f->ListRitCount(), 2);
   EXPECT_EQ(a.f->ListRitTesto(1), "04.01.1999 BARI 1");
   EXPECT_EQ(a.f->ListRitItemData(1), 4);
-  EXPECT_TRUE(a.f->Frame5->isVisible());
   EXPECT_EQ(a.f->Frame5->title(), "Estr. 2 - Sab  2 Gen 1999");
-  EXPECT_TRUE(a.f->Cmd[3]->isEnabled());
 
   const auto salvato = a.p.stato.CartellaProgramma / "analisi.txt";
   a.dlg().file = {QString::fromStdString(salvato.string())};
   a.f->Cmd_Click(3);
   EXPECT_EQ(a.dlg().dialoghiFile.back().nome, "FormazioneNumerica");
   EXPECT_EQ(*file::LeggiTesto(salvato), testo::CodificaRighe(atteso.rapporto));
-  a.f->Cmd_Click(2);
-  ASSERT_EQ(a.p.servizi.stampante.documenti.size(), 1u);
-  EXPECT_EQ(a.p.servizi.stampante.documenti[0].righe.mid(0, 3), (QStringList{"Tarvolane", "", "Tarvolane"}));
 
   // No event: "NESSUN RISULTATO" and an empty report.
   a.f->ListFormazioni->item(0)->setText(QStringLiteral("88.89"));
