@@ -31,6 +31,8 @@
 #include "app/frmAbout.h"
 #include "stats/StatData.h"
 #include "stats/StatGRit.h"
+#include "stats/StatRicerca.h"
+#include "stats/TabForm.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Icone.h"
@@ -118,7 +120,8 @@ bool Disponibile(const QString& voce) {
                                           QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
                                           QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF"),
-                                          QStringLiteral("MnuRscStat"), QStringLiteral("MnuStatLaData")};
+                                          QStringLiteral("MnuRscStat"), QStringLiteral("MnuStatLaData"),
+                                          QStringLiteral("MnuStatTab"), QStringLiteral("MnuStatAnaNum")};
   return disponibili.contains(voce);
 }
 
@@ -469,9 +472,9 @@ void MDIForm1::MnuRscTab2_Click() { mFinestre->nuova<Tabellone2>(contesto()); }
 void MDIForm1::MnuRscStat_Click() { mFinestre->apri<StatGRit>(contesto()); }
 void MDIForm1::MnuEstTabRuo_Click() { mFinestre->apri<ExtraRuota>(contesto()); }
 void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(contesto()); }
-void MDIForm1::MnuStatAnaNum_Click() {}
+void MDIForm1::MnuStatAnaNum_Click() { mFinestre->apri<StatRicerca>(contesto()); }
 void MDIForm1::MnuStatLaData_Click() { mFinestre->apri<StatData>(contesto()); }
-void MDIForm1::MnuStatTab_Click() {}
+void MDIForm1::MnuStatTab_Click() { mFinestre->apri<TabForm>(contesto()); }
 void MDIForm1::MnuPrevAAM_Click() {}
 void MDIForm1::MnuPrevSpia_Click() {}
 void MDIForm1::mnuPrevMetodiT_Click() {}

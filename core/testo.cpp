@@ -55,6 +55,14 @@ std::size_t LeggiUtf8(std::string_view s, std::size_t i, char32_t& c) {
   return n;
 }
 
+// The Windows-1252 byte of a code point; -1 when the code page lacks it.
+int ByteCp1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
+  for (int k = 0; k < 32; ++k)
+    if (kAlti[k] == c && c != 0) return 0x80 + k;
+  return -1;
+}
+
 std::string Raggruppa(std::string cifre) {
   std::string out;
   const std::size_t n = cifre.size();
@@ -89,14 +97,8 @@ std::string ACp1252(std::string_view utf8) {
       continue;
     }
     i += n;
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      out += static_cast<char>(c);
-      continue;
-    }
-    char b = '?';
-    for (int k = 0; k < 32; ++k)
-      if (kAlti[k] == c && c != 0) b = static_cast<char>(0x80 + k);
-    out += b;
+    const int b = ByteCp1252(c);
+    out += b < 0 ? '?' : static_cast<char>(b);
   }
   return out;
 }
@@ -288,6 +290,36 @@ std::string AdattaAlmeno(std::string_view utf8, std::size_t n) {
 std::string AllineaDestraAlmeno(std::string_view utf8, std::size_t n) {
   const std::size_t l = Lunghezza(utf8);
   return std::string(l < n ? n - l : 0, ' ') + std::string(utf8);
+}
+
+bool InCp1252(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t c;
+    const std::size_t n = LeggiUtf8(utf8, i, c);
+    if (n == 0 || ByteCp1252(c) < 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+std::string Maiuscole(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    char32_t c;
+    const std::size_t n = LeggiUtf8(utf8, i, c);
+    if (n == 0) {  // not UTF-8: keep the byte
+      out += utf8[i++];
+      continue;
+    }
+    i += n;
+    if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) c -= 0x20;
+    else if (c == 0xFF) c = 0x178;       // ÿ -> Ÿ
+    else if (c == 0x161 || c == 0x17E) --c;  // š -> Š, ž -> Ž
+    else if (c == 0x153) c = 0x152;      // œ -> Œ
+    AggiungiUtf8(out, c);
+  }
+  return out;
 }
 
 }  // namespace testo

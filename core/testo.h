@@ -70,4 +70,11 @@ std::string AllineaDestra(std::string_view utf8, std::size_t n);
 std::string AdattaAlmeno(std::string_view utf8, std::size_t n);
 std::string AllineaDestraAlmeno(std::string_view utf8, std::size_t n);
 
+// True when every character of the UTF-8 text has a byte in Windows-1252, so
+// that a text file keeps it.
+bool InCp1252(std::string_view utf8);
+// Capitals of the letters that Windows-1252 holds in both cases (a..z, à..þ,
+// ÿ, š, œ, ž); every other character is kept ("città" -> "CITTÀ", "ß" stays).
+std::string Maiuscole(std::string_view utf8);
+
 }  // namespace testo

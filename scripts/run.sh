@@ -12,5 +12,6 @@ rm -rf run/help && cp -r help run/help
 if [ ! -f run/archivio.dat ]; then
   build/tools/archivio_iniziale data/estrazioni.csv run/archivio.dat
 fi
+[ -f run/TabFnum.txt ] || cp data/TabFnum.txt run/
 cd run
 exec ./tarvolane

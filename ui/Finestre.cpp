@@ -106,8 +106,8 @@ void Finestre::ImpostaDimensioni(QWidget* w, int larghezzaTwip, int altezzaTwip)
   w->setProperty("dimensioniTwip", QSize(larghezzaTwip, altezzaTwip));
 }
 
-void Finestre::Rinuncia(QWidget* w, const QString& motivo) {
-  Msg(w, motivo, Icona::Critica);
+void Finestre::Rinuncia(QWidget* w, const QString& motivo, Icona icona) {
+  Msg(w, motivo, icona);
   QTimer::singleShot(0, w, [w] {
     if (QMdiSubWindow* sotto = Cornice(w)) sotto->close();
     else w->close();

@@ -15,6 +15,8 @@
 #include <QPointer>
 #include <utility>
 
+#include "ui/Servizi.h"
+
 namespace ui {
 
 class Finestre : public QObject {
@@ -75,8 +77,9 @@ class Finestre : public QObject {
   // Sets a window's outer size in twips; it opens at the top left corner.
   static void ImpostaDimensioni(QWidget* w, int larghezzaTwip, int altezzaTwip);
   // A window that cannot open (its data cannot be read): shows the reason in
-  // a critical box and closes the window once its construction is over.
-  static void Rinuncia(QWidget* w, const QString& motivo);
+  // a box (critical unless told otherwise) and closes the window once its
+  // construction is over.
+  static void Rinuncia(QWidget* w, const QString& motivo, Icona icona = Icona::Critica);
   // Marks a window that hides the range bar while it is active.
   static void NascondeLimiti(QWidget* w) { w->setProperty("nascondeLimiti", true); }
   // Marks a window that does not read the archive, so that an archive change

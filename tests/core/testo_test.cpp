@@ -97,3 +97,12 @@ TEST(TextHelpers, CountCharactersNotBytes) {
   EXPECT_EQ(testo::AllineaDestraAlmeno("1%", 5), "   1%");
   EXPECT_EQ(testo::AllineaDestraAlmeno("100,0%", 5), "100,0%");
 }
+
+TEST(TextHelpers, CapitalsAndTheCodePageOfNames) {
+  EXPECT_EQ(testo::Maiuscole("città di Forlì"), "CITTÀ DI FORLÌ");
+  EXPECT_EQ(testo::Maiuscole("ÿšœž àþ ÷ß µ 1.2"), "ŸŠŒŽ ÀÞ ÷ß µ 1.2");
+  EXPECT_TRUE(testo::InCp1252("Città € ° Œ"));
+  EXPECT_FALSE(testo::InCp1252("Ω"));
+  EXPECT_FALSE(testo::InCp1252("ă"));
+  EXPECT_FALSE(testo::InCp1252("\xC3"));  // not UTF-8
+}

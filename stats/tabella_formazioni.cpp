@@ -1,0 +1,241 @@
+#include "stats/tabella_formazioni.h"
+
+#include <array>
+#include <functional>
+
+#include "core/classi.h"
+#include "core/file.h"
+#include "core/testo.h"
+
+namespace formazioni {
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+bool Inizia(std::string_view riga, std::string_view prefisso) { return riga.substr(0, 2) == prefisso; }
+
+std::string Unisci(const std::vector<int>& numeri) {
+  std::string out;
+  for (int n : numeri) out += (out.empty() ? "" : ".") + std::to_string(n);
+  return out;
+}
+
+// The numbers 1..90 for which `appartiene` holds, in increasing order.
+std::string Classe(const std::function<bool(int)>& appartiene) {
+  std::vector<int> numeri;
+  for (int n = 1; n <= 90; ++n)
+    if (appartiene(n)) numeri.push_back(n);
+  return Unisci(numeri);
+}
+
+}  // namespace
+
+Tabella Decodifica(std::string_view bytes) {
+  if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
+  Tabella t;
+  // Numbers that came before the group's first "F=" line wait for it.
+  std::optional<std::string> numeriInAttesa;
+  for (const std::string& riga : testo::DecodificaRighe(bytes)) {
+    if (Inizia(riga, "G=")) {
+      t.gruppi.push_back({riga.substr(2), {}});
+      numeriInAttesa.reset();
+      continue;
+    }
+    if (t.gruppi.empty()) continue;
+    Gruppo& g = t.gruppi.back();
+    if (Inizia(riga, "F=")) {
+      g.formazioni.push_back({riga.substr(2), g.formazioni.empty() ? numeriInAttesa : std::nullopt});
+    } else if (Inizia(riga, "N=")) {
+      if (g.formazioni.empty()) numeriInAttesa = riga.substr(2);
+      else g.formazioni.back().numeri = riga.substr(2);
+    }
+  }
+  return t;
+}
+
+std::string Codifica(const Tabella& t) {
+  std::vector<std::string> righe;
+  for (const Gruppo& g : t.gruppi) {
+    righe.push_back("G=" + g.nome);
+    for (const Formazione& f : g.formazioni) {
+      righe.push_back("F=" + f.nome);
+      righe.push_back(f.numeri ? "N=" + *f.numeri : std::string());
+    }
+  }
+  return testo::CodificaRighe(righe);
+}
+
+bool OltreLimiti(const Tabella& t) {
+  if (static_cast<int>(t.gruppi.size()) > kMaxGruppi) return true;
+  for (const Gruppo& g : t.gruppi)
+    if (static_cast<int>(g.formazioni.size()) > kMaxFormazioni) return true;
+  return false;
+}
+
+void Limita(Tabella& t) {
+  if (static_cast<int>(t.gruppi.size()) > kMaxGruppi) t.gruppi.resize(kMaxGruppi);
+  for (Gruppo& g : t.gruppi)
+    if (static_cast<int>(g.formazioni.size()) > kMaxFormazioni) g.formazioni.resize(kMaxFormazioni);
+}
+
+Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella) {
+  const std::filesystem::path percorso = cartella / kNomeFile;
+  std::error_code ec;
+  if (!std::filesystem::exists(percorso, ec) && !ec) return std::optional<Tabella>();
+  auto bytes = file::LeggiTesto(percorso);
+  if (!bytes) return Esito::Errore(bytes.motivo());
+  return std::optional<Tabella>(Decodifica(*bytes));
+}
+
+Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t) {
+  return file::ScriviAtomico(cartella / kNomeFile, Codifica(t));
+}
+
+std::vector<int> DividiNumeri(std::string_view testo) {
+  std::vector<int> numeri;
+  std::size_t inizio = 0;
+  while (true) {
+    const std::size_t punto = testo.find('.', inizio);
+    const std::string_view pezzo = testo.substr(inizio, punto == std::string_view::npos ? punto : punto - inizio);
+    int valore = pezzo.empty() ? -1 : 0;
+    for (char c : pezzo) {
+      if (c < '0' || c > '9') {
+        valore = -1;
+        break;
+      }
+      valore = std::min(999, valore * 10 + (c - '0'));
+    }
+    numeri.push_back(valore);
+    if (punto == std::string_view::npos) break;
+    inizio = punto + 1;
+  }
+  return numeri;
+}
+
+std::vector<std::string> ControllaNumeri(std::string_view testo) {
+  bool zero = false, oltre = false, doppi = false, illeggibili = false;
+  std::array<bool, 1000> visto{};
+  for (int n : DividiNumeri(testo)) {
+    if (n < 0) {
+      illeggibili = true;
+      continue;
+    }
+    zero |= n == 0;
+    oltre |= n > 90;
+    doppi |= visto[n];
+    visto[n] = true;
+  }
+  std::vector<std::string> errori;
+  if (zero) errori.emplace_back("Numeri a zero non validi !");
+  if (oltre) errori.emplace_back("Numeri > 90 non validi !");
+  if (doppi) errori.emplace_back("Numeri doppi non validi !");
+  if (illeggibili) errori.emplace_back("Numeri vuoti o non numerici non validi !");
+  return errori;
+}
+
+Tasto FiltroNumeri(std::string_view testo, bool tuttoSelezionato, char32_t tasto) {
+  if (tasto == 8) return {false, true};
+  Tasto t;
+  if (tuttoSelezionato || testo.empty()) {
+    t.svuota = true;
+    testo = {};
+  }
+  auto cifra = [](char c) { return c >= '0' && c <= '9'; };
+  const std::size_t n = testo.size();
+  if (tasto == U'.') t.passa = n > 0 && testo.back() != '.';
+  else if (tasto >= U'0' && tasto <= U'9') t.passa = !(n > 1 && cifra(testo[n - 1]) && cifra(testo[n - 2]));
+  return t;
+}
+
+std::string AccodaNumeri(std::string_view testo, std::string_view numeri) {
+  if (numeri.empty() || testo.empty()) return std::string(testo.empty() ? numeri : testo);
+  return std::string(testo) + (testo.back() == '.' ? "" : ".") + std::string(numeri);
+}
+
+std::vector<std::string> RigheVista(const Tabella& t) {
+  std::vector<std::string> righe;
+  for (std::size_t g = 0; g < t.gruppi.size(); ++g) {
+    if (g > 0) righe.emplace_back();
+    righe.push_back(t.gruppi[g].nome);
+    for (const Formazione& f : t.gruppi[g].formazioni)
+      righe.push_back("  " + f.nome + " ==> " + f.numeri.value_or(""));
+  }
+  return righe;
+}
+
+bool GruppoPresente(const Tabella& t, std::string_view nome, int escluso) {
+  const std::string cercato = testo::Maiuscole(nome);
+  for (std::size_t g = 0; g < t.gruppi.size(); ++g)
+    if (static_cast<int>(g) != escluso && testo::Maiuscole(t.gruppi[g].nome) == cercato) return true;
+  return false;
+}
+
+bool FormazionePresente(const Gruppo& g, std::string_view nome, int esclusa) {
+  const std::string cercato = testo::Maiuscole(nome);
+  for (std::size_t f = 0; f < g.formazioni.size(); ++f)
+    if (static_cast<int>(f) != esclusa && testo::Maiuscole(g.formazioni[f].nome) == cercato) return true;
+  return false;
+}
+
+std::vector<Voce> Voci(const Tabella& t) {
+  std::vector<Voce> voci;
+  for (const Gruppo& g : t.gruppi) {
+    voci.push_back({g.nome, false, {}});
+    for (const Formazione& f : g.formazioni)
+      if (f.numeri) voci.push_back({" " + f.nome + " => " + *f.numeri, true, *f.numeri});
+  }
+  return voci;
+}
+
+Tabella TabellaPredefinita() {
+  using namespace Module1;
+  const Inizio::TabelleClassi classi = Inizio::Crea_Tabelle_Classi();
+  Tabella t;
+  auto gruppo = [&t](std::string nome) -> Gruppo& { return t.gruppi.emplace_back(Gruppo{std::move(nome), {}}); };
+  auto aggiungi = [](Gruppo& g, std::string nome, std::string numeri) {
+    g.formazioni.push_back({std::move(nome), std::move(numeri)});
+  };
+
+  Gruppo& cadenze = gruppo("CADENZE");
+  for (int c = 0; c <= 9; ++c)
+    aggiungi(cadenze, "Cadenza " + std::to_string(c), Classe([c](int n) { return Cadenza(n) == c; }));
+
+  Gruppo& naturali = gruppo("DECINE NATURALI");
+  for (int d = 1; d <= 9; ++d) {
+    std::vector<int> numeri;
+    for (int p = 1; p <= 10; ++p) numeri.push_back(classi.TabDecine[p][d]);
+    aggiungi(naturali, "Decina " + std::to_string(numeri.front()) + "-" + std::to_string(numeri.back()),
+             Unisci(numeri));
+  }
+
+  Gruppo& cabalistiche = gruppo("DECINE CABALISTICHE");
+  for (int d = 0; d <= 8; ++d)
+    aggiungi(cabalistiche, "Decina cabalistica " + std::to_string(d),
+             Classe([d](int n) { return Decina(n) == d; }));
+
+  Gruppo& figure = gruppo("FIGURE");
+  for (int f = 1; f <= 9; ++f)
+    aggiungi(figure, "Figura " + std::to_string(f), Classe([f](int n) { return Figura(n) == f; }));
+
+  aggiungi(gruppo("GEMELLI"), "Gemelli", Classe([](int n) { return Gemello(n); }));
+
+  Gruppo& quindicine = gruppo("QUINDICINE");
+  for (int q = 0; q < 6; ++q)
+    aggiungi(quindicine, "Quindicina " + std::to_string(15 * q + 1) + "-" + std::to_string(15 * q + 15),
+             Classe([q](int n) { return (n - 1) / 15 == q; }));
+
+  Gruppo& pari = gruppo("PARI E DISPARI");
+  aggiungi(pari, "Pari", Classe([](int n) { return n % 2 == 0; }));
+  aggiungi(pari, "Dispari", Classe([](int n) { return n % 2 == 1; }));
+
+  Gruppo& alti = gruppo("BASSI E ALTI");
+  aggiungi(alti, "Bassi 1-45", Classe([](int n) { return n <= 45; }));
+  aggiungi(alti, "Alti 46-90", Classe([](int n) { return n > 45; }));
+
+  Gruppo& utente = gruppo("I MIEI NUMERI");
+  aggiungi(utente, "Terzina della settimana", "3.17.45");
+  aggiungi(utente, "Ambo della città", "12.71");
+  return t;
+}
+
+}  // namespace formazioni

@@ -1,0 +1,133 @@
+// The table of number formations (TabFnum.txt): named sets of Lotto numbers
+// in named groups, with its file codec, the check of a number string, the key
+// filter of the boxes where number strings are typed, and the table the
+// program ships.
+//
+// File layout (docs/formats/TabFnum.md): one record per line, Windows-1252,
+// CR LF. "G=" name starts a group, "F=" name a formation of the current group,
+// "N=" numbers gives that formation's numbers (1..90 joined by "."); every
+// other line is ignored. The writer emits, per group, its "G=" line and then
+// each formation's "F=" and "N=" lines, so that reading and writing a file the
+// program wrote gives the same bytes.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/esito.h"
+
+namespace formazioni {
+
+inline constexpr std::string_view kNomeFile = "TabFnum.txt";
+inline constexpr int kMaxGruppi = 101;
+inline constexpr int kMaxFormazioni = 101;  // per group
+// The first groups of the table are the standard ones, which the editor never changes.
+inline constexpr int kGruppiStandard = 8;
+
+inline constexpr std::string_view kFileAssente = "File Formazioni Numeriche assente !";
+
+struct Formazione {
+  std::string nome;
+  // The text after "N="; none when the file gave the formation no "N=" line
+  // (the writer then writes an empty line in its place).
+  std::optional<std::string> numeri;
+
+  bool operator==(const Formazione&) const = default;
+};
+
+struct Gruppo {
+  std::string nome;
+  std::vector<Formazione> formazioni;
+
+  bool operator==(const Gruppo&) const = default;
+};
+
+// Groups and formations in file order. Texts are UTF-8.
+struct Tabella {
+  std::vector<Gruppo> gruppi;
+
+  bool operator==(const Tabella&) const = default;
+};
+
+// Reads the bytes of a table file (Windows-1252 or UTF-8, any line end, a
+// leading UTF-8 byte-order mark skipped). Never fails: lines before the first
+// "G=" are ignored; an "N=" line before the first "F=" of its group gives the
+// numbers of that group's first formation when it comes; a later "N=" line
+// of the same formation replaces an earlier one. Keeps every group and
+// formation, also beyond the limits (see OltreLimiti).
+Tabella Decodifica(std::string_view bytes);
+// The file's bytes: per group its "G=" line, then per formation its "F=" line
+// and its "N=" line (an empty line when it has none). A group without
+// formations is written as its "G=" line alone.
+std::string Codifica(const Tabella& t);
+
+// True when the table holds more than kMaxGruppi groups or a group more than
+// kMaxFormazioni formations.
+bool OltreLimiti(const Tabella& t);
+// Drops the groups and formations beyond the limits.
+void Limita(Tabella& t);
+
+// Reads `cartella`/TabFnum.txt: nullopt when the file does not exist, an
+// error with the Italian reason when it exists but cannot be read.
+Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella);
+// Writes the table to `cartella`/TabFnum.txt through an atomic write; on
+// failure the old file stays as it was and the reason is returned.
+Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t);
+
+// The numbers of a "."-joined string, piece by piece in order: a piece of
+// digits gives its value (999 for anything longer than three digits), an empty
+// piece or one holding anything but digits gives -1.
+std::vector<int> DividiNumeri(std::string_view testo);
+
+// The check of a number string before it is stored: the faults found, in this
+// order and each at most once: "Numeri a zero non validi !", "Numeri > 90 non
+// validi !", "Numeri doppi non validi !", "Numeri vuoti o non numerici non
+// validi !" (an empty piece, as in "1..2", or a character other than a digit).
+// No fault: the string may be stored.
+std::vector<std::string> ControllaNumeri(std::string_view testo);
+
+// What a key typed into a box of numbers joined by "." does. The box is
+// emptied first when its whole text is selected (an empty box counts); then
+// "." passes only after a digit, a digit only when the text does not already
+// end with two digits; Backspace (8) always passes and empties nothing; every
+// other key is dropped.
+struct Tasto {
+  bool svuota = false;
+  bool passa = false;
+};
+Tasto FiltroNumeri(std::string_view testo, bool tuttoSelezionato, char32_t tasto);
+
+// The text of a number box after taking a formation's numbers: appended
+// directly after a final ".", after a "." behind other text, or as the whole
+// text of an empty box. Empty numbers leave the text as it is.
+std::string AccodaNumeri(std::string_view testo, std::string_view numeri);
+
+// The table as the editor shows it: per group its name, then "  " name
+// " ==> " numbers for each formation, an empty line between groups.
+std::vector<std::string> RigheVista(const Tabella& t);
+
+// True when `nome` equals, in capitals, the name of a group other than
+// `escluso` (-1: none excluded).
+bool GruppoPresente(const Tabella& t, std::string_view nome, int escluso = -1);
+// The same among the formations of one group.
+bool FormazionePresente(const Gruppo& g, std::string_view nome, int esclusa = -1);
+
+// An entry of the list of table formations offered by the formation analysis:
+// a group heading (its name) or a formation (" " name " => " numbers).
+struct Voce {
+  std::string testo;
+  bool formazione = false;
+  std::string numeri;
+};
+// The entries in table order; formations without an "N=" line are left out.
+std::vector<Voce> Voci(const Tabella& t);
+
+// The table the program ships: eight standard groups built from the number
+// classes (cadences, natural and cabalistic decades, figures, twins, fifteens,
+// even and odd, low and high) and one example group of the user's own.
+Tabella TabellaPredefinita();
+
+}  // namespace formazioni

@@ -1,0 +1,118 @@
+#include "stats/tabella_formazioni.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/file.h"
+
+using namespace formazioni;
+
+namespace {
+
+// A file as the program writes it: an accented name (0xE0) and a group
+// without formations.
+const std::string kFile =
+    "G=CADENZE\r\nF=Cadenza 1\r\nN=1.11.21\r\nF=Citt\xE0\r\nN=5.50\r\n"
+    "G=VUOTO\r\n"
+    "G=MIEI\r\nF=Ambo\r\nN=3.17\r\n";
+
+}  // namespace
+
+TEST(FormationTable, ProgramFilesRoundTripByteForByte) {
+  const Tabella t = Decodifica(kFile);
+  EXPECT_EQ(t.gruppi[0].formazioni[1], (Formazione{"Città", "5.50"}));
+  EXPECT_EQ(Codifica(t), kFile);
+
+  // A formation without "N=" is written with an empty line, which reads back the same.
+  const std::string senzaNumeri = "G=A\r\nF=x\r\n\r\nF=y\r\nN=\r\n";
+  EXPECT_EQ(Codifica(Decodifica("G=A\nF=x\nF=y\nN=")), senzaNumeri);
+  EXPECT_EQ(Codifica(Decodifica(senzaNumeri)), senzaNumeri);
+
+  // UTF-8 with a byte-order mark, as a modern editor saves it, reads the same.
+  EXPECT_EQ(Decodifica("\xEF\xBB\xBFG=CADENZE\nF=Cadenza 1\nN=1.11.21\nF=Citt\xC3\xA0\nN=5.50\nG=VUOTO\n"
+                       "G=MIEI\nF=Ambo\nN=3.17\n"),
+            t);
+}
+
+TEST(FormationTable, ReaderIgnoresStrayLinesAndKeepsOrphanNumbers) {
+  const Tabella t = Decodifica(
+      "F=prima\r\nN=1.2\r\n"            // before any group: ignored
+      "g=minuscolo\r\n G=spazio\r\n\r\n"  // prefixes compare exactly
+      "G=A\r\nN=7.8\r\nF=uno\r\nF=due\r\nN=9\r\nN=10\r\n"
+      "G=B\r\nN=4\r\n");
+  // The orphan "N=" waits for the first formation, a later "N=" replaces,
+  // and group B gets no formation.
+  EXPECT_EQ(Codifica(t), "G=A\r\nF=uno\r\nN=7.8\r\nF=due\r\nN=10\r\nG=B\r\n");
+}
+
+TEST(FormationTable, NumberStringCheck) {
+  const std::string zero = "Numeri a zero non validi !", oltre = "Numeri > 90 non validi !",
+                    doppi = "Numeri doppi non validi !", vuoti = "Numeri vuoti o non numerici non validi !";
+  const struct {
+    const char* testo;
+    std::vector<std::string> errori;
+  } casi[] = {
+      {"1.90.45", {}},
+      {"05.5", {doppi}},
+      {"12.0", {zero}},
+      {"91.5.5", {oltre, doppi}},
+      {"0.0.95", {zero, oltre, doppi}},
+      {"123", {oltre}},
+      {"1..2", {vuoti}},
+      {"1.", {vuoti}},
+      {"", {vuoti}},
+      {"1.a.1", {doppi, vuoti}},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.testo);
+    EXPECT_EQ(ControllaNumeri(c.testo), c.errori);
+  }
+  EXPECT_EQ(DividiNumeri("3.17.45"), (std::vector<int>{3, 17, 45}));
+  EXPECT_EQ(DividiNumeri("1..99999"), (std::vector<int>{1, -1, 999}));
+}
+
+TEST(FormationTable, KeyFilterOfNumberBoxes) {
+  // A key typed at the end of the box (`tutto`: its whole text selected) and
+  // the text it leaves; Backspace (8) is left to the box.
+  const struct {
+    const char* prima;
+    bool tutto;
+    char32_t tasto;
+    const char* dopo;
+  } casi[] = {
+      {"12", false, U'3', "12"},  {"1.23", false, U'4', "1.23"}, {"", false, U'.', ""},
+      {"12.", false, U'.', "12."}, {"12.5", true, U'7', "7"},    {"12.5", true, U'.', ""},
+      {"12.5", true, U'x', ""},    {"12.5", true, 8, "12.5"},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(std::string(c.prima) + " + " + std::to_string(static_cast<int>(c.tasto)));
+    const Tasto t = FiltroNumeri(c.prima, c.tutto, c.tasto);
+    std::string testo = t.svuota ? "" : c.prima;
+    if (t.passa && c.tasto != 8) testo += static_cast<char>(c.tasto);
+    EXPECT_EQ(testo, c.dopo);
+  }
+}
+
+TEST(FormationTable, ShippedTableIsBuiltFromTheNumberClasses) {
+  const Tabella t = TabellaPredefinita();
+  ASSERT_EQ(t.gruppi.size(), static_cast<std::size_t>(kGruppiStandard + 1));
+  // Each standard group splits 1..90 (the twins excepted), and every formation passes the check.
+  for (int g = 0; g < kGruppiStandard; ++g) {
+    SCOPED_TRACE(t.gruppi[g].nome);
+    std::multiset<int> numeri;
+    for (const Formazione& f : t.gruppi[g].formazioni) {
+      EXPECT_TRUE(ControllaNumeri(*f.numeri).empty()) << f.nome;
+      for (int n : DividiNumeri(*f.numeri)) numeri.insert(n);
+    }
+    if (t.gruppi[g].nome == "GEMELLI") continue;
+    EXPECT_EQ(numeri.size(), 90u);
+    EXPECT_EQ(std::set<int>(numeri.begin(), numeri.end()).size(), 90u);
+  }
+  EXPECT_EQ(t.gruppi[2].formazioni[0], (Formazione{"Decina cabalistica 0", "1.2.3.4.5.6.7.8.9.90"}));
+
+  // The file the program ships is this table, written by the program.
+  const auto spedito = file::LeggiTesto(TARVOLANE_TABFNUM);
+  ASSERT_TRUE(spedito) << spedito.motivo();
+  EXPECT_EQ(*spedito, Codifica(t));
+}
