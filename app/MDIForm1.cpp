@@ -28,6 +28,8 @@
 #include "boards/TabAna.h"
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
+#include "forecast/AAM.h"
+#include "forecast/Spia.h"
 #include "app/frmAbout.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -115,7 +117,8 @@ bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
                                           QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
-                                          QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF")};
+                                          QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF"),
+                                          QStringLiteral("MnuPrevAAM"), QStringLiteral("MnuPrevSpia")};
   return disponibili.contains(voce);
 }
 
@@ -450,8 +453,8 @@ void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(contesto()); }
 void MDIForm1::MnuStatAnaNum_Click() {}
 void MDIForm1::MnuStatLaData_Click() {}
 void MDIForm1::MnuStatTab_Click() {}
-void MDIForm1::MnuPrevAAM_Click() {}
-void MDIForm1::MnuPrevSpia_Click() {}
+void MDIForm1::MnuPrevAAM_Click() { mFinestre->apri<AAM>(contesto()); }
+void MDIForm1::MnuPrevSpia_Click() { mFinestre->apri<Spia>(contesto()); }
 void MDIForm1::mnuPrevMetodiT_Click() {}
 void MDIForm1::mnuPrevMetodiD_Click() {}
 void MDIForm1::mnuPrevMetodiS_Click() {}
