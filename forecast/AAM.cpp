@@ -118,6 +118,8 @@ void AAM::Intesta_Griglie() {
   static const char* const kEtichette[] = {"1",     "2",    "3",     "Combinazione", "Ambata",
                                            "Ambo",  "Terno", "Quaterna", "Cinquina"};
   for (int r = 1; r < kRigheAna; ++r) ana->setTextMatrix(r, 0, QString::fromLatin1(kEtichette[r - 1]));
+  // Designed for a smaller font: a text wider than its column widens it.
+  ana->allargaColonne();
   // Exactly as tall as its rows and the horizontal scroll bar.
   int alto = 2 * ana->frameWidth() + ana->horizontalScrollBar()->sizeHint().height();
   for (int r = 0; r < kRigheAna; ++r) alto += ui::Pixel(ana->rowHeight(r));
@@ -160,6 +162,7 @@ void AAM::elabora() {
   ana->setRedraw(false);
   for (int r = 1; r < kRigheAna; ++r)
     for (int w = 1; w <= 10; ++w) ana->setTextMatrix(r, w, ui::Q(e.celle[r][w]));
+  ana->allargaColonne();
   ana->setRedraw(true);
   riempiAllarmi(e.allarmi);
   Ano->show();
@@ -190,6 +193,7 @@ void AAM::riempiAllarmi(const std::vector<am::Allarme>& allarmi) {
       }
     }
   }
+  Ano->allargaColonne();
   Ano->setRedraw(true);
 }
 

@@ -12,11 +12,13 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/indici.h"
 #include "core/nomi.h"
 #include "forecast/spia.h"
 #include "ui/Clessidra.h"
+#include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
@@ -33,8 +35,12 @@ const QString kTitolo = QStringLiteral("Numeri Spia");
 Spia::Spia(const ui::Contesto& contesto, QWidget* parent) : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("Spia"));
   setWindowTitle(kTitolo);
-  ui::Finestre::ImpostaDimensioni(this, 10740, 5115);
   creaControlli();
+  // Wide enough for a whole report line (82 characters at most) in the
+  // system's fixed font, and never narrower than designed.
+  const int riga = Text1->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('8'))) +
+                   Text1->verticalScrollBar()->sizeHint().width() + 2 * Text1->frameWidth() + 8;
+  ui::Finestre::ImpostaDimensioni(this, std::max(10740, ui::Twip(Frame1->sizeHint().width() + riga + 32)), 5115);
   EstrInizio = mStato.EstrInizio;
   EstrFine = mStato.EstrFine;
   Mostra_Periodo();
@@ -48,7 +54,7 @@ void Spia::creaControlli() {
   auto* ruote = new QGridLayout(Frame1);
   ruote->setSpacing(2);
   for (int w = 1; w <= 11; ++w) {
-    auto* o = new QRadioButton(w == 11 ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[w]));
+    auto* o = new QRadioButton(w == 11 ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[w]), Frame1);
     o->setObjectName(QStringLiteral("OptRuota%1").arg(w));
     OptRuota[w] = o;
     if (w == 11) {

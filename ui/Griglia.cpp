@@ -184,6 +184,19 @@ int Griglia::colWidth(int c) const {
   if (c < 0 || c >= mColonne) return 0;
   return mLarghezze[c] >= 0 ? mLarghezze[c] : Twip(kLarghezzaPredefinita);
 }
+
+void Griglia::allargaColonne() {
+  const QFontMetrics m(font());
+  for (int c = 0; c < mColonne; ++c) {
+    int massima = 0;
+    for (int r = 0; r < mRighe; ++r) massima = std::max(massima, m.horizontalAdvance(cella(r, c).testo));
+    const int serve = Twip(massima + 2 * kMargine + 2);
+    if (massima > 0 && colWidth(c) < serve) mLarghezze[c] = serve;
+  }
+  aggiornaBarre();
+  ridisegna();
+}
+
 void Griglia::setRowHeight(int r, int twip) {
   if (r < 0 || r >= mRighe) return;
   mAltezze[r] = std::max(twip, 0);

@@ -64,6 +64,8 @@ class Griglia : public QAbstractScrollArea {
   // Sizes in twips.
   void setColWidth(int c, int twip);
   int colWidth(int c) const;
+  // Widens every column that is narrower than its widest text.
+  void allargaColonne();
   void setRowHeight(int r, int twip);
   int rowHeight(int r) const;
 

@@ -205,7 +205,7 @@ TEST(NumeriSpia, RealDrawsAgreeWithAStraightRecomputation) {
   RICHIEDE_ESTRAZIONI_REALI();
   const Archivio a = CostruisciArchivio(prova::Ultime(4999));
   for (const auto& [w, s, inizio, fine] :
-       {std::tuple{1, 1, 1, 4999}, std::tuple{1, 45, 1, 4999}, std::tuple{4, 90, 1, 4990},
+       {std::tuple{1, 1, 1, 4999}, std::tuple{1, 2, 1, 4999}, std::tuple{1, 45, 1, 4999}, std::tuple{4, 90, 1, 4990},
         std::tuple{7, 13, 4000, 4101}, std::tuple{10, 77, 2500, 4995}, std::tuple{8, 8, 1, 4998}}) {
     SCOPED_TRACE(std::to_string(w) + " " + std::to_string(s) + " " + std::to_string(fine));
     const auto analisi = ns::Elabora_Spia(a, w, s, inizio, fine);
