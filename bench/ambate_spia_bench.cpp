@@ -30,7 +30,8 @@ BENCHMARK(BM_Spia)->Unit(benchmark::kMicrosecond);
 // The all-numbers report: ninety analyses of one wheel.
 void BM_SpiaTutti(benchmark::State& state) {
   const auto& a = bench::Archivio4999();
-  for (auto _ : state) benchmark::DoNotOptimize(NumeriSpia::RapportoTutti(a, 8, 1, kUltima, "Tarvolane"));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(NumeriSpia::RapportoTutti(a, 8, 1, kUltima, "Tarvolane"));
 }
 BENCHMARK(BM_SpiaTutti)->Unit(benchmark::kMicrosecond);
 

@@ -35,7 +35,8 @@ QPushButton* Pulsante(const char* nome, const char* testo) {
 
 }  // namespace
 
-AAM::AAM(const ui::Contesto& contesto, QWidget* parent) : QWidget(parent), mStato(contesto.stato()) {
+AAM::AAM(const ui::Contesto& contesto, QWidget* parent)
+    : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("AAM"));
   setWindowTitle(QStringLiteral("Ambate ad Attesa Minima"));
   ui::Finestre::ImpostaDimensioni(this, 11600, 6465);
@@ -113,11 +114,13 @@ void AAM::Intesta_Griglie() {
   for (int r = 1; r < kRigheAna; ++r)
     for (int c = 0; c <= 10; ++c) {
       ana->setCellAlignment(r, c, Qt::AlignCenter);
-      if (c > 0) ana->setCellBackColor(r, c, ui::Colore(r <= 3 ? kCiano : r == 4 ? kVerde : kRosaChiaro));
+      if (c > 0)
+        ana->setCellBackColor(r, c, ui::Colore(r <= 3 ? kCiano : r == 4 ? kVerde : kRosaChiaro));
     }
-  static const char* const kEtichette[] = {"1",     "2",    "3",     "Combinazione", "Ambata",
-                                           "Ambo",  "Terno", "Quaterna", "Cinquina"};
-  for (int r = 1; r < kRigheAna; ++r) ana->setTextMatrix(r, 0, QString::fromLatin1(kEtichette[r - 1]));
+  static const char* const kEtichette[] = {"1",    "2",     "3",        "Combinazione", "Ambata",
+                                           "Ambo", "Terno", "Quaterna", "Cinquina"};
+  for (int r = 1; r < kRigheAna; ++r)
+    ana->setTextMatrix(r, 0, QString::fromLatin1(kEtichette[r - 1]));
   // Designed for a smaller font: a text wider than its column widens it.
   ana->allargaColonne();
   // Exactly as tall as its rows and the horizontal scroll bar.
@@ -157,8 +160,8 @@ void AAM::elabora() {
   LbPeriodo->setText(Panel1->text());
   PBar->setValue(0);
   PBar->show();
-  const am::Elaborazione e =
-      am::Elabora(mStato.ArchivioEstrazioni, EstrInizio, EstrFine, [this](int v) { PBar->setValue(v); });
+  const am::Elaborazione e = am::Elabora(mStato.ArchivioEstrazioni, EstrInizio, EstrFine,
+                                         [this](int v) { PBar->setValue(v); });
   ana->setRedraw(false);
   for (int r = 1; r < kRigheAna; ++r)
     for (int w = 1; w <= 10; ++w) ana->setTextMatrix(r, w, ui::Q(e.celle[r][w]));

@@ -32,7 +32,8 @@ const QString kTitolo = QStringLiteral("Numeri Spia");
 
 }  // namespace
 
-Spia::Spia(const ui::Contesto& contesto, QWidget* parent) : QWidget(parent), mStato(contesto.stato()) {
+Spia::Spia(const ui::Contesto& contesto, QWidget* parent)
+    : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("Spia"));
   setWindowTitle(kTitolo);
   creaControlli();
@@ -40,7 +41,8 @@ Spia::Spia(const ui::Contesto& contesto, QWidget* parent) : QWidget(parent), mSt
   // system's fixed font, and never narrower than designed.
   const int riga = Text1->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('8'))) +
                    Text1->verticalScrollBar()->sizeHint().width() + 2 * Text1->frameWidth() + 8;
-  ui::Finestre::ImpostaDimensioni(this, std::max(10740, ui::Twip(Frame1->sizeHint().width() + riga + 32)), 5115);
+  ui::Finestre::ImpostaDimensioni(
+      this, std::max(10740, ui::Twip(Frame1->sizeHint().width() + riga + 32)), 5115);
   EstrInizio = mStato.EstrInizio;
   EstrFine = mStato.EstrFine;
   Mostra_Periodo();
@@ -54,7 +56,8 @@ void Spia::creaControlli() {
   auto* ruote = new QGridLayout(Frame1);
   ruote->setSpacing(2);
   for (int w = 1; w <= 11; ++w) {
-    auto* o = new QRadioButton(w == 11 ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[w]), Frame1);
+    auto* o =
+        new QRadioButton(w == 11 ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[w]), Frame1);
     o->setObjectName(QStringLiteral("OptRuota%1").arg(w));
     OptRuota[w] = o;
     if (w == 11) {
@@ -166,7 +169,8 @@ void Spia::Elabora_Spia() {
   if (!prendiRange()) return;
   Mostra_Periodo();
   ui::Clessidra clessidra;
-  const auto analisi = ns::Elabora_Spia(mStato.ArchivioEstrazioni, Ruota, NumeroSpia, EstrInizio, EstrFine);
+  const auto analisi =
+      ns::Elabora_Spia(mStato.ArchivioEstrazioni, Ruota, NumeroSpia, EstrInizio, EstrFine);
   mostraRapporto(ns::Rapporto(mStato.ArchivioEstrazioni, *analisi, mStato.Titolo));
   fineAnalisi();
 }
@@ -180,7 +184,8 @@ void Spia::CmdRep_Click() {
   if (prendiRange()) {
     Mostra_Periodo();
     ui::Clessidra clessidra;
-    auto r = ns::RapportoTutti(mStato.ArchivioEstrazioni, Ruota, EstrInizio, EstrFine, mStato.Titolo);
+    auto r =
+        ns::RapportoTutti(mStato.ArchivioEstrazioni, Ruota, EstrInizio, EstrFine, mStato.Titolo);
     mostraRapporto(std::move(r).prendi());
     fineAnalisi();
   }

@@ -28,9 +28,9 @@ class Spia : public QWidget {
  public:
   explicit Spia(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
-  int Ruota = 1;        // 1..10
-  int NumeroSpia = 1;   // 1..90
-  int EstrInizio = 0;   // the range of the last analysis (or of the opening)
+  int Ruota = 1;       // 1..10
+  int NumeroSpia = 1;  // 1..90
+  int EstrInizio = 0;  // the range of the last analysis (or of the opening)
   int EstrFine = 0;
 
   // Controls, by their design names.

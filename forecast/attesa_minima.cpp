@@ -20,8 +20,8 @@ constexpr int kLarghezza = 96;
 using Attesa = std::int16_t;
 
 // C(h, k) for h, k = 0..5.
-constexpr int kCombinazioni[6][6] = {{1, 0, 0, 0, 0, 0},  {1, 1, 0, 0, 0, 0},  {1, 2, 1, 0, 0, 0},
-                                     {1, 3, 3, 1, 0, 0},  {1, 4, 6, 4, 1, 0},  {1, 5, 10, 10, 5, 1}};
+constexpr int kCombinazioni[6][6] = {{1, 0, 0, 0, 0, 0}, {1, 1, 0, 0, 0, 0}, {1, 2, 1, 0, 0, 0},
+                                     {1, 3, 3, 1, 0, 0}, {1, 4, 6, 4, 1, 0}, {1, 5, 10, 10, 5, 1}};
 
 // A place is better than another with a smaller longest wait, or an equal one
 // and a larger current wait; a full tie never displaces.
@@ -97,8 +97,8 @@ std::vector<int> Combinazione(const Posti& posti) {
 }
 
 std::array<Sorte, kSorti + 1> Statistica_Combinazione(const Archivio& a, int ruota,
-                                                     const std::vector<int>& combinazione,
-                                                     int inizio, int fine) {
+                                                      const std::vector<int>& combinazione,
+                                                      int inizio, int fine) {
   std::array<bool, 91> gioca{};
   for (int n : combinazione) gioca[n] = true;
   std::array<Sorte, kSorti + 1> s{};
@@ -156,11 +156,12 @@ std::vector<Allarme> Allarmi(const std::array<Posti, 11>& posti) {
       al.ruota = w;
       al.posto = i + 1;
       al.sfuggita = cento > 130LL * p.storico;
-      al.celle = {std::string(Inizio::NomiRuote[w].substr(0, 2)) + "  " + TestoCoppia(p),
-                  std::to_string(p.storico), std::to_string(p.attuale),
-                  testo::Rapporto(cento, p.storico, 1, testo::Arrotondamento::MetaLontanoDaZero,
-                                  false) + "%",
-                  al.sfuggita ? "Sfuggita al Controllo" : ""};
+      al.celle = {
+          std::string(Inizio::NomiRuote[w].substr(0, 2)) + "  " + TestoCoppia(p),
+          std::to_string(p.storico), std::to_string(p.attuale),
+          testo::Rapporto(cento, p.storico, 1, testo::Arrotondamento::MetaLontanoDaZero, false) +
+              "%",
+          al.sfuggita ? "Sfuggita al Controllo" : ""};
       out.push_back(std::move(al));
     }
   return out;

@@ -27,7 +27,8 @@ inline constexpr int kSorti = 5;  // Ambata .. Cinquina
 struct Posto {
   int primo = 0;    // the lower number
   int secondo = 0;  // the higher number
-  int storico = 0;  // longest wait: draws strictly between two hits, the first counted from the range start
+  int storico =
+      0;  // longest wait: draws strictly between two hits, the first counted from the range start
   int attuale = 0;  // current wait: range end minus the last hit (0 when hit in the last draw)
   bool vuoto() const { return primo == 0; }
 };
@@ -66,8 +67,8 @@ std::vector<int> Combinazione(const Posti& posti);
 // indexed 1 (Ambata) .. 5 (Cinquina); a sorte never reached shows P 0, the
 // range's draw count as delay and S 0.
 std::array<Sorte, kSorti + 1> Statistica_Combinazione(const Archivio& a, int ruota,
-                                                     const std::vector<int>& combinazione,
-                                                     int inizio, int fine);
+                                                      const std::vector<int>& combinazione,
+                                                      int inizio, int fine);
 
 // "05.17": the pair text, two digits each, lower first.
 std::string TestoCoppia(const Posto& p);
@@ -87,8 +88,8 @@ std::vector<Allarme> Allarmi(const std::array<Posti, 11>& posti);
 struct Elaborazione {
   int inizio = 0;
   int fine = 0;
-  std::array<Posti, 11> posti{};                      // [wheel 1..10]
-  std::array<std::vector<int>, 11> combinazioni{};    // [wheel 1..10]
+  std::array<Posti, 11> posti{};                          // [wheel 1..10]
+  std::array<std::vector<int>, 11> combinazioni{};        // [wheel 1..10]
   std::array<std::array<Sorte, kSorti + 1>, 11> sorti{};  // [wheel 1..10][sorte 1..5]
   // Texts of the body of the ranking grid, [row 1..9][wheel 1..10]: rows 1-3
   // the places, 4 the combination, 5-9 the sortes.

@@ -59,7 +59,8 @@ void RigheEsito(const Archivio& a, const Analisi& s, std::vector<std::string>& o
     return;
   }
   const int k = s.fine - E;
-  const std::string esito = "ESITO IN CORSO (Ultima Sortita: Estr." + Inizio::Descrivi_Estrazione(a, E) + ")";
+  const std::string esito =
+      "ESITO IN CORSO (Ultima Sortita: Estr." + Inizio::Descrivi_Estrazione(a, E) + ")";
   if (k > 0)
     out.insert(out.end(), {esito + " - " + std::to_string(k) + "° colpo di gioco", ""});
   else
@@ -80,7 +81,8 @@ bool FiniscePerUscita(const std::string& z) { return z.size() >= 2 && z.ends_wit
 }  // namespace
 
 Risultato<Analisi> Elabora_Spia(const Archivio& a, int ruota, int spia, int inizio, int fine) {
-  if (fine - inizio < kDifferenzaMinima) return Risultato<Analisi>::Errore(std::string(kPocheEstrazioni));
+  if (fine - inizio < kDifferenzaMinima)
+    return Risultato<Analisi>::Errore(std::string(kPocheEstrazioni));
   Analisi s;
   s.ruota = ruota;
   s.spia = spia;
@@ -116,7 +118,8 @@ Risultato<Analisi> Elabora_Spia(const Archivio& a, int ruota, int spia, int iniz
     rango.fill(kNessuno);
     for (int d = o + 1; d <= std::min(o + kColpi, fine); ++d)
       for (int p = 1; p <= 5; ++p)
-        if (const int x = a(d, ruota, p); x != 0 && rango[x] == kNessuno) rango[x] = (d - o) * 8 + p;
+        if (const int x = a(d, ruota, p); x != 0 && rango[x] == kNessuno)
+          rango[x] = (d - o) * 8 + p;
     for (std::size_t i = 0; i < presenti.size(); ++i) {
       const int x = presenti[i];
       const int rx = rango[x];

@@ -40,7 +40,8 @@ struct Aperto {
   void ControllaAna() const {
     const am::Elaborazione e = am::Elabora(p.stato.ArchivioEstrazioni, f->EstrInizio, f->EstrFine);
     for (int r = 1; r <= 9; ++r)
-      for (int w = 1; w <= 10; ++w) ASSERT_EQ(f->ana->textMatrix(r, w), ui::Q(e.celle[r][w])) << r << " " << w;
+      for (int w = 1; w <= 10; ++w)
+        ASSERT_EQ(f->ana->textMatrix(r, w), ui::Q(e.celle[r][w])) << r << " " << w;
   }
 
   prova::ProgrammaDiProva p;
@@ -64,7 +65,8 @@ TEST(AAM, OpensFromMenuAndToolbarWithHeadingsOnly) {
   EXPECT_EQ(g.cols(), 11);
   EXPECT_EQ(g.textMatrix(0, 1), QStringLiteral("BARI"));
   EXPECT_EQ(g.textMatrix(0, 10), QStringLiteral("VENEZIA"));
-  const char* etichette[] = {"1", "2", "3", "Combinazione", "Ambata", "Ambo", "Terno", "Quaterna", "Cinquina"};
+  const char* etichette[] = {"1",    "2",     "3",        "Combinazione", "Ambata",
+                             "Ambo", "Terno", "Quaterna", "Cinquina"};
   for (int r = 1; r <= 9; ++r) {
     EXPECT_EQ(g.textMatrix(r, 0), QString::fromLatin1(etichette[r - 1]));
     const unsigned colore = r <= 3 ? 0xFFFF00 : r == 4 ? 0xFF00 : 0x8080FF;

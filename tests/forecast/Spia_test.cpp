@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "core/file.h"
-#include "core/testo.h"
 #include "core/indici.h"
+#include "core/testo.h"
 #include "forecast/spia.h"
 #include "support/programma_di_prova.h"
 #include "ui/Testo.h"
@@ -109,7 +109,8 @@ TEST(Spia, ReportIsShownPrintedAndSaved) {
   EXPECT_EQ(a.p.servizi.stampante.documenti[0].punti, 10);
   a.p.servizi.stampante.presente = false;
   f.Cmd[2]->click();
-  EXPECT_EQ(a.p.servizi.dialoghi.testi(), QStringList{QStringLiteral("NESSUNA STAMPANTE INSTALLATA ")});
+  EXPECT_EQ(a.p.servizi.dialoghi.testi(),
+            QStringList{QStringLiteral("NESSUNA STAMPANTE INSTALLATA ")});
 
   // Saved: the title in capitals, an empty line, the pane's lines and one
   // more line end; a cancelled dialog writes nothing.

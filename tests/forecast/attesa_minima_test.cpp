@@ -27,13 +27,14 @@ std::vector<std::string> Colonna(const am::Elaborazione& e, int w) {
 TEST(AttesaMinima, RanksByLongestThenCurrentWaitAndFillsTheGrid) {
   const Archivio a = prova::ArchivioDi({{{1, 2, 3, 4}}, {{1}}, {{3}}, {{2}}});
   const am::Elaborazione e = am::Elabora(a, 1, 4);
-  EXPECT_EQ(Colonna(e, 1), (std::vector<std::string>{"01.04 (0)  att.2", "01.03 (0)  att.1",
-                                                     "03.04 (1)  att.1", "1.4.3", "P:5  R:1  S:0",
-                                                     "P:3  R:3  S:0", "P:1  R:3  S:0",
-                                                     "P:0  R:4  S:0", "P:0  R:4  S:0"}));
+  EXPECT_EQ(Colonna(e, 1),
+            (std::vector<std::string>{"01.04 (0)  att.2", "01.03 (0)  att.1", "03.04 (1)  att.1",
+                                      "1.4.3", "P:5  R:1  S:0", "P:3  R:3  S:0", "P:1  R:3  S:0",
+                                      "P:0  R:4  S:0", "P:0  R:4  S:0"}));
   // A wheel without numbers: empty places, statistics of no number.
-  EXPECT_EQ(Colonna(e, 2), (std::vector<std::string>{"", "", "", "", "P:0  R:4  S:0", "P:0  R:4  S:0",
-                                                     "P:0  R:4  S:0", "P:0  R:4  S:0", "P:0  R:4  S:0"}));
+  EXPECT_EQ(Colonna(e, 2),
+            (std::vector<std::string>{"", "", "", "", "P:0  R:4  S:0", "P:0  R:4  S:0",
+                                      "P:0  R:4  S:0", "P:0  R:4  S:0", "P:0  R:4  S:0"}));
   ASSERT_EQ(e.allarmi.size(), 1u);
   EXPECT_EQ(e.allarmi[0].celle, (std::array<std::string, 5>{"BA  03.04", "1", "1", "100,0%", ""}));
   EXPECT_FALSE(e.allarmi[0].sfuggita);
@@ -52,15 +53,15 @@ TEST(AttesaMinima, OneDrawRangeTakesTheFirstPairsVisitedWithoutAlerts) {
   const am::Elaborazione e = am::Elabora(a, 1, 1, [&](int v) { avanzamento.push_back(v); });
   EXPECT_EQ(Colonna(e, 1),
             (std::vector<std::string>{"05.17 (0)  att.0", "05.23 (0)  att.0", "05.40 (0)  att.0",
-                                      "5.17.23.40", "P:4  R:0  S:0", "P:6  R:0  S:0", "P:4  R:0  S:0",
-                                      "P:1  R:0  S:0", "P:0  R:1  S:0"}));
+                                      "5.17.23.40", "P:4  R:0  S:0", "P:6  R:0  S:0",
+                                      "P:4  R:0  S:0", "P:1  R:0  S:0", "P:0  R:1  S:0"}));
   // FIRENZE holds one pair (the missing number is skipped): one place.
   EXPECT_EQ(Colonna(e, 3)[0], "01.90 (0)  att.0");
   EXPECT_EQ(Colonna(e, 3)[1], "");
   EXPECT_EQ(Colonna(e, 3)[3], "1.90");
   EXPECT_TRUE(e.allarmi.empty());
-  EXPECT_EQ(avanzamento, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 102, 104, 106,
-                                           108, 110, 112, 114, 116, 118, 120}));
+  EXPECT_EQ(avanzamento, (std::vector<int>{10,  20,  30,  40,  50,  60,  70,  80,  90,  100,
+                                           102, 104, 106, 108, 110, 112, 114, 116, 118, 120}));
 }
 
 TEST(AttesaMinima, CombinationKeepsDistinctNumbersInOrderOfFirstAppearance) {
@@ -90,10 +91,10 @@ TEST(AttesaMinima, AlertThresholdsAndPercentages) {
     bool sfuggita;
   };
   const Caso casi[] = {
-      {16, 13, "81,3%", false},   {4, 3, nullptr, false},      {400, 301, "75,3%", false},
-      {10, 13, "130,0%", false},  {100, 131, "131,0%", true},  {10, 14, "140,0%", true},
-      {2000, 1601, "80,1%", false}, {1, 1, "100,0%", false},   {0, 5, nullptr, false},
-      {5, 0, nullptr, false},     {1, 1500, "150000,0%", true}, {3, 4, "133,3%", true},
+      {16, 13, "81,3%", false},     {4, 3, nullptr, false},       {400, 301, "75,3%", false},
+      {10, 13, "130,0%", false},    {100, 131, "131,0%", true},   {10, 14, "140,0%", true},
+      {2000, 1601, "80,1%", false}, {1, 1, "100,0%", false},      {0, 5, nullptr, false},
+      {5, 0, nullptr, false},       {1, 1500, "150000,0%", true}, {3, 4, "133,3%", true},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(std::to_string(c.storico) + "/" + std::to_string(c.attuale));
@@ -106,8 +107,9 @@ TEST(AttesaMinima, AlertThresholdsAndPercentages) {
     }
     ASSERT_EQ(allarmi.size(), 1u);
     EXPECT_EQ(allarmi[0].celle,
-              (std::array<std::string, 5>{"NA  05.17", std::to_string(c.storico), std::to_string(c.attuale),
-                                          c.percentuale, c.sfuggita ? "Sfuggita al Controllo" : ""}));
+              (std::array<std::string, 5>{"NA  05.17", std::to_string(c.storico),
+                                          std::to_string(c.attuale), c.percentuale,
+                                          c.sfuggita ? "Sfuggita al Controllo" : ""}));
     EXPECT_EQ(allarmi[0].sfuggita, c.sfuggita);
     EXPECT_EQ(allarmi[0].posto, 2);
   }
@@ -127,7 +129,8 @@ TEST(AttesaMinima, RealDrawsAgreeWithAPairByPairRecomputation) {
       for (int d = inizio; d <= fine; ++d)
         for (int p = 1; p <= 5; ++p) {
           uscito[a(d, w, p)][d] = 1;
-          for (int q = p + 1; q <= 5; ++q) insieme[a(d, w, p)][a(d, w, q)] = insieme[a(d, w, q)][a(d, w, p)] = 1;
+          for (int q = p + 1; q <= 5; ++q)
+            insieme[a(d, w, p)][a(d, w, q)] = insieme[a(d, w, q)][a(d, w, p)] = 1;
         }
       std::vector<std::tuple<int, int, int, int>> coppie;  // longest, -current, x, y
       for (int x = 1; x <= 90; ++x)
@@ -155,8 +158,9 @@ TEST(AttesaMinima, RealDrawsAgreeWithAPairByPairRecomputation) {
         presenze += h;
         if (h) storico = std::max(storico, d - ultima - 1), ultima = d;
       }
-      EXPECT_EQ(std::make_tuple(e.sorti[w][1].presenze, e.sorti[w][1].ritardo, e.sorti[w][1].storico),
-                std::make_tuple(presenze, fine - ultima, storico));
+      EXPECT_EQ(
+          std::make_tuple(e.sorti[w][1].presenze, e.sorti[w][1].ritardo, e.sorti[w][1].storico),
+          std::make_tuple(presenze, fine - ultima, storico));
     }
   }
 }

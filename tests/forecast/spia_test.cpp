@@ -18,21 +18,30 @@ Archivio ArchivioBari(int n, const std::map<int, std::vector<int>>& bari) {
   std::vector<Estrazione> e = prova::Sintetiche(n);
   for (Estrazione& x : e) std::fill(std::begin(x.numeri[0]), std::end(x.numeri[0]), 0);
   for (const auto& [d, numeri] : bari)
-    for (std::size_t p = 0; p < numeri.size(); ++p) e[d - 1].numeri[0][p] = static_cast<std::uint8_t>(numeri[p]);
+    for (std::size_t p = 0; p < numeri.size(); ++p)
+      e[d - 1].numeri[0][p] = static_cast<std::uint8_t>(numeri[p]);
   return CostruisciArchivio(e);
 }
 
 // Spy 1 at 90, 100, 115 and 120; its followers 70 (92), 30 40 (101), 60
 // (102), 40 50 (104), 30 (116), 40 (118).
 Archivio ArchivioDiEsempio() {
-  return ArchivioBari(130, {{90, {1}}, {92, {70}}, {100, {1}}, {101, {30, 40}}, {102, {60}},
-                            {104, {40, 50}}, {115, {50, 1, 30}}, {116, {30}}, {118, {40}}, {120, {1}}});
+  return ArchivioBari(130, {{90, {1}},
+                            {92, {70}},
+                            {100, {1}},
+                            {101, {30, 40}},
+                            {102, {60}},
+                            {104, {40, 50}},
+                            {115, {50, 1, 30}},
+                            {116, {30}},
+                            {118, {40}},
+                            {120, {1}}});
 }
 
 // The analysis and its report written again straight from the description:
 // pair by pair, draw by draw, with the lists as sorted texts.
 struct Semplice {
-  bool inGioco = false;  // the all-numbers report writes it
+  bool inGioco = false;            // the all-numbers report writes it
   std::vector<std::string> righe;  // the spy line onwards
 };
 
@@ -90,20 +99,24 @@ Semplice AnalisiSemplice(const Archivio& a, int w, int s, int inizio, int fine) 
     std::snprintf(chiave, sizeof chiave, "%2d", 20 - std::stoi(v.substr(0, 2)));
     char n[16];
     std::snprintf(n, sizeof n, "%2d", static_cast<int>(occ.size()));
-    listaZ.push_back(chiave + v.substr(3, 5) + " (" + v.substr(0, 2) + "/" + n + ") - " + v.substr(3, 2) +
-                     "(" + v.substr(9, 2) + ")." + v.substr(6, 2) + "(" + v.substr(12, 2) + ")" + v.substr(14));
+    listaZ.push_back(chiave + v.substr(3, 5) + " (" + v.substr(0, 2) + "/" + n + ") - " +
+                     v.substr(3, 2) + "(" + v.substr(9, 2) + ")." + v.substr(6, 2) + "(" +
+                     v.substr(12, 2) + ")" + v.substr(14));
   }
   std::sort(listaZ.begin(), listaZ.end());
 
   Semplice out;
   const int E = P > 0 ? P : ultima ? fine : 0;
-  out.righe = {"Numero Spia " + std::to_string(s) + " sulla ruota di " + std::string(Inizio::NomiRuote[w]), ""};
+  out.righe = {
+      "Numero Spia " + std::to_string(s) + " sulla ruota di " + std::string(Inizio::NomiRuote[w]),
+      ""};
   const std::string esito = "ESITO IN CORSO (Ultima Sortita: Estr." +
                             (E ? Inizio::Descrivi_Estrazione(a, E) : std::string()) + ")";
   if (E == 0)
     out.righe.insert(out.righe.end(), {"Nessun Esito in corso", ""});
   else if (fine > E)
-    out.righe.insert(out.righe.end(), {esito + " - " + std::to_string(fine - E) + "° colpo di gioco", ""});
+    out.righe.insert(out.righe.end(),
+                     {esito + " - " + std::to_string(fine - E) + "° colpo di gioco", ""});
   else
     out.righe.insert(out.righe.end(), {esito, "*** In gioco dalla prossima Estrazione ***", ""});
   for (const std::string& z : listaZ) {
@@ -129,11 +142,11 @@ TEST(NumeriSpia, ReportOfTheFiveBestPairs) {
   auto L = [&](int d) { return Inizio::Descrivi_Estrazione(a, d); };
   // Count 3 first; among the counts of 2 the higher first numbers stay, and
   // 70 ranks above 50 and 60 as text: 1.50 and 1.60 are cut.
-  EXPECT_EQ(s->ListT, (std::vector<std::string>{
-                          " 2  1.70  1/ 1 - 5° colpo :  1 ( Estr. " + L(120) + " )",
-                          " 2 50.70  1/ 1", " 2 60.70  1/ 1",
-                          " 3 30.70  2/ 1 - 1° colpo : 30 ( Estr. " + L(116) + " )",
-                          " 3 40.70  2/ 1 - 3° colpo : 40 ( Estr. " + L(118) + " )"}));
+  EXPECT_EQ(s->ListT,
+            (std::vector<std::string>{" 2  1.70  1/ 1 - 5° colpo :  1 ( Estr. " + L(120) + " )",
+                                      " 2 50.70  1/ 1", " 2 60.70  1/ 1",
+                                      " 3 30.70  2/ 1 - 1° colpo : 30 ( Estr. " + L(116) + " )",
+                                      " 3 40.70  2/ 1 - 3° colpo : 40 ( Estr. " + L(118) + " )"}));
   EXPECT_EQ(ns::Rapporto(a, *s, "Tarvolane"),
             (std::vector<std::string>{
                 "Tarvolane - Numeri Spia", "", "Numero Spia 1 sulla ruota di BARI", "",
@@ -165,13 +178,14 @@ TEST(NumeriSpia, OutcomeLineByTheEndOfTheRange) {
     const auto s = ns::Elabora_Spia(a, 1, 1, 1, c.fine);
     ASSERT_TRUE(s.ok());
     const auto righe = ns::Rapporto(a, *s, "T");
-    EXPECT_EQ(std::vector<std::string>(righe.begin() + 4, righe.begin() + 4 + c.righe.size()), c.righe);
+    EXPECT_EQ(std::vector<std::string>(righe.begin() + 4, righe.begin() + 4 + c.righe.size()),
+              c.righe);
   }
   // One appearance followed by 70 alone: no pair hit by both of its numbers.
   const Archivio b = ArchivioBari(130, {{110, {1}}, {112, {70}}});
   EXPECT_EQ(ns::Rapporto(b, *ns::Elabora_Spia(b, 1, 1, 1, 125), "T"),
-            (std::vector<std::string>{"T - Numeri Spia", "", "Numero Spia 1 sulla ruota di BARI", "",
-                                      "Nessun Esito in corso", ""}));
+            (std::vector<std::string>{"T - Numeri Spia", "", "Numero Spia 1 sulla ruota di BARI",
+                                      "", "Nessun Esito in corso", ""}));
 }
 
 TEST(NumeriSpia, RangeOfFewerThan101DrawsIsRefused) {
@@ -205,11 +219,13 @@ TEST(NumeriSpia, RealDrawsAgreeWithAStraightRecomputation) {
   RICHIEDE_ESTRAZIONI_REALI();
   const Archivio a = CostruisciArchivio(prova::Ultime(4999));
   for (const auto& [w, s, inizio, fine] :
-       {std::tuple{1, 1, 1, 4999}, std::tuple{1, 2, 1, 4999}, std::tuple{1, 45, 1, 4999}, std::tuple{4, 90, 1, 4990},
-        std::tuple{7, 13, 4000, 4101}, std::tuple{10, 77, 2500, 4995}, std::tuple{8, 8, 1, 4998}}) {
+       {std::tuple{1, 1, 1, 4999}, std::tuple{1, 2, 1, 4999}, std::tuple{1, 45, 1, 4999},
+        std::tuple{4, 90, 1, 4990}, std::tuple{7, 13, 4000, 4101}, std::tuple{10, 77, 2500, 4995},
+        std::tuple{8, 8, 1, 4998}}) {
     SCOPED_TRACE(std::to_string(w) + " " + std::to_string(s) + " " + std::to_string(fine));
     const auto analisi = ns::Elabora_Spia(a, w, s, inizio, fine);
     ASSERT_TRUE(analisi.ok());
-    EXPECT_EQ(ns::Rapporto(a, *analisi, "T"), Con({"T - Numeri Spia", ""}, AnalisiSemplice(a, w, s, inizio, fine).righe));
+    EXPECT_EQ(ns::Rapporto(a, *analisi, "T"),
+              Con({"T - Numeri Spia", ""}, AnalisiSemplice(a, w, s, inizio, fine).righe));
   }
 }
