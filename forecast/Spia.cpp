@@ -157,20 +157,17 @@ void Spia::Form_KeyDown(int KeyCode, int Shift) {
   if (KeyCode == 84 && Shift == 6) CmdRep->setVisible(!CmdRep->isVisible());
 }
 
-bool Spia::prendiRange() {
+void Spia::Elabora_Spia() {
   EstrInizio = mStato.EstrInizio;
   EstrFine = mStato.EstrFine;
-  if (EstrFine - EstrInizio >= ns::kDifferenzaMinima) return true;
-  ui::Msg(this, ui::Q(ns::kPocheEstrazioni), ui::Icona::Critica);
-  return false;
-}
-
-void Spia::Elabora_Spia() {
-  if (!prendiRange()) return;
-  Mostra_Periodo();
-  ui::Clessidra clessidra;
   const auto analisi =
       ns::Elabora_Spia(mStato.ArchivioEstrazioni, Ruota, NumeroSpia, EstrInizio, EstrFine);
+  if (!analisi) {
+    ui::Msg(this, ui::Q(analisi.motivo()), ui::Icona::Critica);
+    return;
+  }
+  ui::Clessidra clessidra;
+  Mostra_Periodo();
   mostraRapporto(ns::Rapporto(mStato.ArchivioEstrazioni, *analisi, mStato.Titolo));
   fineAnalisi();
 }
@@ -181,13 +178,18 @@ void Spia::CmdRep_Click() {
   mostraRapporto(ns::Intestazione(mStato.Titolo));
   setWindowTitle(QStringLiteral(" **** PROCESSING HOT ****"));
   Text1->repaint();
-  if (prendiRange()) {
-    Mostra_Periodo();
+  EstrInizio = mStato.EstrInizio;
+  EstrFine = mStato.EstrFine;
+  auto r = [&] {
     ui::Clessidra clessidra;
-    auto r =
-        ns::RapportoTutti(mStato.ArchivioEstrazioni, Ruota, EstrInizio, EstrFine, mStato.Titolo);
+    return ns::RapportoTutti(mStato.ArchivioEstrazioni, Ruota, EstrInizio, EstrFine, mStato.Titolo);
+  }();
+  if (r) {
+    Mostra_Periodo();
     mostraRapporto(std::move(r).prendi());
     fineAnalisi();
+  } else {
+    ui::Msg(this, ui::Q(r.motivo()), ui::Icona::Critica);
   }
   setWindowTitle(kTitolo);
 }

@@ -60,9 +60,6 @@ class Spia : public QWidget {
 
  private:
   void creaControlli();
-  // Copies the main window's range; false, with the refusal shown, when it
-  // holds fewer than 101 draws.
-  bool prendiRange();
   void mostraRapporto(std::vector<std::string> righe);
   // The end of every analysis that ran: focus on the report, print and save on.
   void fineAnalisi();
