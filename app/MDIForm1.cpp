@@ -28,6 +28,8 @@
 #include "boards/TabAna.h"
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
+#include "forecast/AAM.h"
+#include "forecast/Spia.h"
 #include "app/frmAbout.h"
 #include "stats/StatData.h"
 #include "stats/StatGRit.h"
@@ -121,7 +123,8 @@ bool Disponibile(const QString& voce) {
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
                                           QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF"),
                                           QStringLiteral("MnuRscStat"), QStringLiteral("MnuStatLaData"),
-                                          QStringLiteral("MnuStatTab"), QStringLiteral("MnuStatAnaNum")};
+                                          QStringLiteral("MnuStatTab"), QStringLiteral("MnuStatAnaNum"),
+                                          QStringLiteral("MnuPrevAAM"), QStringLiteral("MnuPrevSpia")};
   return disponibili.contains(voce);
 }
 
@@ -475,8 +478,8 @@ void MDIForm1::MnuEstCDF_Click() { mFinestre->apri<CDF>(contesto()); }
 void MDIForm1::MnuStatAnaNum_Click() { mFinestre->apri<StatRicerca>(contesto()); }
 void MDIForm1::MnuStatLaData_Click() { mFinestre->apri<StatData>(contesto()); }
 void MDIForm1::MnuStatTab_Click() { mFinestre->apri<TabForm>(contesto()); }
-void MDIForm1::MnuPrevAAM_Click() {}
-void MDIForm1::MnuPrevSpia_Click() {}
+void MDIForm1::MnuPrevAAM_Click() { mFinestre->apri<AAM>(contesto()); }
+void MDIForm1::MnuPrevSpia_Click() { mFinestre->apri<Spia>(contesto()); }
 void MDIForm1::mnuPrevMetodiT_Click() {}
 void MDIForm1::mnuPrevMetodiD_Click() {}
 void MDIForm1::mnuPrevMetodiS_Click() {}

@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -680,8 +679,7 @@ void Extrazioni::CmdElimina_Click() {
 
 void Extrazioni::CmdEsci_Click() {
   if (Frame1->isHidden()) {
-    if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget())) cornice->close();
-    else close();
+    ui::Finestre::Chiudi(this);
     return;
   }
   if (!Giorni->isHidden() &&

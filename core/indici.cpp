@@ -48,6 +48,11 @@ std::string DataBreve(const Archivio& a, int d, char separatore) {
   return buf;
 }
 
+std::string Descrivi_Periodo(const Archivio& a, int inizio, int fine) {
+  return "Archivio : da Estr." + Descrivi_Estrazione(a, inizio) + "  a Estr." +
+         Descrivi_Estrazione(a, fine) + "  ( " + std::to_string(fine - inizio + 1) + " Estrazioni )";
+}
+
 void Aggiorna_Indici_Archivio(const Archivio& a, Indici& indici) {
   int meseCorrente = a.mese(1);
   int annoCorrente = a.annoCompleto(1);

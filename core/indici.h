@@ -51,4 +51,10 @@ SuperEnalotto Crea_Archivio_SuperEnalotto(const Archivio& a, int totEstrazioni);
 // and month; the date form of the board headers and the editor.
 std::string DataBreve(const Archivio& a, int d, char separatore = '.');
 
+// The range line of the tools' status bars: "Archivio : da Estr.", the short
+// label of `inizio`, "  a Estr.", the short label of `fine`, "  ( ", the count
+// of draws of the range and " Estrazioni )".
+// REQUIRES: 1 <= inizio <= fine, both valid draws of a
+std::string Descrivi_Periodo(const Archivio& a, int inizio, int fine);
+
 }  // namespace Inizio

@@ -108,10 +108,14 @@ void Finestre::ImpostaDimensioni(QWidget* w, int larghezzaTwip, int altezzaTwip)
 
 void Finestre::Rinuncia(QWidget* w, const QString& motivo, Icona icona) {
   Msg(w, motivo, icona);
-  QTimer::singleShot(0, w, [w] {
-    if (QMdiSubWindow* sotto = Cornice(w)) sotto->close();
-    else w->close();
-  });
+  QTimer::singleShot(0, w, [w] { Chiudi(w); });
+}
+
+void Finestre::Chiudi(QWidget* w) {
+  if (QMdiSubWindow* sotto = Cornice(w))
+    sotto->close();
+  else
+    w->close();
 }
 
 void Finestre::attivata(QMdiSubWindow* sotto) {

@@ -80,6 +80,8 @@ class Finestre : public QObject {
   // a box (critical unless told otherwise) and closes the window once its
   // construction is over.
   static void Rinuncia(QWidget* w, const QString& motivo, Icona icona = Icona::Critica);
+  // Closes a tool window with its frame (or the bare widget outside the host).
+  static void Chiudi(QWidget* w);
   // Marks a window that hides the range bar while it is active.
   static void NascondeLimiti(QWidget* w) { w->setProperty("nascondeLimiti", true); }
   // Marks a window that does not read the archive, so that an archive change

@@ -189,6 +189,16 @@ int Griglia::colWidth(int c) const {
   if (c < 0 || c >= mColonne) return 0;
   return mLarghezze[c] >= 0 ? mLarghezze[c] : Twip(kLarghezzaPredefinita);
 }
+
+void Griglia::allargaColonne() {
+  for (int c = 0; c < mColonne; ++c) {
+    const int serve = larghezzaTesti(c);
+    if (serve > Twip(2 * kMargine + 2) && colWidth(c) < serve) mLarghezze[c] = serve;
+  }
+  aggiornaBarre();
+  ridisegna();
+}
+
 void Griglia::setRowHeight(int r, int twip) {
   if (r < 0 || r >= mRighe) return;
   mAltezze[r] = std::max(twip, 0);

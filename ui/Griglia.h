@@ -66,6 +66,8 @@ class Griglia : public QAbstractScrollArea {
   int colWidth(int c) const;
   // The width in twips that shows the widest text of column c whole.
   int larghezzaTesti(int c) const;
+  // Widens every column that is narrower than its widest text.
+  void allargaColonne();
   void setRowHeight(int r, int twip);
   int rowHeight(int r) const;
 

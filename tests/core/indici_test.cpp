@@ -29,6 +29,11 @@ TEST(DrawLabels, ShortAndLongStyles) {
   Inizio::Aggiorna_Indici_Archivio(a, ix);
   EXPECT_EQ(ix.DescrEstrazioni[5], "5 - Lun  7 Gen 1946   ");
   EXPECT_EQ(ix.DescrEstrazioni[5].size(), 22u);
+  // The range line of the status bars: no blank after "Estr.", both ends counted.
+  EXPECT_EQ(Inizio::Descrivi_Periodo(a, 5, 6),
+            "Archivio : da Estr.5 - Lun  7 Gen 1946  a Estr.6 - Dom 12 Dic 1999  ( 2 Estrazioni )");
+  EXPECT_EQ(Inizio::Descrivi_Periodo(a, 6, 6),
+            "Archivio : da Estr.6 - Dom 12 Dic 1999  a Estr.6 - Dom 12 Dic 1999  ( 1 Estrazioni )");
 }
 
 TEST(DrawLabels, FourDigitIndexFillsExactly22Characters) {

@@ -34,6 +34,22 @@ TEST(Griglia, FormatStringSetsColumnsHeadersAndAlignment) {
   EXPECT_EQ(g.cellAlignment(1, 3) & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
 
+TEST(Griglia, ColumnsWidenToTheirWidestTextOnly) {
+  Griglia g;
+  g.setCols(3);
+  g.setRows(3);
+  for (int c = 0; c < 3; ++c) g.setColWidth(c, 600);
+  g.setTextMatrix(2, 1, QStringLiteral("P:1431  R:4  S:21  P:1431  R:4  S:21"));
+  g.setTextMatrix(1, 2, QStringLiteral("1"));
+  g.allargaColonne();
+  EXPECT_EQ(g.colWidth(0), 600);  // empty
+  EXPECT_GT(g.colWidth(1), 600);
+  EXPECT_EQ(g.colWidth(2), 600);  // wide enough already
+  const int larga = g.colWidth(1);
+  g.allargaColonne();
+  EXPECT_EQ(g.colWidth(1), larga);
+}
+
 TEST(Griglia, RowsGrowAndShrinkKeepingTheirCells) {
   Griglia g;
   g.setCols(3);
