@@ -28,6 +28,7 @@
 #include "boards/TabAna.h"
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
+#include "forecast/MetodiD.h"
 #include "app/frmAbout.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -115,6 +116,7 @@ bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
                                           QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
+                                          QStringLiteral("mnuPrevMetodiD"),
                                           QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF")};
   return disponibili.contains(voce);
 }
@@ -453,7 +455,7 @@ void MDIForm1::MnuStatTab_Click() {}
 void MDIForm1::MnuPrevAAM_Click() {}
 void MDIForm1::MnuPrevSpia_Click() {}
 void MDIForm1::mnuPrevMetodiT_Click() {}
-void MDIForm1::mnuPrevMetodiD_Click() {}
+void MDIForm1::mnuPrevMetodiD_Click() { mFinestre->apri<MetodiD>(contesto()); }
 void MDIForm1::mnuPrevMetodiS_Click() {}
 
 void MDIForm1::MnuFinestraChiudi_Click() {

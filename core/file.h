@@ -24,6 +24,10 @@ Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso);
 Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes);
 Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes);
 
+// The names of the regular files of a folder, in the order the system gives
+// them. Fails with an Italian reason when the folder cannot be read.
+Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cartella);
+
 // Italian text of an errno value.
 std::string DescriviErrore(int errore);
 
