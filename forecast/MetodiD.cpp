@@ -16,10 +16,12 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/nomi.h"
 #include "core/stato.h"
 #include "ui/Clessidra.h"
+#include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
@@ -42,8 +44,12 @@ MetodiD::MetodiD(const ui::Contesto& contesto, QWidget* parent)
   setObjectName(QStringLiteral("MetodiD"));
   setWindowTitle(QStringLiteral("Method Detector"));
   ui::Finestre::NascondeLimiti(this);
-  ui::Finestre::ImpostaDimensioni(this, 11805, 7200);
   creaControlli();
+  // As large as its controls need in the system's font, and never smaller
+  // than designed; the frame adds the caption and the borders.
+  const QSize misura = sizeHint();
+  ui::Finestre::ImpostaDimensioni(this, std::max(11805, ui::Twip(misura.width() + 8)),
+                                  std::max(7200, ui::Twip(misura.height() + 32)));
 
   const Archivio& a = mStato.ArchivioEstrazioni;
   UltimaEstrazione = a.ultimaEstrazione();
