@@ -39,7 +39,8 @@ void BM_DetectorRunAnnoIntero(benchmark::State& state) {
   for (auto _ : state)
     for (int mese = 1; mese <= 12; ++mese) {
       const Detector::Richiesta r{1 + mese % 10, 1 + mese % 5, mese, anno};
-      benchmark::DoNotOptimize(Detector::Elabora_Previsioni(a, IndiciBench(), ultima, r, "Tarvolane"));
+      benchmark::DoNotOptimize(
+          Detector::Elabora_Previsioni(a, IndiciBench(), ultima, r, "Tarvolane"));
     }
 }
 BENCHMARK(BM_DetectorRunAnnoIntero)->Unit(benchmark::kMicrosecond);

@@ -57,7 +57,8 @@ MetodiD::MetodiD(const ui::Contesto& contesto, QWidget* parent)
     const QSignalBlocker bloccoMese(CmbMese[0]);
     const QSignalBlocker bloccoAnno(CmbAnno[0]);
     for (int m = 1; m <= 12; ++m) CmbMese[0]->addItem(ui::Q(Inizio::NomiMesi[m]));
-    for (const std::string& voce : mStato.indici.AnniArchivio) CmbAnno[0]->addItem(ui::Q(voce.substr(0, 4)));
+    for (const std::string& voce : mStato.indici.AnniArchivio)
+      CmbAnno[0]->addItem(ui::Q(voce.substr(0, 4)));
     CmbMese[0]->setCurrentIndex(a.mese(UltimaEstrazione) - 1);
     CmbAnno[0]->setCurrentIndex(CmbAnno[0]->count() - 1);
   }
@@ -118,8 +119,8 @@ void MetodiD::creaControlli() {
   Frame6 = new QGroupBox(QStringLiteral("Opzioni"));
   Frame6->setObjectName(QStringLiteral("Frame6"));
   auto* comandi = new QGridLayout(Frame6);
-  const char* const kTitoli[] = {"&Elabora Previsioni", "E&sci",         "Salva &Output",
-                                 "&Stampa",             "Salva &Metodo", "Crea &Mtd"};
+  const char* const kTitoli[] = {"&Elabora Previsioni", "E&sci",    "Salva &Output", "&Stampa",
+                                 "Salva &Metodo",       "Crea &Mtd"};
   for (int i = 0; i < 6; ++i) {
     auto* b = new QPushButton(QString::fromLatin1(kTitoli[i]));
     b->setObjectName(QStringLiteral("Cmd%1").arg(i));
@@ -174,7 +175,8 @@ int MetodiD::ruota() const {
 void MetodiD::limitaMese() {
   const int meseUltima = mStato.ArchivioEstrazioni.mese(UltimaEstrazione);
   // Setting the month runs its handler, which lists the methods again.
-  if (CmbAnno[0]->currentIndex() == CmbAnno[0]->count() - 1 && CmbMese[0]->currentIndex() + 1 > meseUltima)
+  if (CmbAnno[0]->currentIndex() == CmbAnno[0]->count() - 1 &&
+      CmbMese[0]->currentIndex() + 1 > meseUltima)
     CmbMese[0]->setCurrentIndex(meseUltima - 1);
   else
     Elenca_Metodi();
@@ -203,14 +205,15 @@ void MetodiD::Cmd_Click(int Index) {
     case 2:
       if (mRilevamento)
         ui::SalvaRighe(this,
-                       {QString(), QStringLiteral("File di Output (*.txt)|*.txt"), QStringLiteral(".txt"),
-                        QStringLiteral("Detector"), QString()},
+                       {QString(), QStringLiteral("File di Output (*.txt)|*.txt"),
+                        QStringLiteral(".txt"), QStringLiteral("Detector"), QString()},
                        Detector::RigheOutput(mStato.Titolo, mRilevamento->rapporto));
       break;
     case 3:
       if (mRilevamento) {
         QStringList righe;
-        for (const std::string& r : Detector::RigheOutput(mStato.Titolo, mRilevamento->rapporto)) righe << ui::Q(r);
+        for (const std::string& r : Detector::RigheOutput(mStato.Titolo, mRilevamento->rapporto))
+          righe << ui::Q(r);
         ui::StampaRighe(this, righe);
       }
       break;
@@ -240,7 +243,8 @@ void MetodiD::Elabora_Previsioni() {
     tempi += QStringLiteral("Step 1 : ") + Ora() + QStringLiteral("\r\n\r\n");
     const Detector::Sestina sestina = Detector::Cerca_Sestina(*preparazione, ambata);
     tempi += QStringLiteral("Step 2 : ") + Ora() + QStringLiteral("\r\n");
-    mRilevamento = Detector::Completa(a, mStato.indici, *preparazione, ambata, sestina, mStato.Titolo);
+    mRilevamento =
+        Detector::Completa(a, mStato.indici, *preparazione, ambata, sestina, mStato.Titolo);
     Tx->setPlainText(Testo(mRilevamento->rapporto));
     Tx->setFocus();
     for (int i = 2; i <= 5; ++i) Cmd[i]->setEnabled(true);
@@ -259,8 +263,9 @@ void MetodiD::Salva_Metodo(const char* estensione) {
 }
 
 void MetodiD::Elenca_Metodi() {
-  const auto voci = Detector::Elenca_Metodi(mStato.CartellaDati, ruota(), CmbMese[0]->currentIndex() + 1,
-                                            CmbAnno[0]->currentText().toInt());
+  const auto voci =
+      Detector::Elenca_Metodi(mStato.CartellaDati, ruota(), CmbMese[0]->currentIndex() + 1,
+                              CmbAnno[0]->currentText().toInt());
   CmbMdd->clear();
   for (const std::string& v : voci) CmbMdd->addItem(ui::Q(v));
   if (!voci.empty()) CmbMdd->setCurrentIndex(0);

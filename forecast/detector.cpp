@@ -33,7 +33,9 @@ bool Contiene(const Insieme& s, int x) {
   return x < 64 ? (s.basso >> x) & 1 : (s.alto >> (x - 64)) & 1;
 }
 
-Insieme Interseca(const Insieme& s, const Insieme& t) { return {s.basso & t.basso, s.alto & t.alto}; }
+Insieme Interseca(const Insieme& s, const Insieme& t) {
+  return {s.basso & t.basso, s.alto & t.alto};
+}
 Insieme Togli(const Insieme& s, const Insieme& t) { return {s.basso & ~t.basso, s.alto & ~t.alto}; }
 void Unisci(Insieme& s, const Insieme& t) {
   s.basso |= t.basso;
@@ -51,6 +53,13 @@ std::string Due(int n) {
 }
 
 std::string N(int n) { return std::to_string(n); }
+
+// ASCII letters in capitals (titles, wheel codes and extensions of file names).
+std::string Maiuscole(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return s;
+}
 
 std::string CodiceRuota(int ruota) { return std::string(Inizio::NomiRuote[ruota].substr(0, 2)); }
 
@@ -111,7 +120,7 @@ Colpiti Controlla(const Archivio& a, int ruota, int d, const Previsti& p) {
   Colpiti c;
   for (int pos = 1; pos <= 5; ++pos) {
     const int n = a(d, ruota, pos);
-    if (!p.presente[n]) continue;
+    if (n > 90 || !p.presente[n]) continue;
     if (c.quanti++) c.testo += '.';
     c.testo += Due(n);
   }
@@ -126,7 +135,8 @@ struct Mesi {
   int conta = 0;
 };
 
-Mesi RigheMesi(const Archivio& a, const Preparazione& p, const int* addendi, int quanti, int minimo) {
+Mesi RigheMesi(const Archivio& a, const Preparazione& p, const int* addendi, int quanti,
+               int minimo) {
   Mesi m;
   const int ruota = p.richiesta.ruota;
   for (int i = 1; i <= kMesi; ++i) {
@@ -163,21 +173,23 @@ void Sezione(std::vector<std::string>& out, const Archivio& a, const Preparazion
   const Richiesta& r = p.richiesta;
   const std::string ruota(Inizio::NomiRuote[r.ruota]);
   const std::string descrizione = Descrizione(r, m.addendi, m.quanti);
-  out.insert(out.end(), {"Metodo x " + std::string(m.sorte), "", "Prima Estrazione del Mese", "",
-                         descrizione, "", "Riepilogo dei 12 Mesi precedenti sulla Ruota di " + ruota,
-                         N(mesi.conta) + " cicli positivi ( " + Percentuale(mesi.conta) + "% )", ""});
+  out.insert(out.end(),
+             {"Metodo x " + std::string(m.sorte), "", "Prima Estrazione del Mese", "", descrizione,
+              "", "Riepilogo dei 12 Mesi precedenti sulla Ruota di " + ruota,
+              N(mesi.conta) + " cicli positivi ( " + Percentuale(mesi.conta) + "% )", ""});
   out.insert(out.end(), mesi.righe.begin(), mesi.righe.end());
   out.push_back("");
-  out.push_back("PREVISIONI di " + std::string(m.sorte) + " per il mese di " + NomeMese(r.mese, r.anno) +
-                " per la Ruota di " + ruota);
+  out.push_back("PREVISIONI di " + std::string(m.sorte) + " per il mese di " +
+                NomeMese(r.mese, r.anno) + " per la Ruota di " + ruota);
   const int n = a(p.calcolo, r.ruota, r.posizione);
-  out.push_back("Estrazione di Calcolo : " + Data_Estrazione(a, p.calcolo) + " ( " + Taglia(descrizione) +
-                "= " + N(n) + " )");
+  out.push_back("Estrazione di Calcolo : " + Data_Estrazione(a, p.calcolo) + " ( " +
+                Taglia(descrizione) + "= " + N(n) + " )");
 }
 
 void Titolo(std::vector<std::string>& out, const Preparazione& p) {
-  out.insert(out.end(), {"", "Riepilogo del Mese in corso sulla Ruota di " +
-                                 std::string(Inizio::NomiRuote[p.richiesta.ruota]),
+  out.insert(out.end(), {"",
+                         "Riepilogo del Mese in corso sulla Ruota di " +
+                             std::string(Inizio::NomiRuote[p.richiesta.ruota]),
                          ""});
 }
 
@@ -189,14 +201,16 @@ void MeseInCorso(const Indici& indici, const Preparazione& p, F riga) {
 }
 
 void RapportoAmbata(std::vector<std::string>& out, const Archivio& a, const Indici& indici,
-                    const Preparazione& p, const Ambata& amb, const Mesi& mesi, std::string_view titolo) {
+                    const Preparazione& p, const Ambata& amb, const Mesi& mesi,
+                    std::string_view titolo) {
   const Richiesta& r = p.richiesta;
   const int addendi[2] = {amb.a, amb.b};
   out.insert(out.end(), {std::string(titolo) + " - Method Detector", ""});
   Sezione(out, a, p, {"AMBATA", addendi, 2}, mesi);
   const int n = a(p.calcolo, r.ruota, r.posizione);
   for (int k = 0; k < 2; ++k)
-    out.push_back(N(k + 1) + "° Ambata : " + testo::AllineaDestra(N(Inizio::Fuori90(n + addendi[k])), 2) +
+    out.push_back(N(k + 1) +
+                  "° Ambata : " + testo::AllineaDestra(N(Inizio::Fuori90(n + addendi[k])), 2) +
                   " ( " + N(n) + " + " + N(addendi[k]) + " ) ");
   if (p.ultima <= p.calcolo) return;
   Titolo(out, p);
@@ -205,8 +219,9 @@ void RapportoAmbata(std::vector<std::string>& out, const Archivio& a, const Indi
   MeseInCorso(indici, p, [&](int d, int colpo) {
     const Colpiti c = Controlla(a, r.ruota, d, prev);
     out.push_back(Data_Estrazione(a, d) + inizio +
-                  (c.quanti ? " :-) " + c.testo + " al " + N(colpo) + "° colpo  <<-------------------"
-                            : " -> negativo ( " + N(colpo) + "° colpo )"));
+                  (c.quanti
+                       ? " :-) " + c.testo + " al " + N(colpo) + "° colpo  <<-------------------"
+                       : " -> negativo ( " + N(colpo) + "° colpo )"));
     return true;
   });
 }
@@ -219,8 +234,8 @@ void RapportoSestina(std::vector<std::string>& out, const Archivio& a, const Ind
   const int n = a(p.calcolo, r.ruota, r.posizione);
   const Previsti prev = Numeri(n, ses.addendi.data(), 6);
   for (int k = 0; k < 6; ++k)
-    out.push_back(N(k + 1) + "° Numero : " + testo::AllineaDestra(N(prev.numeri[k]), 2) + " ( " + N(n) +
-                  " + " + N(ses.addendi[k]) + " ) ");
+    out.push_back(N(k + 1) + "° Numero : " + testo::AllineaDestra(N(prev.numeri[k]), 2) + " ( " +
+                  N(n) + " + " + N(ses.addendi[k]) + " ) ");
   out.push_back("");
   out.push_back("SESTINA x AMBO : " + Unisci(prev.numeri, false));
   if (p.ultima <= p.calcolo) return;
@@ -249,7 +264,8 @@ Mese TrovaMese(const Archivio& a, const Indici& indici, int ultima, int mese, in
     while (d <= ultima && a.annoCompleto(d) == anno && a.mese(d) != mese) ++d;
     if (d > ultima || a.annoCompleto(d) != anno) break;
     m.prima = m.ultima = d;
-    while (m.ultima < ultima && a.annoCompleto(m.ultima + 1) == anno && a.mese(m.ultima + 1) == mese)
+    while (m.ultima < ultima && a.annoCompleto(m.ultima + 1) == anno &&
+           a.mese(m.ultima + 1) == mese)
       ++m.ultima;
     break;
   }
@@ -267,20 +283,19 @@ int IndiceAnno(const Indici& indici, int anno) {
 std::string Data_Estrazione(const Archivio& a, int d) {
   const Data data = a.data(d);
   char buf[32];
-  std::snprintf(buf, sizeof buf, " %02d/%02d/%d%02d", a.giorno(d), a.mese(d), a.secolo(d), a.anno(d));
+  std::snprintf(buf, sizeof buf, " %02d/%02d/%d%02d", a.giorno(d), a.mese(d), a.secolo(d),
+                a.anno(d));
   return testo::Sinistra(Inizio::NomiGiorni[data.giornoSettimana()], 3) + buf;
 }
 
 std::string StatoArchivio(const Archivio& a, int ultima) {
-  return "Archivio : da " + Data_Estrazione(a, 1) + " a " + Data_Estrazione(a, ultima) + " ( " + N(ultima) +
-         " Estrazioni )";
+  return "Archivio : da " + Data_Estrazione(a, 1) + " a " + Data_Estrazione(a, ultima) + " ( " +
+         N(ultima) + " Estrazioni )";
 }
 
-std::vector<std::string> RigheOutput(std::string_view titolo, const std::vector<std::string>& rapporto) {
-  std::string maiuscolo(titolo);
-  std::transform(maiuscolo.begin(), maiuscolo.end(), maiuscolo.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  std::vector<std::string> righe{maiuscolo, ""};
+std::vector<std::string> RigheOutput(std::string_view titolo,
+                                     const std::vector<std::string>& rapporto) {
+  std::vector<std::string> righe{Maiuscole(std::string(titolo)), ""};
   righe.insert(righe.end(), rapporto.begin(), rapporto.end());
   righe.push_back("");
   return righe;
@@ -288,7 +303,8 @@ std::vector<std::string> RigheOutput(std::string_view titolo, const std::vector<
 
 Risultato<Preparazione> Prepara(const Archivio& a, const Indici& indici, int ultima,
                                 const Richiesta& richiesta) {
-  if (indici.AnniArchivio.empty() || std::stoi(indici.AnniArchivio.front().substr(0, 4)) == richiesta.anno)
+  if (indici.AnniArchivio.empty() ||
+      std::stoi(indici.AnniArchivio.front().substr(0, 4)) == richiesta.anno)
     return Esito::Errore(std::string(kAnnoIniziale));
   const auto mancante = [](const Mese& m) {
     return Esito::Errore("Nell'archivio non ci sono estrazioni di " + NomeMese(m.mese, m.anno));
@@ -367,10 +383,12 @@ Sestina Cerca_Sestina(const Preparazione& p, const Ambata& ambata) {
         if (presi >= 2 || !Vuoto(Interseca(p.doppiEstrazione[t], scelti)))
           sempre[i] = true;
         else
-          Unisci(candidati[i], Togli(presi == 1 ? p.addendiEstrazione[t] : p.doppiEstrazione[t], scelti));
+          Unisci(candidati[i],
+                 Togli(presi == 1 ? p.addendiEstrazione[t] : p.doppiEstrazione[t], scelti));
       }
     for (int x = 1; x <= 90; ++x) {
-      if (std::find(s.addendi.begin(), s.addendi.begin() + posto, x) != s.addendi.begin() + posto) continue;
+      if (std::find(s.addendi.begin(), s.addendi.begin() + posto, x) != s.addendi.begin() + posto)
+        continue;
       int conta = 0;
       for (int i = 1; i <= kMesi; ++i) conta += sempre[i] || Contiene(candidati[i], x);
       if (conta == kMesi) {
@@ -425,12 +443,14 @@ std::string NomeFileMetodo(const Rilevamento& r, std::string_view estensione) {
 std::vector<std::string> RigheMetodo(const Rilevamento& r) {
   const Richiesta& q = r.richiesta;
   char opzioni[64];
-  std::snprintf(opzioni, sizeof opzioni, "%02d%04d00%04d10080000", q.mese - 1, r.indiceAnnoPrimoMese,
-                r.indiceUltimoAnno);
+  std::snprintf(opzioni, sizeof opzioni, "%02d%04d00%04d10080000", q.mese - 1,
+                r.indiceAnnoPrimoMese, r.indiceUltimoAnno);
   std::string riga1 = opzioni;
   for (int w = 1; w <= 11; ++w) riga1 += w == q.ruota ? '1' : '0';
   riga1 += "001";
-  const auto termine = [&](int n) { return N(q.posizione) + "°" + CodiceRuota(q.ruota) + "+" + N(n); };
+  const auto termine = [&](int n) {
+    return N(q.posizione) + "°" + CodiceRuota(q.ruota) + "+" + N(n);
+  };
   std::string riga2 = "M  1M  " + termine(r.ambata.a) + " & " + termine(r.ambata.b);
   std::string riga3 = "A  1M  ";
   for (int k = 0; k < 6; ++k) riga3 += (k ? " & " : "") + termine(r.sestina.addendi[k]);
@@ -442,24 +462,20 @@ std::string FileMetodo(const Rilevamento& r) { return testo::CodificaRighe(Righe
 Esito Salva_Metodo(const std::filesystem::path& cartellaDati, const Rilevamento& r,
                    std::string_view estensione) {
   if (Esito cartella = Inizio::CreaCartellaDetector(cartellaDati); !cartella) return cartella;
-  return file::ScriviAtomico(cartellaDati / "Detector_Files" / NomeFileMetodo(r, estensione), FileMetodo(r));
+  return file::ScriviAtomico(cartellaDati / "Detector_Files" / NomeFileMetodo(r, estensione),
+                             FileMetodo(r));
 }
 
-std::vector<std::string> Elenca_Metodi(std::vector<std::string> nomiFile, int ruota, int mese, int anno) {
+std::vector<std::string> Elenca_Metodi(std::vector<std::string> nomiFile, int ruota, int mese,
+                                       int anno) {
   std::sort(nomiFile.begin(), nomiFile.end());
   const std::string limite = N(anno) + Due(mese);
   const std::string codice = CodiceRuota(ruota);
   std::vector<std::string> voci;
   for (const std::string& nome : nomiFile) {
-    if (nome.size() < 4) continue;
-    std::string estensione = nome.substr(nome.size() - 4);
-    std::transform(estensione.begin(), estensione.end(), estensione.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (estensione != ".mdd" || nome.size() < 9) continue;
-    std::string inizio = nome.substr(0, 2);
-    std::transform(inizio.begin(), inizio.end(), inizio.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (inizio != codice || nome.substr(3, 6) >= limite) continue;
+    // Characters 1-2 the wheel, 3 the position, 4-7 the year, 8-9 the month.
+    if (nome.size() < 9 || Maiuscole(nome.substr(nome.size() - 4)) != ".MDD") continue;
+    if (Maiuscole(nome.substr(0, 2)) != codice || nome.substr(3, 6) >= limite) continue;
     const char c1 = nome[7], c2 = nome[8];
     if (c1 < '0' || c1 > '9' || c2 < '0' || c2 > '9') continue;
     const int m = (c1 - '0') * 10 + (c2 - '0');
@@ -469,8 +485,8 @@ std::vector<std::string> Elenca_Metodi(std::vector<std::string> nomiFile, int ru
   return voci;
 }
 
-std::vector<std::string> Elenca_Metodi(const std::filesystem::path& cartellaDati, int ruota, int mese,
-                                       int anno) {
+std::vector<std::string> Elenca_Metodi(const std::filesystem::path& cartellaDati, int ruota,
+                                       int mese, int anno) {
   auto nomi = file::ElencaFile(cartellaDati / "Detector_Files");
   if (!nomi) return {};
   return Elenca_Metodi(std::move(nomi).prendi(), ruota, mese, anno);

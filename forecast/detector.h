@@ -95,9 +95,9 @@ struct Rilevamento {
   int calcolo = 0;
   Ambata ambata;
   Sestina sestina;
-  int annoPrimoMese = 0;        // year of the oldest month
-  int indiceAnnoPrimoMese = 0;  // its position in the archive's year list (0 = first)
-  int indiceUltimoAnno = 0;     // position of the archive's last year
+  int annoPrimoMese = 0;              // year of the oldest month
+  int indiceAnnoPrimoMese = 0;        // its position in the archive's year list (0 = first)
+  int indiceUltimoAnno = 0;           // position of the archive's last year
   std::vector<std::string> rapporto;  // the report, one text per line (UTF-8)
 };
 
@@ -111,7 +111,8 @@ std::string StatoArchivio(const Archivio& a, int ultima);
 
 // The lines of the saved or printed report: the title in capitals, an empty
 // line, the report and the empty line that ends its text.
-std::vector<std::string> RigheOutput(std::string_view titolo, const std::vector<std::string>& rapporto);
+std::vector<std::string> RigheOutput(std::string_view titolo,
+                                     const std::vector<std::string>& rapporto);
 
 // Checks the target and builds the month table and the per-month tables.
 // Refuses the archive's first year (kAnnoIniziale) and a target month or one

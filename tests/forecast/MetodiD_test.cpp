@@ -33,8 +33,8 @@ struct Aperto {
   }
   // What the model finds for January 2000 on BARI, fifth extract.
   Detector::Rilevamento Gennaio2000() const {
-    auto r = Detector::Elabora_Previsioni(p.stato.ArchivioEstrazioni, p.stato.indici, 32, {1, 5, 1, 2000},
-                                          "Tarvolane");
+    auto r = Detector::Elabora_Previsioni(p.stato.ArchivioEstrazioni, p.stato.indici, 32,
+                                          {1, 5, 1, 2000}, "Tarvolane");
     EXPECT_TRUE(r) << r.motivo();
     return *r;
   }
@@ -112,8 +112,9 @@ TEST(MethodDetector, RunShowsTheReportAndTheTimesOnlyWhenAsked) {
   a.f->Form_KeyDown(84, 6);
   a.f->Cmd[0]->click();
   ASSERT_EQ(a.Messaggi().size(), 1);
-  const QRegularExpression tempi(QStringLiteral(
-      "^Inizio : \\d\\d:\\d\\d:\\d\\d\r\n\r\nStep 1 : \\d\\d:\\d\\d:\\d\\d\r\n\r\nStep 2 : \\d\\d:\\d\\d:\\d\\d\r\n$"));
+  const QRegularExpression tempi(
+      QStringLiteral("^Inizio : \\d\\d:\\d\\d:\\d\\d\r\n\r\nStep 1 : "
+                     "\\d\\d:\\d\\d:\\d\\d\r\n\r\nStep 2 : \\d\\d:\\d\\d:\\d\\d\r\n$"));
   EXPECT_TRUE(tempi.match(a.Messaggi()[0]).hasMatch()) << a.Messaggi()[0].toStdString();
   EXPECT_EQ(a.p.servizi.dialoghi.messaggi[0].icona, ui::Icona::Nessuna);
 

@@ -138,8 +138,15 @@ TEST(Detector, MethodFilesByteForByte) {
   const auto r = x.Rileva(kGennaio2000);
   EXPECT_EQ(Detector::FileMetodo(r),
             "0000010000021008000010000000000001\r\n"
-            "M  1M  5\xB0" "BA+3 & 5\xB0" "BA+17\r\n"
-            "A  1M  5\xB0" "BA+3 & 5\xB0" "BA+17 & 5\xB0" "BA+22 & 5\xB0" "BA+41 & 5\xB0" "BA+58 & 5\xB0"
+            "M  1M  5\xB0"
+            "BA+3 & 5\xB0"
+            "BA+17\r\n"
+            "A  1M  5\xB0"
+            "BA+3 & 5\xB0"
+            "BA+17 & 5\xB0"
+            "BA+22 & 5\xB0"
+            "BA+41 & 5\xB0"
+            "BA+58 & 5\xB0"
             "BA+80\r\n");
   EXPECT_EQ(Detector::NomeFileMetodo(r, ".mdd"), "BA5200001.mdd");
   EXPECT_EQ(Detector::NomeFileMetodo(r, ".mtd"), "BA5200001.mtd");
@@ -225,7 +232,8 @@ TEST(Detector, NothingPositiveReportsAdditionsZero) {
   const std::string testo = Unisci(r.rapporto);
   EXPECT_NE(testo.find("5° Estratto di BARI +0 +0\n"), std::string::npos);
   EXPECT_NE(testo.find("0 cicli positivi ( 0,0% )"), std::string::npos);
-  EXPECT_NE(testo.find("Ven 01/01/1999 (37) 37.37 ->  ***  NEGATIVO  ***"), std::string::npos) << testo;
+  EXPECT_NE(testo.find("Ven 01/01/1999 (37) 37.37 ->  ***  NEGATIVO  ***"), std::string::npos)
+      << testo;
   EXPECT_NE(testo.find("1° Ambata : 90 ( 0 + 0 ) "), std::string::npos);
   EXPECT_NE(testo.find("SESTINA x AMBO : 90.90.90.90.90.90"), std::string::npos);
 }
@@ -256,7 +264,8 @@ namespace {
 
 // A literal reading of the searches, scanning the draws for every pair and
 // every candidate: the fast searches must choose the same.
-int Conta(const Archivio& a, const Detector::Preparazione& p, const std::vector<int>& addendi, int minimo) {
+int Conta(const Archivio& a, const Detector::Preparazione& p, const std::vector<int>& addendi,
+          int minimo) {
   int conta = 0;
   for (int i = 1; i <= 12; ++i) {
     const int base = a(p.mesi[i].prima, p.richiesta.ruota, p.richiesta.posizione);
@@ -304,7 +313,8 @@ TEST(Detector, FastSearchesChooseAsTheLiteralReadingOnRealDraws) {
   const int ultima = x.a.ultimaEstrazione();
   for (int k = 0; k < 16; ++k) {
     const Richiesta r{1 + k % 10, 1 + k % 5, 1 + (k * 7) % 12, 1988 + k * 2};
-    SCOPED_TRACE(testing::Message() << r.ruota << " " << r.posizione << " " << r.mese << "/" << r.anno);
+    SCOPED_TRACE(testing::Message()
+                 << r.ruota << " " << r.posizione << " " << r.mese << "/" << r.anno);
     const auto p = Detector::Prepara(x.a, x.indici, ultima, r);
     ASSERT_TRUE(p) << p.motivo();
     const auto ambata = Detector::Cerca_Ambata(*p);
@@ -312,7 +322,8 @@ TEST(Detector, FastSearchesChooseAsTheLiteralReadingOnRealDraws) {
     EXPECT_EQ(sestina.addendi, Letterale(x.a, *p));
     const auto rilevato = Detector::Completa(x.a, x.indici, *p, ambata, sestina, "Tarvolane");
     EXPECT_EQ(rilevato.ambata.conta, ambata.conta);
-    EXPECT_EQ(rilevato.sestina.conta, Conta(x.a, *p, {sestina.addendi.begin(), sestina.addendi.end()}, 2));
+    EXPECT_EQ(rilevato.sestina.conta,
+              Conta(x.a, *p, {sestina.addendi.begin(), sestina.addendi.end()}, 2));
   }
 }
 
@@ -323,23 +334,25 @@ TEST(Detector, DrawDateAndArchiveSpan) {
   EXPECT_EQ(Detector::Data_Estrazione(a, 2), "Lun 04/05/2026");
   EXPECT_EQ(Detector::Data_Estrazione(a, 3), "Mar 31/12/1946");
   EXPECT_EQ(Detector::Data_Estrazione(a, 4), "Mer 01/09/2004");
-  EXPECT_EQ(Detector::StatoArchivio(a, 4), "Archivio : da Sab 02/01/1999 a Mer 01/09/2004 ( 4 Estrazioni )");
+  EXPECT_EQ(Detector::StatoArchivio(a, 4),
+            "Archivio : da Sab 02/01/1999 a Mer 01/09/2004 ( 4 Estrazioni )");
 }
 
 TEST(Detector, ListingKeepsEarlierMddOfTheWheelSortedByName) {
   const std::vector<std::string> nomi = {
-      "BA5200503.mdd",   // the target month itself: not listed
-      "BA1200412.MDD",   // any case
-      "ba3200402.mdd",   // any case in the wheel code too
-      "BA5200501.mtd",   // not a detector file
-      "CA5200401.mdd",   // another wheel
-      "BA5200413.mdd",   // no month 13
-      "BA5200502.mdd",   //
-      "BA2200402.mdd",   // same month, another position: listed again
-      "BA52.mdd",        // too short
+      "BA5200503.mdd",  // the target month itself: not listed
+      "BA1200412.MDD",  // any case
+      "ba3200402.mdd",  // any case in the wheel code too
+      "BA5200501.mtd",  // not a detector file
+      "CA5200401.mdd",  // another wheel
+      "BA5200413.mdd",  // no month 13
+      "BA5200502.mdd",  //
+      "BA2200402.mdd",  // same month, another position: listed again
+      "BA52.mdd",       // too short
   };
   EXPECT_EQ(Detector::Elenca_Metodi(nomi, 1, 3, 2005),
-            (std::vector<std::string>{"DICEMBRE 2004", "FEBBRAIO 2004", "FEBBRAIO 2005", "FEBBRAIO 2004"}));
+            (std::vector<std::string>{"DICEMBRE 2004", "FEBBRAIO 2004", "FEBBRAIO 2005",
+                                      "FEBBRAIO 2004"}));
   EXPECT_TRUE(Detector::Elenca_Metodi(nomi, 1, 1, 2004).empty());
 }
 
@@ -358,7 +371,8 @@ TEST(Detector, SavingWritesDetectorFilesAgainAndRefusesCleanly) {
   std::sort(nomi.begin(), nomi.end());
   EXPECT_EQ(nomi, (std::vector<std::string>{"BA5200001.mdd", "BA5200001.mtd"}));
   // Listed for a later month of the wheel, from the folder on disk.
-  EXPECT_EQ(Detector::Elenca_Metodi(dir.percorso(), 1, 2, 2000), (std::vector<std::string>{"GENNAIO 2000"}));
+  EXPECT_EQ(Detector::Elenca_Metodi(dir.percorso(), 1, 2, 2000),
+            (std::vector<std::string>{"GENNAIO 2000"}));
 
   // A file stands where the folder should be: the reason, and nothing written.
   prova::CartellaTemporanea altra;
