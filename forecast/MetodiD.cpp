@@ -203,19 +203,10 @@ void MetodiD::Cmd_Click(int Index) {
         close();
       break;
     case 2:
-      if (mRilevamento)
-        ui::SalvaRighe(this,
-                       {QString(), QStringLiteral("File di Output (*.txt)|*.txt"),
-                        QStringLiteral(".txt"), QStringLiteral("Detector"), QString()},
-                       Detector::RigheOutput(mStato.Titolo, mRilevamento->rapporto));
+      salvaOutput();
       break;
     case 3:
-      if (mRilevamento) {
-        QStringList righe;
-        for (const std::string& r : Detector::RigheOutput(mStato.Titolo, mRilevamento->rapporto))
-          righe << ui::Q(r);
-        ui::StampaRighe(this, righe);
-      }
+      stampaOutput();
       break;
     case 4:
       Salva_Metodo(".mdd");
@@ -224,6 +215,22 @@ void MetodiD::Cmd_Click(int Index) {
       Salva_Metodo(".mtd");
       break;
   }
+}
+
+void MetodiD::salvaOutput() {
+  if (!mRilevamento) return;
+  ui::SalvaRighe(this,
+                 {QString(), QStringLiteral("File di Output (*.txt)|*.txt"), QStringLiteral(".txt"),
+                  QStringLiteral("Detector"), QString()},
+                 Detector::RigheOutput(mStato.Titolo, mRilevamento->rapporto));
+}
+
+void MetodiD::stampaOutput() {
+  if (!mRilevamento) return;
+  QStringList righe;
+  for (const std::string& r : Detector::RigheOutput(mStato.Titolo, mRilevamento->rapporto))
+    righe << ui::Q(r);
+  ui::StampaRighe(this, righe);
 }
 
 void MetodiD::Elabora_Previsioni() {

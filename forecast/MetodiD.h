@@ -79,6 +79,9 @@ class MetodiD : public QWidget {
   int ruota() const;
   // The month limit: the last year cannot show a month after the last draw's.
   void limitaMese();
+  // The report of the last run: saved under the title (save dialog), printed.
+  void salvaOutput();
+  void stampaOutput();
 
   ui::Contesto mContesto;
   Stato& mStato;
