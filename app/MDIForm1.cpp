@@ -30,6 +30,7 @@
 #include "boards/Tabellone2.h"
 #include "forecast/AAM.h"
 #include "forecast/Spia.h"
+#include "forecast/MetodiD.h"
 #include "app/frmAbout.h"
 #include "stats/StatData.h"
 #include "stats/StatGRit.h"
@@ -124,7 +125,8 @@ bool Disponibile(const QString& voce) {
                                           QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF"),
                                           QStringLiteral("MnuRscStat"), QStringLiteral("MnuStatLaData"),
                                           QStringLiteral("MnuStatTab"), QStringLiteral("MnuStatAnaNum"),
-                                          QStringLiteral("MnuPrevAAM"), QStringLiteral("MnuPrevSpia")};
+                                          QStringLiteral("MnuPrevAAM"), QStringLiteral("MnuPrevSpia"),
+                                          QStringLiteral("mnuPrevMetodiD")};
   return disponibili.contains(voce);
 }
 
@@ -481,7 +483,7 @@ void MDIForm1::MnuStatTab_Click() { mFinestre->apri<TabForm>(contesto()); }
 void MDIForm1::MnuPrevAAM_Click() { mFinestre->apri<AAM>(contesto()); }
 void MDIForm1::MnuPrevSpia_Click() { mFinestre->apri<Spia>(contesto()); }
 void MDIForm1::mnuPrevMetodiT_Click() {}
-void MDIForm1::mnuPrevMetodiD_Click() {}
+void MDIForm1::mnuPrevMetodiD_Click() { mFinestre->apri<MetodiD>(contesto()); }
 void MDIForm1::mnuPrevMetodiS_Click() {}
 
 void MDIForm1::MnuFinestraChiudi_Click() {

@@ -22,7 +22,9 @@ Esito CreaCartellaDetector(const std::filesystem::path& cartellaDati) {
   std::error_code ec;
   if (std::filesystem::exists(std::filesystem::symlink_status(cartella, ec))) return Esito::Ok();
   std::filesystem::create_directory(cartella, ec);
-  if (ec) return Esito::Errore("impossibile creare la cartella Detector_Files: " + ec.message());
+  if (ec)
+    return Esito::Errore("impossibile creare la cartella Detector_Files: " +
+                         file::DescriviErrore(ec.value()));
   return Esito::Ok();
 }
 

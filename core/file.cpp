@@ -134,4 +134,18 @@ Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std
                                                   bytes.size()));
 }
 
+Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cartella) {
+  std::error_code ec;
+  std::vector<std::string> nomi;
+  for (std::filesystem::directory_iterator it(cartella, ec), fine; !ec && it != fine; it.increment(ec)) {
+    std::error_code tipo;
+    if (it->is_regular_file(tipo)) nomi.push_back(it->path().filename().string());
+  }
+  if (ec)
+    return Risultato<std::vector<std::string>>::Errore("impossibile leggere la cartella " +
+                                                       cartella.filename().string() + ": " +
+                                                       DescriviErrore(ec.value()));
+  return nomi;
+}
+
 }  // namespace file

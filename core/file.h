@@ -29,6 +29,9 @@ Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std
 // Removes what interrupted atomic writes of the named files left in the
 // folder (".archivio.dat.XXXXXX" for "archivio.dat"). Never fails.
 void RimuoviTemporanei(const std::filesystem::path& cartella, const std::vector<std::string>& nomi);
+// The names of the regular files of a folder, in the order the system gives
+// them. Fails with an Italian reason when the folder cannot be read.
+Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cartella);
 
 // Italian text of an errno value.
 std::string DescriviErrore(int errore);

@@ -85,3 +85,13 @@ TEST(WholeFileRead, AFolderIsAFailureNotAnException) {
   ASSERT_FALSE(r.ok());
   EXPECT_EQ(r.motivo(), "impossibile leggere archivio.dat: è una cartella");
 }
+
+TEST(FolderListing, NamesTheFilesOnlyAndRefusesAMissingFolder) {
+  prova::CartellaTemporanea dir;
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "BA5200001.mdd", std::string_view("x")));
+  std::filesystem::create_directory(dir.percorso() / "sotto");
+  EXPECT_EQ(*file::ElencaFile(dir.percorso()), std::vector<std::string>{"BA5200001.mdd"});
+  const auto mancante = file::ElencaFile(dir.percorso() / "Detector_Files");
+  ASSERT_FALSE(mancante);
+  EXPECT_EQ(mancante.motivo(), "impossibile leggere la cartella Detector_Files: file o cartella inesistente");
+}
