@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -197,10 +196,7 @@ void MetodiD::Cmd_Click(int Index) {
       Elabora_Previsioni();
       break;
     case 1:
-      if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        cornice->close();
-      else
-        close();
+      ui::Finestre::Chiudi(this);
       break;
     case 2:
       salvaOutput();

@@ -486,10 +486,7 @@ void TabForm::CmdStampa_Click() {
   ui::StampaRighe(this, righe);
 }
 
-void TabForm::CmdEsci_Click() {
-  if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget())) cornice->close();
-  else close();
-}
+void TabForm::CmdEsci_Click() { ui::Finestre::Chiudi(this); }
 
 bool TabForm::eventFilter(QObject* oggetto, QEvent* evento) {
   if (evento->type() == QEvent::FocusIn) {

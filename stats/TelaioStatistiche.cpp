@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -226,10 +225,7 @@ void TelaioStatistiche::Cmd_Click(int Index) {
       Avvia();
       break;
     case 1:
-      if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        cornice->close();
-      else
-        close();
+      ui::Finestre::Chiudi(this);
       break;
     case 2:
       stampa();
