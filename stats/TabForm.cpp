@@ -72,10 +72,23 @@ QHBoxLayout* Riga(std::initializer_list<QWidget*> widget) {
   return r;
 }
 
+// The table view's text: every line ends with a line break.
 QString Testo(const std::vector<std::string>& righe) {
-  QStringList out;
-  for (const std::string& r : righe) out << ui::Q(r);
-  return out.join(QLatin1Char('\n'));
+  QString out;
+  for (const std::string& r : righe) out += ui::Q(r) + QLatin1Char('\n');
+  return out;
+}
+
+// The "ERRORI !" box of the editor: each fault on its line, a line break
+// after each but the one of doubled numbers.
+QString TestoErrori(const std::vector<std::string>& errori) {
+  QString out;
+  for (const std::string& e : errori) {
+    if (!out.isEmpty() && !out.endsWith(QLatin1Char('\n'))) out += QLatin1Char('\n');
+    out += ui::Q(e);
+    if (e != "Numeri doppi non validi !") out += QLatin1Char('\n');
+  }
+  return out;
 }
 
 }  // namespace
@@ -391,7 +404,7 @@ void TabForm::CmdOK_Click() {
   const std::vector<std::string> errori = numeri.empty() ? std::vector<std::string>{} : fz::ControllaNumeri(numeri);
   if (numeri.empty() || !errori.empty()) {
     if (numeri.empty()) ui::Msg(this, QStringLiteral("Inserire numeri validi !"));
-    else ui::Msg(this, Testo(errori), ui::Icona::Critica, ui::Pulsanti::Ok, QStringLiteral("ERRORI !"));
+    else ui::Msg(this, TestoErrori(errori), ui::Icona::Critica, ui::Pulsanti::Ok, QStringLiteral("ERRORI !"));
     TxF->setFocus();
     return;
   }
@@ -483,6 +496,7 @@ void TabForm::CmdStampa_Click() {
   if (TxT->toPlainText().isEmpty()) return;
   QStringList righe{ui::Titolo().toUpper(), QString()};
   righe << TxT->toPlainText().split(QLatin1Char('\n'));
+  righe.removeLast();  // the empty piece after the final line break
   ui::StampaRighe(this, righe);
 }
 

@@ -1,7 +1,7 @@
 #include "stats/tabella_formazioni.h"
 
-#include <array>
 #include <functional>
+#include <set>
 
 #include "core/classi.h"
 #include "core/file.h"
@@ -26,6 +26,25 @@ std::string Classe(const std::function<bool(int)>& appartiene) {
   for (int n = 1; n <= 90; ++n)
     if (appartiene(n)) numeri.push_back(n);
   return Unisci(numeri);
+}
+
+// The pieces of a "."-joined string, in order ("1..2" has an empty middle one).
+std::vector<std::string_view> Pezzi(std::string_view testo) {
+  std::vector<std::string_view> pezzi;
+  while (true) {
+    const std::size_t punto = testo.find('.');
+    pezzi.push_back(testo.substr(0, punto));
+    if (punto == std::string_view::npos) return pezzi;
+    testo.remove_prefix(punto + 1);
+  }
+}
+
+// The digits of a piece without its leading zeros (empty for 0); none when
+// the piece is empty or holds anything but digits.
+std::optional<std::string_view> Cifre(std::string_view pezzo) {
+  if (pezzo.empty() || pezzo.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+  const std::size_t primo = pezzo.find_first_not_of('0');
+  return primo == std::string_view::npos ? std::string_view() : pezzo.substr(primo);
 }
 
 }  // namespace
@@ -93,37 +112,31 @@ Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t) {
 
 std::vector<int> DividiNumeri(std::string_view testo) {
   std::vector<int> numeri;
-  std::size_t inizio = 0;
-  while (true) {
-    const std::size_t punto = testo.find('.', inizio);
-    const std::string_view pezzo = testo.substr(inizio, punto == std::string_view::npos ? punto : punto - inizio);
-    int valore = pezzo.empty() ? -1 : 0;
-    for (char c : pezzo) {
-      if (c < '0' || c > '9') {
-        valore = -1;
-        break;
-      }
-      valore = std::min(999, valore * 10 + (c - '0'));
-    }
+  for (std::string_view pezzo : Pezzi(testo)) {
+    const std::optional<std::string_view> cifre = Cifre(pezzo);
+    int valore = cifre ? 0 : -1;
+    if (cifre && cifre->size() > 3) valore = 999;
+    else if (cifre)
+      for (char c : *cifre) valore = valore * 10 + (c - '0');
     numeri.push_back(valore);
-    if (punto == std::string_view::npos) break;
-    inizio = punto + 1;
   }
   return numeri;
 }
 
 std::vector<std::string> ControllaNumeri(std::string_view testo) {
   bool zero = false, oltre = false, doppi = false, illeggibili = false;
-  std::array<bool, 1000> visto{};
-  for (int n : DividiNumeri(testo)) {
-    if (n < 0) {
+  // Pieces compare by their digits without leading zeros, so that two long
+  // pieces are the same number only when they really are.
+  std::set<std::string_view> visti;
+  for (std::string_view pezzo : Pezzi(testo)) {
+    const std::optional<std::string_view> cifre = Cifre(pezzo);
+    if (!cifre) {
       illeggibili = true;
       continue;
     }
-    zero |= n == 0;
-    oltre |= n > 90;
-    doppi |= visto[n];
-    visto[n] = true;
+    zero |= cifre->empty();
+    oltre |= cifre->size() > 2 || (cifre->size() == 2 && *cifre > "90");
+    doppi |= !visti.insert(*cifre).second;
   }
   std::vector<std::string> errori;
   if (zero) errori.emplace_back("Numeri a zero non validi !");

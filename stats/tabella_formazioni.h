@@ -78,7 +78,7 @@ Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella);
 Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t);
 
 // The numbers of a "."-joined string, piece by piece in order: a piece of
-// digits gives its value (999 for anything longer than three digits), an empty
+// digits gives its value (999 for a value above 999), an empty
 // piece or one holding anything but digits gives -1.
 std::vector<int> DividiNumeri(std::string_view testo);
 

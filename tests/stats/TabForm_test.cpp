@@ -137,8 +137,11 @@ TEST(FormationEditor, NewGroupTakesFormationsAndIsSaved) {
   e.f->CmdOK_Click();
   e.f->TxM->setText(QStringLiteral("12.91.12"));
   e.f->CmdOK_Click();
+  e.f->TxM->setText(QStringLiteral("0.91"));
+  e.f->CmdOK_Click();
   EXPECT_EQ(e.Messaggi(), (QStringList{"Inserire Nome Formazione !", "Inserire numeri validi !",
-                                       "Numeri > 90 non validi !\nNumeri doppi non validi !"}));
+                                       "Numeri > 90 non validi !\nNumeri doppi non validi !",
+                                       "Numeri a zero non validi !\nNumeri > 90 non validi !\n"}));
   EXPECT_EQ(e.dlg().messaggi[2].titolo, "ERRORI !");
   EXPECT_EQ(e.f->ListF->count(), 0);
 
@@ -216,10 +219,11 @@ TEST(FormationEditor, TableViewAndItsPrint) {
   EXPECT_EQ(e.f->modo(), Modo::Vista);
   EXPECT_TRUE(e.f->TxT->isVisible());
   EXPECT_FALSE(e.f->Frame1->isEnabled());
-  EXPECT_EQ(e.f->TxT->toPlainText(), "A\n  uno ==> 1.2\n  due ==> 3\n\nB\n  tre ==> 4.5.6");
+  EXPECT_EQ(e.f->TxT->toPlainText(), "A\n  uno ==> 1.2\n  due ==> 3\n\nB\n  tre ==> 4.5.6\n");
   e.f->CmdStampa_Click();
   ASSERT_EQ(e.p.servizi.stampante.documenti.size(), 1u);
-  EXPECT_EQ(e.p.servizi.stampante.documenti[0].righe.mid(0, 3), (QStringList{"TARVOLANE", "", "A"}));
+  EXPECT_EQ(e.p.servizi.stampante.documenti[0].righe,
+            (QStringList{"TARVOLANE", "", "A", "  uno ==> 1.2", "  due ==> 3", "", "B", "  tre ==> 4.5.6"}));
   e.f->CmdOkV_Click();
   EXPECT_FALSE(e.f->TxT->isVisible());
 }

@@ -63,6 +63,8 @@ TEST(FormationTable, NumberStringCheck) {
       {"1.", {vuoti}},
       {"", {vuoti}},
       {"1.a.1", {doppi, vuoti}},
+      {"1948.2199", {oltre}},  // long pieces are different numbers, not one clamped value
+      {"0100.100.1000", {oltre, doppi}},
   };
   for (const auto& c : casi) {
     SCOPED_TRACE(c.testo);
