@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/indici.h"
 #include "core/nomi.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
@@ -343,7 +344,7 @@ void TelaioStatistiche::Mostra_Dettaglio_Estrazione(int d) {
 }
 
 void TelaioStatistiche::Mostra_Periodo() {
-  Panel1->setText(ui::Q(Statistiche::DidascaliaArchivio(mStato.ArchivioEstrazioni, EstrInizio, EstrFine)));
+  Panel1->setText(ui::Q(Inizio::Descrivi_Periodo(mStato.ArchivioEstrazioni, EstrInizio, EstrFine)));
 }
 
 void TelaioStatistiche::stampa() {

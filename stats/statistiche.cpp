@@ -119,12 +119,6 @@ std::string DidascaliaGruppi(const Archivio& date, int inizio, int fine, std::st
          std::to_string(fine - inizio + 1);
 }
 
-std::string DidascaliaArchivio(const Archivio& a, int inizio, int fine) {
-  return "Archivio : da Estr." + Inizio::Descrivi_Estrazione(a, inizio) + "  a Estr." +
-         Inizio::Descrivi_Estrazione(a, fine) + "  ( " + std::to_string(fine - inizio + 1) +
-         " Estrazioni )";
-}
-
 Dettaglio Mostra_Dettaglio_Estrazione(const Archivio& a, const Segni& segni, int d, Evidenza evidenza) {
   Dettaglio out;
   const int giorno = a.giorno(d);

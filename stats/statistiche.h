@@ -150,10 +150,6 @@ void AggiungiEstremi(std::vector<std::string>& righe, const Archivio& a, int ini
 // : 4999 (30.5.2026)     N.Estrazioni : 4999"; the start date is read from
 // `date` (distance table 1) and is empty when inizio is 0.
 std::string DidascaliaGruppi(const Archivio& date, int inizio, int fine, std::string_view dataFine);
-// The range caption by draw labels: "Archivio : da Estr.1 - Sab  5 Gen 1945
-// a Estr.4999 - ...  ( 4999 Estrazioni )".
-// REQUIRES: inizio, fine draws of the archive
-std::string DidascaliaArchivio(const Archivio& a, int inizio, int fine);
 
 // The detail panel of draw d: the 50 numbers (cella[(w - 1) * 5 + p]) and the
 // panel's caption "Estr. " and the draw's label.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/archivio_prova.h"
+#include "support/estrazioni_reali.h"
 
 using namespace GruppiRitardo;
 
@@ -206,4 +207,44 @@ TEST(DelayGroupRun, EventsPresencesMarksAndReport) {
   const Statistiche::Elaborazione vuota = Statistica_Gruppo(a, g, o);
   EXPECT_TRUE(vuota.corsa.eventi().empty());
   EXPECT_TRUE(vuota.rapporto.empty());
+}
+
+TEST(DelayGroups, RealDrawsGroupsAndRuns) {
+  RICHIEDE_ESTRAZIONI_REALI();
+  const Archivio a = CostruisciArchivio(prova::Ultime(4999));
+  const Situazione s = Calcola_Situazione(a, TabelleDi(a), 4999);
+  EXPECT_EQ(Gruppo(s.gruppi, 1, 1), (std::vector<int>{67, 8, 3, 33, 10, 79}));
+  EXPECT_EQ(Gruppo(s.gruppi, 1, 10), (std::vector<int>{52, 14, 3, 20, 31, 56}));
+  EXPECT_EQ(Gruppo(s.gruppi, 15, 1), (std::vector<int>{83, 14, 4, 35, 72, 29}));
+  const Situazione prima = Calcola_Situazione(a, TabelleDi(a), 4899);
+  EXPECT_EQ(Gruppo(prima.gruppi, 1, 1), (std::vector<int>{20, 60, 46, 87, 4, 1}));
+  EXPECT_EQ(Gruppo(prima.gruppi, 15, 10), (std::vector<int>{36, 43, 75, 57, 59, 30}));
+
+  struct {
+    int sorte;
+    std::vector<int> ruote;
+    std::size_t eventi;
+    std::vector<std::string> righe;  // from "Ritardo Attuale.: " on, the first ones
+  } casi[] = {
+      {2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 1752,
+       {"Ritardo Attuale.: 23", "Ritardo Storico.: 20   del 27.04.2023", "Ultimo Ritardo..: 5    del 21.04.2026",
+        "Presenze........: 1917", "", "Frequenze Ritardi : ", "0  :  588"}},
+      // One event after more than a thousand draws: the gap takes a thousands dot.
+      {4, {1}, 1,
+       {"Ritardo Attuale.: 659", "Ritardo Storico.: 4339 del 04.03.2023", "Ultimo Ritardo..: 4339 del 04.03.2023",
+        "Presenze........: 1", "", "Frequenze Ritardi : ", "4.339  :  1"}},
+  };
+  for (const auto& c : casi) {
+    Opzioni o;
+    o.gruppo = 1;
+    o.sorte = c.sorte;
+    for (int w : c.ruote) o.ruote[w] = true;
+    o.inizio = 1;
+    o.riferimento = 4999;
+    o.voceGruppo = "  1 - 6";
+    const Statistiche::Elaborazione e = Statistica_Gruppo(a, s.gruppi, o);
+    EXPECT_EQ(e.corsa.eventi().size(), c.eventi) << c.sorte;
+    ASSERT_GE(e.rapporto.size(), 7 + c.righe.size());
+    EXPECT_EQ(std::vector<std::string>(e.rapporto.begin() + 7, e.rapporto.begin() + 7 + c.righe.size()), c.righe);
+  }
 }

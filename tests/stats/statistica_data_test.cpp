@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "support/archivio_prova.h"
+#include "support/estrazioni_reali.h"
 
 using Statistiche::Ruote;
 
@@ -125,4 +126,22 @@ TEST(DayOfDrawStatistics, PercentagesRoundHalvesToEven) {
   EXPECT_EQ(riga("Ritardo Attuale"), "Ritardo Attuale.: 0");
   EXPECT_EQ(riga("Ritardo Storico"), "Ritardo Storico.: 1    del 18.07.2000");
   EXPECT_EQ(riga("0  :"), "0  :  200");
+}
+
+TEST(DayOfDrawStatistics, RealDrawsReport) {
+  RICHIEDE_ESTRAZIONI_REALI();
+  const Archivio a = CostruisciArchivio(prova::Ultime(4999));
+  const Statistiche::Elaborazione el =
+      StatisticaData::Statistica_Data(a, 1, 4999, RuoteDi({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), 11);
+  ASSERT_EQ(el.corsa.eventi().size(), 2751u);
+  EXPECT_EQ(Statistiche::RigaEvento(a, el.corsa.eventi().front()), "02.07.1983 TORINO 1");
+  const std::vector<std::string> attese = {
+      "Estrazione iniziale.: Sab 25 Giu 1983", "Estrazione finale...: Sab 30 Mag 2026",
+      "Numero Estrazioni...: 4999", "", "Ruote............: BA,CA,FI,GE,MI,NA,PA,RO,TO,VE", "",
+      "Ritardo Attuale.: 1", "Ritardo Storico.: 16   del 09.12.2005", "Ultimo Ritardo..: 0    del 29.05.2026",
+      "Presenze........: 2751", "", "Frequenze Ritardi : ", "0  :  1214"};
+  ASSERT_GE(el.rapporto.size(), attese.size());
+  EXPECT_EQ(std::vector<std::string>(el.rapporto.begin(), el.rapporto.begin() + attese.size()), attese);
+  const std::vector<std::string> coda = {"OTTOBRE      9%", "NOVEMBRE     9%", "DICEMBRE     9%"};
+  EXPECT_EQ(std::vector<std::string>(el.rapporto.end() - 3, el.rapporto.end()), coda);
 }
