@@ -111,12 +111,34 @@ int ValoreElemento(const Elemento& e, const Archivio& a, int d) {
 }
 
 void ValoriPronostico(const Pronostico& p, const Archivio& a, int d, std::vector<std::uint8_t>& valori) {
+  Formula(p).Valori(a, d, valori);
+}
+
+Formula::Formula(const Pronostico& p) {
+  for (const Elemento& e : p.elementi)
+    for (std::size_t i = 0; i < e.size(); ++i) {
+      const Termine& t = e[i];
+      mPassi.push_back({static_cast<std::uint32_t>(formato::Offset(1, t.ruota, t.posizione) - 1),
+                        static_cast<std::int16_t>(t.somma ? t.fisso : -t.fisso), i + 1 == e.size()});
+    }
+}
+
+void Formula::Valori(const Archivio& a, int d, std::vector<std::uint8_t>& valori) const {
   valori.clear();
-  for (const Elemento& e : p.elementi) {
-    const auto v = static_cast<std::uint8_t>(ValoreElemento(e, a, d));
-    bool nuovo = true;
-    for (std::uint8_t x : valori) nuovo = nuovo && x != v;
-    if (nuovo) valori.push_back(v);
+  const std::uint8_t* byte = a.bytes().data() + d;
+  std::uint64_t visti[2] = {0, 0};
+  int valore = 0;
+  for (const Passo& p : mPassi) {
+    // Into 1..90 as Inizio::Fuori90 does; the sum lies within -99..279.
+    valore = (valore + byte[p.posto] + p.fisso + 180) % 90;
+    if (valore == 0) valore = 90;
+    if (!p.ultimo) continue;
+    const std::uint64_t bit = std::uint64_t{1} << (valore & 63);
+    if (!(visti[valore >> 6] & bit)) {
+      visti[valore >> 6] |= bit;
+      valori.push_back(static_cast<std::uint8_t>(valore));
+    }
+    valore = 0;
   }
 }
 

@@ -78,6 +78,22 @@ int ValoreElemento(const Elemento& e, const Archivio& a, int d);
 // order, a value equal to an earlier one left out.
 void ValoriPronostico(const Pronostico& p, const Archivio& a, int d, std::vector<std::uint8_t>& valori);
 
+// A line's Elementi laid flat, for evaluating them at many draws.
+class Formula {
+ public:
+  explicit Formula(const Pronostico& p);
+  // As ValoriPronostico.
+  void Valori(const Archivio& a, int d, std::vector<std::uint8_t>& valori) const;
+
+ private:
+  struct Passo {
+    std::uint32_t posto;  // byte of the term's number at draw d: posto + d
+    std::int16_t fisso;   // added (subtracted when negative)
+    bool ultimo;          // the last term of its Elemento
+  };
+  std::vector<Passo> mPassi;
+};
+
 // --- Composer -----------------------------------------------------------
 
 // "Somma 5 al 1° di BA": operator word, the fixed number's text, position, wheel code.

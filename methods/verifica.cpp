@@ -8,13 +8,157 @@
 namespace metodi {
 namespace {
 
-// Outcome of a calculation draw, from its cycles.
-enum Esito { kNessuno, kPositivo, kNegativo, kInCorso };
-
 void Vincita(Totali& t, int colpo) {
   t.maxAttesa = std::max(t.maxAttesa, colpo);
   t.minAttesa = std::min(t.minAttesa, colpo);
 }
+
+// The forecast values as a set of bits, to count the hits of a draw.
+struct Insieme {
+  explicit Insieme(std::span<const std::uint8_t> valori) {
+    for (std::uint8_t v : valori) bit[v >> 6] |= std::uint64_t{1} << (v & 63);
+  }
+  int Conta(std::span<const std::uint8_t> numeri) const {
+    int n = 0;
+    for (std::uint8_t x : numeri) n += static_cast<int>((bit[x >> 6] >> (x & 63)) & 1);
+    return n;
+  }
+  std::uint64_t bit[2] = {0, 0};
+};
+
+// What a play needs to be played on any wheel: the hits it needs and the
+// keys it watches, its values for an ambata, its values' pairs
+// (smaller * 91 + larger) for higher sortes.
+struct Chiavi {
+  int punti = 1;
+  int prima = 0;  // in the pool of keys
+  int quante = 0;
+};
+
+void CalcolaChiavi(std::span<const std::uint8_t> valori, int punti, std::vector<std::uint16_t>& pool) {
+  if (punti == 1) {
+    pool.insert(pool.end(), valori.begin(), valori.end());
+    return;
+  }
+  std::uint8_t ordinati[256];
+  const std::size_t n = std::min<std::size_t>(valori.size(), 256);
+  std::copy_n(valori.begin(), n, ordinati);
+  std::sort(ordinati, ordinati + n);
+  for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t j = i + 1; j < n; ++j) pool.push_back(static_cast<std::uint16_t>(ordinati[i] * 91 + ordinati[j]));
+}
+
+// Plays the cycles of one wheel, calculation draws taken downwards. For every
+// number and pair of numbers it keeps the next draw where it comes out and
+// that draw's place in the Tavola's list, so the first win of a cycle is the
+// earliest next draw of its values (an ambata) or of its values' pairs (a
+// higher sorte: a draw with two values or more holds one of their pairs);
+// later candidates come from the lists.
+class Giocatore {
+ public:
+  explicit Giocatore(const Tavola& t)
+      : mT(t), mProssimaN(91), mProssimaC(91 * 91), mPostoN(91), mPostoC(91 * 91) {}
+
+  // Starts a wheel: no draw after the calculation draw is known yet.
+  void Ruota(int w) {
+    mW = w;
+    mFatto = mT.ultima();
+    std::fill(mProssimaN.begin(), mProssimaN.end(), Tavola::kFine);
+    std::fill(mProssimaC.begin(), mProssimaC.end(), Tavola::kFine);
+    for (int n = 1; n <= 90; ++n) {
+      mPostoN[static_cast<std::size_t>(n)] = Sentinella(mT.inizioNumeri(), mT.usciteNumeri(), Tavola::Numero(w, n));
+      for (int m = n + 1; m <= 90; ++m)
+        mPostoC[static_cast<std::size_t>(n * 91 + m)] =
+            Sentinella(mT.inizioCoppie(), mT.usciteCoppie(), Tavola::Coppia(w, n, m));
+    }
+  }
+
+  // Fills ciclo.colpi and ciclo.vincite and appends the winning colpi to `vincite`.
+  // REQUIRES: d not above the calculation draw of the previous call for this wheel
+  void Gioca(Ciclo& ciclo, int d, int limite, std::span<const std::uint16_t> chiavi, int punti,
+             std::span<const std::uint8_t> valori, bool interrompi, std::vector<std::int16_t>& vincite) {
+    Scendi(d);
+    ciclo.colpi = static_cast<std::int16_t>(limite - d);
+    const std::vector<Tavola::Estrazione>& prossima = punti == 1 ? mProssimaN : mProssimaC;
+    int e = Tavola::kFine;
+    for (std::uint16_t c : chiavi) e = std::min<int>(e, prossima[c]);
+    if (e > limite) return;
+    if (interrompi && punti <= 2) {  // the first draw met wins
+      Vinci(ciclo, e - d, vincite);
+      ciclo.colpi = static_cast<std::int16_t>(e - d);
+      return;
+    }
+    const Insieme insieme(valori);
+    if (interrompi && insieme.Conta(mT.numeri(e, mW)) >= punti) {
+      Vinci(ciclo, e - d, vincite);
+      ciclo.colpi = static_cast<std::int16_t>(e - d);
+      return;
+    }
+    // Every draw met: the next draws of the keys, each key moving on along
+    // its list once its draw is met.
+    const std::vector<int>& posto = punti == 1 ? mPostoN : mPostoC;
+    const Tavola::Estrazione* uscite = punti == 1 ? mT.usciteNumeri().data() : mT.usciteCoppie().data();
+    mTeste.clear();
+    for (std::uint16_t c : chiavi) mTeste.push_back({prossima[c], posto[c]});
+    while (true) {
+      e = Tavola::kFine;
+      for (const Testa& x : mTeste) e = std::min<int>(e, x.estrazione);
+      if (e > limite) break;
+      int teste = 0;
+      for (Testa& x : mTeste)
+        if (x.estrazione == e) {
+          ++teste;
+          x.estrazione = uscite[++x.posto];
+        }
+      const int colti = punti == 1 ? teste : insieme.Conta(mT.numeri(e, mW));
+      if (colti < punti) continue;
+      Vinci(ciclo, e - d, vincite);
+      if (interrompi) {
+        ciclo.colpi = static_cast<std::int16_t>(e - d);
+        break;
+      }
+    }
+  }
+
+ private:
+  // The place of a list's end mark: just before the next list.
+  static int Sentinella(const std::vector<int>& inizio, const std::vector<Tavola::Estrazione>& uscite,
+                        std::size_t slot) {
+    return (slot + 1 < inizio.size() ? inizio[slot + 1] : static_cast<int>(uscite.size())) - 1;
+  }
+  static void Vinci(Ciclo& ciclo, int colpo, std::vector<std::int16_t>& vincite) {
+    vincite.push_back(static_cast<std::int16_t>(colpo));
+    ++ciclo.vincite;
+  }
+  // Takes in every draw above d, downwards.
+  void Scendi(int d) {
+    for (; mFatto > d; --mFatto) {
+      const std::uint8_t* n = mT.ordinati(mFatto, mW).data();
+      const std::size_t k = mT.ordinati(mFatto, mW).size();
+      const auto e = static_cast<Tavola::Estrazione>(mFatto);
+      for (std::size_t i = 0; i < k && n[i] != 0; ++i) {
+        mProssimaN[n[i]] = e;
+        --mPostoN[n[i]];
+        for (std::size_t j = i + 1; j < k && n[j] != 0; ++j) {
+          const std::size_t c = static_cast<std::size_t>(n[i] * 91 + n[j]);
+          mProssimaC[c] = e;
+          --mPostoC[c];
+        }
+      }
+    }
+  }
+
+  const Tavola& mT;
+  int mW = 1;
+  int mFatto = 0;  // every draw above it is taken in
+  std::vector<Tavola::Estrazione> mProssimaN, mProssimaC;  // next draw, by number and by pair
+  std::vector<int> mPostoN, mPostoC;  // its place in the list (pairs: smaller * 91 + larger)
+  struct Testa {
+    int estrazione;  // the next draw of a key
+    int posto;       // its place in the key's list
+  };
+  std::vector<Testa> mTeste;
+};
 
 }  // namespace
 
@@ -41,90 +185,100 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
   const bool interrompi = o.interrompi == 1;
   const bool separa = o.riepilogo != 1 && righe.size() >= 2;
 
-  // Where each wheel's list of each number stands: past the current draw.
-  std::vector<int> cursori(static_cast<std::size_t>(t.ruote()) * 91);
-  for (int w = 1; w <= t.ruote(); ++w)
-    for (int n = 1; n <= 90; ++n) cursori[static_cast<std::size_t>(w - 1) * 91 + n] = t.primaUscita(w, n);
-  const int* uscite = t.uscite().data();
-
-  std::vector<std::uint8_t> valori;
-  std::vector<int> teste;
-  int meseInCorso = a.mese(v.periodo.inizio);
-  for (int d = v.periodo.inizio; d <= v.periodo.fine; ++d) {
-    Esito esito = kNessuno;
-    int colpiEstrazione = 200;
-    const int limite = std::min(d + colpi, b.ultima);
-    for (std::size_t i = 0; i < righe.size(); ++i) {
-      const auto& p = righe[i];
-      if (!p || !Qualifica(b, d, p->codiceCalcolo)) continue;
-      ValoriPronostico(*p, a, d, valori);
-      if (separa && a.mese(d) != meseInCorso) {
-        v.separatori.push_back(static_cast<int>(v.cicli.size()));
-        meseInCorso = a.mese(d);
-      }
-      const int punti = PuntiNecessari(*p, r);
-      if (static_cast<int>(valori.size()) < punti) continue;
-      const int giocata = static_cast<int>(v.giocate.size());
-      v.giocate.push_back({static_cast<int>(i), d, static_cast<int>(v.valori.size()), static_cast<int>(valori.size())});
-      v.valori.insert(v.valori.end(), valori.begin(), valori.end());
-      Totali& perRiga = v.totaliRiga[i];
-      teste.resize(valori.size());
-      for (int w : ruote) {
-        for (std::size_t j = 0; j < valori.size(); ++j) {
-          int& c = cursori[static_cast<std::size_t>(w - 1) * 91 + valori[j]];
-          while (uscite[c] <= d) ++c;
-          teste[j] = c;
-        }
-        // Merge the values' lists of draws: each draw met is a colpo with hits.
-        Ciclo ciclo{giocata, w, limite - d, static_cast<int>(v.vincite.size()), 0};
-        while (true) {
-          int e = Tavola::kFine;
-          for (int c : teste) e = std::min(e, uscite[c]);
-          if (e > limite) break;
-          int colti = 0;
-          for (int& c : teste)
-            if (uscite[c] == e) {
-              ++colti;
-              ++c;
-            }
-          if (colti < punti) continue;
-          const int colpo = e - d;
-          v.vincite.push_back(static_cast<std::int16_t>(colpo));
-          ++ciclo.vincite;
-          ++perRiga.multipli;
-          Vincita(perRiga, colpo);
-          Vincita(v.totali, colpo);
-          if (interrompi) {
-            ciclo.colpi = colpo;
-            break;
-          }
-        }
-        ++perRiga.cicli;
-        if (ciclo.vincite > 0) {
-          ++perRiga.positivi;
-          esito = kPositivo;
-        } else if (ciclo.colpi != colpi) {
-          ++perRiga.inCorso;
-          if (esito != kPositivo) esito = kInCorso;
-        } else if (esito != kPositivo) {
-          esito = kNegativo;
-        }
-        colpiEstrazione = std::min(colpiEstrazione, ciclo.colpi);
-        v.cicli.push_back(ciclo);
-      }
+  // The plays: every line at each of its calculation draws, with its values
+  // and keys.
+  std::vector<int> puntiRiga(righe.size(), 0);
+  std::vector<std::optional<Formula>> formule(righe.size());
+  for (std::size_t i = 0; i < righe.size(); ++i)
+    if (righe[i]) {
+      puntiRiga[i] = PuntiNecessari(*righe[i], r);
+      formule[i].emplace(*righe[i]);
     }
-    if (esito == kNessuno) continue;
+  std::vector<Chiavi> chiavi;
+  std::vector<std::uint16_t> pool;
+  std::vector<int> separatori;  // month separations, before play k
+  {
+    std::vector<std::uint8_t> valori;
+    int meseInCorso = a.mese(v.periodo.inizio);
+    for (int d = v.periodo.inizio; d <= v.periodo.fine; ++d)
+      for (std::size_t i = 0; i < righe.size(); ++i) {
+        const auto& p = righe[i];
+        if (!p || !Qualifica(b, d, p->codiceCalcolo)) continue;
+        formule[i]->Valori(a, d, valori);
+        if (separa && a.mese(d) != meseInCorso) {
+          separatori.push_back(static_cast<int>(v.giocate.size()));
+          meseInCorso = a.mese(d);
+        }
+        const int punti = puntiRiga[i];
+        if (static_cast<int>(valori.size()) < punti) continue;
+        v.giocate.push_back({static_cast<int>(i), d, static_cast<int>(v.valori.size()), static_cast<int>(valori.size())});
+        v.valori.insert(v.valori.end(), valori.begin(), valori.end());
+        const int prima = static_cast<int>(pool.size());
+        CalcolaChiavi(valori, punti, pool);
+        chiavi.push_back({punti, prima, static_cast<int>(pool.size()) - prima});
+      }
+  }
+
+  // The cycles, one wheel at a time so that its tables stay in the cache.
+  const std::size_t nGiocate = v.giocate.size();
+  v.ruote = ruote;
+  v.cicli.resize(nGiocate * ruote.size());
+  std::vector<std::uint8_t> vinta(nGiocate, 0);  // per play: a cycle won
+  std::vector<std::int16_t> minimo(nGiocate, 200);  // per play: the fewest colpi of its cycles
+  Giocatore giocatore(t);
+  for (std::size_t k = 0; k < ruote.size(); ++k) {
+    giocatore.Ruota(ruote[k]);
+    Ciclo* cicli = v.cicli.data() + k * nGiocate;
+    for (std::size_t g = nGiocate; g-- > 0;) {
+      const Giocata& x = v.giocate[g];
+      const Chiavi& c = chiavi[g];
+      Ciclo& ciclo = cicli[g];
+      ciclo.giocata = static_cast<std::int32_t>(g);
+      ciclo.ruota = static_cast<std::uint8_t>(ruote[k]);
+      ciclo.primaVincita = static_cast<std::int32_t>(v.vincite.size());
+      giocatore.Gioca(ciclo, x.estrazione, std::min(x.estrazione + colpi, b.ultima),
+                      {pool.data() + c.prima, static_cast<std::size_t>(c.quante)}, c.punti, {v.valori.data() + x.valori, static_cast<std::size_t>(x.nValori)}, interrompi,
+                      v.vincite);
+      Totali& perRiga = v.totaliRiga[static_cast<std::size_t>(x.riga)];
+      ++perRiga.cicli;
+      if (ciclo.vincite > 0) {
+        ++perRiga.positivi;
+        perRiga.multipli += ciclo.vincite;
+        vinta[g] = 1;
+        for (int j = 0; j < ciclo.vincite; ++j) Vincita(perRiga, v.vincite[static_cast<std::size_t>(ciclo.primaVincita + j)]);
+      } else if (ciclo.colpi != colpi) {
+        ++perRiga.inCorso;
+      }
+      minimo[g] = std::min(minimo[g], ciclo.colpi);
+    }
+  }
+
+  // The method as a whole: a calculation draw is a cycle when a line was
+  // played from it; positive when any of its cycles won, otherwise in corso
+  // when the archive cut its colpi (alike for all its cycles), negative else.
+  for (const Totali& x : v.totaliRiga)
+    if (x.positivi > 0) Vincita(v.totali, x.maxAttesa), Vincita(v.totali, x.minAttesa);
+  for (std::size_t g = 0; g < nGiocate;) {
+    const int d = v.giocate[g].estrazione;
+    bool positivo = false;
+    int colpiEstrazione = 200;
+    for (; g < nGiocate && v.giocate[g].estrazione == d; ++g) {
+      positivo = positivo || vinta[g];
+      colpiEstrazione = std::min<int>(colpiEstrazione, minimo[g]);
+    }
+    if (ruote.empty()) continue;
     ++v.totali.cicli;
     v.totali.colpi += colpiEstrazione;
-    if (esito == kPositivo) {
+    if (positivo) {
       ++v.totali.positivi;
       ++v.totali.multipli;
-    } else if (esito == kInCorso) {
+    } else if (std::min(d + colpi, b.ultima) - d != colpi) {
       ++v.totali.inCorso;
     }
   }
+  v.separatori = std::move(separatori);
   // Every line receives the colpi of every method-wide cycle.
-  for (Totali& t : v.totaliRiga) t.colpi = v.totali.colpi;
+  for (Totali& x : v.totaliRiga) x.colpi = v.totali.colpi;
   return v;
 }
 
@@ -285,31 +439,33 @@ Rapporto ScriviRapporto(const Verifica& v, const std::vector<std::optional<Prono
     return true;
   };
   if (!riepilogo) {
-    for (std::size_t k = 0; k < v.cicli.size(); ++k) {
-      if (!separa(k)) return out;
-      const Ciclo& c = v.cicli[k];
-      for (int j = 0; j < c.vincite; ++j) {
-        riga.clear();
-        testi.Vincita(riga, c, v.vincite[static_cast<std::size_t>(c.primaVincita + j)], j == 0);
+    for (std::size_t g = 0; g < v.giocate.size(); ++g) {
+      if (!separa(g)) return out;
+      for (std::size_t k = 0; k < v.ruote.size(); ++k) {
+        const Ciclo& c = v.ciclo(g, k);
+        for (int j = 0; j < c.vincite; ++j) {
+          riga.clear();
+          testi.Vincita(riga, c, v.vincite[static_cast<std::size_t>(c.primaVincita + j)], j == 0);
+          if (!scrivi(riga)) return out;
+        }
+        if (c.vincite > 0) continue;
+        riga = testi.Testa(c.giocata);
+        testi.Ruota(riga, c.ruota);
+        if (c.colpi != o.colpi) {
+          riga += "  in corso - ";
+          Aggiungi(riga, c.colpi);
+          riga += "° colpo su ";
+          Aggiungi(riga, o.colpi);
+        } else if (o.positivi == 1) {
+          continue;
+        } else {
+          riga += "  negativo";
+        }
+        riga += kFineRiga;
         if (!scrivi(riga)) return out;
       }
-      if (c.vincite > 0) continue;
-      riga = testi.Testa(c.giocata);
-      testi.Ruota(riga, c.ruota);
-      if (c.colpi != o.colpi) {
-        riga += "  in corso - ";
-        Aggiungi(riga, c.colpi);
-        riga += "° colpo su ";
-        Aggiungi(riga, o.colpi);
-      } else if (o.positivi == 1) {
-        continue;
-      } else {
-        riga += "  negativo";
-      }
-      riga += kFineRiga;
-      if (!scrivi(riga)) return out;
     }
-    if (!separa(v.cicli.size())) return out;
+    if (!separa(v.giocate.size())) return out;
   }
 
   std::string totali(kFineRiga);

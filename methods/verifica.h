@@ -47,23 +47,28 @@ struct Giocata {
 };
 
 struct Ciclo {
-  int giocata = 0;      // index into Verifica::giocate
-  int ruota = 0;        // 1..10
-  int colpi = 0;        // colpi played (up to the first win when interrupted)
-  int primaVincita = 0; // first of its winning colpi in Verifica::vincite
-  int vincite = 0;
+  std::int32_t giocata = 0;       // index into Verifica::giocate
+  std::int32_t primaVincita = 0;  // first of its winning colpi in Verifica::vincite
+  std::int16_t colpi = 0;         // colpi played (up to the first win when interrupted)
+  std::uint8_t ruota = 0;         // 1..10
+  std::uint8_t vincite = 0;       // at most one per colpo
 };
 
 struct Verifica {
   Periodo periodo;  // invalid: nothing was played
   int righe = 0;    // lines of the method, valid or not
-  std::vector<Giocata> giocate;
+  std::vector<Giocata> giocate;      // in playing order: by calculation draw, then line
   std::vector<std::uint8_t> valori;
-  std::vector<Ciclo> cicli;              // in the order they were played
-  std::vector<std::int16_t> vincite;     // winning colpo numbers, by cycle
-  std::vector<int> separatori;           // a month separation before cycle k (repeats allowed)
-  std::vector<Totali> totaliRiga;        // per line
-  Totali totali;                         // the method as a whole
+  std::vector<int> ruote;            // the wheels played, ascending
+  // Cycle of play g on the k-th wheel at [k * giocate.size() + g]; the
+  // cycles of a play are played in wheel order.
+  std::vector<Ciclo> cicli;
+  std::vector<std::int16_t> vincite;  // winning colpo numbers, each cycle's together, ascending
+  std::vector<int> separatori;        // a month separation before play g (repeats allowed)
+  std::vector<Totali> totaliRiga;     // per line
+  Totali totali;                      // the method as a whole
+
+  const Ciclo& ciclo(std::size_t g, std::size_t k) const { return cicli[k * giocate.size() + g]; }
 };
 
 // The back-test. `righe` holds every line of the method: the lines that do
