@@ -28,6 +28,7 @@
 #include "boards/TabAna.h"
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
+#include "methods/Metodi.h"
 #include "app/frmAbout.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -113,6 +114,7 @@ const std::vector<Tasto>& TabellaTasti() {
 // Tools whose windows the program has; the other items stay disabled.
 bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
+                                          QStringLiteral("mnuPrevMetodiT"),
                                           QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
                                           QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF")};
@@ -452,7 +454,7 @@ void MDIForm1::MnuStatLaData_Click() {}
 void MDIForm1::MnuStatTab_Click() {}
 void MDIForm1::MnuPrevAAM_Click() {}
 void MDIForm1::MnuPrevSpia_Click() {}
-void MDIForm1::mnuPrevMetodiT_Click() {}
+void MDIForm1::mnuPrevMetodiT_Click() { mFinestre->apri<Metodi>(contesto()); }
 void MDIForm1::mnuPrevMetodiD_Click() {}
 void MDIForm1::mnuPrevMetodiS_Click() {}
 
