@@ -122,6 +122,7 @@ Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidg
   Text1 = new QPlainTextEdit(this);
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setReadOnly(true);
+  Text1->setUndoRedoEnabled(false);
   Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text1->setFont(Fisso(9));
   connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);

@@ -246,6 +246,17 @@ TEST(MetodiWindow, PeriodRulesAndWheelBoxes) {
   m.CkPositivi->click();
   EXPECT_FALSE(m.CkRiepilogo->isChecked());
 
+  // "TUTTE" alone passes the check and plays no wheel: no cycle, 0,00%.
+  m.CheckRuota[11]->click();
+  for (int w = 1; w <= 10; ++w) m.CheckRuota[w]->click();
+  m.ListPro->addItem(QStringLiteral("M  TM  1°BA+5"));
+  m.Cmd_Click(0);
+  EXPECT_EQ(m.Testo().substr(0, 74),
+            "\r\nTotale Cicli di gioco.....: 0\r\nCicli positivi............: 0 ==> 0,00%\r\n");
+  EXPECT_TRUE(a.Messaggi().isEmpty());
+  m.ListPro->clear();
+  m.CheckRuota[11]->click();
+
   // The option check lists its faults in one box.
   m.Cmd_Click(0);
   EXPECT_EQ(a.Messaggi().last(), "Nessuna Formazione da elaborare");
@@ -328,6 +339,14 @@ TEST(MetodiWindow, AFaultyMethodFileChangesNothing) {
     EXPECT_EQ(a.Righe(m.ListPro), QStringList{"M  1M  1°BA+5"});
     EXPECT_EQ(m.LeggiOpzioni(), prima);
   }
+  // Saving under another extension writes nothing.
+  m.CheckRuota[1]->click();
+  a.Scegli("Metodo.txt");
+  m.Cmd_Click(4);
+  EXPECT_EQ(a.Messaggi().size(), 1);
+  a.p.servizi.dialoghi.messaggi.clear();
+  EXPECT_EQ(a.Leggi("Metodo.txt"), "<assente>");
+  EXPECT_EQ(m.windowTitle(), "Metodi");
   // A detector's file opens: end at the last draw, 8 colpi, one wheel.
   f = std::fopen(a.Percorso("NA5200203.mtd").c_str(), "wb");
   std::fputs("0200000000051008000000000100000001\r\nM  1M  5\xB0NA+17 & 5\xB0NA+40\r\n"
