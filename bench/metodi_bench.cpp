@@ -26,38 +26,33 @@ std::vector<std::optional<metodi::Pronostico>> Leggi(std::initializer_list<const
   return out;
 }
 
+// Five ambata lines of one to three Elementi.
+const std::vector<std::optional<metodi::Pronostico>>& Ambate() {
+  static const auto righe = Leggi({"M  TM  1°BA+5", "M  TM  1°BA+5,3°NA-12 & 2°RO+7", "MA  TM  5°VE+45 & 1°MI-3",
+                                   "M  TM  2°FI+17 & 4°CA+89 & 3°GE+1", "M  TM  1°TO+0"});
+  return righe;
+}
+
+std::vector<std::optional<metodi::Pronostico>> Con(std::initializer_list<const char*> altre) {
+  auto righe = Ambate();
+  for (auto& p : Leggi(altre)) righe.push_back(std::move(p));
+  return righe;
+}
+
 // Ten lines played at every draw of the archive: the ambatas and ambos such
 // methods play, one to three Elementi each.
 const std::vector<std::optional<metodi::Pronostico>>& Metodo() {
-  static const auto righe = Leggi({
-      "M  TM  1°BA+5",
-      "M  TM  1°BA+5,3°NA-12 & 2°RO+7",
-      "MA  TM  5°VE+45 & 1°MI-3",
-      "M  TM  2°FI+17 & 4°CA+89 & 3°GE+1",
-      "M  TM  1°TO+0",
-      "M  TM  3°PA+30,1°RO-1",
-      "M  TM  2°MI+45 & 4°GE+10",
-      "M  TM  5°CA+72",
-      "A  TM  1°BA+0 & 2°BA+0 & 3°BA+30",
-      "A  TM  1°PA+10 & 2°PA+20",
-  });
+  static const auto righe = Con({"M  TM  3°PA+30,1°RO-1", "M  TM  2°MI+45 & 4°GE+10", "M  TM  5°CA+72",
+                                 "A  TM  1°BA+0 & 2°BA+0 & 3°BA+30", "A  TM  1°PA+10 & 2°PA+20"});
   return righe;
 }
 
 // Ten heavier lines: half of them ambos, terni and a quaterna.
 const std::vector<std::optional<metodi::Pronostico>>& MetodoPesante() {
-  static const auto righe = Leggi({
-      "M  TM  1°BA+5",
-      "M  TM  1°BA+5,3°NA-12 & 2°RO+7",
-      "MA  TM  5°VE+45 & 1°MI-3",
-      "M  TM  2°FI+17 & 4°CA+89 & 3°GE+1",
-      "M  TM  1°TO+0",
-      "A  TM  1°BA+0 & 2°BA+0 & 3°BA+30",
-      "A  TM  1°PA+10 & 2°PA+20 & 3°PA+30 & 4°PA+40",
-      "AT  TM  2°TO-40,5°GE+17 & 4°PA+1 & 1°FI-89",
-      "T  TM  1°BA+1 & 1°BA+2 & 1°BA+3 & 1°BA+4",
-      "Q  TM  1°RO+11 & 2°RO+22 & 3°RO+33 & 4°RO+44 & 5°RO+55",
-  });
+  static const auto righe =
+      Con({"A  TM  1°BA+0 & 2°BA+0 & 3°BA+30", "A  TM  1°PA+10 & 2°PA+20 & 3°PA+30 & 4°PA+40",
+           "AT  TM  2°TO-40,5°GE+17 & 4°PA+1 & 1°FI-89", "T  TM  1°BA+1 & 1°BA+2 & 1°BA+3 & 1°BA+4",
+           "Q  TM  1°RO+11 & 2°RO+22 & 3°RO+33 & 4°RO+44 & 5°RO+55"});
   return righe;
 }
 

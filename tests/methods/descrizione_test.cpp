@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "mondo_metodi.h"
+
 using namespace metodi;
 
 namespace {
@@ -13,11 +15,7 @@ Indici Anni() {
   return i;
 }
 
-std::string Righe(std::initializer_list<std::string> righe) {
-  std::string s;
-  for (const std::string& r : righe) s += r + "\r\n";
-  return s;
-}
+using prova::Righe;
 
 }  // namespace
 

@@ -27,6 +27,13 @@ inline Estrazione Neutra(Data data, std::initializer_list<std::pair<int, std::ve
   return e;
 }
 
+// Report lines, each ended by CR LF.
+inline std::string Righe(std::initializer_list<std::string> righe) {
+  std::string s;
+  for (const std::string& r : righe) s += r + "\r\n";
+  return s;
+}
+
 class Mondo {
  public:
   explicit Mondo(const std::vector<Estrazione>& e)

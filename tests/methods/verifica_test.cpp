@@ -20,11 +20,7 @@ Opzioni Ruote(Opzioni o, std::initializer_list<int> ruote) {
   return o;
 }
 
-std::string Righe(std::initializer_list<std::string> righe) {
-  std::string s;
-  for (const std::string& r : righe) s += r + "\r\n";
-  return s;
-}
+using prova::Righe;
 
 }  // namespace
 
