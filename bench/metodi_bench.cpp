@@ -28,8 +28,9 @@ std::vector<std::optional<metodi::Pronostico>> Leggi(std::initializer_list<const
 
 // Five ambata lines of one to three Elementi.
 const std::vector<std::optional<metodi::Pronostico>>& Ambate() {
-  static const auto righe = Leggi({"M  TM  1°BA+5", "M  TM  1°BA+5,3°NA-12 & 2°RO+7", "MA  TM  5°VE+45 & 1°MI-3",
-                                   "M  TM  2°FI+17 & 4°CA+89 & 3°GE+1", "M  TM  1°TO+0"});
+  static const auto righe =
+      Leggi({"M  TM  1°BA+5", "M  TM  1°BA+5,3°NA-12 & 2°RO+7", "MA  TM  5°VE+45 & 1°MI-3",
+             "M  TM  2°FI+17 & 4°CA+89 & 3°GE+1", "M  TM  1°TO+0"});
   return righe;
 }
 
@@ -42,8 +43,9 @@ std::vector<std::optional<metodi::Pronostico>> Con(std::initializer_list<const c
 // Ten lines played at every draw of the archive: the ambatas and ambos such
 // methods play, one to three Elementi each.
 const std::vector<std::optional<metodi::Pronostico>>& Metodo() {
-  static const auto righe = Con({"M  TM  3°PA+30,1°RO-1", "M  TM  2°MI+45 & 4°GE+10", "M  TM  5°CA+72",
-                                 "A  TM  1°BA+0 & 2°BA+0 & 3°BA+30", "A  TM  1°PA+10 & 2°PA+20"});
+  static const auto righe =
+      Con({"M  TM  3°PA+30,1°RO-1", "M  TM  2°MI+45 & 4°GE+10", "M  TM  5°CA+72",
+           "A  TM  1°BA+0 & 2°BA+0 & 3°BA+30", "A  TM  1°PA+10 & 2°PA+20"});
   return righe;
 }
 
@@ -71,14 +73,16 @@ void BM_VerificaMetodo(benchmark::State& state) {
   const auto tavola = metodi::Tavola::Lotto(bench::Archivio4999(), p.base.ultima);
   const auto o = Opzioni();
   const auto& metodo = state.range(0) == 0 ? Metodo() : MetodoPesante();
-  for (auto _ : state) benchmark::DoNotOptimize(metodi::Esegui(p.base, tavola, metodi::Lotto(), metodo, o));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(metodi::Esegui(p.base, tavola, metodi::Lotto(), metodo, o));
 }
 BENCHMARK(BM_VerificaMetodo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The table of drawn numbers.
 void BM_TavolaLotto(benchmark::State& state) {
   const Prova& p = Dati();
-  for (auto _ : state) benchmark::DoNotOptimize(metodi::Tavola::Lotto(bench::Archivio4999(), p.base.ultima));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(metodi::Tavola::Lotto(bench::Archivio4999(), p.base.ultima));
 }
 BENCHMARK(BM_TavolaLotto)->Unit(benchmark::kMillisecond);
 
@@ -89,7 +93,8 @@ void BM_RapportoMetodo(benchmark::State& state) {
   const auto o = Opzioni();
   const auto v = metodi::Esegui(p.base, tavola, metodi::Lotto(), Metodo(), o);
   for (auto _ : state)
-    benchmark::DoNotOptimize(metodi::ScriviRapporto(v, Metodo(), p.base, tavola, metodi::Lotto(), o));
+    benchmark::DoNotOptimize(
+        metodi::ScriviRapporto(v, Metodo(), p.base, tavola, metodi::Lotto(), o));
 }
 BENCHMARK(BM_RapportoMetodo)->Unit(benchmark::kMillisecond);
 

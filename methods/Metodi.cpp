@@ -78,9 +78,12 @@ QFont Fisso(double punti) {
 // A check box's value: 0 clear, 1 ticked, 2 greyed.
 int Valore(const QCheckBox* c) {
   switch (c->checkState()) {
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
-    default: return 0;
+    case Qt::Checked:
+      return 1;
+    case Qt::PartiallyChecked:
+      return 2;
+    default:
+      return 0;
   }
 }
 
@@ -99,7 +102,8 @@ void Sostituisci(QListWidget* l, int riga, const QString& testo) { l->item(riga)
 
 }  // namespace
 
-Metodi::Metodi(const ui::Contesto& contesto, QWidget* parent) : Metodi(contesto, metodi::Lotto(), parent) {}
+Metodi::Metodi(const ui::Contesto& contesto, QWidget* parent)
+    : Metodi(contesto, metodi::Lotto(), parent) {}
 
 Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidget* parent)
     : QWidget(parent), mContesto(contesto), mRegole(regole) {
@@ -204,7 +208,8 @@ void Metodi::creaComposizione() {
     connect(OptSorte[k], &QCheckBox::stateChanged, this, [this, k] { OptSorte_Click(k); });
   }
   pronostico->addWidget(Frame9, 0, 1, 4, 1);
-  const std::pair<int, const char*> pulsanti[] = {{1, "&Elimina"}, {3, "&Svuota"}, {5, "&Su"}, {6, "&Giù"}};
+  const std::pair<int, const char*> pulsanti[] = {
+      {1, "&Elimina"}, {3, "&Svuota"}, {5, "&Su"}, {6, "&Giù"}};
   int riga = 0;
   for (const auto& [indice, caption] : pulsanti) {
     CmdNum[indice] = Pulsante("CmdNum", QString::fromUtf8(caption));
@@ -241,9 +246,13 @@ void Metodi::creaGruppo() {
   ListPro->setFont(Fisso(8.25));
   ListPro->viewport()->installEventFilter(this);
   gruppo->addWidget(ListPro, 0, 0, 1, 2);
-  const std::pair<int, const char*> pulsanti[] = {
-      {7, "S&u"},  {8, "G&iù"}, {9, "Eli&mina"}, {10, "S&vuota"}, {11, "&Dettagli Pronostico"},
-      {12, "Riepi&logo Metodo"}, {13, "Correggi"}};
+  const std::pair<int, const char*> pulsanti[] = {{7, "S&u"},
+                                                  {8, "G&iù"},
+                                                  {9, "Eli&mina"},
+                                                  {10, "S&vuota"},
+                                                  {11, "&Dettagli Pronostico"},
+                                                  {12, "Riepi&logo Metodo"},
+                                                  {13, "Correggi"}};
   int i = 0;
   for (const auto& [indice, caption] : pulsanti) {
     CmdNum[indice] = Pulsante("CmdNum", QString::fromUtf8(caption));
@@ -253,7 +262,8 @@ void Metodi::creaGruppo() {
   }
   CmdNum[13]->setEnabled(false);  // the line corrector is not part of this program yet
   for (auto& [indice, pulsante] : CmdNum)
-    if (indice != 13) connect(pulsante, &QPushButton::clicked, this, [this, k = indice] { CmdNum_Click(k); });
+    if (indice != 13)
+      connect(pulsante, &QPushButton::clicked, this, [this, k = indice] { CmdNum_Click(k); });
 }
 
 void Metodi::creaOpzioni() {
@@ -289,7 +299,8 @@ void Metodi::creaOpzioni() {
     CmbAnno[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CmbAnno[i]->setMinimumContentsLength(4);
   }
-  for (QComboBox* c : {CmbAnno[0], CmbAnno[1], CmbCicli, TxtColpi}) c->setFixedWidth(ui::Pixel(870));
+  for (QComboBox* c : {CmbAnno[0], CmbAnno[1], CmbCicli, TxtColpi})
+    c->setFixedWidth(ui::Pixel(870));
   opzioni->setColumnStretch(1, 1);
   opzioni->addWidget(Label7, 0, 0);
   opzioni->addWidget(CmbMese[0], 0, 1);
@@ -302,12 +313,15 @@ void Metodi::creaOpzioni() {
   opzioni->addWidget(CmbCicli, 3, 2);
   opzioni->addWidget(Label1, 4, 0, 1, 2);
   opzioni->addWidget(TxtColpi, 4, 2);
-  CkInterrompi = Casella(QStringLiteral("CkInterrompi"), QStringLiteral("Interrompi a prima sortita"));
-  CkPositivi = Casella(QStringLiteral("CkPositivi"), QStringLiteral("Evidenzia solo casi positivi"));
+  CkInterrompi =
+      Casella(QStringLiteral("CkInterrompi"), QStringLiteral("Interrompi a prima sortita"));
+  CkPositivi =
+      Casella(QStringLiteral("CkPositivi"), QStringLiteral("Evidenzia solo casi positivi"));
   CkRiepilogo = Casella(QStringLiteral("CkRiepilogo"), QStringLiteral("Solo Riepilogo"));
   CkParziali = Casella(QStringLiteral("CkParziali"), QStringLiteral("Riepiloghi Parziali"));
   int riga = 5;
-  for (QCheckBox* c : {CkInterrompi, CkPositivi, CkRiepilogo, CkParziali}) opzioni->addWidget(c, riga++, 0, 1, 3);
+  for (QCheckBox* c : {CkInterrompi, CkPositivi, CkRiepilogo, CkParziali})
+    opzioni->addWidget(c, riga++, 0, 1, 3);
   connect(CkPositivi, &QCheckBox::stateChanged, this, &Metodi::CkPositivi_Click);
   connect(CkRiepilogo, &QCheckBox::stateChanged, this, &Metodi::CkRiepilogo_Click);
 
@@ -318,7 +332,8 @@ void Metodi::creaOpzioni() {
   ruote->setHorizontalSpacing(2);
   ruote->setVerticalSpacing(0);
   for (int w = 1; w <= 11; ++w) {
-    const QString nome = w == 11 ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[static_cast<std::size_t>(w)]);
+    const QString nome =
+        w == 11 ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[static_cast<std::size_t>(w)]);
     CheckRuota[w] = Casella(QStringLiteral("CheckRuota%1").arg(w), nome);
     ruote->addWidget(CheckRuota[w], (w - 1) % 6, (w - 1) / 6);
     connect(CheckRuota[w], &QCheckBox::stateChanged, this, [this, w] { CheckRuota_Click(w); });
@@ -333,7 +348,8 @@ void Metodi::creaOpzioni() {
 }
 
 void Metodi::creaComandi() {
-  const char* captions[] = {"Elabora", "Esci", "Stampa", "Salva Output", "Salva Metodo", "Apri Metodo"};
+  const char* captions[] = {"Elabora",      "Esci",         "Stampa",
+                            "Salva Output", "Salva Metodo", "Apri Metodo"};
   for (int i = 0; i <= 5; ++i) {
     Cmd[i] = Pulsante("Cmd", QString::fromLatin1(captions[i]));
     Cmd[i]->setObjectName(QStringLiteral("Cmd%1").arg(i));
@@ -371,7 +387,8 @@ void Metodi::Form_Load() {
 
   CmbEst->setCurrentIndex(0);
   CMbRuotaCalcolo->setCurrentIndex(0);
-  for (int n = 0; n <= 89; ++n) CmbFissi->addItem(QString::number(n).rightJustified(2, QLatin1Char(' ')));
+  for (int n = 0; n <= 89; ++n)
+    CmbFissi->addItem(QString::number(n).rightJustified(2, QLatin1Char(' ')));
   CmbEstratto->setCurrentIndex(0);
   CmbEstratto_Click();
   for (int n = 1; n <= 100; ++n) {
@@ -382,8 +399,10 @@ void Metodi::Form_Load() {
   CmbFissi->setCurrentIndex(0);
   CmbCicli->setCurrentIndex(0);
   for (int i = 0; i < 2; ++i) {
-    for (int m = 1; m <= 12; ++m) CmbMese[i]->addItem(ui::Q(Inizio::NomiMesi[static_cast<std::size_t>(m)]));
-    for (const std::string& anno : s.indici.AnniArchivio) CmbAnno[i]->addItem(ui::Q(anno.substr(0, 4)));
+    for (int m = 1; m <= 12; ++m)
+      CmbMese[i]->addItem(ui::Q(Inizio::NomiMesi[static_cast<std::size_t>(m)]));
+    for (const std::string& anno : s.indici.AnniArchivio)
+      CmbAnno[i]->addItem(ui::Q(anno.substr(0, 4)));
   }
   CmbMese[0]->setCurrentIndex(0);
   CmbMese[1]->setCurrentIndex(s.ArchivioEstrazioni.mese(UltimaEstrValida) - 1);
@@ -398,7 +417,8 @@ void Metodi::Form_Load() {
   EstrInizioTest = 1;
   EstrFineTest = UltimaEstrValida;
   if (Frame7->isVisible()) CmbEst->setFocus();
-  CartellaAvvio = ui::servizi().impostazioni->leggi(QStringLiteral("Avvio"), ui::Q(mRegole.chiaveCartella), QString());
+  CartellaAvvio = ui::servizi().impostazioni->leggi(QStringLiteral("Avvio"),
+                                                    ui::Q(mRegole.chiaveCartella), QString());
 }
 
 // --- Composer ------------------------------------------------------------------
@@ -411,8 +431,9 @@ void Metodi::OptOperatore_Click(int Index) {
 
 void Metodi::CmdAggiungi_Click() {
   if (OperatoreCalcolo.isEmpty()) OperatoreCalcolo = QStringLiteral("Somma");
-  ListCalcoli->addItem(ui::Q(metodi::TestoCalcolo(ui::S(OperatoreCalcolo), ui::S(CmbFissi->currentText().trimmed()),
-                                                  EstrattoCalcolo, ui::S(CMbRuotaCalcolo->currentText()))));
+  ListCalcoli->addItem(
+      ui::Q(metodi::TestoCalcolo(ui::S(OperatoreCalcolo), ui::S(CmbFissi->currentText().trimmed()),
+                                 EstrattoCalcolo, ui::S(CMbRuotaCalcolo->currentText()))));
 }
 
 void Metodi::CmdLeva_Click() {
@@ -420,8 +441,8 @@ void Metodi::CmdLeva_Click() {
 }
 
 void Metodi::Command2_Click() {
-  if (ui::Msg(this, QStringLiteral("Cancellare tutti i Calcoli ?"), ui::Icona::Nessuna, ui::Pulsanti::SiNo) ==
-      ui::Risposta::Si)
+  if (ui::Msg(this, QStringLiteral("Cancellare tutti i Calcoli ?"), ui::Icona::Nessuna,
+              ui::Pulsanti::SiNo) == ui::Risposta::Si)
     ListCalcoli->clear();
 }
 
@@ -440,14 +461,17 @@ void Metodi::OptSorte_Click(int Index) {
 // --- Lists and pages -------------------------------------------------------
 
 void Metodi::CmdNum_Click(int Index) {
-  if (Index <= 6) CmdNumElemento(Index);
-  else CmdNumPronostico(Index);
+  if (Index <= 6)
+    CmdNumElemento(Index);
+  else
+    CmdNumPronostico(Index);
 }
 
 void Metodi::CmdNumElemento(int Index) {
   const int sel = Selezionata(ListRit);
   auto rinumera = [this](int riga) {
-    Sostituisci(ListRit, riga, ui::Q(metodi::RinumeraElemento(ui::S(ListRit->item(riga)->text()), riga + 1)));
+    Sostituisci(ListRit, riga,
+                ui::Q(metodi::RinumeraElemento(ui::S(ListRit->item(riga)->text()), riga + 1)));
   };
   switch (Index) {
     case 1:  // Elimina
@@ -459,8 +483,8 @@ void Metodi::CmdNumElemento(int Index) {
       return;
     case 3:  // Svuota
       if (ListRit->count() == 0) return;
-      if (ui::Msg(this, QStringLiteral("Cancellare Pronostico attuale ?"), ui::Icona::Nessuna, ui::Pulsanti::SiNo) !=
-          ui::Risposta::Si)
+      if (ui::Msg(this, QStringLiteral("Cancellare Pronostico attuale ?"), ui::Icona::Nessuna,
+                  ui::Pulsanti::SiNo) != ui::Risposta::Si)
         return;
       ListRit->clear();
       for (auto& [k, casella] : OptSorte) casella->setChecked(false);
@@ -469,14 +493,16 @@ void Metodi::CmdNumElemento(int Index) {
       if (ListRit->count() == 0) return;
       std::string lettere;
       for (int k = 1; k <= 5; ++k)
-        if (OptSorte[k]->isChecked()) lettere += metodi::kLettereSorte[static_cast<std::size_t>(k - 1)];
+        if (OptSorte[k]->isChecked())
+          lettere += metodi::kLettereSorte[static_cast<std::size_t>(k - 1)];
       if (lettere.empty()) {
         ui::Msg(this, QStringLiteral("Selezionare almeno una Sorte"), ui::Icona::Critica);
         return;
       }
       std::vector<std::string> elementi;
       for (const QString& r : Righe(ListRit)) elementi.push_back(ui::S(r));
-      ListPro->addItem(ui::Q(metodi::TestoPronostico(lettere, metodi::CodiceDiVoce(CmbEst->currentIndex()), elementi)));
+      ListPro->addItem(ui::Q(metodi::TestoPronostico(
+          lettere, metodi::CodiceDiVoce(CmbEst->currentIndex()), elementi)));
       ListRit->clear();
       for (auto& [k, casella] : OptSorte) casella->setChecked(false);
       return;
@@ -514,8 +540,8 @@ void Metodi::CmdNumPronostico(int Index) {
       return;
     case 10:  // Svuota
       if (ListPro->count() == 0) return;
-      if (ui::Msg(this, QStringLiteral("Cancellare tutti i Pronostici ?"), ui::Icona::Nessuna, ui::Pulsanti::SiNo) ==
-          ui::Risposta::Si)
+      if (ui::Msg(this, QStringLiteral("Cancellare tutti i Pronostici ?"), ui::Icona::Nessuna,
+                  ui::Pulsanti::SiNo) == ui::Risposta::Si)
         ListPro->clear();
       return;
     case 11:
@@ -525,8 +551,9 @@ void Metodi::CmdNumPronostico(int Index) {
       if (Index == 11) posti.push_back(sel);
       for (int r = 0; Index == 12 && r < ListPro->count(); ++r) posti.push_back(r);
       const metodi::Opzioni opzioni = LeggiOpzioni();
-      MostraTesto(metodi::Descrivi(Pronostici(), posti, ui::S(windowTitle()), Index == 12 ? &opzioni : nullptr,
-                                   mContesto.stato().indici, mRegole));
+      MostraTesto(metodi::Descrivi(Pronostici(), posti, ui::S(windowTitle()),
+                                   Index == 12 ? &opzioni : nullptr, mContesto.stato().indici,
+                                   mRegole));
       TbMet->setCurrentIndex(1);
       return;
     }
@@ -564,7 +591,8 @@ bool Metodi::eventFilter(QObject* oggetto, QEvent* evento) {
   if (evento->type() == QEvent::MouseMove) {
     for (QListWidget* l : {ListRit, ListPro})
       if (oggetto == l->viewport()) {
-        const QListWidgetItem* sotto = l->itemAt(static_cast<QMouseEvent*>(evento)->position().toPoint());
+        const QListWidgetItem* sotto =
+            l->itemAt(static_cast<QMouseEvent*>(evento)->position().toPoint());
         l->setToolTip(sotto ? sotto->text() : QString());
       }
   }
@@ -582,7 +610,8 @@ void Metodi::closeEvent(QCloseEvent* e) {
 void Metodi::CmbMese_Click(int Index) {
   if (ControlloPeriodo == 0) return;
   const int ultimoMese = mContesto.stato().ArchivioEstrazioni.mese(UltimaEstrValida);
-  if (CmbAnno[Index]->currentIndex() == CmbAnno[Index]->count() - 1 && CmbMese[Index]->currentIndex() + 1 > ultimoMese)
+  if (CmbAnno[Index]->currentIndex() == CmbAnno[Index]->count() - 1 &&
+      CmbMese[Index]->currentIndex() + 1 > ultimoMese)
     CmbMese[Index]->setCurrentIndex(ultimoMese - 1);
   if (CmbAnno[0]->currentIndex() != CmbAnno[1]->currentIndex()) return;
   if (Index == 0 && CmbMese[0]->currentIndex() > CmbMese[1]->currentIndex())
@@ -594,7 +623,8 @@ void Metodi::CmbMese_Click(int Index) {
 void Metodi::CmbAnno_Click(int Index) {
   if (ControlloPeriodo == 0) return;
   const int ultimoMese = mContesto.stato().ArchivioEstrazioni.mese(UltimaEstrValida);
-  if (CmbAnno[Index]->currentIndex() == CmbAnno[Index]->count() - 1 && CmbMese[Index]->currentIndex() + 1 > ultimoMese)
+  if (CmbAnno[Index]->currentIndex() == CmbAnno[Index]->count() - 1 &&
+      CmbMese[Index]->currentIndex() + 1 > ultimoMese)
     CmbMese[Index]->setCurrentIndex(ultimoMese - 1);
   if (Index == 0 && CmbAnno[0]->currentIndex() > CmbAnno[1]->currentIndex())
     CmbAnno[0]->setCurrentIndex(CmbAnno[1]->currentIndex());
@@ -675,12 +705,16 @@ void Metodi::ApplicaOpzioni(const metodi::Opzioni& o) {
 void Metodi::Cmd_Click(int Index) {
   switch (Index) {
     case 0:
-      if (ListPro->count() > 0) Elabora_Metodo();
-      else ui::Msg(this, QStringLiteral("Nessuna Formazione da elaborare"), ui::Icona::Critica);
+      if (ListPro->count() > 0)
+        Elabora_Metodo();
+      else
+        ui::Msg(this, QStringLiteral("Nessuna Formazione da elaborare"), ui::Icona::Critica);
       return;
     case 1:
-      if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget())) cornice->close();
-      else close();
+      if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        cornice->close();
+      else
+        close();
       return;
     case 2: {
       QStringList righe{ui::Titolo().toUpper(), QString()};
@@ -710,13 +744,17 @@ void Metodi::Elabora_Metodo() {
   QString scartate;
   for (std::size_t i = 0; i < testi.size(); ++i) {
     auto p = metodi::LeggiPronostico(testi[i]);
-    if (p) righe.emplace_back(std::move(*p));
-    else righe.emplace_back();
+    if (p)
+      righe.emplace_back(std::move(*p));
+    else
+      righe.emplace_back();
     if (!p)
-      scartate += QStringLiteral("\r\nRiga %1: %2 (%3)").arg(i + 1).arg(ui::Q(testi[i]), ui::Q(p.motivo()));
+      scartate +=
+          QStringLiteral("\r\nRiga %1: %2 (%3)").arg(i + 1).arg(ui::Q(testi[i]), ui::Q(p.motivo()));
   }
   if (!scartate.isEmpty())
-    ui::Msg(this, QStringLiteral("Queste righe non sono valide e non saranno elaborate:") + scartate,
+    ui::Msg(this,
+            QStringLiteral("Queste righe non sono valide e non saranno elaborate:") + scartate,
             ui::Icona::Esclamativa);
 
   const metodi::Opzioni opzioni = LeggiOpzioni();
@@ -728,13 +766,16 @@ void Metodi::Elabora_Metodo() {
     ui::Clessidra clessidra;
     const metodi::Verifica v = metodi::Esegui(mBase, *mTavola, mRegole, righe, opzioni);
     periodo = v.periodo;
-    if (periodo.valido()) rapporto = metodi::ScriviRapporto(v, righe, mBase, *mTavola, mRegole, opzioni);
+    if (periodo.valido())
+      rapporto = metodi::ScriviRapporto(v, righe, mBase, *mTavola, mRegole, opzioni);
   }
   EstrInizioTest = periodo.inizio;
   EstrFineTest = periodo.fine;
   for (int i : {0, 1, 4, 5}) Cmd[i]->setEnabled(true);
   if (!rapporto) {
-    ui::Msg(this, QStringLiteral("Impossibile trovare Estrazioni Valide x il Calcolo nel periodo specificato"),
+    ui::Msg(this,
+            QStringLiteral(
+                "Impossibile trovare Estrazioni Valide x il Calcolo nel periodo specificato"),
             ui::Icona::Critica);
     return;
   }
@@ -752,16 +793,16 @@ void Metodi::Elabora_Metodo() {
 
 void Metodi::Salva_Output() {
   if (mTesto.empty()) return;
-  const ui::DialogoFile d{QString(), QStringLiteral("File di Output (*.txt)|*.txt"), QStringLiteral(".txt"),
-                          NomeProposto(), CartellaAvvio};
+  const ui::DialogoFile d{QString(), QStringLiteral("File di Output (*.txt)|*.txt"),
+                          QStringLiteral(".txt"), NomeProposto(), CartellaAvvio};
   const QString percorso = ui::SalvaFile(this, d, metodi::FileOutput(ui::S(ui::Titolo()), mTesto));
   if (!percorso.isEmpty()) RicordaCartella(percorso);
 }
 
 void Metodi::Salva_Metodo() {
   if (!Controlla_Opzioni()) return;
-  const ui::DialogoFile d{QString(), QString::fromLatin1(kFiltroMetodo), QStringLiteral(".mtd"), NomeProposto(),
-                          CartellaAvvio};
+  const ui::DialogoFile d{QString(), QString::fromLatin1(kFiltroMetodo), QStringLiteral(".mtd"),
+                          NomeProposto(), CartellaAvvio};
   const QString percorso = ui::servizi().dialoghi->salva(this, d);
   if (percorso.isEmpty()) return;
   const auto nome = metodi::NomeMetodo(ui::S(percorso));
@@ -769,7 +810,8 @@ void Metodi::Salva_Metodo() {
     ui::Msg(this, ui::Q(nome.motivo()), ui::Icona::Critica);
     return;
   }
-  if (const Esito scritto = file::ScriviAtomico(ui::S(percorso), metodi::ScriviFileMetodo(LeggiOpzioni(), Pronostici()));
+  if (const Esito scritto = file::ScriviAtomico(
+          ui::S(percorso), metodi::ScriviFileMetodo(LeggiOpzioni(), Pronostici()));
       !scritto) {
     ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
     return;
@@ -779,19 +821,23 @@ void Metodi::Salva_Metodo() {
 }
 
 void Metodi::Apri_Metodo() {
-  const ui::DialogoFile d{QString(), QString::fromLatin1(kFiltroMetodo), QStringLiteral(".mtd"), QString(),
-                          CartellaAvvio};
+  const ui::DialogoFile d{QString(), QString::fromLatin1(kFiltroMetodo), QStringLiteral(".mtd"),
+                          QString(), CartellaAvvio};
   const QString percorso = ui::servizi().dialoghi->apri(this, d);
   if (percorso.isEmpty()) return;
   // The whole file is read and checked before anything changes.
   const auto nome = metodi::NomeMetodo(ui::S(percorso));
-  auto bytes = nome ? file::LeggiTesto(ui::S(percorso)) : Risultato<std::string>(Esito::Errore(nome.motivo()));
+  auto bytes = nome ? file::LeggiTesto(ui::S(percorso))
+                    : Risultato<std::string>(Esito::Errore(nome.motivo()));
   const int anni = static_cast<int>(mContesto.stato().indici.AnniArchivio.size());
-  auto letto = bytes ? metodi::LeggiFileMetodo(*bytes, anni) : Risultato<metodi::FileMetodo>(Esito::Errore(bytes.motivo()));
+  auto letto = bytes ? metodi::LeggiFileMetodo(*bytes, anni)
+                     : Risultato<metodi::FileMetodo>(Esito::Errore(bytes.motivo()));
   if (!letto) {
-    ui::Msg(this, QStringLiteral("Impossibile aprire il metodo %1:\r\n").arg(QFileInfo(percorso).fileName()) +
-                      ui::Q(letto.motivo()),
-            ui::Icona::Critica);
+    ui::Msg(
+        this,
+        QStringLiteral("Impossibile aprire il metodo %1:\r\n").arg(QFileInfo(percorso).fileName()) +
+            ui::Q(letto.motivo()),
+        ui::Icona::Critica);
     return;
   }
   setWindowTitle(ui::Q(*nome));
@@ -837,5 +883,6 @@ QString Metodi::NomeProposto() const {
 
 void Metodi::RicordaCartella(const QString& percorso) {
   CartellaAvvio = QFileInfo(percorso).absolutePath();
-  ui::servizi().impostazioni->scrivi(QStringLiteral("Avvio"), ui::Q(mRegole.chiaveCartella), CartellaAvvio);
+  ui::servizi().impostazioni->scrivi(QStringLiteral("Avvio"), ui::Q(mRegole.chiaveCartella),
+                                     CartellaAvvio);
 }

@@ -98,7 +98,7 @@ class Metodi : public QWidget {
   QPushButton* CmdPronostico = nullptr;
   QGroupBox* FramePronostico = nullptr;
   QListWidget* ListRit = nullptr;
-  QGroupBox* Frame9 = nullptr;  // the sortes
+  QGroupBox* Frame9 = nullptr;         // the sortes
   std::map<int, QCheckBox*> OptSorte;  // 1..5
   QLabel* Label5 = nullptr;
   QComboBox* CmbEst = nullptr;
@@ -106,7 +106,7 @@ class Metodi : public QWidget {
   QListWidget* ListPro = nullptr;
   std::map<int, QPushButton*> CmdNum;  // 1, 3..13
   std::map<int, QPushButton*> Cmd;     // 0..5
-  QGroupBox* Frame6 = nullptr;  // "Opzioni Metodo"
+  QGroupBox* Frame6 = nullptr;         // "Opzioni Metodo"
   QLabel* Label7 = nullptr;
   std::array<QComboBox*, 2> CmbMese{};
   std::array<QComboBox*, 2> CmbAnno{};
@@ -118,7 +118,7 @@ class Metodi : public QWidget {
   QCheckBox* CkPositivi = nullptr;
   QCheckBox* CkRiepilogo = nullptr;
   QCheckBox* CkParziali = nullptr;
-  QGroupBox* Frame2 = nullptr;  // "Ruote"
+  QGroupBox* Frame2 = nullptr;           // "Ruote"
   std::map<int, QCheckBox*> CheckRuota;  // 1..11
   QPlainTextEdit* Text1 = nullptr;
 

@@ -10,8 +10,9 @@ namespace metodi {
 namespace {
 
 constexpr std::string_view kFineRiga = "\r\n";
-constexpr std::array<std::string_view, 11> kOrdinali = {
-    "", "Prima", "Seconda", "Terza", "Quarta", "Quinta", "Sesta", "Settima", "Ottava", "Nona", "Ultima"};
+constexpr std::array<std::string_view, 11> kOrdinali = {"",       "Prima",  "Seconda", "Terza",
+                                                        "Quarta", "Quinta", "Sesta",   "Settima",
+                                                        "Ottava", "Nona",   "Ultima"};
 
 std::string Anno(const Indici& indici, int voce) {
   return indici.AnniArchivio[static_cast<std::size_t>(voce)].substr(0, 4);

@@ -25,18 +25,19 @@ int Numero(std::string_view riga, std::size_t colonna, std::size_t larghezza) {
 }  // namespace
 
 std::string RigaOpzioni(const Opzioni& o) {
-  std::string s = Campo(o.mese[0], 2) + Campo(o.anno[0], 4) + Campo(o.mese[1], 2) + Campo(o.anno[1], 4) +
-                  Campo(o.fine, 1) + Campo(o.colpi, 3) + Campo(o.interrompi, 1) + Campo(o.positivi, 1) +
-                  Campo(o.riepilogo, 1) + Campo(o.parziali, 1);
+  std::string s = Campo(o.mese[0], 2) + Campo(o.anno[0], 4) + Campo(o.mese[1], 2) +
+                  Campo(o.anno[1], 4) + Campo(o.fine, 1) + Campo(o.colpi, 3) +
+                  Campo(o.interrompi, 1) + Campo(o.positivi, 1) + Campo(o.riepilogo, 1) +
+                  Campo(o.parziali, 1);
   for (int r : o.ruote) s += Campo(r, 1);
   return s + Campo(o.cicli, 3);
 }
 
 Risultato<Opzioni> LeggiRigaOpzioni(std::string_view riga, int anni) {
   if (riga.size() < kLunghezzaMinimaOpzioni)
-    return Risultato<Opzioni>::Errore("riga delle opzioni incompleta (" + std::to_string(riga.size()) +
-                                      " caratteri, ne servono almeno " +
-                                      std::to_string(kLunghezzaMinimaOpzioni) + ")");
+    return Risultato<Opzioni>::Errore(
+        "riga delle opzioni incompleta (" + std::to_string(riga.size()) +
+        " caratteri, ne servono almeno " + std::to_string(kLunghezzaMinimaOpzioni) + ")");
   const bool completa = riga.size() >= kLunghezzaOpzioni;
   const std::size_t lette = completa ? kLunghezzaOpzioni : kLunghezzaMinimaOpzioni;
   for (std::size_t i = 0; i < lette; ++i)
@@ -62,7 +63,8 @@ Risultato<Opzioni> LeggiRigaOpzioni(std::string_view riga, int anni) {
   int* valori[] = {&o.interrompi, &o.positivi, &o.riepilogo, &o.parziali};
   for (int k = 0; k < 4; ++k) *valori[k] = intervallo(Numero(riga, 17 + k, 1), 0, 2, caselle[k]);
   for (int k = 0; k < 11; ++k)
-    o.ruote[k] = intervallo(Numero(riga, 21 + k, 1), 0, 2, k == 10 ? "casella TUTTE" : "casella ruota");
+    o.ruote[k] =
+        intervallo(Numero(riga, 21 + k, 1), 0, 2, k == 10 ? "casella TUTTE" : "casella ruota");
   o.cicli = completa ? intervallo(Numero(riga, 32, 3), 1, 100, "numero cicli") : 1;
   if (!errori.empty()) {
     std::string motivo;
@@ -86,14 +88,17 @@ Risultato<FileMetodo> LeggiFileMetodo(std::string_view bytes, int anni) {
   for (std::size_t i = 0; i < righe.size(); ++i) {
     const std::string& riga = righe[i];
     const std::string dove = "Riga " + std::to_string(i + 1) + ": ";
-    if (std::any_of(riga.begin(), riga.end(), [](char c) { return c >= 0 && c < ' ' && c != '\t'; })) {
+    if (std::any_of(riga.begin(), riga.end(),
+                    [](char c) { return c >= 0 && c < ' ' && c != '\t'; })) {
       errori.push_back(dove + "caratteri di controllo (non è un file di testo)");
       continue;
     }
     if (!riga.empty() && riga[0] >= '0' && riga[0] <= '9') {
       auto o = LeggiRigaOpzioni(riga, anni);
-      if (o) f.opzioni = *o;
-      else errori.push_back(dove + o.motivo());
+      if (o)
+        f.opzioni = *o;
+      else
+        errori.push_back(dove + o.motivo());
       continue;
     }
     f.righe.emplace_back(SenzaSpazi(riga));

@@ -63,7 +63,8 @@ Periodo Calcola_Periodo(const Base& b, const Opzioni& o, int codiceMinimo) {
     int contati = 0;
     const auto& mese = ind.NumEstrMese;
     for (int d = p.inizio; d <= b.ultima; ++d) {
-      const bool chiude = codiceMinimo == kUltima && d < b.ultima && mese[static_cast<std::size_t>(d) + 1] == 1;
+      const bool chiude =
+          codiceMinimo == kUltima && d < b.ultima && mese[static_cast<std::size_t>(d) + 1] == 1;
       if (mese[static_cast<std::size_t>(d)] == codiceMinimo || chiude) ++contati;
       if (contati == o.cicli) {
         p.fine = d;

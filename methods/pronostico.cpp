@@ -5,13 +5,15 @@
 namespace metodi {
 namespace {
 
-constexpr std::string_view kGrado = "°";          // two bytes in UTF-8
+constexpr std::string_view kGrado = "°";  // two bytes in UTF-8
 constexpr std::string_view kInizioElementi = "M  ";
 constexpr std::string_view kTraElementi = " & ";
 
 bool Cifra(char c) { return c >= '0' && c <= '9'; }
 
-Risultato<Pronostico> Errore(std::string motivo) { return Risultato<Pronostico>::Errore(std::move(motivo)); }
+Risultato<Pronostico> Errore(std::string motivo) {
+  return Risultato<Pronostico>::Errore(std::move(motivo));
+}
 
 // One term "1°BA+5" taking the whole of `t`.
 bool LeggiTermine(std::string_view t, Termine& out) {
@@ -64,7 +66,8 @@ Risultato<Pronostico> LeggiPronostico(std::string_view riga) {
   for (std::size_t i = 0; i < p.lettere.size(); ++i) {
     const std::size_t k = kLettereSorte.find(p.lettere[i]);
     if (k == std::string_view::npos) return Errore("lettera di sorte non valida: " + p.lettere);
-    if (i > 0 && k <= ultima) return Errore("lettere di sorte ripetute o fuori ordine: " + p.lettere);
+    if (i > 0 && k <= ultima)
+      return Errore("lettere di sorte ripetute o fuori ordine: " + p.lettere);
     ultima = k;
   }
   // letters, two blanks, the code, "M  "
@@ -73,7 +76,8 @@ Risultato<Pronostico> LeggiPronostico(std::string_view riga) {
     return Errore("separatori non validi dopo le lettere della sorte");
   p.codice = riga[spazio + 2];
   p.codiceCalcolo = ValoreCodice(p.codice);
-  if (p.codiceCalcolo < 0) return Errore(std::string("codice dell'estrazione di calcolo non valido: ") + p.codice);
+  if (p.codiceCalcolo < 0)
+    return Errore(std::string("codice dell'estrazione di calcolo non valido: ") + p.codice);
 
   std::string_view resto = riga.substr(spazio + 3 + kInizioElementi.size());
   while (true) {
@@ -110,7 +114,8 @@ int ValoreElemento(const Elemento& e, const Archivio& a, int d) {
   return valore;
 }
 
-void ValoriPronostico(const Pronostico& p, const Archivio& a, int d, std::vector<std::uint8_t>& valori) {
+void ValoriPronostico(const Pronostico& p, const Archivio& a, int d,
+                      std::vector<std::uint8_t>& valori) {
   Formula(p).Valori(a, d, valori);
 }
 
@@ -119,7 +124,8 @@ Formula::Formula(const Pronostico& p) {
     for (std::size_t i = 0; i < e.size(); ++i) {
       const Termine& t = e[i];
       mPassi.push_back({static_cast<std::uint32_t>(formato::Offset(1, t.ruota, t.posizione) - 1),
-                        static_cast<std::int16_t>(t.somma ? t.fisso : -t.fisso), i + 1 == e.size()});
+                        static_cast<std::int16_t>(t.somma ? t.fisso : -t.fisso),
+                        i + 1 == e.size()});
     }
 }
 
@@ -185,7 +191,8 @@ std::string RinumeraElemento(std::string_view riga, int ordinale) {
   return std::to_string(ordinale) + ")" + std::string(resto);
 }
 
-std::string TestoPronostico(std::string_view lettere, char codice, const std::vector<std::string>& elementi) {
+std::string TestoPronostico(std::string_view lettere, char codice,
+                            const std::vector<std::string>& elementi) {
   std::string s(lettere);
   s += "  ";
   s += codice;

@@ -26,14 +26,15 @@ namespace metodi {
 
 // Wheel codes in the order of the wheels 1..10.
 inline constexpr std::array<std::string_view, 10> kCodiciRuota = {"BA", "CA", "FI", "GE", "MI",
-                                                                 "NA", "PA", "RO", "TO", "VE"};
+                                                                  "NA", "PA", "RO", "TO", "VE"};
 // The wheel 1..10 of a two-letter code; 0 when it is none of them.
 int RuotaDiCodice(std::string_view codice);
 
 // Entries of the calculation-draw list, in list order.
 inline constexpr std::array<std::string_view, 12> kVociEstrazioneCalcolo = {
-    "Prima del Mese", "Ultima del Mese", "Tutte",       "1° del Mese", "2° del Mese", "3° del Mese",
-    "4° del Mese",    "5° del Mese",     "6° del Mese", "7° del Mese", "8° del Mese", "9° del Mese"};
+    "Prima del Mese", "Ultima del Mese", "Tutte",       "1° del Mese",
+    "2° del Mese",    "3° del Mese",     "4° del Mese", "5° del Mese",
+    "6° del Mese",    "7° del Mese",     "8° del Mese", "9° del Mese"};
 // The code character that an entry writes: "T", "U", "1".."9".
 // REQUIRES: 0 <= indice < 12
 char CodiceDiVoce(int indice);
@@ -54,9 +55,9 @@ struct Termine {
 using Elemento = std::vector<Termine>;
 
 struct Pronostico {
-  std::string lettere;  // the sorte letters, a non-empty ordered subset of "MATQC"
-  char codice = 'T';    // the calculation-draw code as written
-  int codiceCalcolo = 0;  // ValoreCodice(codice)
+  std::string lettere;             // the sorte letters, a non-empty ordered subset of "MATQC"
+  char codice = 'T';               // the calculation-draw code as written
+  int codiceCalcolo = 0;           // ValoreCodice(codice)
   std::vector<Elemento> elementi;  // at least one, each of at least one term
 };
 
@@ -76,7 +77,8 @@ int ValoreElemento(const Elemento& e, const Archivio& a, int d);
 
 // The forecast values of a line for draw d: the Elementi's values in line
 // order, a value equal to an earlier one left out.
-void ValoriPronostico(const Pronostico& p, const Archivio& a, int d, std::vector<std::uint8_t>& valori);
+void ValoriPronostico(const Pronostico& p, const Archivio& a, int d,
+                      std::vector<std::uint8_t>& valori);
 
 // A line's Elementi laid flat, for evaluating them at many draws.
 class Formula {
@@ -106,7 +108,8 @@ std::string ElementoDaCalcoli(const std::vector<std::string>& calcoli, int ordin
 std::string RinumeraElemento(std::string_view riga, int ordinale);
 // The Pronostico line of sorte letters, a code character and Elemento lines
 // (each taken from two characters after its first ")", trimmed).
-std::string TestoPronostico(std::string_view lettere, char codice, const std::vector<std::string>& elementi);
+std::string TestoPronostico(std::string_view lettere, char codice,
+                            const std::vector<std::string>& elementi);
 
 // Leading and trailing blanks removed (blanks only, as the method files mean).
 std::string_view SenzaSpazi(std::string_view s);

@@ -31,7 +31,8 @@ Tavola Tavola::Lotto(const Archivio& a, int ultima) {
   for (int e = 1; e <= ultima; ++e)
     for (int w = 1; w <= formato::kRuote; ++w)
       for (int p = 1; p <= formato::kPosizioni; ++p)
-        t.mNumeri[t.Indice(e, w) * formato::kPosizioni + static_cast<std::size_t>(p - 1)] = a(e, w, p);
+        t.mNumeri[t.Indice(e, w) * formato::kPosizioni + static_cast<std::size_t>(p - 1)] =
+            a(e, w, p);
   t.Indicizza();
   return t;
 }
@@ -69,9 +70,11 @@ void Tavola::Indicizza() {
   coppie.Disponi(mInizioCoppie, mUsciteCoppie);
   perOgni([&](int e, int w, const std::uint8_t* n, int k) {
     for (int i = 0; i < k; ++i) {
-      mUscite[static_cast<std::size_t>(numeri.prossimo[Numero(w, n[i])]++)] = static_cast<Estrazione>(e);
+      mUscite[static_cast<std::size_t>(numeri.prossimo[Numero(w, n[i])]++)] =
+          static_cast<Estrazione>(e);
       for (int j = i + 1; j < k; ++j)
-        mUsciteCoppie[static_cast<std::size_t>(coppie.prossimo[Coppia(w, n[i], n[j])]++)] = static_cast<Estrazione>(e);
+        mUsciteCoppie[static_cast<std::size_t>(coppie.prossimo[Coppia(w, n[i], n[j])]++)] =
+            static_cast<Estrazione>(e);
     }
   });
 }

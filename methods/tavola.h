@@ -50,7 +50,8 @@ class Tavola {
     return static_cast<std::size_t>(w - 1) * 91 + static_cast<std::size_t>(n);
   }
   static std::size_t Coppia(int w, int a, int b) {
-    return static_cast<std::size_t>(w - 1) * 91 * 91 + static_cast<std::size_t>(a) * 91 + static_cast<std::size_t>(b);
+    return static_cast<std::size_t>(w - 1) * 91 * 91 + static_cast<std::size_t>(a) * 91 +
+           static_cast<std::size_t>(b);
   }
   const std::vector<int>& inizioNumeri() const { return mInizio; }
   const std::vector<Estrazione>& usciteNumeri() const { return mUscite; }
@@ -58,10 +59,12 @@ class Tavola {
   const std::vector<Estrazione>& usciteCoppie() const { return mUsciteCoppie; }
 
  private:
-  Tavola(int ruote, int perRuota, int ultima) : mRuote(ruote), mPerRuota(perRuota), mUltima(ultima) {}
+  Tavola(int ruote, int perRuota, int ultima)
+      : mRuote(ruote), mPerRuota(perRuota), mUltima(ultima) {}
   // Wheel by wheel, so that a wheel's draws lie together.
   std::size_t Indice(int e, int w) const {
-    return static_cast<std::size_t>(w - 1) * static_cast<std::size_t>(mUltima) + static_cast<std::size_t>(e - 1);
+    return static_cast<std::size_t>(w - 1) * static_cast<std::size_t>(mUltima) +
+           static_cast<std::size_t>(e - 1);
   }
   // Builds the lists of numbers and pairs from mNumeri.
   void Indicizza();

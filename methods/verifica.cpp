@@ -35,7 +35,8 @@ struct Chiavi {
   int quante = 0;
 };
 
-void CalcolaChiavi(std::span<const std::uint8_t> valori, int punti, std::vector<std::uint16_t>& pool) {
+void CalcolaChiavi(std::span<const std::uint8_t> valori, int punti,
+                   std::vector<std::uint16_t>& pool) {
   if (punti == 1) {
     pool.insert(pool.end(), valori.begin(), valori.end());
     return;
@@ -45,7 +46,8 @@ void CalcolaChiavi(std::span<const std::uint8_t> valori, int punti, std::vector<
   std::copy_n(valori.begin(), n, ordinati);
   std::sort(ordinati, ordinati + n);
   for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = i + 1; j < n; ++j) pool.push_back(static_cast<std::uint16_t>(ordinati[i] * 91 + ordinati[j]));
+    for (std::size_t j = i + 1; j < n; ++j)
+      pool.push_back(static_cast<std::uint16_t>(ordinati[i] * 91 + ordinati[j]));
 }
 
 // Plays the cycles of one wheel, calculation draws taken downwards. For every
@@ -66,7 +68,8 @@ class Giocatore {
     std::fill(mProssimaN.begin(), mProssimaN.end(), Tavola::kFine);
     std::fill(mProssimaC.begin(), mProssimaC.end(), Tavola::kFine);
     for (int n = 1; n <= 90; ++n) {
-      mPostoN[static_cast<std::size_t>(n)] = Sentinella(mT.inizioNumeri(), mT.usciteNumeri(), Tavola::Numero(w, n));
+      mPostoN[static_cast<std::size_t>(n)] =
+          Sentinella(mT.inizioNumeri(), mT.usciteNumeri(), Tavola::Numero(w, n));
       for (int m = n + 1; m <= 90; ++m)
         mPostoC[static_cast<std::size_t>(n * 91 + m)] =
             Sentinella(mT.inizioCoppie(), mT.usciteCoppie(), Tavola::Coppia(w, n, m));
@@ -76,7 +79,8 @@ class Giocatore {
   // Fills ciclo.colpi and ciclo.vincite and appends the winning colpi to `vincite`.
   // REQUIRES: d not above the calculation draw of the previous call for this wheel
   void Gioca(Ciclo& ciclo, int d, int limite, std::span<const std::uint16_t> chiavi, int punti,
-             std::span<const std::uint8_t> valori, bool interrompi, std::vector<std::int16_t>& vincite) {
+             std::span<const std::uint8_t> valori, bool interrompi,
+             std::vector<std::int16_t>& vincite) {
     Scendi(d);
     ciclo.colpi = static_cast<std::int16_t>(limite - d);
     const std::vector<Tavola::Estrazione>& prossima = punti == 1 ? mProssimaN : mProssimaC;
@@ -97,7 +101,8 @@ class Giocatore {
     // Every draw met: the next draws of the keys, each key moving on along
     // its list once its draw is met.
     const std::vector<int>& posto = punti == 1 ? mPostoN : mPostoC;
-    const Tavola::Estrazione* uscite = punti == 1 ? mT.usciteNumeri().data() : mT.usciteCoppie().data();
+    const Tavola::Estrazione* uscite =
+        punti == 1 ? mT.usciteNumeri().data() : mT.usciteCoppie().data();
     mTeste.clear();
     for (std::uint16_t c : chiavi) mTeste.push_back({prossima[c], posto[c]});
     while (true) {
@@ -122,8 +127,8 @@ class Giocatore {
 
  private:
   // The place of a list's end mark: just before the next list.
-  static int Sentinella(const std::vector<int>& inizio, const std::vector<Tavola::Estrazione>& uscite,
-                        std::size_t slot) {
+  static int Sentinella(const std::vector<int>& inizio,
+                        const std::vector<Tavola::Estrazione>& uscite, std::size_t slot) {
     return (slot + 1 < inizio.size() ? inizio[slot + 1] : static_cast<int>(uscite.size())) - 1;
   }
   static void Vinci(Ciclo& ciclo, int colpo, std::vector<std::int16_t>& vincite) {
@@ -150,7 +155,7 @@ class Giocatore {
 
   const Tavola& mT;
   int mW = 1;
-  int mFatto = 0;  // every draw above it is taken in
+  int mFatto = 0;                                          // every draw above it is taken in
   std::vector<Tavola::Estrazione> mProssimaN, mProssimaC;  // next draw, by number and by pair
   std::vector<int> mPostoN, mPostoC;  // its place in the list (pairs: smaller * 91 + larger)
   struct Testa {
@@ -211,7 +216,8 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
         }
         const int punti = puntiRiga[i];
         if (static_cast<int>(valori.size()) < punti) continue;
-        v.giocate.push_back({static_cast<int>(i), d, static_cast<int>(v.valori.size()), static_cast<int>(valori.size())});
+        v.giocate.push_back({static_cast<int>(i), d, static_cast<int>(v.valori.size()),
+                             static_cast<int>(valori.size())});
         v.valori.insert(v.valori.end(), valori.begin(), valori.end());
         const int prima = static_cast<int>(pool.size());
         CalcolaChiavi(valori, punti, pool);
@@ -223,7 +229,7 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
   const std::size_t nGiocate = v.giocate.size();
   v.ruote = ruote;
   v.cicli.resize(nGiocate * ruote.size());
-  std::vector<std::uint8_t> vinta(nGiocate, 0);  // per play: a cycle won
+  std::vector<std::uint8_t> vinta(nGiocate, 0);     // per play: a cycle won
   std::vector<std::int16_t> minimo(nGiocate, 200);  // per play: the fewest colpi of its cycles
   Giocatore giocatore(t);
   for (std::size_t k = 0; k < ruote.size(); ++k) {
@@ -237,7 +243,8 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
       ciclo.ruota = static_cast<std::uint8_t>(ruote[k]);
       ciclo.primaVincita = static_cast<std::int32_t>(v.vincite.size());
       giocatore.Gioca(ciclo, x.estrazione, std::min(x.estrazione + colpi, b.ultima),
-                      {pool.data() + c.prima, static_cast<std::size_t>(c.quante)}, c.punti, {v.valori.data() + x.valori, static_cast<std::size_t>(x.nValori)}, interrompi,
+                      {pool.data() + c.prima, static_cast<std::size_t>(c.quante)}, c.punti,
+                      {v.valori.data() + x.valori, static_cast<std::size_t>(x.nValori)}, interrompi,
                       v.vincite);
       Totali& perRiga = v.totaliRiga[static_cast<std::size_t>(x.riga)];
       ++perRiga.cicli;
@@ -245,7 +252,8 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
         ++perRiga.positivi;
         perRiga.multipli += ciclo.vincite;
         vinta[g] = 1;
-        for (int j = 0; j < ciclo.vincite; ++j) Vincita(perRiga, v.vincite[static_cast<std::size_t>(ciclo.primaVincita + j)]);
+        for (int j = 0; j < ciclo.vincite; ++j)
+          Vincita(perRiga, v.vincite[static_cast<std::size_t>(ciclo.primaVincita + j)]);
       } else if (ciclo.colpi != colpi) {
         ++perRiga.inCorso;
       }
@@ -288,7 +296,9 @@ std::string DataCiclo(const Archivio& a, int d) {
   const Data x = a.data(d);
   char buf[32];
   std::snprintf(buf, sizeof buf, " %02d/%02d/%04d", x.giorno, x.mese, x.anno);
-  return std::string(Inizio::NomiGiorni[static_cast<std::size_t>(x.giornoSettimana())].substr(0, 3)) + buf;
+  return std::string(
+             Inizio::NomiGiorni[static_cast<std::size_t>(x.giornoSettimana())].substr(0, 3)) +
+         buf;
 }
 
 namespace {
@@ -333,7 +343,12 @@ class Righe {
  public:
   Righe(const Verifica& v, const std::vector<std::optional<Pronostico>>& righe, const Base& b,
         const Tavola& t, const Regole& r)
-      : mV(v), mRighe(righe), mA(*b.archivio), mT(t), mR(r), mDate(static_cast<std::size_t>(b.ultima) + 1) {
+      : mV(v),
+        mRighe(righe),
+        mA(*b.archivio),
+        mT(t),
+        mR(r),
+        mDate(static_cast<std::size_t>(b.ultima) + 1) {
     mLarghezza = std::to_string(v.righe).size() + 1;
   }
 
@@ -382,11 +397,15 @@ class Righe {
   void Vincita(std::string& s, const Ciclo& c, int colpo, bool prima) {
     const std::string& testa = Testa(c.giocata);
     const Giocata& g = mV.giocate[static_cast<std::size_t>(c.giocata)];
-    if (prima) s += testa;
-    else s.append(testo::Lunghezza(testa), ' ');
+    if (prima)
+      s += testa;
+    else
+      s.append(testo::Lunghezza(testa), ' ');
     s += "  ";
     const auto usciti = mT.numeri(g.estrazione + colpo, c.ruota);
-    s += Numeri(g, [&](std::uint8_t n) { return std::find(usciti.begin(), usciti.end(), n) != usciti.end(); });
+    s += Numeri(g, [&](std::uint8_t n) {
+      return std::find(usciti.begin(), usciti.end(), n) != usciti.end();
+    });
     Ruota(s, c.ruota);
     char buf[16];
     std::snprintf(buf, sizeof buf, "%3d", colpo);
@@ -431,7 +450,8 @@ Rapporto ScriviRapporto(const Verifica& v, const std::vector<std::optional<Prono
   };
   std::size_t separatore = 0;
   auto separa = [&](std::size_t finoA) {
-    for (; separatore < v.separatori.size() && static_cast<std::size_t>(v.separatori[separatore]) <= finoA;
+    for (; separatore < v.separatori.size() &&
+           static_cast<std::size_t>(v.separatori[separatore]) <= finoA;
          ++separatore) {
       const bool vuota = s.size() >= 4 && s.compare(s.size() - 4, 4, "\r\n\r\n") == 0;
       if (!vuota && !scrivi(std::string(kFineRiga))) return false;

@@ -55,11 +55,11 @@ struct Ciclo {
 };
 
 struct Verifica {
-  Periodo periodo;  // invalid: nothing was played
-  int righe = 0;    // lines of the method, valid or not
-  std::vector<Giocata> giocate;      // in playing order: by calculation draw, then line
+  Periodo periodo;               // invalid: nothing was played
+  int righe = 0;                 // lines of the method, valid or not
+  std::vector<Giocata> giocate;  // in playing order: by calculation draw, then line
   std::vector<std::uint8_t> valori;
-  std::vector<int> ruote;            // the wheels played, ascending
+  std::vector<int> ruote;  // the wheels played, ascending
   // Cycle of play g on the k-th wheel at [k * giocate.size() + g]; the
   // cycles of a play are played in wheel order.
   std::vector<Ciclo> cicli;
@@ -83,8 +83,8 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
 inline constexpr std::size_t kLimiteRapporto = 64u << 20;
 
 struct Rapporto {
-  std::string testo;      // UTF-8, every line ended by CR LF
-  bool completo = true;   // false: stopped at the limit, without totals
+  std::string testo;     // UTF-8, every line ended by CR LF
+  bool completo = true;  // false: stopped at the limit, without totals
 };
 
 // The report of a back-test: a line per win, per negative cycle (unless only

@@ -68,44 +68,63 @@ TEST(MethodFile, OptionsLineRulesForShortLinesYearsAndRanges) {
 }
 
 TEST(MethodFile, WrittenBytesAreWindows1252WithCrLf) {
-  const std::string b = ScriviFileMetodo(Esempio(), {"MA  1M  1°BA+5,3°NA-12 & 2°RO+7", "M  TM  4°RO+0"});
+  const std::string b =
+      ScriviFileMetodo(Esempio(), {"MA  1M  1°BA+5,3°NA-12 & 2°RO+7", "M  TM  4°RO+0"});
   EXPECT_EQ(b,
             "0000560200561010100010000100000001\r\n"
-            "MA  1M  1\xB0" "BA+5,3\xB0" "NA-12 & 2\xB0" "RO+7\r\n"
-            "M  TM  4\xB0" "RO+0\r\n");
+            "MA  1M  1\xB0"
+            "BA+5,3\xB0"
+            "NA-12 & 2\xB0"
+            "RO+7\r\n"
+            "M  TM  4\xB0"
+            "RO+0\r\n");
   const auto letto = LeggiFileMetodo(b, 57);
   ASSERT_TRUE(letto) << letto.motivo();
   EXPECT_EQ(letto->opzioni, Esempio());
-  EXPECT_EQ(letto->righe, (std::vector<std::string>{"MA  1M  1°BA+5,3°NA-12 & 2°RO+7", "M  TM  4°RO+0"}));
+  EXPECT_EQ(letto->righe,
+            (std::vector<std::string>{"MA  1M  1°BA+5,3°NA-12 & 2°RO+7", "M  TM  4°RO+0"}));
 }
 
 TEST(MethodFile, ReaderTakesDetectorFilesLfOnlyFilesAndLinesAroundTheOptions) {
   // As the method detector writes it: end option 1, 8 colpi, nothing ticked but one wheel.
   const std::string rivelatore =
       "0200550000561008000000000100000001\r\n"
-      "M  1M  5\xB0" "NA+17 & 5\xB0" "NA+40\r\n"
-      "A  1M  5\xB0" "NA+17 & 5\xB0" "NA+40 & 5\xB0" "NA+0 & 5\xB0" "NA+3 & 5\xB0" "NA+90 & 5\xB0" "NA+8\r\n";
+      "M  1M  5\xB0"
+      "NA+17 & 5\xB0"
+      "NA+40\r\n"
+      "A  1M  5\xB0"
+      "NA+17 & 5\xB0"
+      "NA+40 & 5\xB0"
+      "NA+0 & 5\xB0"
+      "NA+3 & 5\xB0"
+      "NA+90 & 5\xB0"
+      "NA+8\r\n";
   for (const std::string& bytes : {rivelatore, [&] {
-         std::string lf;
-         for (char c : rivelatore)
-           if (c != '\r') lf += c;
-         return lf;
-       }()}) {
+                                     std::string lf;
+                                     for (char c : rivelatore)
+                                       if (c != '\r') lf += c;
+                                     return lf;
+                                   }()}) {
     const auto f = LeggiFileMetodo(bytes, 57);
     ASSERT_TRUE(f) << f.motivo();
     ASSERT_TRUE(f->opzioni);
     EXPECT_EQ(f->opzioni->fine, 1);
     EXPECT_EQ(f->opzioni->colpi, 8);
-    EXPECT_EQ(f->opzioni->interrompi + f->opzioni->positivi + f->opzioni->riepilogo + f->opzioni->parziali, 0);
+    EXPECT_EQ(f->opzioni->interrompi + f->opzioni->positivi + f->opzioni->riepilogo +
+                  f->opzioni->parziali,
+              0);
     EXPECT_EQ(f->opzioni->ruote, (std::array<int, 11>{0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(f->opzioni->cicli, 1);
     ASSERT_EQ(f->righe.size(), 2u);
     EXPECT_EQ(f->righe[0], "M  1M  5°NA+17 & 5°NA+40");
   }
   // Lines before the options line, a line of blanks, trimmed lines, CR ends, a UTF-8 mark.
-  const auto f = LeggiFileMetodo("\xEF\xBB\xBF  M  TM  4\xC2\xB0RO+0  \r   \r0000560200561010100010000100000001\rA  1M  1\xC2\xB0"
-                                 "BA+5 & 2\xC2\xB0" "BA+5",
-                                 57);
+  const auto f = LeggiFileMetodo(
+      "\xEF\xBB\xBF  M  TM  4\xC2\xB0RO+0  \r   \r0000560200561010100010000100000001\rA  1M  "
+      "1\xC2\xB0"
+      "BA+5 & 2\xC2\xB0"
+      "BA+5",
+      57);
   ASSERT_TRUE(f) << f.motivo();
   EXPECT_EQ(f->righe, (std::vector<std::string>{"M  TM  4°RO+0", "", "A  1M  1°BA+5 & 2°BA+5"}));
   EXPECT_TRUE(f->opzioni);
@@ -113,7 +132,8 @@ TEST(MethodFile, ReaderTakesDetectorFilesLfOnlyFilesAndLinesAroundTheOptions) {
 
 TEST(MethodFile, ReaderListsEveryFaultyLine) {
   const auto f = LeggiFileMetodo(
-      "1200560200561010100010000100000001\r\nM  TM  4\xB0RO+0\r\n0000560200561000100010000100000001\r\n"
+      "1200560200561010100010000100000001\r\nM  TM  "
+      "4\xB0RO+0\r\n0000560200561000100010000100000001\r\n"
       "bin\x01\x02\r\n",
       57);
   ASSERT_FALSE(f);

@@ -17,13 +17,15 @@ namespace prova {
 
 // A draw on the date whose every wheel holds 81..85 (numbers the tests'
 // forecasts avoid), with the given wheels changed.
-inline Estrazione Neutra(Data data, std::initializer_list<std::pair<int, std::vector<int>>> ruote = {}) {
+inline Estrazione Neutra(Data data,
+                         std::initializer_list<std::pair<int, std::vector<int>>> ruote = {}) {
   Estrazione e;
   e.data = data;
   for (auto& w : e.numeri)
     for (int p = 0; p < 5; ++p) w[p] = static_cast<std::uint8_t>(81 + p);
   for (const auto& [w, numeri] : ruote)
-    for (std::size_t p = 0; p < numeri.size(); ++p) e.numeri[w - 1][p] = static_cast<std::uint8_t>(numeri[p]);
+    for (std::size_t p = 0; p < numeri.size(); ++p)
+      e.numeri[w - 1][p] = static_cast<std::uint8_t>(numeri[p]);
   return e;
 }
 
@@ -37,12 +39,15 @@ inline std::string Righe(std::initializer_list<std::string> righe) {
 class Mondo {
  public:
   explicit Mondo(const std::vector<Estrazione>& e)
-      : archivio(CostruisciArchivio(e)), indici(Indicizza(archivio)),
-        base(metodi::PreparaBase(archivio, indici)), tavola(metodi::Tavola::Lotto(archivio, base.ultima)) {}
+      : archivio(CostruisciArchivio(e)),
+        indici(Indicizza(archivio)),
+        base(metodi::PreparaBase(archivio, indici)),
+        tavola(metodi::Tavola::Lotto(archivio, base.ultima)) {}
   Mondo(const Mondo&) = delete;
   Mondo& operator=(const Mondo&) = delete;
 
-  static std::vector<std::optional<metodi::Pronostico>> Leggi(const std::vector<std::string>& righe) {
+  static std::vector<std::optional<metodi::Pronostico>> Leggi(
+      const std::vector<std::string>& righe) {
     std::vector<std::optional<metodi::Pronostico>> out;
     for (const std::string& r : righe) {
       auto p = metodi::LeggiPronostico(r);
@@ -90,26 +95,12 @@ class Mondo {
 // Draws on every Wednesday and Saturday from `da` on (the first included
 // whatever its weekday), `quante` of them.
 inline std::vector<Estrazione> MercolediSabato(Data da, int quante) {
-  std::vector<Estrazione> out;
-  long long g = da.giorniDaEpoca();
-  auto data = [](long long giorni) {
-    // civil-from-days
-    long long z = giorni + 719468;
-    long long era = (z >= 0 ? z : z - 146096) / 146097;
-    long long doe = z - era * 146097;
-    long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    long long mp = (5 * doy + 2) / 153;
-    Data d;
-    d.giorno = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    d.mese = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    d.anno = static_cast<int>(yoe + era * 400 + (d.mese <= 2 ? 1 : 0));
-    return d;
-  };
-  out.push_back(Neutra(data(g)));
-  while (static_cast<int>(out.size()) < quante) {
-    ++g;
-    const Data d = data(g);
+  std::vector<Estrazione> out{Neutra(da)};
+  for (Data d = da; static_cast<int>(out.size()) < quante;) {
+    if (++d.giorno > GiorniDelMese(d.mese, d.anno)) {
+      d.giorno = 1;
+      if (++d.mese > 12) d.mese = 1, ++d.anno;
+    }
     if (d.giornoSettimana() == 4 || d.giornoSettimana() == 7) out.push_back(Neutra(d));
   }
   return out;

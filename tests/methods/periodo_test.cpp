@@ -90,7 +90,8 @@ TEST(BackTestPeriod, StartAndEndFollowTheSmallestCode) {
 
   const prova::Mondo chiuso(Anno2001Fino({29, 12, 2001}));  // Saturday 29: 33 > 31
   ASSERT_TRUE(chiuso.base.ultimaChiudeMese);
-  EXPECT_EQ(Calcola_Periodo(chiuso.base, chiuso.Da(11, 2001, 12, 2001), kUltima).fine, chiuso.base.ultima);
+  EXPECT_EQ(Calcola_Periodo(chiuso.base, chiuso.Da(11, 2001, 12, 2001), kUltima).fine,
+            chiuso.base.ultima);
 }
 
 TEST(BackTestPeriod, NumberOfCyclesCountsCalculationDraws) {
