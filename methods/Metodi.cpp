@@ -383,7 +383,7 @@ void Metodi::Form_Load() {
                                                 "impossibile verificare i metodi."));
     return;
   }
-  mTavola.emplace(metodi::Tavola::Lotto(s.ArchivioEstrazioni, UltimaEstrValida));
+  mTavola.emplace(mRegole.CreaTavola(s, UltimaEstrValida));
 
   CmbEst->setCurrentIndex(0);
   CMbRuotaCalcolo->setCurrentIndex(0);

@@ -1,5 +1,8 @@
 #include "methods/regole.h"
 
+#include "core/stato.h"
+#include "methods/tavola.h"
+
 namespace metodi {
 
 const Regole& Lotto() {
@@ -11,6 +14,7 @@ const Regole& Lotto() {
       true,
       10,
       "DirAvvio",
+      [](const Stato& s, int ultima) { return Tavola::Lotto(s.ArchivioEstrazioni, ultima); },
   };
   return r;
 }

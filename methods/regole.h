@@ -9,7 +9,11 @@
 #include <array>
 #include <string_view>
 
+struct Stato;
+
 namespace metodi {
+
+class Tavola;
 
 // The sorte letters of a forecast line, in their only allowed order.
 inline constexpr std::string_view kLettereSorte = "MATQC";
@@ -28,6 +32,8 @@ struct Regole {
   int colpiIniziali;
   // Per-user setting (section "Avvio") of the folder of the file dialogs.
   std::string_view chiaveCartella;
+  // The game's drawn numbers, draws 1..ultima of the program's archive.
+  Tavola (*CreaTavola)(const Stato& stato, int ultima);
 };
 
 // The state Lotto: ten wheels of five numbers.

@@ -1,6 +1,7 @@
 #include "methods/verifica.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "core/nomi.h"
 #include "core/testo.h"
@@ -203,6 +204,12 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
   std::vector<std::uint16_t> pool;
   std::vector<int> separatori;  // month separations, before play k
   {
+    const std::size_t massimo =
+        static_cast<std::size_t>(v.periodo.fine - v.periodo.inizio + 1) * righe.size();
+    v.giocate.reserve(massimo);
+    chiavi.reserve(massimo);
+    v.valori.reserve(massimo * 2);
+    pool.reserve(massimo * 2);
     std::vector<std::uint8_t> valori;
     int meseInCorso = a.mese(v.periodo.inizio);
     for (int d = v.periodo.inizio; d <= v.periodo.fine; ++d)
@@ -225,39 +232,82 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
       }
   }
 
-  // The cycles, one wheel at a time so that its tables stay in the cache.
+  // The cycles, one wheel at a time so that its tables stay in the cache;
+  // the wheels are shared among a few threads, each with totals of its own.
+  // Cycle (play g, wheel k) at v.cicli[k * nGiocate + g], its wins first in
+  // the wheel's own list.
   const std::size_t nGiocate = v.giocate.size();
+  const std::size_t nRuote = ruote.size();
   v.ruote = ruote;
-  v.cicli.resize(nGiocate * ruote.size());
-  std::vector<std::uint8_t> vinta(nGiocate, 0);     // per play: a cycle won
-  std::vector<std::int16_t> minimo(nGiocate, 200);  // per play: the fewest colpi of its cycles
-  Giocatore giocatore(t);
-  for (std::size_t k = 0; k < ruote.size(); ++k) {
-    giocatore.Ruota(ruote[k]);
-    Ciclo* cicli = v.cicli.data() + k * nGiocate;
-    for (std::size_t g = nGiocate; g-- > 0;) {
-      const Giocata& x = v.giocate[g];
-      const Chiavi& c = chiavi[g];
-      Ciclo& ciclo = cicli[g];
-      ciclo.giocata = static_cast<std::int32_t>(g);
-      ciclo.ruota = static_cast<std::uint8_t>(ruote[k]);
-      ciclo.primaVincita = static_cast<std::int32_t>(v.vincite.size());
-      giocatore.Gioca(ciclo, x.estrazione, std::min(x.estrazione + colpi, b.ultima),
-                      {pool.data() + c.prima, static_cast<std::size_t>(c.quante)}, c.punti,
-                      {v.valori.data() + x.valori, static_cast<std::size_t>(x.nValori)}, interrompi,
-                      v.vincite);
-      Totali& perRiga = v.totaliRiga[static_cast<std::size_t>(x.riga)];
-      ++perRiga.cicli;
-      if (ciclo.vincite > 0) {
-        ++perRiga.positivi;
-        perRiga.multipli += ciclo.vincite;
-        vinta[g] = 1;
-        for (int j = 0; j < ciclo.vincite; ++j)
-          Vincita(perRiga, v.vincite[static_cast<std::size_t>(ciclo.primaVincita + j)]);
-      } else if (ciclo.colpi != colpi) {
-        ++perRiga.inCorso;
+  v.cicli.resize(nGiocate * nRuote);
+  v.vincite.resize(nRuote);
+  struct Parziale {
+    std::vector<Totali> righe;
+    std::vector<std::uint8_t> vinta;   // per play: a cycle won
+    std::vector<std::int16_t> minimo;  // per play: the fewest colpi of its cycles
+  };
+  const std::size_t nFili = std::max<std::size_t>(
+      1, std::min<std::size_t>({std::thread::hardware_concurrency(), 4, nRuote}));
+  std::vector<Parziale> parziali(
+      nFili, {std::vector<Totali>(righe.size()), std::vector<std::uint8_t>(nGiocate, 0),
+              std::vector<std::int16_t>(nGiocate, 200)});
+  auto gioca = [&](std::size_t primo, Parziale& mio) {
+    Giocatore giocatore(t);
+    for (std::size_t k = primo; k < nRuote; k += nFili) {
+      giocatore.Ruota(ruote[k]);
+      Ciclo* cicli = v.cicli.data() + k * nGiocate;
+      std::vector<std::int16_t> proprie;  // a local list: the threads share no cache line
+      for (std::size_t g = nGiocate; g-- > 0;) {
+        const Giocata& x = v.giocate[g];
+        const Chiavi& c = chiavi[g];
+        Ciclo& ciclo = cicli[g];
+        ciclo.giocata = static_cast<std::int32_t>(g);
+        ciclo.ruota = static_cast<std::uint8_t>(ruote[k]);
+        ciclo.primaVincita = static_cast<std::int32_t>(proprie.size());
+        giocatore.Gioca(ciclo, x.estrazione, std::min(x.estrazione + colpi, b.ultima),
+                        {pool.data() + c.prima, static_cast<std::size_t>(c.quante)}, c.punti,
+                        {v.valori.data() + x.valori, static_cast<std::size_t>(x.nValori)},
+                        interrompi, proprie);
+        Totali& perRiga = mio.righe[static_cast<std::size_t>(x.riga)];
+        ++perRiga.cicli;
+        if (ciclo.vincite > 0) {
+          ++perRiga.positivi;
+          perRiga.multipli += ciclo.vincite;
+          mio.vinta[g] = 1;
+          for (int j = 0; j < ciclo.vincite; ++j)
+            Vincita(perRiga, proprie[static_cast<std::size_t>(ciclo.primaVincita + j)]);
+        } else if (ciclo.colpi != colpi) {
+          ++perRiga.inCorso;
+        }
+        mio.minimo[g] = std::min(mio.minimo[g], ciclo.colpi);
       }
-      minimo[g] = std::min(minimo[g], ciclo.colpi);
+      v.vincite[k] = std::move(proprie);
+    }
+  };
+  {
+    std::vector<std::thread> fili;
+    for (std::size_t i = 1; i < nFili; ++i) fili.emplace_back(gioca, i, std::ref(parziali[i]));
+    gioca(0, parziali[0]);
+    for (std::thread& f : fili) f.join();
+  }
+  std::vector<std::uint8_t>& vinta = parziali[0].vinta;
+  std::vector<std::int16_t>& minimo = parziali[0].minimo;
+  for (std::size_t f = 0; f < nFili; ++f) {
+    const Parziale& p = parziali[f];
+    for (std::size_t i = 0; i < righe.size(); ++i) {
+      Totali& t = v.totaliRiga[i];
+      const Totali& x = p.righe[i];
+      t.cicli += x.cicli;
+      t.positivi += x.positivi;
+      t.multipli += x.multipli;
+      t.inCorso += x.inCorso;
+      t.maxAttesa = std::max(t.maxAttesa, x.maxAttesa);
+      t.minAttesa = std::min(t.minAttesa, x.minAttesa);
+    }
+    if (f == 0) continue;
+    for (std::size_t g = 0; g < nGiocate; ++g) {
+      vinta[g] |= p.vinta[g];
+      minimo[g] = std::min(minimo[g], p.minimo[g]);
     }
   }
 
@@ -465,7 +515,7 @@ Rapporto ScriviRapporto(const Verifica& v, const std::vector<std::optional<Prono
         const Ciclo& c = v.ciclo(g, k);
         for (int j = 0; j < c.vincite; ++j) {
           riga.clear();
-          testi.Vincita(riga, c, v.vincite[static_cast<std::size_t>(c.primaVincita + j)], j == 0);
+          testi.Vincita(riga, c, v.colpiVincenti(g, k)[static_cast<std::size_t>(j)], j == 0);
           if (!scrivi(riga)) return out;
         }
         if (c.vincite > 0) continue;

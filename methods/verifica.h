@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ struct Giocata {
 
 struct Ciclo {
   std::int32_t giocata = 0;       // index into Verifica::giocate
-  std::int32_t primaVincita = 0;  // first of its winning colpi in Verifica::vincite
+  std::int32_t primaVincita = 0;  // first of its winning colpi in its wheel's list of wins
   std::int16_t colpi = 0;         // colpi played (up to the first win when interrupted)
   std::uint8_t ruota = 0;         // 1..10
   std::uint8_t vincite = 0;       // at most one per colpo
@@ -63,12 +64,18 @@ struct Verifica {
   // Cycle of play g on the k-th wheel at [k * giocate.size() + g]; the
   // cycles of a play are played in wheel order.
   std::vector<Ciclo> cicli;
-  std::vector<std::int16_t> vincite;  // winning colpo numbers, each cycle's together, ascending
-  std::vector<int> separatori;        // a month separation before play g (repeats allowed)
-  std::vector<Totali> totaliRiga;     // per line
-  Totali totali;                      // the method as a whole
+  // Winning colpo numbers per wheel (k as in ruote), each cycle's together, ascending.
+  std::vector<std::vector<std::int16_t>> vincite;
+  std::vector<int> separatori;     // a month separation before play g (repeats allowed)
+  std::vector<Totali> totaliRiga;  // per line
+  Totali totali;                   // the method as a whole
 
   const Ciclo& ciclo(std::size_t g, std::size_t k) const { return cicli[k * giocate.size() + g]; }
+  // The winning colpi of that cycle.
+  std::span<const std::int16_t> colpiVincenti(std::size_t g, std::size_t k) const {
+    const Ciclo& c = ciclo(g, k);
+    return {vincite[k].data() + c.primaVincita, c.vincite};
+  }
 };
 
 // The back-test. `righe` holds every line of the method: the lines that do

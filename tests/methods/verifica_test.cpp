@@ -273,8 +273,7 @@ void Confronta(const prova::Mondo& m, const std::vector<Riga_>& metodo, const Op
       const Ciclo& c = v.ciclo(i, k);
       const Giocata& g = v.giocate[static_cast<std::size_t>(c.giocata)];
       Ciclo_ x{g.riga, g.estrazione, c.ruota, c.colpi, {}};
-      for (int j = 0; j < c.vincite; ++j)
-        x.vincite.push_back(v.vincite[static_cast<std::size_t>(c.primaVincita + j)]);
+      for (std::int16_t colpo : v.colpiVincenti(i, k)) x.vincite.push_back(colpo);
       cicli.push_back(x);
     }
   ASSERT_EQ(cicli.size(), atteso.cicli.size());
