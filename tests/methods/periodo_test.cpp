@@ -83,6 +83,8 @@ TEST(BackTestPeriod, StartAndEndFollowTheSmallestCode) {
   fino.fine = 1;
   EXPECT_EQ(Calcola_Periodo(m.base, fino, 2).fine, m.base.ultima);
   EXPECT_EQ(Calcola_Periodo(m.base, fino, 2).inizio, Prima(m, 3, 2001) + 1);
+  // Lines with codes 99 and 2: the period follows code 2.
+  EXPECT_EQ(m.Esegui({"M  UM  1°BA+1", "M  2M  1°BA+1"}, fino).periodo.inizio, Prima(m, 3, 2001) + 1);
   // Reversed: the end lies before the start, nothing to play.
   const Periodo rovescio = Calcola_Periodo(m.base, m.Da(5, 2001, 3, 2001), 1);
   EXPECT_GT(rovescio.inizio, rovescio.fine);
