@@ -607,12 +607,17 @@ void Metodi::closeEvent(QCloseEvent* e) {
 
 // --- Options --------------------------------------------------------------------
 
-void Metodi::CmbMese_Click(int Index) {
-  if (ControlloPeriodo == 0) return;
+// In the archive's last year no month passes the last valid draw's month.
+void Metodi::LimiteUltimoAnno(int Index) {
   const int ultimoMese = mContesto.stato().ArchivioEstrazioni.mese(UltimaEstrValida);
   if (CmbAnno[Index]->currentIndex() == CmbAnno[Index]->count() - 1 &&
       CmbMese[Index]->currentIndex() + 1 > ultimoMese)
     CmbMese[Index]->setCurrentIndex(ultimoMese - 1);
+}
+
+void Metodi::CmbMese_Click(int Index) {
+  if (ControlloPeriodo == 0) return;
+  LimiteUltimoAnno(Index);
   if (CmbAnno[0]->currentIndex() != CmbAnno[1]->currentIndex()) return;
   if (Index == 0 && CmbMese[0]->currentIndex() > CmbMese[1]->currentIndex())
     CmbMese[0]->setCurrentIndex(CmbMese[1]->currentIndex());
@@ -622,10 +627,7 @@ void Metodi::CmbMese_Click(int Index) {
 
 void Metodi::CmbAnno_Click(int Index) {
   if (ControlloPeriodo == 0) return;
-  const int ultimoMese = mContesto.stato().ArchivioEstrazioni.mese(UltimaEstrValida);
-  if (CmbAnno[Index]->currentIndex() == CmbAnno[Index]->count() - 1 &&
-      CmbMese[Index]->currentIndex() + 1 > ultimoMese)
-    CmbMese[Index]->setCurrentIndex(ultimoMese - 1);
+  LimiteUltimoAnno(Index);
   if (Index == 0 && CmbAnno[0]->currentIndex() > CmbAnno[1]->currentIndex())
     CmbAnno[0]->setCurrentIndex(CmbAnno[1]->currentIndex());
   else if (Index == 1 && CmbAnno[1]->currentIndex() < CmbAnno[0]->currentIndex())

@@ -134,6 +134,7 @@ class Metodi : public QWidget {
   void creaOpzioni();
   void creaComandi();
   void Form_Load();
+  void LimiteUltimoAnno(int Index);
   void CmdNumElemento(int Index);
   void CmdNumPronostico(int Index);
   void Salva_Metodo();
