@@ -35,6 +35,10 @@ namespace {
 constexpr int kAiutoPronostici = 90010;
 constexpr int kAiutoVerifica = 90020;
 constexpr int kLarghezza = 11950;  // twips of the window's client area
+// Twips of the options frame: the month names need more room in this
+// system's font than in the design's, so the report pane starts a little
+// further right and ends where the design ends it.
+constexpr int kLarghezzaOpzioni = 3150;
 constexpr const char* kFiltroMetodo = "File di Metodo (*.mtd)|*.mtd";
 
 void Colloca(QWidget* w, int x, int y, int larghezza, int altezza) {
@@ -344,7 +348,7 @@ void Metodi::creaOpzioni() {
   for (QCheckBox* c : Frame6->findChildren<QCheckBox*>())
     connect(c, &QCheckBox::clicked, c, [c] { c->setTristate(false); });
   Frame6->adjustSize();
-  Colloca(Frame6, 120, 360, 2900, std::max(5000, ui::Twip(Frame6->sizeHint().height())));
+  Colloca(Frame6, 120, 360, kLarghezzaOpzioni, std::max(5000, ui::Twip(Frame6->sizeHint().height())));
 }
 
 void Metodi::creaComandi() {
@@ -581,7 +585,8 @@ void Metodi::TbMet_Click() {
     Cmd[3]->setEnabled(true);
   }
   Frame6->move(ui::Pixel(120), ui::Pixel(360));
-  Colloca(Text1, 3100, 400, 8600, 6000);
+  // The report pane right of the options, up to the window's right edge.
+  Colloca(Text1, 120 + kLarghezzaOpzioni + 80, 400, 3100 + 8600 - 200 - kLarghezzaOpzioni, 6000);
   CmbMese[0]->setFocus();
   setProperty("argomentoAiuto", kAiutoVerifica);
 }
