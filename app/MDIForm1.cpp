@@ -31,6 +31,7 @@
 #include "forecast/AAM.h"
 #include "forecast/Spia.h"
 #include "forecast/MetodiD.h"
+#include "methods/Metodi.h"
 #include "app/frmAbout.h"
 #include "stats/StatData.h"
 #include "stats/StatGRit.h"
@@ -120,6 +121,7 @@ const std::vector<Tasto>& TabellaTasti() {
 // Tools whose windows the program has; the other items stay disabled.
 bool Disponibile(const QString& voce) {
   static const QStringList disponibili = {QStringLiteral("MnuHelp"), QStringLiteral("MnuAbout"),
+                                          QStringLiteral("mnuPrevMetodiT"),
                                           QStringLiteral("MnuEstGest"), QStringLiteral("MnuEstTabAna"),
                                           QStringLiteral("MnuRscTab1"), QStringLiteral("MnuRscTab2"),
                                           QStringLiteral("MnuEstTabRuo"), QStringLiteral("MnuEstCDF"),
@@ -482,7 +484,7 @@ void MDIForm1::MnuStatLaData_Click() { mFinestre->apri<StatData>(contesto()); }
 void MDIForm1::MnuStatTab_Click() { mFinestre->apri<TabForm>(contesto()); }
 void MDIForm1::MnuPrevAAM_Click() { mFinestre->apri<AAM>(contesto()); }
 void MDIForm1::MnuPrevSpia_Click() { mFinestre->apri<Spia>(contesto()); }
-void MDIForm1::mnuPrevMetodiT_Click() {}
+void MDIForm1::mnuPrevMetodiT_Click() { mFinestre->apri<Metodi>(contesto()); }
 void MDIForm1::mnuPrevMetodiD_Click() { mFinestre->apri<MetodiD>(contesto()); }
 void MDIForm1::mnuPrevMetodiS_Click() {}
 

@@ -5,6 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabBar>
 #include <QDir>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -13,6 +18,7 @@
 #include "archivio_bench.h"
 #include "archive/Extrazioni.h"
 #include "boards/TabAna.h"
+#include "methods/Metodi.h"
 #include "app/Inizio.h"
 #include "app/MDIForm1.h"
 #include "app/StartForm.h"
@@ -120,6 +126,34 @@ void BM_TabAnaCalcolo(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TabAnaCalcolo)->Unit(benchmark::kMillisecond);
+
+// The method tester's run as the user sees it: ten lines at every draw of
+// the archive, 100 colpi, all ten wheels; the report (half a million lines)
+// built and shown in the output pane.
+void BM_MetodiElabora(benchmark::State& state) {
+  auto e = prova::Ultime(4999);
+  if (e.size() < 4999) e = prova::Sintetiche(4999);
+  prova::ProgrammaDiProva p(e);
+  MDIForm1& m = p.principale();
+  m.mnuPrevMetodiT_Click();
+  Metodi* t = m.finestre().trova<Metodi>();
+  for (const char* riga : {"M  TM  1°BA+5", "M  TM  1°BA+5,3°NA-12 & 2°RO+7", "MA  TM  5°VE+45 & 1°MI-3",
+                           "M  TM  2°FI+17 & 4°CA+89 & 3°GE+1", "M  TM  1°TO+0", "M  TM  3°PA+30,1°RO-1",
+                           "M  TM  2°MI+45 & 4°GE+10", "M  TM  5°CA+72", "A  TM  1°BA+0 & 2°BA+0 & 3°BA+30",
+                           "A  TM  1°PA+10 & 2°PA+20"})
+    t->ListPro->addItem(QString::fromUtf8(riga));
+  t->TbMet->setCurrentIndex(1);
+  t->CmbAnno[0]->setCurrentIndex(0);
+  t->TxtColpi->setCurrentIndex(99);
+  t->CheckRuota[11]->click();
+  QTest::qWait(200);
+  for (auto _ : state) {
+    t->Cmd_Click(0);
+    t->Text1->viewport()->repaint();
+  }
+  if (!p.servizi.dialoghi.messaggi.empty()) state.SkipWithError("messaggio inatteso");
+}
+BENCHMARK(BM_MetodiElabora)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

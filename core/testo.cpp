@@ -215,7 +215,7 @@ std::string Rapporto(long long num, long long den, int decimali, Arrotondamento 
 
 std::string Percentuale(long long parte, long long totale) {
   if (totale == 0) return "0,00%";
-  return Rapporto(parte * 100, totale, 2) + "%";
+  return Rapporto(parte * 100, totale, 2, Arrotondamento::MetaLontanoDaZero, false) + "%";
 }
 
 namespace {

@@ -44,7 +44,8 @@ std::string Decimale(double x, int decimali,
 std::string Rapporto(long long num, long long den, int decimali,
                      Arrotondamento modo = Arrotondamento::MetaLontanoDaZero, bool migliaia = true);
 // parte / totale as a percentage with two decimals and "%": (1, 3) ->
-// "33,33%", halves away from zero on the exact value; "0,00%" when totale is 0.
+// "33,33%", halves away from zero on the exact value; "0,00%" when totale is
+// 0. No thousands dots, as the "Percent" number format writes: "1234,50%".
 std::string Percentuale(long long parte, long long totale);
 
 // Reading numbers out of typed or pasted text, one rule for every box.

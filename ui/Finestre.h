@@ -1,7 +1,8 @@
 // Finestre: the MDI host's registry of tool windows.
 //
 // apri<W>() creates a tool window on first use and brings it to the front
-// afterwards (one instance per class); nuova<W>() always creates a new one,
+// afterwards (one instance per class: a subclass of W is another tool, so
+// the registry matches the exact class); nuova<W>() always creates a new one,
 // offset from the previous one of its class.
 // A window that sets the property "nascondeLimiti" hides the range bar while
 // it is the active child window; the bar comes back when another window (or
@@ -13,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QObject>
 #include <QPointer>
+#include <typeinfo>
 #include <utility>
 
 #include "ui/Servizi.h"
@@ -50,10 +52,11 @@ class Finestre : public QObject {
     return w;
   }
 
+  // The open window of exactly class W (not of a subclass), or nullptr.
   template <class W>
   W* trova() const {
     for (QWidget* w : aperte())
-      if (W* x = qobject_cast<W*>(w)) return x;
+      if (typeid(*w) == typeid(W)) return static_cast<W*>(w);
     return nullptr;
   }
 

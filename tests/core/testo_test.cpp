@@ -77,6 +77,7 @@ TEST(TextHelpers, ExactQuotientsAndPercentages) {
   EXPECT_EQ(testo::Percentuale(1, 20000), "0,01%");   // 0.005: exactly half, away from zero
   EXPECT_EQ(testo::Percentuale(0, 0), "0,00%");
   EXPECT_EQ(testo::Percentuale(5, 5), "100,00%");
+  EXPECT_EQ(testo::Percentuale(12345, 1000), "1234,50%");  // no thousands dot
   EXPECT_EQ(testo::Rapporto(1, 8, 2, Arrotondamento::MetaPari), "0,12");
   EXPECT_EQ(testo::Rapporto(3, 8, 2, Arrotondamento::MetaPari), "0,38");
   EXPECT_EQ(testo::Rapporto(-1, 2, 0), "-1");

@@ -20,6 +20,11 @@ class Strumento : public QWidget {
   int* mChiusure;
 };
 
+// Another tool built on Strumento: a window of its own.
+class Variante : public Strumento {
+  Q_OBJECT
+};
+
 class Editor : public QWidget {
   Q_OBJECT
  public:
@@ -49,6 +54,17 @@ TEST(Finestre, OneInstancePerToolButNewBoardsEachTime) {
   h.finestre.nuova<Strumento>();
   h.finestre.nuova<Strumento>();
   EXPECT_EQ(h.finestre.aperte().size(), 3);
+}
+
+TEST(Finestre, ASubclassIsAToolOfItsOwn) {
+  Host h;
+  Variante* v = h.finestre.apri<Variante>();
+  EXPECT_EQ(h.finestre.trova<Strumento>(), nullptr);
+  Strumento* s = h.finestre.apri<Strumento>();
+  EXPECT_NE(static_cast<Strumento*>(v), s);
+  EXPECT_EQ(h.finestre.apri<Variante>(), v);
+  EXPECT_EQ(h.finestre.apri<Strumento>(), s);
+  EXPECT_EQ(h.finestre.aperte().size(), 2);
 }
 
 TEST(Finestre, ClosingAllRunsEveryCloseHandlerOverASnapshot) {

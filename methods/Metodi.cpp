@@ -1,0 +1,895 @@
+#include "methods/Metodi.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "core/file.h"
+#include "core/nomi.h"
+#include "methods/descrizione.h"
+#include "methods/pronostico.h"
+#include "methods/verifica.h"
+#include "ui/Clessidra.h"
+#include "ui/Colori.h"
+#include "ui/Finestre.h"
+#include "ui/Rapporto.h"
+#include "ui/Servizi.h"
+#include "ui/Testo.h"
+
+namespace {
+
+constexpr int kAiutoPronostici = 90010;
+constexpr int kAiutoVerifica = 90020;
+constexpr int kLarghezza = 11950;  // twips of the window's client area
+// Twips of the options frame: the month names need more room in this
+// system's font than in the design's, so the report pane starts a little
+// further right and ends where the design ends it.
+constexpr int kLarghezzaOpzioni = 3150;
+constexpr const char* kFiltroMetodo = "File di Metodo (*.mtd)|*.mtd";
+
+void Colloca(QWidget* w, int x, int y, int larghezza, int altezza) {
+  w->setGeometry(ui::Pixel(x), ui::Pixel(y), ui::Pixel(larghezza), ui::Pixel(altezza));
+}
+
+QPushButton* Pulsante(const char* nome, const QString& caption) {
+  auto* b = new QPushButton(caption);
+  b->setObjectName(QString::fromLatin1(nome));
+  return b;
+}
+
+QComboBox* Lista(const QString& nome) {
+  auto* c = new QComboBox;
+  c->setObjectName(nome);
+  c->setMaxVisibleItems(20);
+  return c;
+}
+
+QCheckBox* Casella(const QString& nome, const QString& caption) {
+  auto* c = new QCheckBox(caption);
+  c->setObjectName(nome);
+  return c;
+}
+
+QListWidget* Elenco(const char* nome) {
+  auto* l = new QListWidget;
+  l->setObjectName(QString::fromLatin1(nome));
+  l->setSelectionMode(QAbstractItemView::SingleSelection);
+  l->setMouseTracking(true);
+  return l;
+}
+
+QFont Fisso(double punti) {
+  QFont f(QStringLiteral("Courier New"));
+  f.setStyleHint(QFont::TypeWriter);
+  f.setPointSizeF(punti);
+  return f;
+}
+
+// A check box's value: 0 clear, 1 ticked, 2 greyed.
+int Valore(const QCheckBox* c) {
+  switch (c->checkState()) {
+    case Qt::Checked:
+      return 1;
+    case Qt::PartiallyChecked:
+      return 2;
+    default:
+      return 0;
+  }
+}
+
+void Imposta(QCheckBox* c, int valore) {
+  if (valore == 2) c->setTristate(true);
+  c->setCheckState(valore == 1 ? Qt::Checked : valore == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+// The selected line of a list, -1 when none.
+int Selezionata(const QListWidget* l) {
+  const int r = l->currentRow();
+  return r >= 0 && l->item(r)->isSelected() ? r : -1;
+}
+
+void Sostituisci(QListWidget* l, int riga, const QString& testo) { l->item(riga)->setText(testo); }
+
+}  // namespace
+
+Metodi::Metodi(const ui::Contesto& contesto, QWidget* parent)
+    : Metodi(contesto, metodi::Lotto(), parent) {}
+
+Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidget* parent)
+    : QWidget(parent), mContesto(contesto), mRegole(regole) {
+  setObjectName(QStringLiteral("Metodi"));
+  setWindowTitle(QStringLiteral("Metodi"));
+  ui::Finestre::NascondeLimiti(this);
+  QFont carattere = font();
+  carattere.setPointSize(8);
+  setFont(carattere);
+
+  TbMet = new QTabBar(this);
+  TbMet->setObjectName(QStringLiteral("TbMet"));
+  TbMet->addTab(QStringLiteral("&Pronostici"));
+  TbMet->addTab(QStringLiteral("&Verifica"));
+  Colloca(TbMet, 60, 30, kLarghezza - 120, 330);
+  creaComposizione();
+  creaGruppo();
+  creaOpzioni();
+  creaComandi();
+  Text1 = new QPlainTextEdit(this);
+  Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setReadOnly(true);
+  Text1->setUndoRedoEnabled(false);
+  Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Text1->setFont(Fisso(9));
+  connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);
+  // Page 1's composer reaches down as far as page 2's buttons.
+  const int fondo = ui::Twip(Cmd[3]->geometry().bottom());
+  Frame7->resize(Frame7->width(), ui::Pixel(fondo - 420));
+  ui::Finestre::ImpostaDimensioni(this, kLarghezza + 120, fondo + 120 + 450);
+
+  Form_Load();
+}
+
+void Metodi::creaComposizione() {
+  Frame7 = new QGroupBox(QStringLiteral("Numeri"), this);
+  Frame7->setObjectName(QStringLiteral("Frame7"));
+  Colloca(Frame7, 120, 420, 6600, 6420);
+  auto* numeri = new QVBoxLayout(Frame7);
+  numeri->setContentsMargins(6, 2, 6, 4);
+  numeri->setSpacing(3);
+
+  Frame1 = new QGroupBox(QStringLiteral("Calcolo"));
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  auto* calcolo = new QGridLayout(Frame1);
+  calcolo->setContentsMargins(6, 2, 6, 4);
+  calcolo->setVerticalSpacing(3);
+  CmbEstratto = Lista(QStringLiteral("CmbEstratto"));
+  for (int p = 1; p <= 5; ++p) CmbEstratto->addItem(QString::number(p) + QStringLiteral("°"));
+  CMbRuotaCalcolo = Lista(QStringLiteral("CMbRuotaCalcolo"));
+  for (std::string_view codice : metodi::kCodiciRuota) CMbRuotaCalcolo->addItem(ui::Q(codice));
+  CmbFissi = Lista(QStringLiteral("CmbFissi"));
+  tastogriglia = Pulsante("tastogriglia", QStringLiteral("Griglia"));
+  tastogriglia->setEnabled(false);  // the number picker is not part of this program yet
+  auto* estratto = new QLabel(QStringLiteral("Estratto"));
+  auto* ruota = new QLabel(QStringLiteral("&Ruota"));
+  ruota->setBuddy(CMbRuotaCalcolo);
+  auto* fisso = new QLabel(QStringLiteral("Fisso"));
+  calcolo->addWidget(estratto, 0, 0);
+  calcolo->addWidget(ruota, 0, 1);
+  calcolo->addWidget(fisso, 0, 2);
+  calcolo->addWidget(CmbEstratto, 1, 0);
+  calcolo->addWidget(CMbRuotaCalcolo, 1, 1);
+  calcolo->addWidget(CmbFissi, 1, 2);
+  calcolo->addWidget(tastogriglia, 1, 3);
+  OptOperatore[0] = new QRadioButton(QStringLiteral("&Somma"));
+  OptOperatore[1] = new QRadioButton(QStringLiteral("S&ottrai"));
+  for (int i = 0; i < 2; ++i) {
+    OptOperatore[i]->setObjectName(QStringLiteral("OptOperatore%1").arg(i));
+    calcolo->addWidget(OptOperatore[i], 2, i);
+    connect(OptOperatore[i], &QRadioButton::clicked, this, [this, i] { OptOperatore_Click(i); });
+  }
+  OptOperatore[0]->setChecked(true);
+  CmdAggiungi = Pulsante("CmdAggiungi", QStringLiteral("&Aggiungi a Calcolo"));
+  CmdLeva = Pulsante("CmdLeva", QStringLiteral("&Rimuovi da Calcolo"));
+  Command2 = Pulsante("Command2", QStringLiteral("Pu&lisci"));
+  calcolo->addWidget(CmdAggiungi, 3, 0, 1, 2);
+  calcolo->addWidget(CmdLeva, 3, 2, 1, 2);
+  ListCalcoli = Elenco("ListCalcoli");
+  ListCalcoli->setFixedHeight(ui::Pixel(960));
+  calcolo->addWidget(ListCalcoli, 4, 0, 1, 4);
+  CmdPronostico = Pulsante("CmdPronostico", QStringLiteral("Aggiungi al &Pronostico"));
+  calcolo->addWidget(CmdPronostico, 5, 0, 1, 2);
+  calcolo->addWidget(Command2, 5, 2, 1, 2);
+  numeri->addWidget(Frame1);
+
+  FramePronostico = new QGroupBox(QStringLiteral("Pronostico"));
+  FramePronostico->setObjectName(QStringLiteral("FramePronostico"));
+  auto* pronostico = new QGridLayout(FramePronostico);
+  pronostico->setContentsMargins(6, 2, 6, 4);
+  pronostico->setVerticalSpacing(3);
+  ListRit = Elenco("ListRit");
+  ListRit->viewport()->installEventFilter(this);
+  pronostico->addWidget(ListRit, 0, 0, 4, 1);
+  Frame9 = new QGroupBox(ui::Q(mRegole.cornice));
+  Frame9->setObjectName(QStringLiteral("Frame9"));
+  auto* sorti = new QVBoxLayout(Frame9);
+  sorti->setSpacing(0);
+  for (int k = 1; k <= 5; ++k) {
+    OptSorte[k] = Casella(QStringLiteral("OptSorte%1").arg(k), ui::Q(mRegole.caselleSorte[k - 1]));
+    sorti->addWidget(OptSorte[k]);
+    connect(OptSorte[k], &QCheckBox::stateChanged, this, [this, k] { OptSorte_Click(k); });
+  }
+  pronostico->addWidget(Frame9, 0, 1, 4, 1);
+  const std::pair<int, const char*> pulsanti[] = {
+      {1, "&Elimina"}, {3, "&Svuota"}, {5, "&Su"}, {6, "&Giù"}};
+  int riga = 0;
+  for (const auto& [indice, caption] : pulsanti) {
+    CmdNum[indice] = Pulsante("CmdNum", QString::fromUtf8(caption));
+    CmdNum[indice]->setObjectName(QStringLiteral("CmdNum%1").arg(indice));
+    pronostico->addWidget(CmdNum[indice], riga++, 2);
+  }
+  CmdNum[4] = Pulsante("CmdNum4", QStringLiteral("&Aggiungi al &Gruppo"));
+  pronostico->addWidget(CmdNum[4], 4, 0, 1, 3);
+  pronostico->setColumnStretch(0, 1);
+  numeri->addWidget(FramePronostico, 1);
+
+  auto* estrazione = new QHBoxLayout;
+  Label5 = new QLabel(QStringLiteral("Estrazione di calcolo"));
+  Label5->setObjectName(QStringLiteral("Label5"));
+  CmbEst = Lista(QStringLiteral("CmbEst"));
+  for (std::string_view voce : metodi::kVociEstrazioneCalcolo) CmbEst->addItem(ui::Q(voce));
+  estrazione->addWidget(Label5);
+  estrazione->addWidget(CmbEst, 1);
+  numeri->addLayout(estrazione);
+
+  connect(CmbEstratto, &QComboBox::currentIndexChanged, this, &Metodi::CmbEstratto_Click);
+  connect(CmdAggiungi, &QPushButton::clicked, this, &Metodi::CmdAggiungi_Click);
+  connect(CmdLeva, &QPushButton::clicked, this, &Metodi::CmdLeva_Click);
+  connect(Command2, &QPushButton::clicked, this, &Metodi::Command2_Click);
+  connect(CmdPronostico, &QPushButton::clicked, this, &Metodi::CmdPronostico_Click);
+}
+
+void Metodi::creaGruppo() {
+  Frame3 = new QGroupBox(QStringLiteral("Gruppo Pronostici"), this);
+  Frame3->setObjectName(QStringLiteral("Frame3"));
+  Colloca(Frame3, 6840, 420, kLarghezza - 6840 - 60, 5600);
+  auto* gruppo = new QGridLayout(Frame3);
+  ListPro = Elenco("ListPro");
+  ListPro->setFont(Fisso(8.25));
+  ListPro->viewport()->installEventFilter(this);
+  gruppo->addWidget(ListPro, 0, 0, 1, 2);
+  const std::pair<int, const char*> pulsanti[] = {{7, "S&u"},
+                                                  {8, "G&iù"},
+                                                  {9, "Eli&mina"},
+                                                  {10, "S&vuota"},
+                                                  {11, "&Dettagli Pronostico"},
+                                                  {12, "Riepi&logo Metodo"},
+                                                  {13, "Correggi"}};
+  int i = 0;
+  for (const auto& [indice, caption] : pulsanti) {
+    CmdNum[indice] = Pulsante("CmdNum", QString::fromUtf8(caption));
+    CmdNum[indice]->setObjectName(QStringLiteral("CmdNum%1").arg(indice));
+    gruppo->addWidget(CmdNum[indice], 1 + i / 2, i % 2);
+    ++i;
+  }
+  CmdNum[13]->setEnabled(false);  // the line corrector is not part of this program yet
+  for (auto& [indice, pulsante] : CmdNum)
+    if (indice != 13)
+      connect(pulsante, &QPushButton::clicked, this, [this, k = indice] { CmdNum_Click(k); });
+}
+
+void Metodi::creaOpzioni() {
+  Frame6 = new QGroupBox(QStringLiteral("Opzioni Metodo"), this);
+  Frame6->setObjectName(QStringLiteral("Frame6"));
+  auto* opzioni = new QGridLayout(Frame6);
+  opzioni->setContentsMargins(4, 2, 4, 4);
+  opzioni->setHorizontalSpacing(3);
+  opzioni->setVerticalSpacing(2);
+  for (int i = 0; i < 2; ++i) {
+    CmbMese[i] = Lista(QStringLiteral("CmbMese%1").arg(i));
+    CmbAnno[i] = Lista(QStringLiteral("CmbAnno%1").arg(i));
+    connect(CmbMese[i], &QComboBox::currentIndexChanged, this, [this, i] { CmbMese_Click(i); });
+    connect(CmbAnno[i], &QComboBox::currentIndexChanged, this, [this, i] { CmbAnno_Click(i); });
+  }
+  const char* fini[] = {"A", "Fino ad Ultima Estrazione", "Numero Cicli"};
+  for (int i = 0; i < 3; ++i) {
+    OptUltCic[i] = new QRadioButton(QString::fromLatin1(fini[i]));
+    OptUltCic[i]->setObjectName(QStringLiteral("OptUltCic%1").arg(i));
+    connect(OptUltCic[i], &QRadioButton::toggled, this, [this, i](bool scelta) {
+      if (scelta) OptUltCic_Click(i);
+    });
+  }
+  Label7 = new QLabel(QStringLiteral("DA"));
+  Label7->setObjectName(QStringLiteral("Label7"));
+  CmbCicli = Lista(QStringLiteral("CmbCicli"));
+  Label1 = new QLabel(QStringLiteral("Numero Colpi"));
+  Label1->setObjectName(QStringLiteral("Label1"));
+  TxtColpi = Lista(QStringLiteral("TxtColpi"));
+  for (int i = 0; i < 2; ++i) {
+    CmbMese[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CmbMese[i]->setMinimumContentsLength(9);
+    CmbAnno[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CmbAnno[i]->setMinimumContentsLength(4);
+  }
+  for (QComboBox* c : {CmbAnno[0], CmbAnno[1], CmbCicli, TxtColpi})
+    c->setFixedWidth(ui::Pixel(870));
+  opzioni->setColumnStretch(1, 1);
+  opzioni->addWidget(Label7, 0, 0);
+  opzioni->addWidget(CmbMese[0], 0, 1);
+  opzioni->addWidget(CmbAnno[0], 0, 2);
+  opzioni->addWidget(OptUltCic[0], 1, 0);
+  opzioni->addWidget(CmbMese[1], 1, 1);
+  opzioni->addWidget(CmbAnno[1], 1, 2);
+  opzioni->addWidget(OptUltCic[1], 2, 0, 1, 3);
+  opzioni->addWidget(OptUltCic[2], 3, 0, 1, 2);
+  opzioni->addWidget(CmbCicli, 3, 2);
+  opzioni->addWidget(Label1, 4, 0, 1, 2);
+  opzioni->addWidget(TxtColpi, 4, 2);
+  CkInterrompi =
+      Casella(QStringLiteral("CkInterrompi"), QStringLiteral("Interrompi a prima sortita"));
+  CkPositivi =
+      Casella(QStringLiteral("CkPositivi"), QStringLiteral("Evidenzia solo casi positivi"));
+  CkRiepilogo = Casella(QStringLiteral("CkRiepilogo"), QStringLiteral("Solo Riepilogo"));
+  CkParziali = Casella(QStringLiteral("CkParziali"), QStringLiteral("Riepiloghi Parziali"));
+  int riga = 5;
+  for (QCheckBox* c : {CkInterrompi, CkPositivi, CkRiepilogo, CkParziali})
+    opzioni->addWidget(c, riga++, 0, 1, 3);
+  connect(CkPositivi, &QCheckBox::stateChanged, this, &Metodi::CkPositivi_Click);
+  connect(CkRiepilogo, &QCheckBox::stateChanged, this, &Metodi::CkRiepilogo_Click);
+
+  Frame2 = new QGroupBox(QStringLiteral("Ruote"));
+  Frame2->setObjectName(QStringLiteral("Frame2"));
+  auto* ruote = new QGridLayout(Frame2);
+  ruote->setContentsMargins(3, 0, 0, 2);
+  ruote->setHorizontalSpacing(2);
+  ruote->setVerticalSpacing(0);
+  for (int w = 1; w <= 11; ++w) {
+    const QString nome =
+        w == 11 ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[static_cast<std::size_t>(w)]);
+    CheckRuota[w] = Casella(QStringLiteral("CheckRuota%1").arg(w), nome);
+    ruote->addWidget(CheckRuota[w], (w - 1) % 6, (w - 1) / 6);
+    connect(CheckRuota[w], &QCheckBox::stateChanged, this, [this, w] { CheckRuota_Click(w); });
+  }
+  opzioni->addWidget(Frame2, riga, 0, 1, 3);
+  Frame2->setVisible(mRegole.ruote);
+  // A greyed box read from a method file becomes a plain box once clicked.
+  for (QCheckBox* c : Frame6->findChildren<QCheckBox*>())
+    connect(c, &QCheckBox::clicked, c, [c] { c->setTristate(false); });
+  Frame6->adjustSize();
+  Colloca(Frame6, 120, 360, kLarghezzaOpzioni, std::max(5000, ui::Twip(Frame6->sizeHint().height())));
+}
+
+void Metodi::creaComandi() {
+  const char* captions[] = {"Elabora",      "Esci",         "Stampa",
+                            "Salva Output", "Salva Metodo", "Apri Metodo"};
+  for (int i = 0; i <= 5; ++i) {
+    Cmd[i] = Pulsante("Cmd", QString::fromLatin1(captions[i]));
+    Cmd[i]->setObjectName(QStringLiteral("Cmd%1").arg(i));
+    Cmd[i]->setParent(this);
+    connect(Cmd[i], &QPushButton::clicked, this, [this, i] { Cmd_Click(i); });
+  }
+  // Page 1: under the method list; page 2: under the options.
+  const int sotto = 420 + 5600 + 120;
+  Colloca(Cmd[5], 6840, sotto, 1600, 400);
+  Colloca(Cmd[4], 6840 + 1660, sotto, 1600, 400);
+  Colloca(Cmd[1], kLarghezza - 60 - 1600, sotto, 1600, 400);
+  const int base = Frame6->geometry().bottom() * ui::kTwipPerPixel + 120;
+  Colloca(Cmd[0], 500, base, 2000, 400);
+  Colloca(Cmd[2], 500, base + 460, 2000, 400);
+  Colloca(Cmd[3], 500, base + 920, 2000, 400);
+  Cmd[2]->setEnabled(false);
+  Cmd[3]->setEnabled(false);
+}
+
+// --- Set-up ------------------------------------------------------------------
+
+void Metodi::Form_Load() {
+  TbMet_Click();
+  ControlloPeriodo = 0;
+  const Stato& s = mContesto.stato();
+  mBase = metodi::PreparaBase(s.ArchivioEstrazioni, s.indici);
+  UltimaEstrValida = mBase.ultima;
+  UltimaChiudeMese = mBase.ultimaChiudeMese;
+  if (UltimaEstrValida == 0) {
+    ui::Finestre::Rinuncia(this, QStringLiteral("L'archivio non contiene estrazioni valide: "
+                                                "impossibile verificare i metodi."));
+    return;
+  }
+  mTavola.emplace(mRegole.CreaTavola(s, UltimaEstrValida));
+
+  CmbEst->setCurrentIndex(0);
+  CMbRuotaCalcolo->setCurrentIndex(0);
+  for (int n = 0; n <= 89; ++n)
+    CmbFissi->addItem(QString::number(n).rightJustified(2, QLatin1Char(' ')));
+  CmbEstratto->setCurrentIndex(0);
+  CmbEstratto_Click();
+  for (int n = 1; n <= 100; ++n) {
+    TxtColpi->addItem(ui::Q(metodi::TestoColpi(n)));
+    CmbCicli->addItem(QString::number(n));
+  }
+  TxtColpi->setCurrentIndex(mRegole.colpiIniziali - 1);
+  CmbFissi->setCurrentIndex(0);
+  CmbCicli->setCurrentIndex(0);
+  for (int i = 0; i < 2; ++i) {
+    for (int m = 1; m <= 12; ++m)
+      CmbMese[i]->addItem(ui::Q(Inizio::NomiMesi[static_cast<std::size_t>(m)]));
+    for (const std::string& anno : s.indici.AnniArchivio)
+      CmbAnno[i]->addItem(ui::Q(anno.substr(0, 4)));
+  }
+  CmbMese[0]->setCurrentIndex(0);
+  CmbMese[1]->setCurrentIndex(s.ArchivioEstrazioni.mese(UltimaEstrValida) - 1);
+  for (QComboBox* anno : CmbAnno) anno->setCurrentIndex(anno->count() - 1);
+  OptUltCic[1]->setChecked(true);
+  CkInterrompi->setChecked(true);
+  if (!mRegole.ruote) CheckRuota[1]->setChecked(true);
+  ListCalcoli->clear();
+  ListRit->clear();
+  ListPro->clear();
+  ControlloPeriodo = UltimaEstrValida;
+  EstrInizioTest = 1;
+  EstrFineTest = UltimaEstrValida;
+  if (Frame7->isVisible()) CmbEst->setFocus();
+  CartellaAvvio = ui::servizi().impostazioni->leggi(QStringLiteral("Avvio"),
+                                                    ui::Q(mRegole.chiaveCartella), QString());
+}
+
+// --- Composer ------------------------------------------------------------------
+
+void Metodi::CmbEstratto_Click() { EstrattoCalcolo = CmbEstratto->currentIndex() + 1; }
+
+void Metodi::OptOperatore_Click(int Index) {
+  OperatoreCalcolo = Index == 0 ? QStringLiteral("Somma") : QStringLiteral("Sottrai");
+}
+
+void Metodi::CmdAggiungi_Click() {
+  if (OperatoreCalcolo.isEmpty()) OperatoreCalcolo = QStringLiteral("Somma");
+  ListCalcoli->addItem(
+      ui::Q(metodi::TestoCalcolo(ui::S(OperatoreCalcolo), ui::S(CmbFissi->currentText().trimmed()),
+                                 EstrattoCalcolo, ui::S(CMbRuotaCalcolo->currentText()))));
+}
+
+void Metodi::CmdLeva_Click() {
+  if (const int r = Selezionata(ListCalcoli); r >= 0) delete ListCalcoli->takeItem(r);
+}
+
+void Metodi::Command2_Click() {
+  if (ui::Msg(this, QStringLiteral("Cancellare tutti i Calcoli ?"), ui::Icona::Nessuna,
+              ui::Pulsanti::SiNo) == ui::Risposta::Si)
+    ListCalcoli->clear();
+}
+
+void Metodi::CmdPronostico_Click() {
+  if (ListCalcoli->count() == 0) return;
+  std::vector<std::string> calcoli;
+  for (const QString& r : Righe(ListCalcoli)) calcoli.push_back(ui::S(r));
+  ListRit->addItem(ui::Q(metodi::ElementoDaCalcoli(calcoli, ListRit->count() + 1)));
+  ListCalcoli->clear();
+}
+
+void Metodi::OptSorte_Click(int Index) {
+  if (OptSorte[Index]->isChecked() && Index > ListRit->count()) OptSorte[Index]->setChecked(false);
+}
+
+// --- Lists and pages -------------------------------------------------------
+
+void Metodi::CmdNum_Click(int Index) {
+  if (Index <= 6)
+    CmdNumElemento(Index);
+  else
+    CmdNumPronostico(Index);
+}
+
+void Metodi::CmdNumElemento(int Index) {
+  const int sel = Selezionata(ListRit);
+  auto rinumera = [this](int riga) {
+    Sostituisci(ListRit, riga,
+                ui::Q(metodi::RinumeraElemento(ui::S(ListRit->item(riga)->text()), riga + 1)));
+  };
+  switch (Index) {
+    case 1:  // Elimina
+      if (sel < 0) return;
+      delete ListRit->takeItem(sel);
+      for (int k = 1; k <= 5; ++k)
+        if (k > ListRit->count()) OptSorte[k]->setChecked(false);
+      for (int r = 0; r < ListRit->count(); ++r) rinumera(r);
+      return;
+    case 3:  // Svuota
+      if (ListRit->count() == 0) return;
+      if (ui::Msg(this, QStringLiteral("Cancellare Pronostico attuale ?"), ui::Icona::Nessuna,
+                  ui::Pulsanti::SiNo) != ui::Risposta::Si)
+        return;
+      ListRit->clear();
+      for (auto& [k, casella] : OptSorte) casella->setChecked(false);
+      return;
+    case 4: {  // Aggiungi al Gruppo
+      if (ListRit->count() == 0) return;
+      std::string lettere;
+      for (int k = 1; k <= 5; ++k)
+        if (OptSorte[k]->isChecked())
+          lettere += metodi::kLettereSorte[static_cast<std::size_t>(k - 1)];
+      if (lettere.empty()) {
+        ui::Msg(this, QStringLiteral("Selezionare almeno una Sorte"), ui::Icona::Critica);
+        return;
+      }
+      std::vector<std::string> elementi;
+      for (const QString& r : Righe(ListRit)) elementi.push_back(ui::S(r));
+      ListPro->addItem(ui::Q(metodi::TestoPronostico(
+          lettere, metodi::CodiceDiVoce(CmbEst->currentIndex()), elementi)));
+      ListRit->clear();
+      for (auto& [k, casella] : OptSorte) casella->setChecked(false);
+      return;
+    }
+    case 5:
+    case 6: {  // Su, Giù
+      const int altra = Index == 5 ? sel - 1 : sel + 1;
+      if (sel < 0 || altra < 0 || altra >= ListRit->count()) return;
+      const QString testo = ListRit->item(sel)->text();
+      Sostituisci(ListRit, sel, ListRit->item(altra)->text());
+      Sostituisci(ListRit, altra, testo);
+      rinumera(sel);
+      rinumera(altra);
+      ListRit->setCurrentRow(altra);
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void Metodi::CmdNumPronostico(int Index) {
+  const int sel = Selezionata(ListPro);
+  switch (Index) {
+    case 7:
+    case 8: {  // Su, Giù
+      const int altra = Index == 7 ? sel - 1 : sel + 1;
+      if (sel < 0 || altra < 0 || altra >= ListPro->count()) return;
+      ListPro->insertItem(altra, ListPro->takeItem(sel));
+      ListPro->setCurrentRow(altra);
+      return;
+    }
+    case 9:  // Elimina
+      if (sel >= 0) delete ListPro->takeItem(sel);
+      return;
+    case 10:  // Svuota
+      if (ListPro->count() == 0) return;
+      if (ui::Msg(this, QStringLiteral("Cancellare tutti i Pronostici ?"), ui::Icona::Nessuna,
+                  ui::Pulsanti::SiNo) == ui::Risposta::Si)
+        ListPro->clear();
+      return;
+    case 11:
+    case 12: {  // Dettagli Pronostico, Riepilogo Metodo
+      if (ListPro->count() == 0 || (Index == 11 && sel < 0)) return;
+      std::vector<int> posti;
+      if (Index == 11) posti.push_back(sel);
+      for (int r = 0; Index == 12 && r < ListPro->count(); ++r) posti.push_back(r);
+      const metodi::Opzioni opzioni = LeggiOpzioni();
+      MostraTesto(metodi::Descrivi(Pronostici(), posti, ui::S(windowTitle()),
+                                   Index == 12 ? &opzioni : nullptr, mContesto.stato().indici,
+                                   mRegole));
+      TbMet->setCurrentIndex(1);
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void Metodi::TbMet_Click() {
+  const bool pronostici = TbMet->currentIndex() <= 0;
+  for (int i : {0, 2, 3}) Cmd[i]->setVisible(!pronostici);
+  Text1->setVisible(!pronostici);
+  Frame6->setVisible(!pronostici);
+  for (int i : {5, 4, 1}) Cmd[i]->setVisible(pronostici);
+  Frame3->setVisible(pronostici);
+  Frame7->setVisible(pronostici);
+  if (pronostici) {
+    Frame3->resize(Frame3->width(), ui::Pixel(5600));
+    setProperty("argomentoAiuto", kAiutoPronostici);
+    return;
+  }
+  for (int i : {0, 2, 3}) Cmd[i]->move(ui::Pixel(500), Cmd[i]->y());
+  if (!mTesto.empty()) {
+    Cmd[2]->setEnabled(true);
+    Cmd[3]->setEnabled(true);
+  }
+  Frame6->move(ui::Pixel(120), ui::Pixel(360));
+  // The report pane right of the options, up to the window's right edge.
+  Colloca(Text1, 120 + kLarghezzaOpzioni + 80, 400, 3100 + 8600 - 200 - kLarghezzaOpzioni, 6000);
+  CmbMese[0]->setFocus();
+  setProperty("argomentoAiuto", kAiutoVerifica);
+}
+
+bool Metodi::eventFilter(QObject* oggetto, QEvent* evento) {
+  // ListRit_MouseMove, ListPro_MouseMove: the tooltip is the whole line under the pointer.
+  if (evento->type() == QEvent::MouseMove) {
+    for (QListWidget* l : {ListRit, ListPro})
+      if (oggetto == l->viewport()) {
+        const QListWidgetItem* sotto =
+            l->itemAt(static_cast<QMouseEvent*>(evento)->position().toPoint());
+        l->setToolTip(sotto ? sotto->text() : QString());
+      }
+  }
+  return QWidget::eventFilter(oggetto, evento);
+}
+
+void Metodi::closeEvent(QCloseEvent* e) {
+  // Form_QueryUnload: never refuses; the range bar comes back.
+  mContesto.finestre.mostraBarraLimiti();
+  e->accept();
+}
+
+// --- Options --------------------------------------------------------------------
+
+// In the archive's last year no month passes the last valid draw's month.
+void Metodi::LimiteUltimoAnno(int Index) {
+  const int ultimoMese = mContesto.stato().ArchivioEstrazioni.mese(UltimaEstrValida);
+  if (CmbAnno[Index]->currentIndex() == CmbAnno[Index]->count() - 1 &&
+      CmbMese[Index]->currentIndex() + 1 > ultimoMese)
+    CmbMese[Index]->setCurrentIndex(ultimoMese - 1);
+}
+
+void Metodi::CmbMese_Click(int Index) {
+  if (ControlloPeriodo == 0) return;
+  LimiteUltimoAnno(Index);
+  if (CmbAnno[0]->currentIndex() != CmbAnno[1]->currentIndex()) return;
+  if (Index == 0 && CmbMese[0]->currentIndex() > CmbMese[1]->currentIndex())
+    CmbMese[0]->setCurrentIndex(CmbMese[1]->currentIndex());
+  else if (Index == 1 && CmbMese[1]->currentIndex() < CmbMese[0]->currentIndex())
+    CmbMese[1]->setCurrentIndex(CmbMese[0]->currentIndex());
+}
+
+void Metodi::CmbAnno_Click(int Index) {
+  if (ControlloPeriodo == 0) return;
+  LimiteUltimoAnno(Index);
+  if (Index == 0 && CmbAnno[0]->currentIndex() > CmbAnno[1]->currentIndex())
+    CmbAnno[0]->setCurrentIndex(CmbAnno[1]->currentIndex());
+  else if (Index == 1 && CmbAnno[1]->currentIndex() < CmbAnno[0]->currentIndex())
+    CmbAnno[1]->setCurrentIndex(CmbAnno[0]->currentIndex());
+}
+
+void Metodi::OptUltCic_Click(int Index) {
+  CmbMese[1]->setEnabled(Index == 0);
+  CmbAnno[1]->setEnabled(Index == 0);
+  CmbCicli->setEnabled(Index == 2);
+}
+
+void Metodi::CkPositivi_Click() {
+  if (Valore(CkPositivi) == 1) CkRiepilogo->setChecked(false);
+}
+
+void Metodi::CkRiepilogo_Click() {
+  if (Valore(CkRiepilogo) == 1) CkPositivi->setChecked(false);
+}
+
+void Metodi::CheckRuota_Click(int Index) {
+  if (Index != 11) return;
+  for (int w = 1; w <= 10; ++w) Imposta(CheckRuota[w], Valore(CheckRuota[11]));
+}
+
+bool Metodi::Controlla_Opzioni() {
+  int spuntate = 0;
+  for (auto& [w, casella] : CheckRuota) spuntate += Valore(casella) == 1;
+  const std::string errori = metodi::ErroriOpzioni(spuntate, ListPro->count());
+  if (errori.empty()) return true;
+  ui::Msg(this, ui::Q(errori), ui::Icona::Critica, ui::Pulsanti::Ok,
+          QStringLiteral("ATTENZIONE - ERRORI NELLE OPZIONI !!!"));
+  return false;
+}
+
+metodi::Opzioni Metodi::LeggiOpzioni() const {
+  metodi::Opzioni o;
+  for (int i = 0; i < 2; ++i) {
+    o.mese[static_cast<std::size_t>(i)] = CmbMese[static_cast<std::size_t>(i)]->currentIndex();
+    o.anno[static_cast<std::size_t>(i)] = CmbAnno[static_cast<std::size_t>(i)]->currentIndex();
+  }
+  o.fine = OptUltCic[0]->isChecked() ? 0 : OptUltCic[1]->isChecked() ? 1 : 2;
+  o.colpi = static_cast<int>(ui::NumeroIniziale(TxtColpi->currentText()));
+  o.interrompi = Valore(CkInterrompi);
+  o.positivi = Valore(CkPositivi);
+  o.riepilogo = Valore(CkRiepilogo);
+  o.parziali = Valore(CkParziali);
+  for (int w = 1; w <= 11; ++w) o.ruote[static_cast<std::size_t>(w - 1)] = Valore(CheckRuota.at(w));
+  o.cicli = static_cast<int>(ui::NumeroIniziale(CmbCicli->currentText()));
+  return o;
+}
+
+void Metodi::ApplicaOpzioni(const metodi::Opzioni& o) {
+  for (int i = 0; i < 2; ++i) {
+    CmbMese[i]->setEnabled(true);
+    CmbAnno[i]->setEnabled(true);
+  }
+  CmbAnno[0]->setCurrentIndex(o.anno[0]);
+  CmbMese[0]->setCurrentIndex(o.mese[0]);
+  CmbAnno[1]->setCurrentIndex(o.anno[1]);
+  CmbMese[1]->setCurrentIndex(o.mese[1]);
+  OptUltCic[o.fine]->setChecked(true);
+  OptUltCic_Click(o.fine);  // also when it was selected already
+  TxtColpi->setCurrentIndex(o.colpi - 1);
+  Imposta(CkInterrompi, o.interrompi);
+  Imposta(CkPositivi, o.positivi);
+  Imposta(CkRiepilogo, o.riepilogo);
+  Imposta(CkParziali, o.parziali);
+  // "TUTTE" first, so that its rule does not override the wheels read.
+  Imposta(CheckRuota[11], o.ruote[10]);
+  for (int w = 1; w <= 10; ++w) Imposta(CheckRuota[w], o.ruote[static_cast<std::size_t>(w - 1)]);
+  CmbCicli->setCurrentIndex(o.cicli - 1);
+}
+
+// --- Commands ------------------------------------------------------------------
+
+void Metodi::Cmd_Click(int Index) {
+  switch (Index) {
+    case 0:
+      if (ListPro->count() > 0)
+        Elabora_Metodo();
+      else
+        ui::Msg(this, QStringLiteral("Nessuna Formazione da elaborare"), ui::Icona::Critica);
+      return;
+    case 1:
+      if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        cornice->close();
+      else
+        close();
+      return;
+    case 2: {
+      QStringList righe{ui::Titolo().toUpper(), QString()};
+      righe << ui::RigheTesto(mTesto);
+      // Without a printer the message comes first, even with nothing to print.
+      if (!mTesto.empty() || !ui::servizi().stampante->installata()) ui::StampaRighe(this, righe);
+      return;
+    }
+    case 3:
+      Salva_Output();
+      return;
+    case 4:
+      Salva_Metodo();
+      return;
+    case 5:
+      Apri_Metodo();
+      return;
+    default:
+      return;
+  }
+}
+
+void Metodi::Elabora_Metodo() {
+  if (!Controlla_Opzioni()) return;
+  const std::vector<std::string> testi = Pronostici();
+  std::vector<std::optional<metodi::Pronostico>> righe;
+  QString scartate;
+  for (std::size_t i = 0; i < testi.size(); ++i) {
+    auto p = metodi::LeggiPronostico(testi[i]);
+    if (p)
+      righe.emplace_back(std::move(*p));
+    else
+      righe.emplace_back();
+    if (!p)
+      scartate +=
+          QStringLiteral("\r\nRiga %1: %2 (%3)").arg(i + 1).arg(ui::Q(testi[i]), ui::Q(p.motivo()));
+  }
+  if (!scartate.isEmpty())
+    ui::Msg(this,
+            QStringLiteral("Queste righe non sono valide e non saranno elaborate:") + scartate,
+            ui::Icona::Esclamativa);
+
+  const metodi::Opzioni opzioni = LeggiOpzioni();
+  for (auto& [i, pulsante] : Cmd) pulsante->setEnabled(false);
+  MostraTesto({});
+  std::optional<metodi::Rapporto> rapporto;
+  metodi::Periodo periodo;
+  {
+    ui::Clessidra clessidra;
+    const metodi::Verifica v = metodi::Esegui(mBase, *mTavola, mRegole, righe, opzioni);
+    periodo = v.periodo;
+    if (periodo.valido())
+      rapporto = metodi::ScriviRapporto(v, righe, mBase, *mTavola, mRegole, opzioni);
+  }
+  EstrInizioTest = periodo.inizio;
+  EstrFineTest = periodo.fine;
+  for (int i : {0, 1, 4, 5}) Cmd[i]->setEnabled(true);
+  if (!rapporto) {
+    ui::Msg(this,
+            QStringLiteral(
+                "Impossibile trovare Estrazioni Valide x il Calcolo nel periodo specificato"),
+            ui::Icona::Critica);
+    return;
+  }
+  MostraTesto(std::move(rapporto->testo));
+  if (!rapporto->completo) {
+    ui::Msg(this,
+            QStringLiteral("Memoria esaurita !\r\nProvare con un range di date minore \r\n"
+                           "o attivare l'opzione Evidenzia solo casi Positivi "),
+            ui::Icona::Critica);
+    return;
+  }
+  Cmd[2]->setEnabled(!mTesto.empty());
+  Cmd[3]->setEnabled(!mTesto.empty());
+}
+
+void Metodi::Salva_Output() {
+  if (mTesto.empty()) return;
+  const ui::DialogoFile d{QString(), QStringLiteral("File di Output (*.txt)|*.txt"),
+                          QStringLiteral(".txt"), NomeProposto(), CartellaAvvio};
+  const QString percorso = ui::SalvaFile(this, d, metodi::FileOutput(ui::S(ui::Titolo()), mTesto));
+  if (!percorso.isEmpty()) RicordaCartella(percorso);
+}
+
+void Metodi::Salva_Metodo() {
+  if (!Controlla_Opzioni()) return;
+  const ui::DialogoFile d{QString(), QString::fromLatin1(kFiltroMetodo), QStringLiteral(".mtd"),
+                          NomeProposto(), CartellaAvvio};
+  const QString percorso = ui::servizi().dialoghi->salva(this, d);
+  if (percorso.isEmpty()) return;
+  const auto nome = metodi::NomeMetodo(ui::S(percorso));
+  if (!nome) {
+    ui::Msg(this, ui::Q(nome.motivo()), ui::Icona::Critica);
+    return;
+  }
+  if (const Esito scritto = file::ScriviAtomico(
+          ui::S(percorso), metodi::ScriviFileMetodo(LeggiOpzioni(), Pronostici()));
+      !scritto) {
+    ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
+    return;
+  }
+  setWindowTitle(ui::Q(*nome));
+  RicordaCartella(percorso);
+}
+
+void Metodi::Apri_Metodo() {
+  const ui::DialogoFile d{QString(), QString::fromLatin1(kFiltroMetodo), QStringLiteral(".mtd"),
+                          QString(), CartellaAvvio};
+  const QString percorso = ui::servizi().dialoghi->apri(this, d);
+  if (percorso.isEmpty()) return;
+  // The whole file is read and checked before anything changes.
+  const auto nome = metodi::NomeMetodo(ui::S(percorso));
+  auto bytes = nome ? file::LeggiTesto(ui::S(percorso))
+                    : Risultato<std::string>(Esito::Errore(nome.motivo()));
+  const int anni = static_cast<int>(mContesto.stato().indici.AnniArchivio.size());
+  auto letto = bytes ? metodi::LeggiFileMetodo(*bytes, anni)
+                     : Risultato<metodi::FileMetodo>(Esito::Errore(bytes.motivo()));
+  if (!letto) {
+    ui::Msg(
+        this,
+        QStringLiteral("Impossibile aprire il metodo %1:\r\n").arg(QFileInfo(percorso).fileName()) +
+            ui::Q(letto.motivo()),
+        ui::Icona::Critica);
+    return;
+  }
+  setWindowTitle(ui::Q(*nome));
+  ListRit->clear();
+  ListPro->clear();
+  ListCalcoli->clear();
+  MostraTesto({});
+  CmbEstratto->setCurrentIndex(0);
+  CMbRuotaCalcolo->setCurrentIndex(0);
+  CmbFissi->setCurrentIndex(0);
+  OptOperatore[0]->setChecked(true);
+  OptOperatore_Click(0);
+  RicordaCartella(percorso);
+  // The options apply as stored: the period rules wait until they are all set.
+  ControlloPeriodo = 0;
+  if (letto->opzioni) ApplicaOpzioni(*letto->opzioni);
+  for (const std::string& r : letto->righe) ListPro->addItem(ui::Q(r));
+  ControlloPeriodo = UltimaEstrValida;
+}
+
+// --- Helpers ---------------------------------------------------------------------
+
+std::vector<std::string> Metodi::Pronostici() const {
+  std::vector<std::string> out;
+  for (const QString& r : Righe(ListPro)) out.push_back(ui::S(r));
+  return out;
+}
+
+QStringList Metodi::Righe(const QListWidget* lista) const {
+  QStringList out;
+  for (int r = 0; r < lista->count(); ++r) out << lista->item(r)->text();
+  return out;
+}
+
+void Metodi::MostraTesto(std::string testo) {
+  mTesto = std::move(testo);
+  Text1->setPlainText(ui::Q(mTesto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+QString Metodi::NomeProposto() const {
+  return windowTitle() == QLatin1String("Metodi") ? QStringLiteral("Metodo") : windowTitle();
+}
+
+void Metodi::RicordaCartella(const QString& percorso) {
+  CartellaAvvio = QFileInfo(percorso).absolutePath();
+  ui::servizi().impostazioni->scrivi(QStringLiteral("Avvio"), ui::Q(mRegole.chiaveCartella),
+                                     CartellaAvvio);
+}

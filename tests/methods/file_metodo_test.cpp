@@ -1,0 +1,153 @@
+#include "methods/file_metodo.h"
+
+#include <gtest/gtest.h>
+
+using namespace metodi;
+
+namespace {
+
+Opzioni Esempio() {
+  Opzioni o;
+  o.mese = {0, 2};
+  o.anno = {56, 56};
+  o.fine = 1;
+  o.colpi = 10;
+  o.interrompi = 1;
+  o.ruote[0] = o.ruote[5] = 1;  // BARI, NAPOLI
+  o.cicli = 1;
+  return o;
+}
+
+}  // namespace
+
+TEST(MethodFile, OptionsLineHasFixedColumnsAndRoundTrips) {
+  // Years 1945 (entry 0) to 2001 (entry 56), last valid draw in March.
+  EXPECT_EQ(RigaOpzioni(Esempio()), "0000560200561010100010000100000001");
+  const auto letta = LeggiRigaOpzioni("0000560200561010100010000100000001", 57);
+  ASSERT_TRUE(letta) << letta.motivo();
+  EXPECT_EQ(*letta, Esempio());
+
+  Opzioni o = Esempio();
+  o.fine = 2;
+  o.colpi = 100;
+  o.positivi = 1;
+  o.parziali = 2;
+  o.ruote = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+  o.cicli = 12;
+  EXPECT_EQ(RigaOpzioni(o), "0000560200562100110211111111111012");
+  EXPECT_EQ(*LeggiRigaOpzioni(RigaOpzioni(o), 57), o);
+}
+
+TEST(MethodFile, OptionsLineRulesForShortLinesYearsAndRanges) {
+  // 31 characters: no end option and cycles: "A" and 1 cycle.
+  const auto corta = LeggiRigaOpzioni("0000560200562010100010000100000", 57);
+  ASSERT_TRUE(corta) << corta.motivo();
+  EXPECT_EQ(corta->fine, 0);
+  EXPECT_EQ(corta->cicli, 1);
+  EXPECT_EQ(corta->colpi, 10);
+  EXPECT_EQ(corta->ruote[5], 1);
+  // A year beyond the archive's list is its last year.
+  const auto anni = LeggiRigaOpzioni("0000990200991010100010000100000001", 3);
+  ASSERT_TRUE(anni);
+  EXPECT_EQ(anni->anno, (std::array<int, 2>{2, 2}));
+
+  const char* rifiutate[] = {
+      "000056020056101010001000010000",      // 30 characters
+      "1200560200561010100010000100000001",  // start month 12
+      "0000561200561010100010000100000001",  // end month 12
+      "0000560200563010100010000100000001",  // end option 3
+      "0000560200561000100010000100000001",  // colpi 0
+      "0000560200561101100010000100000001",  // colpi 101
+      "0000560200561010300010000100000001",  // check 3
+      "0000560200561010100010000300000001",  // wheel 3
+      "0000560200561010100010000100000000",  // cycles 0
+      "0000560200561010100010000100000101",  // cycles 101
+      "00005602005610101000100001000000x1",  // not a digit
+  };
+  for (const char* r : rifiutate) EXPECT_FALSE(LeggiRigaOpzioni(r, 57).ok()) << r;
+}
+
+TEST(MethodFile, WrittenBytesAreWindows1252WithCrLf) {
+  const std::string b =
+      ScriviFileMetodo(Esempio(), {"MA  1M  1°BA+5,3°NA-12 & 2°RO+7", "M  TM  4°RO+0"});
+  EXPECT_EQ(b,
+            "0000560200561010100010000100000001\r\n"
+            "MA  1M  1\xB0"
+            "BA+5,3\xB0"
+            "NA-12 & 2\xB0"
+            "RO+7\r\n"
+            "M  TM  4\xB0"
+            "RO+0\r\n");
+  const auto letto = LeggiFileMetodo(b, 57);
+  ASSERT_TRUE(letto) << letto.motivo();
+  EXPECT_EQ(letto->opzioni, Esempio());
+  EXPECT_EQ(letto->righe,
+            (std::vector<std::string>{"MA  1M  1°BA+5,3°NA-12 & 2°RO+7", "M  TM  4°RO+0"}));
+}
+
+TEST(MethodFile, ReaderTakesDetectorFilesLfOnlyFilesAndLinesAroundTheOptions) {
+  // As the method detector writes it: end option 1, 8 colpi, nothing ticked but one wheel.
+  const std::string rivelatore =
+      "0200550000561008000000000100000001\r\n"
+      "M  1M  5\xB0"
+      "NA+17 & 5\xB0"
+      "NA+40\r\n"
+      "A  1M  5\xB0"
+      "NA+17 & 5\xB0"
+      "NA+40 & 5\xB0"
+      "NA+0 & 5\xB0"
+      "NA+3 & 5\xB0"
+      "NA+90 & 5\xB0"
+      "NA+8\r\n";
+  for (const std::string& bytes : {rivelatore, [&] {
+                                     std::string lf;
+                                     for (char c : rivelatore)
+                                       if (c != '\r') lf += c;
+                                     return lf;
+                                   }()}) {
+    const auto f = LeggiFileMetodo(bytes, 57);
+    ASSERT_TRUE(f) << f.motivo();
+    ASSERT_TRUE(f->opzioni);
+    EXPECT_EQ(f->opzioni->fine, 1);
+    EXPECT_EQ(f->opzioni->colpi, 8);
+    EXPECT_EQ(f->opzioni->interrompi + f->opzioni->positivi + f->opzioni->riepilogo +
+                  f->opzioni->parziali,
+              0);
+    EXPECT_EQ(f->opzioni->ruote, (std::array<int, 11>{0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(f->opzioni->cicli, 1);
+    ASSERT_EQ(f->righe.size(), 2u);
+    EXPECT_EQ(f->righe[0], "M  1M  5°NA+17 & 5°NA+40");
+  }
+  // Lines before the options line, a line of blanks, trimmed lines, CR ends, a UTF-8 mark.
+  const auto f = LeggiFileMetodo(
+      "\xEF\xBB\xBF  M  TM  4\xC2\xB0RO+0  \r   \r0000560200561010100010000100000001\rA  1M  "
+      "1\xC2\xB0"
+      "BA+5 & 2\xC2\xB0"
+      "BA+5",
+      57);
+  ASSERT_TRUE(f) << f.motivo();
+  EXPECT_EQ(f->righe, (std::vector<std::string>{"M  TM  4°RO+0", "", "A  1M  1°BA+5 & 2°BA+5"}));
+  EXPECT_TRUE(f->opzioni);
+}
+
+TEST(MethodFile, ReaderListsEveryFaultyLine) {
+  const auto f = LeggiFileMetodo(
+      "1200560200561010100010000100000001\r\nM  TM  "
+      "4\xB0RO+0\r\n0000560200561000100010000100000001\r\n"
+      "bin\x01\x02\r\n",
+      57);
+  ASSERT_FALSE(f);
+  EXPECT_EQ(f.motivo(),
+            "Riga 1: mese iniziale 12 fuori intervallo (0-11)\r\n"
+            "Riga 3: numero colpi 0 fuori intervallo (1-100)\r\n"
+            "Riga 4: caratteri di controllo (non è un file di testo)");
+}
+
+TEST(MethodFile, TheNameIsTheFileNameWithoutItsMtdExtension) {
+  EXPECT_EQ(*NomeMetodo("/home/u/metodi/Prova.mtd"), "Prova");
+  EXPECT_EQ(*NomeMetodo("/home/u/metodi/Prova.MTD"), "Prova");
+  EXPECT_EQ(*NomeMetodo("Metodo.con.punti.Mtd"), "Metodo.con.punti");
+  EXPECT_FALSE(NomeMetodo("/home/u/metodi/Prova.txt"));
+  EXPECT_FALSE(NomeMetodo("/home/u/metodi/Prova"));
+  EXPECT_FALSE(NomeMetodo("/home/u/metodi/.mtd"));
+}

@@ -1,0 +1,90 @@
+#include "methods/pronostico.h"
+
+#include <gtest/gtest.h>
+
+#include "support/archivio_prova.h"
+
+using namespace metodi;
+
+TEST(ForecastLines, ComposerReadsCalcoloLinesBackAndRenumbers) {
+  EXPECT_EQ(ElementoDaCalcoli(
+                {"Somma 5 al 1° di BA", "Sottrai 10 al 2° di CA", "Somma 89 al 5° di VE"}, 3),
+            "3) 1°BA+5,2°CA-10,5°VE+89");
+  EXPECT_EQ(RinumeraElemento("12) 4°RO-1", 9), "9) 4°RO-1");
+  const char attesi[] = "1UT123456789";  // "Prima del Mese" and "1° del Mese" both write 1
+  for (int i = 0; i < 12; ++i) EXPECT_EQ(CodiceDiVoce(i), attesi[i]) << i;
+}
+
+TEST(ForecastLines, ReaderAcceptsTheGrammarAndRefusesEverythingElse) {
+  struct Caso {
+    const char* riga;
+    bool valida;
+  };
+  const Caso casi[] = {
+      {"MA  1M  1°BA+5,3°NA-12 & 2°RO+7", true},
+      {"M  TM  4°RO+0", true},
+      {"MATQC  UM  1°BA+1 & 1°CA+2 & 1°FI+3 & 1°GE+4 & 1°MI+90", true},
+      {"A  PM  5°VE-89", true},
+      {"A  0M  5°VE-05", true},
+      {"", false},
+      {"MA1M  1°BA+5", false},      // no blank after the letters
+      {"AM  1M  1°BA+5", false},    // letters out of order
+      {"MM  1M  1°BA+5", false},    // a letter twice
+      {"X  1M  1°BA+5", false},     // not a sorte letter
+      {"M 1M  1°BA+5", false},      // one blank
+      {"M  1M 1°BA+5", false},      // "M" and one blank
+      {"M  XM  1°BA+5", false},     // code
+      {"M  1M  ", false},           // no Elemento
+      {"M  1M  1°BA+5 & ", false},  // empty Elemento
+      {"M  1M  1°BA+5,", false},    // empty term
+      {"M  1M  6°BA+5", false},     // position
+      {"M  1M  1°XX+5", false},     // wheel
+      {"M  1M  1°BA*5", false},     // sign
+      {"M  1M  1°BA+", false},      // no fixed number
+      {"M  1M  1°BA+123", false},   // three digits
+      {"M  1M  1 BA+5", false},     // no degree sign
+      {"M  1M  1°BA+5 ", false},    // trailing blank
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.riga);
+    EXPECT_EQ(LeggiPronostico(c.riga).ok(), c.valida);
+  }
+  const auto p = LeggiPronostico("MA  1M  1°BA+5,3°NA-12 & 2°RO+7");
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->lettere, "MA");
+  EXPECT_EQ(p->codiceCalcolo, 1);
+  ASSERT_EQ(p->elementi.size(), 2u);
+  ASSERT_EQ(p->elementi[0].size(), 2u);
+  const Termine& t = p->elementi[0][1];
+  EXPECT_EQ(t.posizione, 3);
+  EXPECT_EQ(t.ruota, 6);
+  EXPECT_FALSE(t.somma);
+  EXPECT_EQ(t.fisso, 12);
+  EXPECT_EQ(PuntiNecessari(*p, Lotto()), 1);  // MA plays as Ambata
+  EXPECT_EQ(PuntiNecessari(*LeggiPronostico("TC  1M  1°BA+5"), Lotto()), 3);
+  EXPECT_EQ(LeggiPronostico("M  UM  1°BA+5")->codiceCalcolo, kUltima);
+  EXPECT_EQ(LeggiPronostico("M  PM  1°BA+5")->codiceCalcolo, 1);
+  EXPECT_EQ(LeggiPronostico("M  0M  1°BA+5")->codiceCalcolo, kTutte);
+}
+
+TEST(ForecastLines, ElementiAreReducedAfterEveryTermAndRepeatsDropped) {
+  const Archivio a =
+      prova::ArchivioDi({{{5, 60, 70, 1, 2}, {10, 20, 30, 40, 50}}, {{60, 70, 5, 6, 7}}});
+  auto valore = [&](const char* riga, int d) {
+    const auto p = LeggiPronostico(riga);
+    EXPECT_TRUE(p) << riga;
+    return ValoreElemento(p->elementi[0], a, d);
+  };
+  EXPECT_EQ(valore("M  TM  1°BA-10", 1), 85);
+  EXPECT_EQ(valore("M  TM  1°BA+50,2°BA+50", 2), 50);  // 110 -> 20, then 20 + 70 + 50 = 140 -> 50
+  EXPECT_EQ(valore("M  TM  1°BA+0", 1), 5);
+  EXPECT_EQ(valore("M  TM  5°BA-0", 1), 2);
+  EXPECT_EQ(valore("M  TM  1°BA+85", 1), 90);  // 0 reads as 90
+  EXPECT_EQ(valore("M  TM  2°CA-20,3°BA+90", 1), 70);
+
+  std::vector<std::uint8_t> v;
+  ValoriPronostico(*LeggiPronostico("A  TM  1°BA+5 & 1°BA+5"), a, 1, v);
+  EXPECT_EQ(v, (std::vector<std::uint8_t>{10}));
+  ValoriPronostico(*LeggiPronostico("T  TM  1°BA+5 & 1°BA+5 & 2°BA+0 & 1°CA+0"), a, 1, v);
+  EXPECT_EQ(v, (std::vector<std::uint8_t>{10, 60}));  // later repeats leave no gap
+}
