@@ -1,7 +1,7 @@
 // Window benchmarks on 4999 draws: the launch to the main window shown (the
 // start-up sequence, the loading, the main window with its range bar, the
-// first paint), and the analytic board computed and refilled for one
-// reference draw.
+// first paint), the analytic board computed and refilled for one reference
+// draw, and the method tester's longest report computed and shown.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,6 +12,8 @@
 #include <QTabBar>
 #include <QDir>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <functional>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,13 +25,23 @@
 #include "app/MDIForm1.h"
 #include "app/StartForm.h"
 #include "core/file.h"
+#include "core/indici.h"
 #include "core/rsc.h"
+#include "methods/verifica.h"
 #include "support/programma_di_prova.h"
 #include "ui/Finestre.h"
 #include "ui/Griglia.h"
+#include "ui/PannelloTesto.h"
 #include "ui/ServiziDiProva.h"
 
 namespace {
+
+// Ten lines played at every draw: with code T, 100 colpi and all ten wheels
+// their report has about half a million lines.
+constexpr const char* kMetodo[] = {"M  TM  1°BA+5", "M  TM  1°BA+5,3°NA-12 & 2°RO+7", "MA  TM  5°VE+45 & 1°MI-3",
+                                   "M  TM  2°FI+17 & 4°CA+89 & 3°GE+1", "M  TM  1°TO+0", "M  TM  3°PA+30,1°RO-1",
+                                   "M  TM  2°MI+45 & 4°GE+10", "M  TM  5°CA+72", "A  TM  1°BA+0 & 2°BA+0 & 3°BA+30",
+                                   "A  TM  1°PA+10 & 2°PA+20"};
 
 void BM_AvvioFinoAllaFinestraPrincipale(benchmark::State& state) {
   QTemporaryDir cartella;
@@ -137,11 +149,7 @@ void BM_MetodiElabora(benchmark::State& state) {
   MDIForm1& m = p.principale();
   m.mnuPrevMetodiT_Click();
   Metodi* t = m.finestre().trova<Metodi>();
-  for (const char* riga : {"M  TM  1°BA+5", "M  TM  1°BA+5,3°NA-12 & 2°RO+7", "MA  TM  5°VE+45 & 1°MI-3",
-                           "M  TM  2°FI+17 & 4°CA+89 & 3°GE+1", "M  TM  1°TO+0", "M  TM  3°PA+30,1°RO-1",
-                           "M  TM  2°MI+45 & 4°GE+10", "M  TM  5°CA+72", "A  TM  1°BA+0 & 2°BA+0 & 3°BA+30",
-                           "A  TM  1°PA+10 & 2°PA+20"})
-    t->ListPro->addItem(QString::fromUtf8(riga));
+  for (const char* riga : kMetodo) t->ListPro->addItem(QString::fromUtf8(riga));
   t->TbMet->setCurrentIndex(1);
   t->CmbAnno[0]->setCurrentIndex(0);
   t->TxtColpi->setCurrentIndex(99);
@@ -154,6 +162,70 @@ void BM_MetodiElabora(benchmark::State& state) {
   if (!p.servizi.dialoghi.messaggi.empty()) state.SkipWithError("messaggio inatteso");
 }
 BENCHMARK(BM_MetodiElabora)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// That report's text as the model gives it (UTF-8, CR LF).
+const std::string& RapportoMetodo() {
+  static const std::string testo = [] {
+    const Archivio& a = bench::Archivio4999();
+    Indici indici;
+    Inizio::Aggiorna_Indici_Archivio(a, indici);
+    const metodi::Base base = metodi::PreparaBase(a, indici);
+    std::vector<std::optional<metodi::Pronostico>> righe;
+    for (const char* r : kMetodo) righe.push_back(*metodi::LeggiPronostico(r));
+    metodi::Opzioni o;
+    o.fine = 1;
+    o.colpi = 100;
+    for (int w = 0; w < 10; ++w) o.ruote[static_cast<std::size_t>(w)] = 1;
+    const auto tavola = metodi::Tavola::Lotto(a, base.ultima);
+    const auto v = metodi::Esegui(base, tavola, metodi::Lotto(), righe, o);
+    return metodi::ScriviRapporto(v, righe, base, tavola, metodi::Lotto(), o).testo;
+  }();
+  return testo;
+}
+
+// The report pane alone: the half-million-line report shown and painted,
+// then its last line brought into view and painted. Arg 0: a read-only
+// QPlainTextEdit with every cheap measure (no wrapping, no undo, signals
+// blocked, one call, a fixed font); arg 1: the pane the tools use.
+void BM_PannelloRapporto(benchmark::State& state) {
+  const std::string& testo = RapportoMetodo();
+  QFont fisso(QStringLiteral("Courier New"));
+  fisso.setStyleHint(QFont::TypeWriter);
+  fisso.setPointSize(9);
+  std::unique_ptr<QAbstractScrollArea> vista;
+  std::function<void()> riempi;
+  if (state.range(0) == 0) {
+    auto* e = new QPlainTextEdit;
+    e->setReadOnly(true);
+    e->setUndoRedoEnabled(false);
+    e->setLineWrapMode(QPlainTextEdit::NoWrap);
+    riempi = [e, &testo] {
+      QSignalBlocker b1(e), b2(e->document());
+      QString t = QString::fromStdString(testo);
+      t.remove(QLatin1Char('\r'));
+      e->setPlainText(t);
+      e->moveCursor(QTextCursor::End);
+    };
+    vista.reset(e);
+  } else {
+    auto* p = new ui::PannelloTesto;
+    riempi = [p, &testo] {
+      p->setTesto(testo);
+      p->setCursore(p->fine());
+    };
+    vista.reset(p);
+  }
+  vista->setFont(fisso);
+  vista->resize(800, 600);
+  vista->show();
+  QTest::qWait(50);
+  for (auto _ : state) {
+    riempi();
+    vista->viewport()->repaint();
+  }
+  state.counters["righe"] = static_cast<double>(std::count(testo.begin(), testo.end(), '\n'));
+}
+BENCHMARK(BM_PannelloRapporto)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -22,6 +21,7 @@
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
@@ -29,12 +29,6 @@
 namespace {
 
 QString Ora() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
-
-QString Testo(const std::vector<std::string>& righe) {
-  QString t;
-  for (const std::string& r : righe) t += ui::Q(r) + QLatin1Char('\n');
-  return t;
-}
 
 }  // namespace
 
@@ -129,10 +123,8 @@ void MetodiD::creaControlli() {
     connect(b, &QPushButton::clicked, this, [this, i] { Cmd_Click(i); });
   }
 
-  Tx = new QPlainTextEdit;
+  Tx = new ui::PannelloTesto;
   Tx->setObjectName(QStringLiteral("Tx"));
-  Tx->setReadOnly(true);
-  Tx->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont fisso(QStringLiteral("Courier New"));
   fisso.setStyleHint(QFont::Monospace);
   Tx->setFont(fisso);
@@ -248,7 +240,7 @@ void MetodiD::Elabora_Previsioni() {
     tempi += QStringLiteral("Step 2 : ") + Ora() + QStringLiteral("\r\n");
     mRilevamento =
         Detector::Completa(a, mStato.indici, *preparazione, ambata, sestina, mStato.Titolo);
-    Tx->setPlainText(Testo(mRilevamento->rapporto));
+    Tx->setRighe(mRilevamento->rapporto);
     Tx->setFocus();
     for (int i = 2; i <= 5; ++i) Cmd[i]->setEnabled(true);
   }

@@ -21,7 +21,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
+namespace ui { class PannelloTesto; }
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -52,7 +52,7 @@ class MetodiD : public QWidget {
   QGroupBox* Frame6 = nullptr;
   QGroupBox* Frame3 = nullptr;
   QComboBox* CmbMdd = nullptr;
-  QPlainTextEdit* Tx = nullptr;
+  ui::PannelloTesto* Tx = nullptr;
   std::map<int, QPushButton*> Cmd;  // 0..5
   QStatusBar* StBar = nullptr;
   QLabel* Panel1 = nullptr;

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -20,6 +19,7 @@
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
@@ -88,10 +88,8 @@ void Spia::creaControlli() {
   LbNum->setFont(grande);
   LbNum->setMinimumWidth(LbNum->fontMetrics().horizontalAdvance(QStringLiteral("888")));
 
-  Text1 = new QPlainTextEdit;
+  Text1 = new ui::PannelloTesto;
   Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setReadOnly(true);
-  Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
   static const char* const kPulsanti[] = {"&Elabora", "E&sci", "&Stampa", "S&alva Output"};
@@ -196,9 +194,7 @@ void Spia::CmdRep_Click() {
 
 void Spia::mostraRapporto(std::vector<std::string> righe) {
   mRighe = std::move(righe);
-  QString testo;
-  for (const std::string& r : mRighe) testo += ui::Q(r) + QLatin1Char('\n');
-  Text1->setPlainText(testo);
+  Text1->setRighe(mRighe);
 }
 
 void Spia::fineAnalisi() {

@@ -15,7 +15,7 @@
 
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
+namespace ui { class PannelloTesto; }
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
@@ -39,7 +39,7 @@ class Spia : public QWidget {
   QLabel* Label2 = nullptr;
   QScrollBar* UpDNum = nullptr;
   QLabel* LbNum = nullptr;
-  QPlainTextEdit* Text1 = nullptr;
+  ui::PannelloTesto* Text1 = nullptr;
   std::map<int, QPushButton*> Cmd;  // 0 Elabora, 1 Esci, 2 Stampa, 3 Salva Output
   QPushButton* CmdRep = nullptr;
   QStatusBar* StBar = nullptr;

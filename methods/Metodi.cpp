@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -26,6 +25,7 @@
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
@@ -127,11 +127,8 @@ Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidg
   creaGruppo();
   creaOpzioni();
   creaComandi();
-  Text1 = new QPlainTextEdit(this);
+  Text1 = new ui::PannelloTesto(this);
   Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setReadOnly(true);
-  Text1->setUndoRedoEnabled(false);
-  Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text1->setFont(Fisso(9));
   connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);
   // Page 1's composer reaches down as far as page 2's buttons.
@@ -881,7 +878,7 @@ QStringList Metodi::Righe(const QListWidget* lista) const {
 
 void Metodi::MostraTesto(std::string testo) {
   mTesto = std::move(testo);
-  Text1->setPlainText(ui::Q(mTesto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  Text1->setTesto(mTesto);
 }
 
 QString Metodi::NomeProposto() const {

@@ -30,7 +30,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
+namespace ui { class PannelloTesto; }
 class QPushButton;
 class QRadioButton;
 class QTabBar;
@@ -120,7 +120,7 @@ class Metodi : public QWidget {
   QCheckBox* CkParziali = nullptr;
   QGroupBox* Frame2 = nullptr;           // "Ruote"
   std::map<int, QCheckBox*> CheckRuota;  // 1..11
-  QPlainTextEdit* Text1 = nullptr;
+  ui::PannelloTesto* Text1 = nullptr;
 
  protected:
   // The tester of another game (its own class, so that each opens once).

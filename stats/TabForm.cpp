@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -20,6 +19,7 @@
 #include "stats/TastiFormazione.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
@@ -70,13 +70,6 @@ QHBoxLayout* Riga(std::initializer_list<QWidget*> widget) {
   auto* r = new QHBoxLayout;
   for (QWidget* w : widget) r->addWidget(w);
   return r;
-}
-
-// The table view's text: every line ends with a line break.
-QString Testo(const std::vector<std::string>& righe) {
-  QString out;
-  for (const std::string& r : righe) out += ui::Q(r) + QLatin1Char('\n');
-  return out;
 }
 
 // The "ERRORI !" box of the editor: each fault on its line, a line break
@@ -198,10 +191,8 @@ void TabForm::creaControlli() {
   pannello->addStretch(1);
 
   // The table view.
-  TxT = new QPlainTextEdit;
+  TxT = new ui::PannelloTesto;
   TxT->setObjectName(QStringLiteral("TxT"));
-  TxT->setReadOnly(true);
-  TxT->setLineWrapMode(QPlainTextEdit::NoWrap);
   TxT->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   TxT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   TxT->setFixedHeight(ui::Pixel(kAltezzaVista));
@@ -486,17 +477,18 @@ void TabForm::CmdSalva_Click() {
 }
 
 void TabForm::CmdVisTab_Click() {
-  TxT->setPlainText(Testo(fz::RigheVista(Tabella)));
+  TxT->setRighe(fz::RigheVista(Tabella));
   impostaModo(Modo::Vista);
 }
 
 void TabForm::CmdOkV_Click() { impostaModo(Modo::Consultazione); }
 
 void TabForm::CmdStampa_Click() {
-  if (TxT->toPlainText().isEmpty()) return;
+  // The lines the view shows, from the table itself.
+  const std::vector<std::string> vista = fz::RigheVista(Tabella);
+  if (vista.empty()) return;
   QStringList righe{ui::Titolo().toUpper(), QString()};
-  righe << TxT->toPlainText().split(QLatin1Char('\n'));
-  righe.removeLast();  // the empty piece after the final line break
+  for (const std::string& r : vista) righe << ui::Q(r);
   ui::StampaRighe(this, righe);
 }
 

@@ -21,7 +21,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
+namespace ui { class PannelloTesto; }
 class QPushButton;
 
 class TabForm : public QWidget {
@@ -68,7 +68,7 @@ class TabForm : public QWidget {
   QPushButton* CmdOK = nullptr;
   QPushButton* CmdFine = nullptr;
   // ...and the table view.
-  QPlainTextEdit* TxT = nullptr;
+  ui::PannelloTesto* TxT = nullptr;
   QPushButton* CmdOkV = nullptr;
   QPushButton* CmdStampa = nullptr;
 

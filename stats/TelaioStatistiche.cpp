@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -20,6 +19,7 @@
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
@@ -103,12 +103,8 @@ void TelaioStatistiche::creaControlli() {
   }
   pulsanti->addStretch();
 
-  Text1 = new QPlainTextEdit;
+  Text1 = new ui::PannelloTesto;
   Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setReadOnly(true);
-  // Read-only, but the keyboard still moves through the report and selects it.
-  Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont fisso(QStringLiteral("Courier New"));
   fisso.setStyleHint(QFont::TypeWriter);
   fisso.setPointSize(9);
@@ -307,9 +303,7 @@ void TelaioStatistiche::Elabora() {
       }
       Modello(mEventi)->imposta(std::move(righe), std::move(estrazioni));
       mRapporto = std::move(esito.rapporto);
-      QString testo;
-      for (const std::string& r : mRapporto) testo += ui::Q(r) + QLatin1Char('\n');
-      Text1->setPlainText(testo);
+      Text1->setRighe(mRapporto);
       ListRit->setCurrentIndex(mEventi->index(0, 0));
       Cmd[2]->setEnabled(true);
       Cmd[3]->setEnabled(true);

@@ -27,7 +27,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListView;
-class QPlainTextEdit;
+namespace ui { class PannelloTesto; }
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -49,7 +49,7 @@ class TelaioStatistiche : public QWidget {
   QGroupBox* Frame2 = nullptr;            // "Ruote"
   std::map<int, QCheckBox*> CheckESTR;    // 1..10 the wheels, 11 "TUTTE"
   std::map<int, QPushButton*> Cmd;        // 0 Elabora, 1 Esci, 2 Stampa, 3 Salva
-  QPlainTextEdit* Text1 = nullptr;        // the report
+  ui::PannelloTesto* Text1 = nullptr;        // the report
   QListView* ListRit = nullptr;           // one line per event
   QGroupBox* Frame5 = nullptr;            // the detail panel
   std::map<int, QLabel*> NUM;             // 1..50: wheel w, position p at (w - 1) * 5 + p

@@ -120,6 +120,7 @@ class AppuntiQt : public Appunti {
     const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
     return dati && dati->hasText() ? dati->text() : QString();
   }
+  void scrivi(const QString& testo) override { QGuiApplication::clipboard()->setText(testo); }
 };
 
 class StampanteQt : public Stampante {

@@ -57,6 +57,8 @@ class Appunti {
   virtual ~Appunti() = default;
   // The clipboard's text; empty when it holds none (a picture, nothing).
   virtual QString testo() = 0;
+  // Puts a text on the clipboard.
+  virtual void scrivi(const QString& testo) = 0;
 };
 
 class Stampante {

@@ -89,6 +89,7 @@ class AppuntiDiProva : public Appunti {
  public:
   QString contenuto;
   QString testo() override { return contenuto; }
+  void scrivi(const QString& testo) override { contenuto = testo; }
 };
 
 class StampanteDiProva : public Stampante {

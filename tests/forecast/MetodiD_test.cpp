@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -15,6 +14,7 @@
 #include "core/testo.h"
 #include "detector_prova.h"
 #include "support/programma_di_prova.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Testo.h"
 
 namespace {
@@ -91,13 +91,13 @@ TEST(MethodDetector, RunShowsTheReportWhichSavesAndPrintsUnderTheTitle) {
   EXPECT_EQ(a.Messaggi(),
             QStringList{QStringLiteral("Non si possono avere previsioni per l'anno 1945")});
   EXPECT_EQ(a.p.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
-  EXPECT_TRUE(a.f->Tx->toPlainText().isEmpty());
+  EXPECT_TRUE(a.f->Tx->testo().isEmpty());
   EXPECT_FALSE(a.f->Cmd[2]->isEnabled() || a.f->Cmd[4]->isEnabled());
 
   a.Scegli(0, 2);
   a.f->Cmd[0]->click();
   const auto rapporto = a.Gennaio2000().rapporto;
-  EXPECT_EQ(a.f->Tx->toPlainText(), Testo(rapporto));
+  EXPECT_EQ(a.f->Tx->testo(), Testo(rapporto));
   for (int i = 0; i <= 5; ++i) EXPECT_TRUE(a.f->Cmd[i]->isEnabled()) << i;
   EXPECT_EQ(a.Messaggi().size(), 1);
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -12,6 +11,7 @@
 #include "core/testo.h"
 #include "forecast/spia.h"
 #include "support/programma_di_prova.h"
+#include "ui/PannelloTesto.h"
 
 namespace ns = NumeriSpia;
 
@@ -38,7 +38,7 @@ TEST(Spia, ReportIsShownPrintedAndSaved) {
   const Archivio& a = p.stato.ArchivioEstrazioni;
   const auto righe = ns::Rapporto(a, *ns::Elabora_Spia(a, 3, 7, 20, 150), "Tarvolane");
   EXPECT_EQ(f.Righe(), righe);
-  EXPECT_EQ(f.Text1->toPlainText().count(QLatin1Char('\n')), static_cast<qsizetype>(righe.size()));
+  EXPECT_EQ(f.Text1->testo().count(QLatin1Char('\n')), static_cast<qsizetype>(righe.size()));
   f.Cmd[2]->click();
   ASSERT_EQ(p.servizi.stampante.documenti.size(), 1u);
   EXPECT_EQ(p.servizi.stampante.documenti[0].righe.size(), static_cast<qsizetype>(righe.size()));
@@ -61,11 +61,11 @@ TEST(Spia, FewerThan101DrawsAreRefusedOnceAndTheAllNumbersReportKeepsTheSpy) {
   Spia& f = *p.principale().finestre().trova<Spia>();
   f.UpDNum->setValue(33);
   f.Cmd[0]->click();
-  const QString prima = f.Text1->toPlainText();
+  const QString prima = f.Text1->testo();
   p.programma.impostaRange(51, 150);
   f.Cmd[0]->click();
   EXPECT_EQ(p.servizi.dialoghi.testi(), QStringList{QStringLiteral("Poche Estrazioni !")});
-  EXPECT_EQ(f.Text1->toPlainText(), prima);
+  EXPECT_EQ(f.Text1->testo(), prima);
 
   // Ctrl+Alt+T shows the hidden button; its report says it once for the
   // ninety numbers and keeps only its heading.
@@ -74,7 +74,7 @@ TEST(Spia, FewerThan101DrawsAreRefusedOnceAndTheAllNumbersReportKeepsTheSpy) {
   f.Form_KeyDown(84, 6);
   f.CmdRep->click();
   EXPECT_EQ(p.servizi.dialoghi.testi().size(), 2);
-  EXPECT_EQ(f.Text1->toPlainText(), QStringLiteral("Tarvolane - Numeri Spia\n\n"));
+  EXPECT_EQ(f.Text1->testo(), QStringLiteral("Tarvolane - Numeri Spia\n\n"));
 
   p.programma.impostaRange(1, 150);
   f.CmdRep->click();

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -16,6 +15,7 @@
 #include "methods/descrizione.h"
 #include "methods/verifica.h"
 #include "support/programma_di_prova.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Testo.h"
 
@@ -350,7 +350,7 @@ TEST(MetodiWindow, RunsSavesAndPrintsTheReport) {
       metodi::ScriviRapporto(v, righe, base, tavola, metodi::Lotto(), m.LeggiOpzioni()).testo;
   EXPECT_EQ(m.Testo(), atteso);
   EXPECT_NE(atteso.find("Pronostico 3\r\nTotale Cicli di gioco.....: 0\r\n"), std::string::npos);
-  EXPECT_EQ(m.Text1->toPlainText(),
+  EXPECT_EQ(m.Text1->testo(),
             ui::Q(atteso).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   EXPECT_EQ(m.EstrInizioTest, v.periodo.inizio);
   EXPECT_TRUE(m.Cmd[2]->isEnabled());

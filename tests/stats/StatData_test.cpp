@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -15,6 +14,7 @@
 #include "stats/statistica_data.h"
 #include "finestra_statistica.h"
 #include "ui/Colori.h"
+#include "ui/PannelloTesto.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ TEST(StatisticsWindow, RunFillsTheListTheReportAndTheDetail) {
   EXPECT_EQ(f.s->Rapporto(), atteso.rapporto);
   QString testo;
   for (const auto& r : atteso.rapporto) testo += QString::fromStdString(r) + QLatin1Char('\n');
-  EXPECT_EQ(f.s->Text1->toPlainText(), testo);
+  EXPECT_EQ(f.s->Text1->testo(), testo);
   EXPECT_TRUE(f.s->Cmd[2]->isEnabled() && f.s->Cmd[3]->isEnabled());
 
   // The first event's draw is shown: 5 on BARI and ROMA yellow on red.
@@ -124,7 +124,7 @@ TEST(StatisticsWindow, RefusalsAndEmptyRunsChangeNothingElse) {
   EXPECT_EQ(f.p.servizi.dialoghi.messaggi[1].testo, QStringLiteral("NESSUN RISULTATO"));
   EXPECT_EQ(f.p.servizi.dialoghi.messaggi[1].icona, ui::Icona::Esclamativa);
   EXPECT_EQ(f.s->ListRitCount(), 0);
-  EXPECT_TRUE(f.s->Text1->toPlainText().isEmpty());
+  EXPECT_TRUE(f.s->Text1->testo().isEmpty());
   EXPECT_TRUE(f.s->Frame5->isHidden());
   EXPECT_FALSE(f.s->Cmd[2]->isEnabled() || f.s->Cmd[3]->isEnabled());
   EXPECT_TRUE(f.s->Cmd[0]->isEnabled());

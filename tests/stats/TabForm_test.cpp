@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -14,6 +13,7 @@
 #include "stats/digita.h"
 #include "support/programma_di_prova.h"
 #include "ui/Colori.h"
+#include "ui/PannelloTesto.h"
 
 namespace fz = formazioni;
 using Modo = TabForm::Modo;
@@ -219,7 +219,7 @@ TEST(FormationEditor, TableViewAndItsPrint) {
   EXPECT_EQ(e.f->modo(), Modo::Vista);
   EXPECT_TRUE(e.f->TxT->isVisible());
   EXPECT_FALSE(e.f->Frame1->isEnabled());
-  EXPECT_EQ(e.f->TxT->toPlainText(), "A\n  uno ==> 1.2\n  due ==> 3\n\nB\n  tre ==> 4.5.6\n");
+  EXPECT_EQ(e.f->TxT->testo(), "A\n  uno ==> 1.2\n  due ==> 3\n\nB\n  tre ==> 4.5.6\n");
   e.f->CmdStampa_Click();
   ASSERT_EQ(e.p.servizi.stampante.documenti.size(), 1u);
   EXPECT_EQ(e.p.servizi.stampante.documenti[0].righe,
