@@ -30,7 +30,8 @@ int Caratteri(const char* d, std::size_t n) {
 }  // namespace
 
 PannelloTesto::PannelloTesto(QWidget* parent) : QAbstractScrollArea(parent) {
-  static const bool fabbrica = (QAccessible::installFactory(&PannelloTestoAccessibile::Fabbrica), true);
+  static const bool fabbrica =
+      (QAccessible::installFactory(&PannelloTestoAccessibile::Fabbrica), true);
   (void)fabbrica;
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -168,7 +169,8 @@ void PannelloTesto::setCursore(Posizione p, bool estendi) {
     QAccessible::updateAccessibility(&cursore);
     if (selezionava || haSelezione()) {
       const auto [da, a] = std::minmax(mAncora, mCursore);
-      QAccessibleTextSelectionEvent selezione(this, static_cast<int>(offset(da)), static_cast<int>(offset(a)));
+      QAccessibleTextSelectionEvent selezione(this, static_cast<int>(offset(da)),
+                                              static_cast<int>(offset(a)));
       selezione.setCursorPosition(static_cast<int>(offset(mCursore)));
       QAccessible::updateAccessibility(&selezione);
     }
@@ -205,8 +207,10 @@ int PannelloTesto::colonnaA(const QString& riga, double x) const {
   int basso = 0, alto = static_cast<int>(riga.size());
   while (basso < alto) {
     const int mezzo = (basso + alto + 1) / 2;
-    if (xDi(riga, mezzo) <= x) basso = mezzo;
-    else alto = mezzo - 1;
+    if (xDi(riga, mezzo) <= x)
+      basso = mezzo;
+    else
+      alto = mezzo - 1;
   }
   if (basso < riga.size() && xDi(riga, basso + 1) - x < x - xDi(riga, basso)) ++basso;
   return basso;
@@ -215,7 +219,8 @@ int PannelloTesto::colonnaA(const QString& riga, double x) const {
 void PannelloTesto::misura() {
   const QFontMetricsF m(font());
   if (QFontInfo(font()).fixedPitch()) {
-    mLarghezza = static_cast<int>(std::ceil(mMassimoCaratteri * m.horizontalAdvance(QLatin1Char('0'))));
+    mLarghezza =
+        static_cast<int>(std::ceil(mMassimoCaratteri * m.horizontalAdvance(QLatin1Char('0'))));
     return;
   }
   // A proportional font: every line is measured.
@@ -239,16 +244,18 @@ QRect PannelloTesto::rettangolo(Posizione p) const {
   p = limitata(p);
   const QString t = riga(p.riga);
   const double x = xDi(t, p.colonna);
-  const double largo = p.colonna < t.size() ? xDi(t, p.colonna + 1) - x : fontMetrics().averageCharWidth();
+  const double largo =
+      p.colonna < t.size() ? xDi(t, p.colonna + 1) - x : fontMetrics().averageCharWidth();
   const int sinistra = kMargine - horizontalScrollBar()->value() + static_cast<int>(std::floor(x));
-  return QRect(sinistra, (p.riga - primaRigaVisibile()) * altezzaRiga(), std::max(1, static_cast<int>(std::ceil(largo))),
-               altezzaRiga());
+  return QRect(sinistra, (p.riga - primaRigaVisibile()) * altezzaRiga(),
+               std::max(1, static_cast<int>(std::ceil(largo))), altezzaRiga());
 }
 
 PannelloTesto::Posizione PannelloTesto::posizioneIn(const QPoint& punto) const {
   const int y = punto.y();
-  const int r = std::clamp(primaRigaVisibile() + (y < 0 ? (y + 1) / altezzaRiga() - 1 : y / altezzaRiga()), 0,
-                           righe() - 1);
+  const int r =
+      std::clamp(primaRigaVisibile() + (y < 0 ? (y + 1) / altezzaRiga() - 1 : y / altezzaRiga()), 0,
+                 righe() - 1);
   const QString t = riga(r);
   return {r, colonnaA(t, punto.x() + horizontalScrollBar()->value() - kMargine)};
 }
@@ -256,13 +263,17 @@ PannelloTesto::Posizione PannelloTesto::posizioneIn(const QPoint& punto) const {
 void PannelloTesto::mostra(Posizione p) {
   p = limitata(p);
   QScrollBar* v = verticalScrollBar();
-  if (p.riga < v->value()) v->setValue(p.riga);
-  else if (p.riga >= v->value() + righeIntere()) v->setValue(p.riga - righeIntere() + 1);
+  if (p.riga < v->value())
+    v->setValue(p.riga);
+  else if (p.riga >= v->value() + righeIntere())
+    v->setValue(p.riga - righeIntere() + 1);
   QScrollBar* h = horizontalScrollBar();
   const int x = kMargine + static_cast<int>(std::ceil(xDi(riga(p.riga), p.colonna)));
   const int largo = viewport()->width();
-  if (x - kMargine < h->value()) h->setValue(x - kMargine);
-  else if (x + kMargine > h->value() + largo) h->setValue(x + kMargine - largo);
+  if (x - kMargine < h->value())
+    h->setValue(x - kMargine);
+  else if (x + kMargine > h->value() + largo)
+    h->setValue(x + kMargine - largo);
 }
 
 // --- Painting --------------------------------------------------------------------
@@ -285,7 +296,8 @@ void PannelloTesto::paintEvent(QPaintEvent*) {
     if (da == a || r < da.riga || r > a.riga) continue;
     // The selected part, its line break shown as a blank.
     const double xa = x0 + xDi(t, r == da.riga ? da.colonna : 0);
-    const double xb = x0 + (r == a.riga ? xDi(t, a.colonna) : xDi(t, static_cast<int>(t.size())) + spazio);
+    const double xb =
+        x0 + (r == a.riga ? xDi(t, a.colonna) : xDi(t, static_cast<int>(t.size())) + spazio);
     const QRectF scelta(xa, y, xb - xa, h);
     p.fillRect(scelta, evidenza);
     p.save();
@@ -336,7 +348,8 @@ void PannelloTesto::mousePressEvent(QMouseEvent* e) {
 
 void PannelloTesto::mouseMoveEvent(QMouseEvent* e) {
   // Dragging past an edge scrolls a step at each move.
-  if (mTrascina && (e->buttons() & Qt::LeftButton)) setCursore(posizioneIn(e->position().toPoint()), true);
+  if (mTrascina && (e->buttons() & Qt::LeftButton))
+    setCursore(posizioneIn(e->position().toPoint()), true);
 }
 
 void PannelloTesto::mouseReleaseEvent(QMouseEvent* e) {
@@ -375,21 +388,39 @@ void PannelloTesto::keyPressEvent(QKeyEvent* e) {
   const int lunghezza = static_cast<int>(riga(p.riga).size());
   int passo = 0;  // lines up (-) or down (+)
   switch (e->key()) {
-    case Qt::Key_Up: passo = -1; break;
-    case Qt::Key_Down: passo = 1; break;
-    case Qt::Key_PageUp: passo = -righeIntere(); break;
-    case Qt::Key_PageDown: passo = righeIntere(); break;
+    case Qt::Key_Up:
+      passo = -1;
+      break;
+    case Qt::Key_Down:
+      passo = 1;
+      break;
+    case Qt::Key_PageUp:
+      passo = -righeIntere();
+      break;
+    case Qt::Key_PageDown:
+      passo = righeIntere();
+      break;
     case Qt::Key_Left:
-      if (p.colonna > 0) --p.colonna;
-      else if (p.riga > 0) p = {p.riga - 1, static_cast<int>(riga(p.riga - 1).size())};
+      if (p.colonna > 0)
+        --p.colonna;
+      else if (p.riga > 0)
+        p = {p.riga - 1, static_cast<int>(riga(p.riga - 1).size())};
       break;
     case Qt::Key_Right:
-      if (p.colonna < lunghezza) ++p.colonna;
-      else if (p.riga + 1 < righe()) p = {p.riga + 1, 0};
+      if (p.colonna < lunghezza)
+        ++p.colonna;
+      else if (p.riga + 1 < righe())
+        p = {p.riga + 1, 0};
       break;
-    case Qt::Key_Home: p = tutto ? Posizione() : Posizione{p.riga, 0}; break;
-    case Qt::Key_End: p = tutto ? fine() : Posizione{p.riga, lunghezza}; break;
-    default: QAbstractScrollArea::keyPressEvent(e); return;
+    case Qt::Key_Home:
+      p = tutto ? Posizione() : Posizione{p.riga, 0};
+      break;
+    case Qt::Key_End:
+      p = tutto ? fine() : Posizione{p.riga, lunghezza};
+      break;
+    default:
+      QAbstractScrollArea::keyPressEvent(e);
+      return;
   }
   const double voluto = mXVoluto >= 0 ? mXVoluto : xDi(riga(mCursore.riga), mCursore.colonna);
   if (passo != 0) {

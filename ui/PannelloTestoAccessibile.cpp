@@ -45,7 +45,9 @@ QAccessibleInterface* PannelloTestoAccessibile::Fabbrica(const QString& classe, 
   return nullptr;
 }
 
-PannelloTesto* PannelloTestoAccessibile::pannello() const { return static_cast<PannelloTesto*>(widget()); }
+PannelloTesto* PannelloTestoAccessibile::pannello() const {
+  return static_cast<PannelloTesto*>(widget());
+}
 
 QAccessible::State PannelloTestoAccessibile::state() const {
   QAccessible::State s = QAccessibleWidget::state();
@@ -85,7 +87,8 @@ void PannelloTestoAccessibile::removeSelection(int indice) {
 }
 
 void PannelloTestoAccessibile::setSelection(int indice, int inizio, int fine) {
-  if (indice == 0) pannello()->seleziona(pannello()->posizione(inizio), pannello()->posizione(fine));
+  if (indice == 0)
+    pannello()->seleziona(pannello()->posizione(inizio), pannello()->posizione(fine));
 }
 
 int PannelloTestoAccessibile::cursorPosition() const {
@@ -101,7 +104,9 @@ QString PannelloTestoAccessibile::text(int inizio, int fine) const {
   return pannello()->testoTra(pannello()->posizione(inizio), pannello()->posizione(fine));
 }
 
-int PannelloTestoAccessibile::characterCount() const { return static_cast<int>(pannello()->caratteri()); }
+int PannelloTestoAccessibile::characterCount() const {
+  return static_cast<int>(pannello()->caratteri());
+}
 
 QRect PannelloTestoAccessibile::characterRect(int offset) const {
   const PannelloTesto* p = pannello();
@@ -149,26 +154,29 @@ QString PannelloTestoAccessibile::vicino(int verso, int offset, QAccessible::Tex
   const int base = static_cast<int>(p->offset(da));
   const Brano brano(p->testoTra(da, a));
   QString out;
-  if (verso < 0) out = brano.textBeforeOffset(offset - base, tipo, inizio, fine);
-  else if (verso > 0) out = brano.textAfterOffset(offset - base, tipo, inizio, fine);
-  else out = brano.textAtOffset(offset - base, tipo, inizio, fine);
+  if (verso < 0)
+    out = brano.textBeforeOffset(offset - base, tipo, inizio, fine);
+  else if (verso > 0)
+    out = brano.textAfterOffset(offset - base, tipo, inizio, fine);
+  else
+    out = brano.textAtOffset(offset - base, tipo, inizio, fine);
   if (*inizio >= 0) *inizio += base;
   if (*fine >= 0) *fine += base;
   return out;
 }
 
-QString PannelloTestoAccessibile::textBeforeOffset(int offset, QAccessible::TextBoundaryType tipo, int* inizio,
-                                                   int* fine) const {
+QString PannelloTestoAccessibile::textBeforeOffset(int offset, QAccessible::TextBoundaryType tipo,
+                                                   int* inizio, int* fine) const {
   return vicino(-1, offset, tipo, inizio, fine);
 }
 
-QString PannelloTestoAccessibile::textAfterOffset(int offset, QAccessible::TextBoundaryType tipo, int* inizio,
-                                                  int* fine) const {
+QString PannelloTestoAccessibile::textAfterOffset(int offset, QAccessible::TextBoundaryType tipo,
+                                                  int* inizio, int* fine) const {
   return vicino(1, offset, tipo, inizio, fine);
 }
 
-QString PannelloTestoAccessibile::textAtOffset(int offset, QAccessible::TextBoundaryType tipo, int* inizio,
-                                               int* fine) const {
+QString PannelloTestoAccessibile::textAtOffset(int offset, QAccessible::TextBoundaryType tipo,
+                                               int* inizio, int* fine) const {
   return vicino(0, offset, tipo, inizio, fine);
 }
 

@@ -37,7 +37,8 @@ class PannelloTestoAccessibile : public QAccessibleWidget, public QAccessibleTex
                            int* fine) const override;
   QString textAfterOffset(int offset, QAccessible::TextBoundaryType tipo, int* inizio,
                           int* fine) const override;
-  QString textAtOffset(int offset, QAccessible::TextBoundaryType tipo, int* inizio, int* fine) const override;
+  QString textAtOffset(int offset, QAccessible::TextBoundaryType tipo, int* inizio,
+                       int* fine) const override;
   int characterCount() const override;
   QRect characterRect(int offset) const override;
   int offsetAtPoint(const QPoint& punto) const override;
@@ -49,7 +50,8 @@ class PannelloTestoAccessibile : public QAccessibleWidget, public QAccessibleTex
  private:
   // Before (-1), at (0) or after (1) the offset, by Qt's own rules applied to
   // the lines around it.
-  QString vicino(int verso, int offset, QAccessible::TextBoundaryType tipo, int* inizio, int* fine) const;
+  QString vicino(int verso, int offset, QAccessible::TextBoundaryType tipo, int* inizio,
+                 int* fine) const;
 };
 
 }  // namespace ui

@@ -38,7 +38,9 @@ struct Schermo {
   QScrollBar* h() { return p.horizontalScrollBar(); }
   void tasto(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&p, k, m); }
   // A point just right of a place's left edge.
-  QPoint punto(Pos x) { return p.rettangolo(x).topLeft() + QPoint(1, p.rettangolo(x).height() / 2); }
+  QPoint punto(Pos x) {
+    return p.rettangolo(x).topLeft() + QPoint(1, p.rettangolo(x).height() / 2);
+  }
 
   ui::ServiziDiProva servizi;
   PannelloTesto p;
@@ -125,8 +127,9 @@ TEST(PannelloTesto, KeysMoveTheCaretAndTheViewFollowsWithinItsBounds) {
   EXPECT_EQ(s.v()->maximum(), 1001 - pagina);
   // The horizontal range shows the longest line whole, no more.
   EXPECT_GE(s.h()->maximum() + p.viewport()->width(), p.fontMetrics().horizontalAdvance(p.riga(5)));
-  EXPECT_LE(s.h()->maximum() + p.viewport()->width(),
-            p.fontMetrics().horizontalAdvance(p.riga(5)) + 2 * p.fontMetrics().averageCharWidth() + 8);
+  EXPECT_LE(
+      s.h()->maximum() + p.viewport()->width(),
+      p.fontMetrics().horizontalAdvance(p.riga(5)) + 2 * p.fontMetrics().averageCharWidth() + 8);
 
   s.tasto(Qt::Key_End, Qt::ControlModifier);
   EXPECT_EQ(p.cursore(), (Pos{1000, 0}));
@@ -160,8 +163,8 @@ TEST(PannelloTesto, KeysMoveTheCaretAndTheViewFollowsWithinItsBounds) {
   EXPECT_EQ(p.testoSelezionato(), QStringLiteral("\nriga 6"));
 
   // The wheel scrolls without moving the caret; a new text starts at the top.
-  QWheelEvent ruota(QPointF(50, 50), p.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent ruota(QPointF(50, 50), p.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(),
+                    QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   const int prima = s.v()->value();
   QApplication::sendEvent(p.viewport(), &ruota);
   EXPECT_GT(s.v()->value(), prima);
@@ -227,6 +230,8 @@ TEST(PannelloTesto, AssistiveTechnologyReadsTheTextCaretAndSelection) {
   t->setCursorPosition(e);
   EXPECT_EQ(p.cursore(), (Pos{1, 5}));
   EXPECT_EQ(t->selectionCount(), 0);
-  EXPECT_EQ(t->offsetAtPoint(p.viewport()->mapToGlobal(s.punto({2, 1}))), tutto.indexOf(QStringLiteral("ine")));
-  EXPECT_EQ(t->characterRect(e).topLeft(), p.viewport()->mapToGlobal(p.rettangolo({1, 5}).topLeft()));
+  EXPECT_EQ(t->offsetAtPoint(p.viewport()->mapToGlobal(s.punto({2, 1}))),
+            tutto.indexOf(QStringLiteral("ine")));
+  EXPECT_EQ(t->characterRect(e).topLeft(),
+            p.viewport()->mapToGlobal(p.rettangolo({1, 5}).topLeft()));
 }
