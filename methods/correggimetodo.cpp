@@ -35,7 +35,7 @@ correggimetodo::correggimetodo(std::filesystem::path riporto, QWidget* parent)
   for (const char* c : {"1M", "2M", "3M", "4M", "5M", "6M", "7M", "8M", "9M", "UM", "TM"})
     codici << QString::fromLatin1(c);
   im = Lista(QStringLiteral("im"), codici, 840);
-  campo = new QLineEdit;
+  campo = new QLineEdit(this);
   campo->setObjectName(QStringLiteral("campo"));
   campo->setVisible(false);
   griglia->addWidget(sorte, 0, 0);
