@@ -137,8 +137,10 @@ Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidg
   Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Text1->setFont(Fisso(9));
   connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);
-  // Page 1's composer reaches down as far as page 2's buttons.
-  const int fondo = ui::Twip(Cmd[3]->geometry().bottom());
+  // Page 1's composer reaches down as far as page 2's buttons, and is never
+  // shorter than its controls need.
+  const int fondo = std::max(ui::Twip(Cmd[3]->geometry().bottom()),
+                             420 + ui::Twip(Frame7->sizeHint().height()));
   Frame7->resize(Frame7->width(), ui::Pixel(fondo - 420));
   ui::Finestre::ImpostaDimensioni(this, kLarghezza + 120, fondo + 120 + 450);
 

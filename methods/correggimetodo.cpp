@@ -29,7 +29,7 @@ correggimetodo::correggimetodo(std::filesystem::path riporto, QWidget* parent)
   setObjectName(QStringLiteral("correggimetodo"));
   setWindowTitle(QStringLiteral("Correzione manuale della riga di calcolo"));
   auto* griglia = new QGridLayout(this);
-  griglia->setHorizontalSpacing(ui::Pixel(120));
+  griglia->setHorizontalSpacing(ui::Pixel(60));
   sorte = Lista(QStringLiteral("sorte"), {"M", "A", "T", "Q", "C"}, 720);
   QStringList codici;
   for (const char* c : {"1M", "2M", "3M", "4M", "5M", "6M", "7M", "8M", "9M", "UM", "TM"})
@@ -48,9 +48,9 @@ correggimetodo::correggimetodo(std::filesystem::path riporto, QWidget* parent)
   ruote << QString();
   for (int n = 0; n <= 90; ++n) fissi << QString::number(n).rightJustified(2, QLatin1Char(' '));
   for (int k = 1; k <= metodi::kRigheCorrezione; ++k) {
-    estra[k] = Lista(QStringLiteral("estra%1").arg(k), posizioni, 600);
-    ruota[k] = Lista(QStringLiteral("ruota%1").arg(k), ruote, 720);
-    operatore[k] = Lista(QStringLiteral("operatore%1").arg(k), segni, 480);
+    estra[k] = Lista(QStringLiteral("estra%1").arg(k), posizioni, 660);
+    ruota[k] = Lista(QStringLiteral("ruota%1").arg(k), ruote, 780);
+    operatore[k] = Lista(QStringLiteral("operatore%1").arg(k), segni, 600);
     fisso[k] = Lista(QStringLiteral("fisso%1").arg(k), fissi, 720);
     int c = 0;
     for (QComboBox* l : {estra[k], ruota[k], operatore[k], fisso[k]}) griglia->addWidget(l, k, c++);
