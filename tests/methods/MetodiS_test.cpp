@@ -136,3 +136,28 @@ TEST(MetodiSWindow, SavesReopensAndRunsAMethod) {
   n.Cmd_Click(3);
   EXPECT_EQ(a.Leggi("Uscita.txt"), metodi::FileOutput("Tarvolane", n.Testo()));
 }
+
+TEST(MetodiSWindow, AFileWithoutWheelsStopsEveryRunUntilOneTicksAWheel) {
+  Aperto a;
+  MetodiS& m = *a.m;
+  a.Scrivi("Senza.mtd", "0000000000051005100000000000000001\r\nM  TM  1\xB0" "CA+0 & 2\xB0"
+                        "CA+0 & 3\xB0" "CA+0\r\n");
+  a.Scegli("Senza.mtd");
+  m.Cmd_Click(5);
+  ASSERT_TRUE(a.Messaggi().isEmpty()) << ui::S(a.Messaggi().join("|"));
+  m.Cmd_Click(0);
+  EXPECT_EQ(a.Messaggi().last(), "SELEZIONARE ALMENO UNA RUOTA !\r\n");
+  EXPECT_TRUE(m.Testo().empty());
+  // "TUTTE" alone passes the check; the lines are played once.
+  a.Scrivi("Tutte.mtd", "0000000000051005100000000000001001\r\nM  TM  1\xB0" "CA+0 & 2\xB0"
+                        "CA+0 & 3\xB0" "CA+0\r\n");
+  a.Scegli("Tutte.mtd");
+  m.Cmd_Click(5);
+  EXPECT_TRUE(m.CheckRuota[11]->isChecked() && !m.CheckRuota[1]->isChecked());
+  m.Cmd_Click(0);
+  EXPECT_EQ(a.Messaggi().size(), 1);
+  const std::string& r = m.Testo();
+  const std::size_t prima = r.find("\r\n");
+  ASSERT_NE(prima, std::string::npos);
+  EXPECT_NE(r.substr(0, 16), r.substr(prima + 2, 16));  // the next line is the next draw's
+}
