@@ -32,6 +32,7 @@
 #include "forecast/Spia.h"
 #include "forecast/MetodiD.h"
 #include "methods/Metodi.h"
+#include "methods/MetodiS.h"
 #include "app/frmAbout.h"
 #include "stats/StatData.h"
 #include "stats/StatGRit.h"
@@ -128,7 +129,8 @@ bool Disponibile(const QString& voce) {
                                           QStringLiteral("MnuRscStat"), QStringLiteral("MnuStatLaData"),
                                           QStringLiteral("MnuStatTab"), QStringLiteral("MnuStatAnaNum"),
                                           QStringLiteral("MnuPrevAAM"), QStringLiteral("MnuPrevSpia"),
-                                          QStringLiteral("mnuPrevMetodiD")};
+                                          QStringLiteral("mnuPrevMetodiD"),
+                                          QStringLiteral("mnuPrevMetodiS")};
   return disponibili.contains(voce);
 }
 
@@ -486,7 +488,7 @@ void MDIForm1::MnuPrevAAM_Click() { mFinestre->apri<AAM>(contesto()); }
 void MDIForm1::MnuPrevSpia_Click() { mFinestre->apri<Spia>(contesto()); }
 void MDIForm1::mnuPrevMetodiT_Click() { mFinestre->apri<Metodi>(contesto()); }
 void MDIForm1::mnuPrevMetodiD_Click() { mFinestre->apri<MetodiD>(contesto()); }
-void MDIForm1::mnuPrevMetodiS_Click() {}
+void MDIForm1::mnuPrevMetodiS_Click() { mFinestre->apri<MetodiS>(contesto()); }
 
 void MDIForm1::MnuFinestraChiudi_Click() {
   mFinestre->chiudiTutteTranne(nullptr);

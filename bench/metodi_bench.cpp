@@ -86,6 +86,28 @@ void BM_TavolaLotto(benchmark::State& state) {
 }
 BENCHMARK(BM_TavolaLotto)->Unit(benchmark::kMillisecond);
 
+// The SuperEnalotto back-test: ten lines of three to eight numbers (Tre to
+// Sei and 5+1) at every draw, 100 colpi, not interrupted.
+void BM_VerificaSuperEnalotto(benchmark::State& state) {
+  const Prova& p = Dati();
+  const auto se = Inizio::Crea_Archivio_SuperEnalotto(bench::Archivio4999(), p.base.ultima);
+  const auto tavola = metodi::Tavola::SuperEnalotto(se, p.base.ultima);
+  static const auto metodo = Leggi(
+      {"M  TM  1°BA+5 & 3°NA-12 & 2°RO+7", "M  TM  1°CA+1 & 2°CA+2 & 3°CA+3 & 4°CA+4",
+       "A  TM  1°GE+0 & 2°GE+0 & 3°GE+30 & 4°GE+60", "MA  TM  5°VE+45 & 1°MI-3 & 2°TO+8 & 1°FI+1",
+       "T  TM  1°TO+1 & 2°TO+2 & 3°TO+3 & 4°TO+4 & 5°TO+5",
+       "Q  TM  1°PA+1 & 2°PA+2 & 3°PA+3 & 4°PA+4 & 5°PA+5 & 1°RO+0",
+       "C  TM  1°MI+1 & 2°MI+2 & 3°MI+3 & 4°MI+4 & 5°MI+5 & 1°NA-0",
+       "M  TM  1°BA+0 & 1°BA+10 & 1°BA+20 & 1°BA+30 & 1°BA+40 & 1°BA+50 & 1°BA+60 & 1°BA+70",
+       "QC  TM  1°CA+0 & 1°CA+11 & 1°CA+22 & 1°CA+33 & 1°CA+44 & 1°CA+55 & 1°CA+66 & 1°CA+77",
+       "A  TM  2°FI+17 & 4°CA+89 & 3°GE+1 & 1°TO+0 & 5°RO+2"});
+  auto o = Opzioni();
+  o.interrompi = 0;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(metodi::Esegui(p.base, tavola, metodi::SuperEnalotto(), metodo, o));
+}
+BENCHMARK(BM_VerificaSuperEnalotto)->Unit(benchmark::kMillisecond);
+
 // The report of a run: half a million cycle lines.
 void BM_RapportoMetodo(benchmark::State& state) {
   const Prova& p = Dati();

@@ -148,4 +148,13 @@ Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cart
   return nomi;
 }
 
+Esito Rimuovi(const std::filesystem::path& percorso) {
+  std::error_code ec;
+  std::filesystem::remove(percorso, ec);
+  if (ec && ec != std::errc::no_such_file_or_directory)
+    return Esito::Errore("impossibile cancellare " + percorso.filename().string() + ": " +
+                         DescriviErrore(ec.value()));
+  return Esito::Ok();
+}
+
 }  // namespace file

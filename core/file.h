@@ -33,6 +33,10 @@ void RimuoviTemporanei(const std::filesystem::path& cartella, const std::vector<
 // them. Fails with an Italian reason when the folder cannot be read.
 Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cartella);
 
+// Removes a file. A file that is not there is no failure; any other
+// failure comes back with an Italian reason naming the file.
+Esito Rimuovi(const std::filesystem::path& percorso);
+
 // Italian text of an errno value.
 std::string DescriviErrore(int errore);
 

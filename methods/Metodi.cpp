@@ -19,7 +19,10 @@
 
 #include "core/file.h"
 #include "core/nomi.h"
+#include "methods/correggimetodo.h"
+#include "methods/correzione.h"
 #include "methods/descrizione.h"
+#include "methods/griglia.h"
 #include "methods/pronostico.h"
 #include "methods/verifica.h"
 #include "ui/Clessidra.h"
@@ -131,8 +134,10 @@ Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidg
   Text1->setObjectName(QStringLiteral("Text1"));
   Text1->setFont(Fisso(9));
   connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);
-  // Page 1's composer reaches down as far as page 2's buttons.
-  const int fondo = ui::Twip(Cmd[3]->geometry().bottom());
+  // Page 1's composer reaches down as far as page 2's buttons, and is never
+  // shorter than its controls need.
+  const int fondo = std::max(ui::Twip(Cmd[3]->geometry().bottom()),
+                             420 + ui::Twip(Frame7->sizeHint().height()));
   Frame7->resize(Frame7->width(), ui::Pixel(fondo - 420));
   ui::Finestre::ImpostaDimensioni(this, kLarghezza + 120, fondo + 120 + 450);
 
@@ -158,7 +163,6 @@ void Metodi::creaComposizione() {
   for (std::string_view codice : metodi::kCodiciRuota) CMbRuotaCalcolo->addItem(ui::Q(codice));
   CmbFissi = Lista(QStringLiteral("CmbFissi"));
   tastogriglia = Pulsante("tastogriglia", QStringLiteral("Griglia"));
-  tastogriglia->setEnabled(false);  // the number picker is not part of this program yet
   auto* estratto = new QLabel(QStringLiteral("Estratto"));
   auto* ruota = new QLabel(QStringLiteral("&Ruota"));
   ruota->setBuddy(CMbRuotaCalcolo);
@@ -232,6 +236,7 @@ void Metodi::creaComposizione() {
   numeri->addLayout(estrazione);
 
   connect(CmbEstratto, &QComboBox::currentIndexChanged, this, &Metodi::CmbEstratto_Click);
+  connect(tastogriglia, &QPushButton::clicked, this, &Metodi::tastogriglia_Click);
   connect(CmdAggiungi, &QPushButton::clicked, this, &Metodi::CmdAggiungi_Click);
   connect(CmdLeva, &QPushButton::clicked, this, &Metodi::CmdLeva_Click);
   connect(Command2, &QPushButton::clicked, this, &Metodi::Command2_Click);
@@ -261,10 +266,8 @@ void Metodi::creaGruppo() {
     gruppo->addWidget(CmdNum[indice], 1 + i / 2, i % 2);
     ++i;
   }
-  CmdNum[13]->setEnabled(false);  // the line corrector is not part of this program yet
   for (auto& [indice, pulsante] : CmdNum)
-    if (indice != 13)
-      connect(pulsante, &QPushButton::clicked, this, [this, k = indice] { CmdNum_Click(k); });
+    connect(pulsante, &QPushButton::clicked, this, [this, k = indice] { CmdNum_Click(k); });
 }
 
 void Metodi::creaOpzioni() {
@@ -455,8 +458,19 @@ void Metodi::CmdPronostico_Click() {
   ListCalcoli->clear();
 }
 
+void Metodi::tastogriglia_Click() {
+  griglia picker(mContesto.stato(), this);
+  if (ui::servizi().dialoghi->esegui(&picker) != QDialog::Accepted) return;
+  CmbFissi->setCurrentIndex(mContesto.stato().NumeroGriglia);
+}
+
+// A sorte box stays ticked only when the Elementi are as many as its hits need.
+bool Metodi::SorteAmmessa(int Index) const {
+  return mRegole.puntiNecessari[static_cast<std::size_t>(Index - 1)] <= ListRit->count();
+}
+
 void Metodi::OptSorte_Click(int Index) {
-  if (OptSorte[Index]->isChecked() && Index > ListRit->count()) OptSorte[Index]->setChecked(false);
+  if (OptSorte[Index]->isChecked() && !SorteAmmessa(Index)) OptSorte[Index]->setChecked(false);
 }
 
 // --- Lists and pages -------------------------------------------------------
@@ -479,7 +493,7 @@ void Metodi::CmdNumElemento(int Index) {
       if (sel < 0) return;
       delete ListRit->takeItem(sel);
       for (int k = 1; k <= 5; ++k)
-        if (k > ListRit->count()) OptSorte[k]->setChecked(false);
+        if (!SorteAmmessa(k)) OptSorte[k]->setChecked(false);
       for (int r = 0; r < ListRit->count(); ++r) rinumera(r);
       return;
     case 3:  // Svuota
@@ -544,6 +558,9 @@ void Metodi::CmdNumPronostico(int Index) {
       if (ui::Msg(this, QStringLiteral("Cancellare tutti i Pronostici ?"), ui::Icona::Nessuna,
                   ui::Pulsanti::SiNo) == ui::Risposta::Si)
         ListPro->clear();
+      return;
+    case 13:
+      if (sel >= 0) Correggi(sel);
       return;
     case 11:
     case 12: {  // Dettagli Pronostico, Riepilogo Metodo
@@ -860,6 +877,44 @@ void Metodi::Apri_Metodo() {
   if (letto->opzioni) ApplicaOpzioni(*letto->opzioni);
   for (const std::string& r : letto->righe) ListPro->addItem(ui::Q(r));
   ControlloPeriodo = UltimaEstrValida;
+}
+
+// The hand-off to the line corrector: the line goes to riporto.txt in the
+// program folder, the corrector rewrites it there, and the line read back
+// takes the place of the selected one when it follows the grammar.
+void Metodi::Correggi(int riga) {
+  const std::string testo = ui::S(ListPro->item(riga)->text());
+  if (const auto c = metodi::LeggiCorrezione(testo); !c) {
+    ui::Msg(this, QStringLiteral("Impossibile correggere la riga:\r\n") + ui::Q(c.motivo()),
+            ui::Icona::Critica);
+    return;
+  }
+  const std::filesystem::path riporto =
+      mContesto.stato().CartellaProgramma / std::string(metodi::kFileRiporto);
+  if (const Esito scritto = file::ScriviAtomico(riporto, metodi::ScriviRiporto(testo)); !scritto) {
+    ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
+    return;
+  }
+  {
+    correggimetodo correttore(riporto, this);
+    ui::servizi().dialoghi->esegui(&correttore);
+  }
+  const auto letto = file::LeggiTesto(riporto);
+  const Esito rimosso = file::Rimuovi(riporto);
+  if (!letto) {
+    ui::Msg(this, ui::Q(letto.motivo()), ui::Icona::Critica);
+    return;
+  }
+  const std::string corretta = metodi::LeggiRiporto(*letto);
+  if (const auto p = metodi::LeggiPronostico(corretta); !p) {
+    ui::Msg(this,
+            QStringLiteral("La riga corretta non è valida e non sostituisce quella del metodo:\r\n") +
+                ui::Q(corretta) + QStringLiteral(" (") + ui::Q(p.motivo()) + QStringLiteral(")"),
+            ui::Icona::Critica);
+    return;
+  }
+  Sostituisci(ListPro, riga, ui::Q(corretta));
+  if (!rimosso) ui::Msg(this, ui::Q(rimosso.motivo()), ui::Icona::Critica);
 }
 
 // --- Helpers ---------------------------------------------------------------------

@@ -43,6 +43,8 @@ class Metodi : public QWidget {
 
   // Composer.
   void CmbEstratto_Click();
+  // The fixed number picked in the number picker.
+  void tastogriglia_Click();
   void OptOperatore_Click(int Index);
   void CmdAggiungi_Click();
   void CmdLeva_Click();
@@ -137,6 +139,9 @@ class Metodi : public QWidget {
   void LimiteUltimoAnno(int Index);
   void CmdNumElemento(int Index);
   void CmdNumPronostico(int Index);
+  bool SorteAmmessa(int Index) const;
+  // "Correggi": the line at that place through the line corrector.
+  void Correggi(int riga);
   void Salva_Metodo();
   void Apri_Metodo();
   void Salva_Output();

@@ -105,6 +105,10 @@ int PuntiNecessari(const Pronostico& p, const Regole& regole) {
   return regole.puntiNecessari[kLettereSorte.find(p.lettere.front())];
 }
 
+bool ConJolly(const Pronostico& p, const Regole& regole) {
+  return regole.conJolly[kLettereSorte.find(p.lettere.front())];
+}
+
 int ValoreElemento(const Elemento& e, const Archivio& a, int d) {
   int valore = 0;
   for (const Termine& t : e) {

@@ -69,6 +69,8 @@ Risultato<Pronostico> LeggiPronostico(std::string_view riga);
 
 // Hits a line needs in the game: its first (lowest) sorte letter decides.
 int PuntiNecessari(const Pronostico& p, const Regole& regole);
+// Whether that letter also wins with one hit fewer and the jolly.
+bool ConJolly(const Pronostico& p, const Regole& regole);
 
 // Value of an Elemento for draw d: from 0, each term adds its drawn number
 // and its fixed number (or the drawn number minus the fixed number), brought

@@ -21,6 +21,10 @@ inline constexpr std::string_view kLettereSorte = "MATQC";
 struct Regole {
   // Hits needed by the letters M, A, T, Q, C.
   std::array<int, 5> puntiNecessari;
+  // The letter also wins with one hit fewer among the drawn numbers when
+  // another of its forecast values is the draw's jolly (a letter so marked
+  // needs at least 3 hits).
+  std::array<bool, 5> conJolly;
   // The sorte's word in a method description, by letter.
   std::array<std::string_view, 5> nomiSorte;
   // Captions of the sorte boxes 1..5 and of their frame.
@@ -38,5 +42,9 @@ struct Regole {
 
 // The state Lotto: ten wheels of five numbers.
 const Regole& Lotto();
+// The SuperEnalotto drawn from each Lotto draw: one draw of six numbers and
+// a jolly, played once whatever wheels a method file ticks; points "Tre"
+// (3 hits) to "Sei" (6), "5+1" being five hits and the jolly.
+const Regole& SuperEnalotto();
 
 }  // namespace metodi

@@ -37,6 +37,21 @@ Tavola Tavola::Lotto(const Archivio& a, int ultima) {
   return t;
 }
 
+Tavola Tavola::SuperEnalotto(const ::SuperEnalotto& s, int ultima) {
+  constexpr int kNumeri = 6;
+  Tavola t(1, kNumeri, ultima);
+  t.mNumeri.assign(static_cast<std::size_t>(ultima) * kNumeri, 0);
+  t.mJolly.assign(static_cast<std::size_t>(ultima), 0);
+  for (int e = 1; e <= ultima && static_cast<std::size_t>(e) < s.size(); ++e) {
+    const auto& colonne = s[static_cast<std::size_t>(e)];
+    for (int c = 1; c <= kNumeri; ++c)
+      t.mNumeri[t.Indice(e, 1) * kNumeri + static_cast<std::size_t>(c - 1)] = colonne[c];
+    t.mJolly[t.Indice(e, 1)] = colonne[7];
+  }
+  t.Indicizza();
+  return t;
+}
+
 void Tavola::Indicizza() {
   // The distinct numbers 1..90 of each draw and wheel, ascending: a number
   // drawn twice counts once, 0 is no number.

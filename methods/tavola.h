@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/archivio.h"
+#include "core/indici.h"
 
 namespace metodi {
 
@@ -28,6 +29,10 @@ class Tavola {
   // The Lotto: wheels 1..10 of five numbers, draws 1..ultima.
   // REQUIRES: 0 <= ultima <= 4999
   static Tavola Lotto(const Archivio& a, int ultima);
+  // The SuperEnalotto: one wheel of the six numbers of columns 1..6 and the
+  // jolly of column 7, draws 1..ultima (a draw the vector lacks has none).
+  // REQUIRES: 0 <= ultima <= 4999
+  static Tavola SuperEnalotto(const ::SuperEnalotto& s, int ultima);
 
   int ruote() const { return mRuote; }
   int ultima() const { return mUltima; }
@@ -36,6 +41,11 @@ class Tavola {
   std::span<const std::uint8_t> numeri(int e, int w) const {
     return {mNumeri.data() + Indice(e, w) * static_cast<std::size_t>(mPerRuota),
             static_cast<std::size_t>(mPerRuota)};
+  }
+  // The jolly of wheel w at draw e; 0 in a game without one.
+  // REQUIRES: 1 <= e <= ultima(), 1 <= w <= ruote()
+  std::uint8_t jolly(int e, int w) const {
+    return mJolly.empty() ? std::uint8_t{0} : mJolly[Indice(e, w)];
   }
   // The distinct numbers 1..90 drawn on wheel w at draw e, ascending, then 0s.
   // REQUIRES: 1 <= e <= ultima(), 1 <= w <= ruote()
@@ -74,6 +84,7 @@ class Tavola {
   int mUltima;
   std::vector<std::uint8_t> mNumeri;
   std::vector<std::uint8_t> mOrdinati;
+  std::vector<std::uint8_t> mJolly;  // [Indice(e, w)], empty without a jolly
   std::vector<int> mInizio;  // [(w - 1) * 91 + n]
   std::vector<Estrazione> mUscite;
   std::vector<int> mInizioCoppie;  // [Coppia(w, a, b)]

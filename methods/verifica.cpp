@@ -19,26 +19,32 @@ struct Insieme {
   explicit Insieme(std::span<const std::uint8_t> valori) {
     for (std::uint8_t v : valori) bit[v >> 6] |= std::uint64_t{1} << (v & 63);
   }
+  bool Ha(std::uint8_t x) const { return (bit[x >> 6] >> (x & 63)) & 1; }
   int Conta(std::span<const std::uint8_t> numeri) const {
     int n = 0;
-    for (std::uint8_t x : numeri) n += static_cast<int>((bit[x >> 6] >> (x & 63)) & 1);
+    for (std::uint8_t x : numeri) n += static_cast<int>(Ha(x));
     return n;
   }
   std::uint64_t bit[2] = {0, 0};
 };
 
-// What a play needs to be played on any wheel: the hits it needs and the
-// keys it watches, its values for an ambata, its values' pairs
-// (smaller * 91 + larger) for higher sortes.
+// What a play needs to be played on any wheel: the hits it needs, whether
+// the jolly may stand for one of them, and the keys it watches: its values
+// when one drawn value can win, otherwise its values' pairs (smaller * 91 +
+// larger), since a draw with two values or more holds one of them.
 struct Chiavi {
   int punti = 1;
+  bool jolly = false;
   int prima = 0;  // in the pool of keys
   int quante = 0;
 };
 
-void CalcolaChiavi(std::span<const std::uint8_t> valori, int punti,
+// Whether one drawn value can win (the keys are the values themselves).
+bool PerNumero(int punti, bool jolly) { return punti - (jolly ? 1 : 0) <= 1; }
+
+void CalcolaChiavi(std::span<const std::uint8_t> valori, bool perNumero,
                    std::vector<std::uint16_t>& pool) {
-  if (punti == 1) {
+  if (perNumero) {
     pool.insert(pool.end(), valori.begin(), valori.end());
     return;
   }
@@ -80,30 +86,42 @@ class Giocatore {
   // Fills ciclo.colpi and ciclo.vincite and appends the winning colpi to `vincite`.
   // REQUIRES: d not above the calculation draw of the previous call for this wheel
   void Gioca(Ciclo& ciclo, int d, int limite, std::span<const std::uint16_t> chiavi, int punti,
-             std::span<const std::uint8_t> valori, bool interrompi,
+             bool jolly, std::span<const std::uint8_t> valori, bool interrompi,
              std::vector<std::int16_t>& vincite) {
     Scendi(d);
     ciclo.colpi = static_cast<std::int16_t>(limite - d);
-    const std::vector<Tavola::Estrazione>& prossima = punti == 1 ? mProssimaN : mProssimaC;
+    const bool perNumero = PerNumero(punti, jolly);
+    const std::vector<Tavola::Estrazione>& prossima = perNumero ? mProssimaN : mProssimaC;
     int e = Tavola::kFine;
     for (std::uint16_t c : chiavi) e = std::min<int>(e, prossima[c]);
     if (e > limite) return;
-    if (interrompi && punti <= 2) {  // the first draw met wins
+    if (interrompi && punti <= 2 && !jolly) {  // the first draw met wins
       Vinci(ciclo, e - d, vincite);
       ciclo.colpi = static_cast<std::int16_t>(e - d);
       return;
     }
     const Insieme insieme(valori);
-    if (interrompi && insieme.Conta(mT.numeri(e, mW)) >= punti) {
+    // Whether draw e wins; `teste` counts the value keys met there.
+    auto vince = [&](int e, int teste) {
+      if (perNumero && !jolly) return teste >= punti;
+      const auto numeri = mT.numeri(e, mW);
+      const int colti = insieme.Conta(numeri);
+      if (colti >= punti) return true;
+      // One hit short: another value is the jolly (not one of the drawn).
+      const std::uint8_t j = mT.jolly(e, mW);
+      return jolly && colti + 1 == punti && j != 0 && insieme.Ha(j) &&
+             std::find(numeri.begin(), numeri.end(), j) == numeri.end();
+    };
+    if (interrompi && vince(e, 0)) {
       Vinci(ciclo, e - d, vincite);
       ciclo.colpi = static_cast<std::int16_t>(e - d);
       return;
     }
     // Every draw met: the next draws of the keys, each key moving on along
     // its list once its draw is met.
-    const std::vector<int>& posto = punti == 1 ? mPostoN : mPostoC;
+    const std::vector<int>& posto = perNumero ? mPostoN : mPostoC;
     const Tavola::Estrazione* uscite =
-        punti == 1 ? mT.usciteNumeri().data() : mT.usciteCoppie().data();
+        perNumero ? mT.usciteNumeri().data() : mT.usciteCoppie().data();
     mTeste.clear();
     for (std::uint16_t c : chiavi) mTeste.push_back({prossima[c], posto[c]});
     while (true) {
@@ -116,8 +134,7 @@ class Giocatore {
           ++teste;
           x.estrazione = uscite[++x.posto];
         }
-      const int colti = punti == 1 ? teste : insieme.Conta(mT.numeri(e, mW));
-      if (colti < punti) continue;
+      if (!vince(e, teste)) continue;
       Vinci(ciclo, e - d, vincite);
       if (interrompi) {
         ciclo.colpi = static_cast<std::int16_t>(e - d);
@@ -194,10 +211,12 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
   // The plays: every line at each of its calculation draws, with its values
   // and keys.
   std::vector<int> puntiRiga(righe.size(), 0);
+  std::vector<char> jollyRiga(righe.size(), 0);
   std::vector<std::optional<Formula>> formule(righe.size());
   for (std::size_t i = 0; i < righe.size(); ++i)
     if (righe[i]) {
       puntiRiga[i] = PuntiNecessari(*righe[i], r);
+      jollyRiga[i] = ConJolly(*righe[i], r);
       formule[i].emplace(*righe[i]);
     }
   std::vector<Chiavi> chiavi;
@@ -227,8 +246,9 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
                              static_cast<int>(valori.size())});
         v.valori.insert(v.valori.end(), valori.begin(), valori.end());
         const int prima = static_cast<int>(pool.size());
-        CalcolaChiavi(valori, punti, pool);
-        chiavi.push_back({punti, prima, static_cast<int>(pool.size()) - prima});
+        const bool jolly = jollyRiga[i] != 0;
+        CalcolaChiavi(valori, PerNumero(punti, jolly), pool);
+        chiavi.push_back({punti, jolly, prima, static_cast<int>(pool.size()) - prima});
       }
   }
 
@@ -266,7 +286,7 @@ Verifica Esegui(const Base& b, const Tavola& t, const Regole& r,
         ciclo.primaVincita = static_cast<std::int32_t>(proprie.size());
         giocatore.Gioca(ciclo, x.estrazione, std::min(x.estrazione + colpi, b.ultima),
                         {pool.data() + c.prima, static_cast<std::size_t>(c.quante)}, c.punti,
-                        {v.valori.data() + x.valori, static_cast<std::size_t>(x.nValori)},
+                        c.jolly, {v.valori.data() + x.valori, static_cast<std::size_t>(x.nValori)},
                         interrompi, proprie);
         Totali& perRiga = mio.righe[static_cast<std::size_t>(x.riga)];
         ++perRiga.cicli;

@@ -95,3 +95,12 @@ TEST(FolderListing, NamesTheFilesOnlyAndRefusesAMissingFolder) {
   ASSERT_FALSE(mancante);
   EXPECT_EQ(mancante.motivo(), "impossibile leggere la cartella Detector_Files: file o cartella inesistente");
 }
+
+TEST(FileRemoval, RemovesAFileAcceptsAMissingOneAndNamesAFailure) {
+  prova::CartellaTemporanea dir;
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "riporto.txt", std::string_view("x")));
+  EXPECT_TRUE(file::Rimuovi(dir.percorso() / "riporto.txt"));
+  EXPECT_TRUE(file::Rimuovi(dir.percorso() / "riporto.txt"));
+  std::filesystem::create_directories(dir.percorso() / "piena" / "dentro");
+  EXPECT_EQ(file::Rimuovi(dir.percorso() / "piena").motivo().rfind("impossibile cancellare piena: ", 0), 0u);
+}

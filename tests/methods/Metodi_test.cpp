@@ -16,59 +16,16 @@
 #include "methods/verifica.h"
 #include "support/programma_di_prova.h"
 #include "ui/PannelloTesto.h"
+#include "tester_di_prova.h"
 #include "ui/Rapporto.h"
 #include "ui/Testo.h"
 
 namespace {
 
-// The program on 300 weekly generated draws (January 1997 to October 2002)
-// and its method tester, opened from the menu.
-struct Aperto {
-  Aperto() : p(prova::Sintetiche(300)) {
-    p.principale().mnuPrevMetodiT_Click();
-    m = p.principale().finestre().trova<Metodi>();
-  }
-  QStringList Messaggi() const { return p.servizi.dialoghi.testi(); }
-  QStringList Righe(const QListWidget* l) const {
-    QStringList out;
-    for (int r = 0; r < l->count(); ++r) out << l->item(r)->text();
-    return out;
-  }
-  std::string Percorso(const char* nome) const { return (p.cartella.percorso() / nome).string(); }
-  // Answers the next file dialog with a file of the data folder.
-  void Scegli(const char* nome) { p.servizi.dialoghi.file.push_back(ui::Q(Percorso(nome))); }
-  void Scrivi(const char* nome, std::string_view bytes) const {
-    ASSERT_TRUE(file::ScriviAtomico(Percorso(nome), bytes));
-  }
-  std::string Leggi(const char* nome) const {
-    const auto t = file::LeggiTesto(Percorso(nome));
-    return t ? *t : std::string("<assente>");
-  }
-
-  prova::ProgrammaDiProva p;
-  Metodi* m = nullptr;
+struct Aperto : prova::TesterAperto<Metodi> {
+  Aperto() : prova::TesterAperto<Metodi>(&MDIForm1::mnuPrevMetodiT_Click) {}
 };
-
-// Composes a line through the controls: each term (position 1..5, wheel
-// code, fixed number, "Somma"/"Sottrai") becomes a Calcolo line, each group
-// of terms an Elemento, then the ticked sortes and the code entry a Pronostico.
-void Componi(Metodi& m,
-             const std::vector<std::vector<std::tuple<int, const char*, int, int>>>& elementi,
-             std::initializer_list<int> sorti, int voceCodice) {
-  for (const auto& termini : elementi) {
-    for (const auto& [posizione, ruota, fisso, operatore] : termini) {
-      m.CmbEstratto->setCurrentIndex(posizione - 1);
-      m.CMbRuotaCalcolo->setCurrentText(QString::fromLatin1(ruota));
-      m.CmbFissi->setCurrentIndex(fisso);
-      m.OptOperatore[operatore]->click();
-      m.CmdAggiungi->click();
-    }
-    m.CmdPronostico->click();
-  }
-  for (int k : sorti) m.OptSorte[k]->click();
-  m.CmbEst->setCurrentIndex(voceCodice);
-  m.CmdNum[4]->click();
-}
+using prova::Componi;
 
 }  // namespace
 
@@ -90,7 +47,7 @@ TEST(MetodiWindow, OpensWithTheDefaultsAndHidesTheRangeBar) {
   EXPECT_EQ(m.CmbMese[1]->currentIndex() + 1, a.p.stato.ArchivioEstrazioni.mese(300));
   EXPECT_TRUE(m.OptUltCic[1]->isChecked() && m.CkInterrompi->isChecked());
   EXPECT_FALSE(m.CmbMese[1]->isEnabled() || m.CmbCicli->isEnabled() || m.Cmd[2]->isEnabled());
-  EXPECT_FALSE(m.tastogriglia->isEnabled() || m.CmdNum[13]->isEnabled());
+  EXPECT_TRUE(m.tastogriglia->isEnabled() && m.CmdNum[13]->isEnabled());
   EXPECT_EQ(m.property("argomentoAiuto").toInt(), 90010);
   m.TbMet->setCurrentIndex(1);
   EXPECT_TRUE(m.Frame6->isVisibleTo(&m));

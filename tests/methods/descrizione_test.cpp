@@ -103,6 +103,36 @@ TEST(MethodSummary, OptionLinesAndSingleLines) {
             Righe({"Metodo <Prova>", "", "FORMAZIONE N. 1", "M  1M  1°XX+5"}));
 }
 
+TEST(MethodSummary, TheSuperEnalottoNamesItsPoints) {
+  const Indici indici = Anni();
+  const std::vector<std::string> metodo{"MA  UM  1°BA+5,3°RO-12 & 2°NA+0 & 4°CA+1",
+                                        "QC  TM  1°MI+1 & 1°MI+2 & 1°MI+3 & 1°MI+4 & 1°MI+5 & 1°MI+6",
+                                        "T  3M  5°VE-7 & 1°TO+0 & 2°TO+0"};
+  // "Dettagli Pronostico" on the third line of an unsaved method.
+  EXPECT_EQ(Descrivi(metodo, {2}, "Metodi", nullptr, indici, metodi::SuperEnalotto()),
+            Righe({"Metodo <senza nome>", "", "FORMAZIONE N. 3",
+                   " Estrazione di calcolo : Terza del Mese", " Gioca per la Sorte di : Cinque",
+                   "  Elemento n. 1", "   5° Estratto di VENEZIA - fisso 7", "  Elemento n. 2",
+                   "   1° Estratto di TORINO + fisso 0", "  Elemento n. 3",
+                   "   2° Estratto di TORINO + fisso 0"}));
+  // "Riepilogo Metodo" on two lines: the options once, an empty line between the lines.
+  Opzioni o;
+  o.anno = {20, 20};
+  o.colpi = 5;
+  o.ruote[0] = o.ruote[7] = 1;
+  const std::string s =
+      Descrivi({metodo[0], metodo[1]}, {0, 1}, "Super", &o, indici, metodi::SuperEnalotto());
+  EXPECT_EQ(s.substr(0, s.find("  Elemento n. 1")),
+            Righe({"Metodo <Super>", "", "Periodo Test : da GENNAIO 2010 Fino ad Ultima Estrazione",
+                   "Ruote : BA,RO", "Numero Colpi di Gioco : 5  ", "Interrompi alla prima Sortita",
+                   "", "FORMAZIONE N. 1", " Estrazione di calcolo : Ultima del Mese",
+                   " Gioca per la Sorte di : Tre,Quattro"}));
+  EXPECT_NE(s.find("   2° Estratto di NAPOLI + fisso 0\r\n  Elemento n. 3\r\n"
+                   "   4° Estratto di CAGLIARI + fisso 1\r\n\r\nFORMAZIONE N. 2\r\n"
+                   " Estrazione di calcolo :  del Mese\r\n Gioca per la Sorte di : 5+1,Sei\r\n"),
+            std::string::npos);
+}
+
 TEST(MethodSummary, ChecksOutputFileAndColpiEntries) {
   EXPECT_EQ(ErroriOpzioni(0, 0), "SELEZIONARE ALMENO UNA RUOTA !\r\nNON CI SONO PRONOSTICI !\r\n");
   EXPECT_EQ(ErroriOpzioni(1, 0), "NON CI SONO PRONOSTICI !\r\n");

@@ -36,6 +36,19 @@ TEST(MethodFile, OptionsLineHasFixedColumnsAndRoundTrips) {
   o.cicli = 12;
   EXPECT_EQ(RigaOpzioni(o), "0000560200562100110211111111111012");
   EXPECT_EQ(*LeggiRigaOpzioni(RigaOpzioni(o), 57), o);
+
+  // The SuperEnalotto tester's: January of the 11th year to June of the 61st,
+  // to the last draw, 5 colpi, positive cases only, BARI and ROMA, 1 cycle.
+  Opzioni s;
+  s.mese = {0, 5};
+  s.anno = {10, 60};
+  s.fine = 1;
+  s.colpi = 5;
+  s.interrompi = 0;
+  s.positivi = 1;
+  s.ruote[0] = s.ruote[7] = 1;
+  EXPECT_EQ(RigaOpzioni(s), "0000100500601005010010000001000001");
+  EXPECT_EQ(*LeggiRigaOpzioni(RigaOpzioni(s), 61), s);
 }
 
 TEST(MethodFile, OptionsLineRulesForShortLinesYearsAndRanges) {

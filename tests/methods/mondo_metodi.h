@@ -1,6 +1,6 @@
 // Test helpers of the method tester's model: an archive with its indices,
-// base and table of drawn numbers, draws written by date, and one call that
-// runs a method and returns its report.
+// its SuperEnalotto draws, base and table of a game's drawn numbers, draws
+// written by date, and one call that runs a method and returns its report.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/indici.h"
+#include "core/stato.h"
 #include "methods/verifica.h"
 #include "support/estrazioni_csv.h"
 
@@ -38,11 +39,13 @@ inline std::string Righe(std::initializer_list<std::string> righe) {
 
 class Mondo {
  public:
-  explicit Mondo(const std::vector<Estrazione>& e)
-      : archivio(CostruisciArchivio(e)),
-        indici(Indicizza(archivio)),
+  explicit Mondo(const std::vector<Estrazione>& e, const metodi::Regole& r = metodi::Lotto())
+      : stato(Carica(e)),
+        archivio(stato.ArchivioEstrazioni),
+        indici(stato.indici),
+        regole(r),
         base(metodi::PreparaBase(archivio, indici)),
-        tavola(metodi::Tavola::Lotto(archivio, base.ultima)) {}
+        tavola(r.CreaTavola(stato, base.ultima)) {}
   Mondo(const Mondo&) = delete;
   Mondo& operator=(const Mondo&) = delete;
 
@@ -56,13 +59,13 @@ class Mondo {
     return out;
   }
   metodi::Verifica Esegui(const std::vector<std::string>& righe, const metodi::Opzioni& o) const {
-    return metodi::Esegui(base, tavola, metodi::Lotto(), Leggi(righe), o);
+    return metodi::Esegui(base, tavola, regole, Leggi(righe), o);
   }
   std::string Rapporto(const std::vector<std::string>& righe, const metodi::Opzioni& o) const {
     const auto lette = Leggi(righe);
-    const metodi::Verifica v = metodi::Esegui(base, tavola, metodi::Lotto(), lette, o);
+    const metodi::Verifica v = metodi::Esegui(base, tavola, regole, lette, o);
     EXPECT_TRUE(v.periodo.valido());
-    return metodi::ScriviRapporto(v, lette, base, tavola, metodi::Lotto(), o).testo;
+    return metodi::ScriviRapporto(v, lette, base, tavola, regole, o).testo;
   }
   // The entry of a year in the year list.
   int Anno(int anno) const {
@@ -79,16 +82,21 @@ class Mondo {
     return o;
   }
 
-  Archivio archivio;
-  Indici indici;
+  Stato stato;
+  const Archivio& archivio;
+  const Indici& indici;
+  const metodi::Regole& regole;
   metodi::Base base;
   metodi::Tavola tavola;
 
  private:
-  static Indici Indicizza(const Archivio& a) {
-    Indici i;
-    Inizio::Aggiorna_Indici_Archivio(a, i);
-    return i;
+  static Stato Carica(const std::vector<Estrazione>& e) {
+    Stato s;
+    s.ArchivioEstrazioni = CostruisciArchivio(e);
+    Inizio::Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
+    s.ArchivioSuperEnalotto =
+        Inizio::Crea_Archivio_SuperEnalotto(s.ArchivioEstrazioni, s.indici.TotEstrazioni);
+    return s;
   }
 };
 

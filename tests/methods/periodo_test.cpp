@@ -109,3 +109,46 @@ TEST(BackTestPeriod, NumberOfCyclesCountsCalculationDraws) {
   const prova::Mondo corto(Anno2001Fino({30, 11, 2001}));
   EXPECT_EQ(Calcola_Periodo(corto.base, dodici, 1).fine, corto.base.ultima);
 }
+
+TEST(BackTestPeriod, CasesOfTheSuperEnalottoTester) {
+  const prova::Mondo m(Anno2001Fino({5, 12, 2001}), metodi::SuperEnalotto());   // does not close
+  const prova::Mondo chiuso(Anno2001Fino({29, 12, 2001}), metodi::SuperEnalotto());
+  const prova::Mondo corto(Anno2001Fino({29, 9, 2001}), metodi::SuperEnalotto());
+  auto cicli = [](int n) {
+    Opzioni o;
+    o.mese[0] = 2;  // March
+    o.fine = 2;
+    o.cicli = n;
+    return o;
+  };
+  auto fino = [](Opzioni o) {
+    o.fine = 1;
+    return o;
+  };
+  struct Caso {
+    const char* nome;
+    const prova::Mondo& m;
+    Opzioni o;
+    int codice;
+    int inizio, fine;
+  };
+  const Caso casi[] = {
+      {"all T: from the year's first draw to the end month's last", m, m.Da(6, 2001, 4, 2001),
+       kTutte, 1, Ultima(m, 4, 2001)},
+      {"code 1: first draw of each month", m, m.Da(3, 2001, 5, 2001), 1, Prima(m, 3, 2001),
+       Prima(m, 5, 2001)},
+      {"U from the month of a last draw that does not close it", m, fino(m.Da(12, 2001, 12, 2001)),
+       kUltima, 0, 0},
+      {"U from the month of a last draw that closes it", chiuso,
+       fino(chiuso.Da(12, 2001, 12, 2001)), kUltima, chiuso.base.ultima, chiuso.base.ultima},
+      {"a from-month after the archive's last", corto, corto.Da(11, 2001, 11, 2001), 1, 0, 0},
+      {"3 cycles of U from March", m, cicli(3), kUltima, Ultima(m, 3, 2001), Ultima(m, 5, 2001)},
+      {"2 cycles of T are two months", m, cicli(2), kTutte, 1, Ultima(m, 2, 2001)},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    const Periodo p = Calcola_Periodo(c.m.base, c.o, c.codice);
+    EXPECT_EQ(p.inizio, c.inizio);
+    EXPECT_EQ(p.fine, c.fine);
+  }
+}
