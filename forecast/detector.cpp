@@ -10,6 +10,7 @@
 #include "core/file.h"
 #include "core/nomi.h"
 #include "core/testo.h"
+#include "methods/file_metodo.h"
 
 namespace Detector {
 
@@ -440,24 +441,36 @@ std::string NomeFileMetodo(const Rilevamento& r, std::string_view estensione) {
   return CodiceRuota(q.ruota) + N(q.posizione) + N(q.anno) + Due(q.mese) + std::string(estensione);
 }
 
+// The options of a detector method: from the month before the twelve to
+// the last draw, 8 colpi, not interrupted, the run's wheel alone.
+metodi::Opzioni OpzioniMetodo(const Rilevamento& r) {
+  const Richiesta& q = r.richiesta;
+  metodi::Opzioni o;
+  o.mese = {q.mese - 1, 0};
+  o.anno = {r.indiceAnnoPrimoMese, r.indiceUltimoAnno};
+  o.fine = 1;
+  o.colpi = 8;
+  o.interrompi = 0;
+  o.ruote[q.ruota - 1] = 1;
+  o.cicli = 1;
+  return o;
+}
+
 std::vector<std::string> RigheMetodo(const Rilevamento& r) {
   const Richiesta& q = r.richiesta;
-  char opzioni[64];
-  std::snprintf(opzioni, sizeof opzioni, "%02d%04d00%04d10080000", q.mese - 1,
-                r.indiceAnnoPrimoMese, r.indiceUltimoAnno);
-  std::string riga1 = opzioni;
-  for (int w = 1; w <= 11; ++w) riga1 += w == q.ruota ? '1' : '0';
-  riga1 += "001";
   const auto termine = [&](int n) {
     return N(q.posizione) + "°" + CodiceRuota(q.ruota) + "+" + N(n);
   };
   std::string riga2 = "M  1M  " + termine(r.ambata.a) + " & " + termine(r.ambata.b);
   std::string riga3 = "A  1M  ";
   for (int k = 0; k < 6; ++k) riga3 += (k ? " & " : "") + termine(r.sestina.addendi[k]);
-  return {riga1, riga2, riga3};
+  return {metodi::RigaOpzioni(OpzioniMetodo(r)), riga2, riga3};
 }
 
-std::string FileMetodo(const Rilevamento& r) { return testo::CodificaRighe(RigheMetodo(r)); }
+std::string FileMetodo(const Rilevamento& r) {
+  const std::vector<std::string> righe = RigheMetodo(r);
+  return metodi::ScriviFileMetodo(OpzioniMetodo(r), {righe.begin() + 1, righe.end()});
+}
 
 Esito Salva_Metodo(const std::filesystem::path& cartellaDati, const Rilevamento& r,
                    std::string_view estensione) {
