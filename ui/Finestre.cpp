@@ -57,7 +57,9 @@ void Finestre::aggiungi(QWidget* w, bool cascata) {
   sotto->show();
   w->show();
   mArea->setActiveSubWindow(sotto);
-  attivata(mArea->activeSubWindow());
+  // The new window is the active one even where the host is not (yet) the
+  // active window of the desktop.
+  attivata(sotto);
   emit finestreCambiate();
 }
 
