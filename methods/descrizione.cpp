@@ -79,7 +79,9 @@ void Pronostico_(std::string& s, std::string_view riga, int posto, const Regole&
       const Termine& t = e[j];
       s += "   " + std::to_string(t.posizione) + "° Estratto di ";
       s += Inizio::NomiRuote[static_cast<std::size_t>(t.ruota)];
-      s += t.somma ? " + fisso " : " - fisso ";
+      s += ' ';
+      s += t.segno;
+      s += " fisso ";
       s += std::to_string(t.fisso);
       if (j + 1 < e.size()) s += " + ";
       s += kFineRiga;

@@ -26,7 +26,9 @@ bool LeggiTermine(std::string_view t, Termine& out) {
   out.ruota = RuotaDiCodice(t.substr(0, 2));
   if (out.ruota == 0) return false;
   t.remove_prefix(2);
-  if (t[0] != '+' && t[0] != '-') return false;
+  // "+" adds; any other sign character subtracts.
+  if (t[0] < '!' || t[0] > '~') return false;
+  out.segno = t[0];
   out.somma = t[0] == '+';
   t.remove_prefix(1);
   if (t.empty() || t.size() > 2 || !Cifra(t[0]) || (t.size() == 2 && !Cifra(t[1]))) return false;
@@ -49,11 +51,10 @@ char CodiceDiVoce(int indice) {
 }
 
 int ValoreCodice(char codice) {
-  if (codice == 'T' || codice == '0') return kTutte;
   if (codice == 'U') return kUltima;
   if (codice == 'P') return 1;
   if (codice >= '1' && codice <= '9') return codice - '0';
-  return -1;
+  return kTutte;
 }
 
 Risultato<Pronostico> LeggiPronostico(std::string_view riga) {
@@ -76,8 +77,6 @@ Risultato<Pronostico> LeggiPronostico(std::string_view riga) {
     return Errore("separatori non validi dopo le lettere della sorte");
   p.codice = riga[spazio + 2];
   p.codiceCalcolo = ValoreCodice(p.codice);
-  if (p.codiceCalcolo < 0)
-    return Errore(std::string("codice dell'estrazione di calcolo non valido: ") + p.codice);
 
   std::string_view resto = riga.substr(spazio + 3 + kInizioElementi.size());
   while (true) {

@@ -39,9 +39,9 @@ inline constexpr std::array<std::string_view, 12> kVociEstrazioneCalcolo = {
 // REQUIRES: 0 <= indice < 12
 char CodiceDiVoce(int indice);
 
-// Numeric calculation-draw code of a code character: 'T' and '0' 0 (every
-// draw), 'P' 1, '1'..'9' their value, 'U' 99 (last draw of the month); -1
-// for any other character.
+// Numeric calculation-draw code of a code character: 'P' 1, '1'..'9' their
+// value, 'U' 99 (last draw of the month); 'T', '0' and any other character 0
+// (every draw).
 int ValoreCodice(char codice);
 inline constexpr int kTutte = 0;
 inline constexpr int kUltima = 99;
@@ -49,7 +49,8 @@ inline constexpr int kUltima = 99;
 struct Termine {
   int posizione = 1;  // 1..5
   int ruota = 1;      // 1..10
-  bool somma = true;  // '+' adds the fixed number, '-' subtracts it
+  char segno = '+';   // as written: '+' adds the fixed number, any other sign subtracts it
+  bool somma = true;  // segno == '+'
   int fisso = 0;      // 0..99 as written (one or two digits)
 };
 using Elemento = std::vector<Termine>;
@@ -61,10 +62,12 @@ struct Pronostico {
   std::vector<Elemento> elementi;  // at least one, each of at least one term
 };
 
-// Reads a Pronostico line by its grammar. A line that does not follow it
-// (other sorte letters or order, other separators, a code outside T U P 0-9,
-// an empty Elemento, a term other than position 1-5, "°", wheel code, sign
-// "+" or "-", one or two digits) fails with an Italian reason.
+// Reads a Pronostico line by its grammar. The code may be any character
+// (other than U, P and 1-9 it means every draw) and a term's sign any
+// visible ASCII character (other than "+" it subtracts). A line that does
+// not follow the grammar otherwise (other sorte letters or order, other
+// separators, an empty Elemento, a term other than position 1-5, "°", wheel
+// code, sign, one or two digits) fails with an Italian reason.
 Risultato<Pronostico> LeggiPronostico(std::string_view riga);
 
 // Hits a line needs in the game: its first (lowest) sorte letter decides.

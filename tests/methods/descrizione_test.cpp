@@ -92,8 +92,14 @@ TEST(MethodSummary, OptionLinesAndSingleLines) {
             Righe({"Metodo <Prova>", "", "FORMAZIONE N. 3",
                    " Estrazione di calcolo : Nona del Mese", " Gioca per la Sorte di : Ambata",
                    "  Elemento n. 1", "   1° Estratto di BARI + fisso 5"}));
-  EXPECT_NE(Descrivi({"A  TM  1°BA+5"}, {0}, "Prova", nullptr, indici, Lotto())
-                .find(" Estrazione di calcolo :  del Mese\r\n"),
+  for (const char* riga : {"A  TM  1°BA+5", "A  XM  1°BA+5"})
+    EXPECT_NE(Descrivi({riga}, {0}, "Prova", nullptr, indici, Lotto())
+                  .find(" Estrazione di calcolo :  del Mese\r\n"),
+              std::string::npos)
+        << riga;
+  // The sign is written as it stands.
+  EXPECT_NE(Descrivi({"M  1M  2°CA*7"}, {0}, "Prova", nullptr, indici, Lotto())
+                .find("   2° Estratto di CAGLIARI * fisso 7\r\n"),
             std::string::npos);
   EXPECT_NE(
       Descrivi({"M  PM  1°BA+5"}, {0}, "Prova", nullptr, indici, Lotto()).find(": Prima del Mese"),

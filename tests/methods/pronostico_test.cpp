@@ -33,13 +33,14 @@ TEST(ForecastLines, ReaderAcceptsTheGrammarAndRefusesEverythingElse) {
       {"X  1M  1°BA+5", false},     // not a sorte letter
       {"M 1M  1°BA+5", false},      // one blank
       {"M  1M 1°BA+5", false},      // "M" and one blank
-      {"M  XM  1°BA+5", false},     // code
+      {"M  XM  1°BA+5", true},      // any other code reads as every draw
       {"M  1M  ", false},           // no Elemento
       {"M  1M  1°BA+5 & ", false},  // empty Elemento
       {"M  1M  1°BA+5,", false},    // empty term
       {"M  1M  6°BA+5", false},     // position
       {"M  1M  1°XX+5", false},     // wheel
-      {"M  1M  1°BA*5", false},     // sign
+      {"M  1M  1°BA*5", true},      // any other sign subtracts
+      {"M  1M  1°BA\t5", false},    // not a visible sign
       {"M  1M  1°BA+", false},      // no fixed number
       {"M  1M  1°BA+123", false},   // three digits
       {"M  1M  1 BA+5", false},     // no degree sign
@@ -65,6 +66,7 @@ TEST(ForecastLines, ReaderAcceptsTheGrammarAndRefusesEverythingElse) {
   EXPECT_EQ(LeggiPronostico("M  UM  1°BA+5")->codiceCalcolo, kUltima);
   EXPECT_EQ(LeggiPronostico("M  PM  1°BA+5")->codiceCalcolo, 1);
   EXPECT_EQ(LeggiPronostico("M  0M  1°BA+5")->codiceCalcolo, kTutte);
+  EXPECT_EQ(LeggiPronostico("M  XM  1°BA+5")->codiceCalcolo, kTutte);
 }
 
 TEST(ForecastLines, ElementiAreReducedAfterEveryTermAndRepeatsDropped) {
@@ -81,6 +83,7 @@ TEST(ForecastLines, ElementiAreReducedAfterEveryTermAndRepeatsDropped) {
   EXPECT_EQ(valore("M  TM  5°BA-0", 1), 2);
   EXPECT_EQ(valore("M  TM  1°BA+85", 1), 90);  // 0 reads as 90
   EXPECT_EQ(valore("M  TM  2°CA-20,3°BA+90", 1), 70);
+  EXPECT_EQ(valore("M  TM  1°BA*10", 1), 85);  // any sign but "+" subtracts
 
   std::vector<std::uint8_t> v;
   ValoriPronostico(*LeggiPronostico("A  TM  1°BA+5 & 1°BA+5"), a, 1, v);
