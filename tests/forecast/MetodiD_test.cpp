@@ -1,5 +1,9 @@
 #include "forecast/MetodiD.h"
 
+#include <QCheckBox>
+#include <QListWidget>
+#include <QTabBar>
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -13,6 +17,7 @@
 #include "core/file.h"
 #include "core/testo.h"
 #include "detector_prova.h"
+#include "methods/Metodi.h"
 #include "support/programma_di_prova.h"
 #include "ui/PannelloTesto.h"
 #include "ui/Testo.h"
@@ -161,4 +166,31 @@ TEST(MethodDetector, SavesTheRunsOwnMethodAndListsItForLaterMonths) {
   ASSERT_EQ(a.Messaggi().size(), 1);
   EXPECT_NE(a.Messaggi()[0], QStringLiteral("Creazione Metodo Eseguita"));
   EXPECT_EQ(a.p.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
+}
+
+TEST(MethodDetector, ItsMethodFileOpensAndRunsInTheLottoTester) {
+  Aperto a;
+  a.Scegli(0, 2);
+  a.f->Cmd[0]->click();
+  a.f->Cmd[5]->click();  // "Crea &Mtd": BA5200001.mtd
+  a.p.principale().mnuPrevMetodiT_Click();
+  Metodi* m = a.p.principale().finestre().trova<Metodi>();
+  ASSERT_NE(m, nullptr);
+  a.p.servizi.dialoghi.messaggi.clear();
+  a.p.servizi.dialoghi.file.push_back(ui::Q((a.Cartella() / "BA5200001.mtd").string()));
+  m->Cmd_Click(5);
+  EXPECT_TRUE(a.Messaggi().isEmpty()) << ui::S(a.Messaggi().join("|"));
+  EXPECT_EQ(m->windowTitle(), QStringLiteral("BA5200001"));
+  EXPECT_TRUE(m->OptUltCic[1]->isChecked());
+  EXPECT_EQ(m->TxtColpi->currentText(), QStringLiteral("8  "));
+  EXPECT_FALSE(m->CkInterrompi->isChecked());
+  EXPECT_TRUE(m->CheckRuota[1]->isChecked());
+  const Detector::Rilevamento r = a.Gennaio2000();
+  ASSERT_EQ(m->ListPro->count(), 2);
+  EXPECT_EQ(ui::S(m->ListPro->item(0)->text()), Detector::RigheMetodo(r)[1]);
+  EXPECT_EQ(ui::S(m->ListPro->item(1)->text()), Detector::RigheMetodo(r)[2]);
+  m->TbMet->setCurrentIndex(1);
+  m->Cmd_Click(0);
+  EXPECT_TRUE(a.Messaggi().isEmpty()) << ui::S(a.Messaggi().join("|"));
+  EXPECT_NE(m->Testo().find("Totale Cicli di gioco.....: "), std::string::npos);
 }
