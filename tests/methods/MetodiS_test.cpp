@@ -49,15 +49,7 @@ TEST(MetodiSWindow, OpensWithPointsAndBariTickedBesideTheLottoTester) {
   EXPECT_TRUE(m.CmdNum[2]->isVisibleTo(m.FramePronostico));
   m.CmdNum[2]->click();  // no Elemento selected: nothing happens
   EXPECT_EQ(m.ListCalcoli->count(), 0);
-  for (const auto& [posizione, ruota, fisso, operatore] :
-       std::vector<std::tuple<int, const char*, int, int>>{{2, "NA", 40, 0}, {5, "VE", 7, 1}}) {
-    m.CmbEstratto->setCurrentIndex(posizione - 1);
-    m.CMbRuotaCalcolo->setCurrentText(QString::fromLatin1(ruota));
-    m.CmbFissi->setCurrentIndex(fisso);
-    m.OptOperatore[operatore]->click();
-    m.CmdAggiungi->click();
-  }
-  m.CmdPronostico->click();
+  prova::ComponiElemento(m, {{2, "NA", 40, 0}, {5, "VE", 7, 1}});
   m.ListRit->setCurrentRow(2);
   m.CmdNum[2]->click();
   QStringList calcoli;
