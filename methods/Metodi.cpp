@@ -202,7 +202,11 @@ void Metodi::creaComposizione() {
   pronostico->setVerticalSpacing(3);
   ListRit = Elenco("ListRit");
   ListRit->viewport()->installEventFilter(this);
-  pronostico->addWidget(ListRit, 0, 0, 4, 1);
+  std::vector<std::pair<int, const char*>> pulsanti = {
+      {1, "&Elimina"}, {3, "&Svuota"}, {5, "&Su"}, {6, "&Giù"}};
+  if (mRegole.modificaElemento) pulsanti.insert(pulsanti.begin() + 1, {2, "&Modifica"});
+  const int righe = static_cast<int>(pulsanti.size());
+  pronostico->addWidget(ListRit, 0, 0, righe, 1);
   Frame9 = new QGroupBox(ui::Q(mRegole.cornice));
   Frame9->setObjectName(QStringLiteral("Frame9"));
   auto* sorti = new QVBoxLayout(Frame9);
@@ -212,9 +216,7 @@ void Metodi::creaComposizione() {
     sorti->addWidget(OptSorte[k]);
     connect(OptSorte[k], &QCheckBox::stateChanged, this, [this, k] { OptSorte_Click(k); });
   }
-  pronostico->addWidget(Frame9, 0, 1, 4, 1);
-  const std::pair<int, const char*> pulsanti[] = {
-      {1, "&Elimina"}, {3, "&Svuota"}, {5, "&Su"}, {6, "&Giù"}};
+  pronostico->addWidget(Frame9, 0, 1, righe, 1);
   int riga = 0;
   for (const auto& [indice, caption] : pulsanti) {
     CmdNum[indice] = Pulsante("CmdNum", QString::fromUtf8(caption));
@@ -222,7 +224,7 @@ void Metodi::creaComposizione() {
     pronostico->addWidget(CmdNum[indice], riga++, 2);
   }
   CmdNum[4] = Pulsante("CmdNum4", QStringLiteral("&Aggiungi al &Gruppo"));
-  pronostico->addWidget(CmdNum[4], 4, 0, 1, 3);
+  pronostico->addWidget(CmdNum[4], righe, 0, 1, 3);
   pronostico->setColumnStretch(0, 1);
   numeri->addWidget(FramePronostico, 1);
 
@@ -495,6 +497,17 @@ void Metodi::CmdNumElemento(int Index) {
       for (int k = 1; k <= 5; ++k)
         if (!SorteAmmessa(k)) OptSorte[k]->setChecked(false);
       for (int r = 0; r < ListRit->count(); ++r) rinumera(r);
+      return;
+    case 2:  // Modifica: the Elemento's terms back into the Calcolo list
+      if (sel < 0) return;
+      ListCalcoli->clear();
+      CmbEstratto->setCurrentIndex(0);
+      CMbRuotaCalcolo->setCurrentIndex(0);
+      CmbFissi->setCurrentIndex(0);
+      OptOperatore[0]->setChecked(true);
+      OptOperatore_Click(0);
+      for (const std::string& c : metodi::CalcoliDaElemento(ui::S(ListRit->item(sel)->text())))
+        ListCalcoli->addItem(ui::Q(c));
       return;
     case 3:  // Svuota
       if (ListRit->count() == 0) return;

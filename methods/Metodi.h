@@ -106,7 +106,7 @@ class Metodi : public QWidget {
   QComboBox* CmbEst = nullptr;
   QGroupBox* Frame3 = nullptr;  // "Gruppo Pronostici"
   QListWidget* ListPro = nullptr;
-  std::map<int, QPushButton*> CmdNum;  // 1, 3..13
+  std::map<int, QPushButton*> CmdNum;  // 1..13 (2 only where the rules give "Modifica")
   std::map<int, QPushButton*> Cmd;     // 0..5
   QGroupBox* Frame6 = nullptr;         // "Opzioni Metodo"
   QLabel* Label7 = nullptr;

@@ -8,11 +8,11 @@ namespace {
 
 constexpr std::string_view kGrado = "°";
 
-// The lowering of a one-letter sorte: its letter, the Elementi it needs, the
-// message and the letter it becomes.
+// The lowering of a sorte: its letter, the row whose wheel list is read (from
+// 1), the message and the letter it becomes.
 struct Discesa {
   char lettera;
-  int elementi;
+  int riga;
   std::string_view messaggio;
   char nuova;
 };
@@ -70,7 +70,6 @@ Risultato<Correzione> LeggiCorrezione(std::string_view riga) {
 }
 
 Risultato<RigaCorretta> ScriviCorrezione(const Correzione& c) {
-  int elementi = 0;
   std::string testo;
   for (std::size_t k = 0; k < c.righe.size(); ++k) {
     const RigaCorrezione& r = c.righe[k];
@@ -79,23 +78,23 @@ Risultato<RigaCorretta> ScriviCorrezione(const Correzione& c) {
     if (scelti != 4)
       return Risultato<RigaCorretta>::Errore("Riga n°" + std::to_string(k + 1) + " incompleta");
     if (!testo.empty()) testo += r.unita ? "," : " & ";
-    if (testo.empty() || !r.unita) ++elementi;
     testo += r.estratto + r.ruota + r.segno + std::string(SenzaSpazi(r.fisso));
   }
   if (testo.empty())
     return Risultato<RigaCorretta>::Errore(
         "Nessun elemento da correggere: compilare almeno una riga");
+  // Four passes, each testing the letters in turn: a one-letter sorte goes
+  // down while the wheel list of the row it needs is empty (the rows as
+  // shown, not the Elementi they make up).
   RigaCorretta out;
   std::string sorte = c.sorte;
-  for (bool scesa = true; scesa && sorte.size() == 1;) {
-    scesa = false;
+  for (int passo = 0; passo < 4; ++passo)
     for (const Discesa& x : kDiscese)
-      if (sorte[0] == x.lettera && elementi < x.elementi) {
+      if (sorte.size() == 1 && sorte[0] == x.lettera &&
+          c.righe[static_cast<std::size_t>(x.riga - 1)].ruota.empty()) {
         out.avvisi.emplace_back(x.messaggio);
         sorte = std::string(1, x.nuova);
-        scesa = true;
       }
-  }
   out.riga = sorte + "  " + c.codice + "  " + testo;
   return out;
 }

@@ -53,9 +53,10 @@ struct RigaCorretta {
 
 // The line of the rows: the sorte, two blanks, the code, two blanks, the
 // filled rows in order, joined by "," where a row continues an Elemento and
-// by " & " otherwise; empty rows are skipped. A one-letter sorte that needs
-// more Elementi than the line has is lowered step by step (Cinquina to
-// Quaterna ... Ambo to Ambata), each step with its message. Fails, without
+// by " & " otherwise; empty rows are skipped. A one-letter sorte is lowered
+// step by step (Cinquina to Quaterna ... Ambo to Ambata), each step with its
+// message, while the wheel list of the row it needs (row 2 for an Ambo, 3
+// for a Terno, 4, 5) is empty. Fails, without
 // a line, on the first row with some lists chosen and not all ("Riga n°3
 // incompleta") and when no row is filled.
 Risultato<RigaCorretta> ScriviCorrezione(const Correzione& c);

@@ -1,5 +1,7 @@
 #include "methods/pronostico.h"
 
+#include <algorithm>
+
 #include "core/classi.h"
 
 namespace metodi {
@@ -185,6 +187,25 @@ std::string ElementoDaCalcoli(const std::vector<std::string>& calcoli, int ordin
     termini += fisso;
   }
   return std::to_string(ordinale) + ") " + termini;
+}
+
+std::vector<std::string> CalcoliDaElemento(std::string_view riga) {
+  std::vector<std::string> calcoli;
+  const std::size_t parentesi = riga.find(')');
+  if (parentesi == std::string_view::npos) return calcoli;
+  std::string_view resto = riga.substr(std::min(parentesi + 2, riga.size()));
+  while (!resto.empty()) {
+    const std::size_t virgola = resto.find(',');
+    std::string_view t = resto.substr(0, virgola);
+    // position, "°", wheel code, sign, fixed number
+    const std::size_t segno = 1 + kGrado.size() + 2;
+    if (t.size() > segno && Cifra(t[0]))
+      calcoli.push_back(TestoCalcolo(t[segno] == '+' ? "Somma" : "Sottrai", t.substr(segno + 1),
+                                     t[0] - '0', t.substr(1 + kGrado.size(), 2)));
+    if (virgola == std::string_view::npos) break;
+    resto.remove_prefix(virgola + 1);
+  }
+  return calcoli;
 }
 
 std::string RinumeraElemento(std::string_view riga, int ordinale) {

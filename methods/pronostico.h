@@ -109,6 +109,10 @@ std::string TestoCalcolo(std::string_view operatore, std::string_view fisso, int
 // The Elemento line "n) t1,t2,..." of Calcolo lines, read back by their
 // fixed layout; n is the given ordinal.
 std::string ElementoDaCalcoli(const std::vector<std::string>& calcoli, int ordinale);
+// The Calcolo lines of an Elemento line, one per term ("1) 1°BA+5,2°CA-12"
+// gives "Somma 5 al 1° di BA" and "Sottrai 12 al 2° di CA"): the terms begin
+// two characters after its first ")" and after each ",".
+std::vector<std::string> CalcoliDaElemento(std::string_view riga);
 // An Elemento line renumbered: n, ")" and the text after its first ")".
 std::string RinumeraElemento(std::string_view riga, int ordinale);
 // The Pronostico line of sorte letters, a code character and Elemento lines

@@ -13,6 +13,7 @@ const Regole& Lotto() {
       {"Ambata", "Ambo", "Terno", "Quat", "Cinq"},
       "Sorte",
       true,
+      false,
       10,
       "DirAvvio",
       [](const Stato& s, int ultima) { return Tavola::Lotto(s.ArchivioEstrazioni, ultima); },
@@ -28,6 +29,7 @@ const Regole& SuperEnalotto() {
       {"Tre", "Quattro", "Cinque", "5+1", "Sei"},
       "Punti",
       false,
+      true,
       5,
       "DirAvvioS",
       [](const Stato& s, int ultima) {

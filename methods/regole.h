@@ -32,6 +32,9 @@ struct Regole {
   std::string_view cornice;
   // The user chooses the wheels, and each cycle line names its wheel (" su BA").
   bool ruote;
+  // The Elemento list has "Modifica", which loads an Elemento's terms back
+  // into the Calcolo list.
+  bool modificaElemento;
   // Colpi proposed when the tester opens.
   int colpiIniziali;
   // Per-user setting (section "Avvio") of the folder of the file dialogs.

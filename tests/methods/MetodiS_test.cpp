@@ -44,6 +44,22 @@ TEST(MetodiSWindow, OpensWithPointsAndBariTickedBesideTheLottoTester) {
   m.OptSorte[1]->click();
   EXPECT_FALSE(m.OptSorte[1]->isChecked());
 
+  // "Modifica" (SuperEnalotto only) loads an Elemento's terms back into the
+  // Calcolo list, the term lists at their first items; the Elemento stays.
+  EXPECT_TRUE(m.CmdNum[2]->isVisibleTo(m.FramePronostico));
+  m.CmdNum[2]->click();  // no Elemento selected: nothing happens
+  EXPECT_EQ(m.ListCalcoli->count(), 0);
+  prova::ComponiElemento(m, {{2, "NA", 40, 0}, {5, "VE", 7, 1}});
+  m.ListRit->setCurrentRow(2);
+  m.CmdNum[2]->click();
+  QStringList calcoli;
+  for (int r = 0; r < m.ListCalcoli->count(); ++r) calcoli << m.ListCalcoli->item(r)->text();
+  EXPECT_EQ(calcoli, (QStringList{"Somma 40 al 2° di NA", "Sottrai 7 al 5° di VE"}));
+  EXPECT_EQ(m.ListRit->count(), 3);
+  EXPECT_EQ((QStringList{m.CmbEstratto->currentText(), m.CMbRuotaCalcolo->currentText(),
+                         m.CmbFissi->currentText(), m.OperatoreCalcolo}),
+            (QStringList{"1°", "BA", " 0", "Somma"}));
+
   // The Lotto tester is another window; each opens once.
   principale.mnuPrevMetodiT_Click();
   principale.mnuPrevMetodiS_Click();

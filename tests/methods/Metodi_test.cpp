@@ -48,6 +48,7 @@ TEST(MetodiWindow, OpensWithTheDefaultsAndHidesTheRangeBar) {
   EXPECT_TRUE(m.OptUltCic[1]->isChecked() && m.CkInterrompi->isChecked());
   EXPECT_FALSE(m.CmbMese[1]->isEnabled() || m.CmbCicli->isEnabled() || m.Cmd[2]->isEnabled());
   EXPECT_TRUE(m.tastogriglia->isEnabled() && m.CmdNum[13]->isEnabled());
+  EXPECT_EQ(m.CmdNum.count(2), 0u);  // "Modifica" is the SuperEnalotto tester's
   EXPECT_EQ(m.property("argomentoAiuto").toInt(), 90010);
   m.TbMet->setCurrentIndex(1);
   EXPECT_TRUE(m.Frame6->isVisibleTo(&m));

@@ -50,8 +50,11 @@ TEST(LineCorrector, ASortePastItsElementiIsLoweredStepByStep) {
         "Selezionata sorte di Quaterna con un solo numero! Corretto automaticamente a TERNO", terno,
         ambo}},
       {"T  1M  1°BA+1 & 1°CA+1", "A  1M  1°BA+1 & 1°CA+1", {terno}},
-      {"A  1M  1°BA+1,1°CA+1", "M  1M  1°BA+1,1°CA+1", {ambo}},  // two terms, one number
-      {"MA  1M  1°BA+1", "MA  1M  1°BA+1", {}},                  // several letters stay
+      // The rows decide, not the Elementi: joined terms fill rows 2 and 3.
+      {"A  1M  1°BA+1,1°CA+1", "A  1M  1°BA+1,1°CA+1", {}},
+      {"C  1M  1°BA+1,1°CA+1,1°FI+1 & 1°GE+1", "Q  1M  1°BA+1,1°CA+1,1°FI+1 & 1°GE+1",
+       {"Selezionata sorte di Cinquina con un solo numero! Corretto automaticamente a QUATERNA"}},
+      {"MA  1M  1°BA+1", "MA  1M  1°BA+1", {}},  // several letters stay
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.riga);
@@ -59,8 +62,9 @@ TEST(LineCorrector, ASortePastItsElementiIsLoweredStepByStep) {
     EXPECT_EQ(scritta->riga, c.corretta);
     EXPECT_EQ(scritta->avvisi, c.avvisi);
   }
-  // Two Elementi in rows 1 and 3 are enough for an Ambo.
+  // Rows 1 and 3 filled: row 2 is empty, so an Ambo goes down to Ambata.
   Correzione c = *LeggiCorrezione("A  1M  1°BA+1 & 1°CA+1 & 1°FI+1");
   c.righe[1] = {};
-  EXPECT_EQ(ScriviCorrezione(c)->avvisi.size(), 0u);
+  EXPECT_EQ(ScriviCorrezione(c)->riga, "M  1M  1°BA+1 & 1°FI+1");
+  EXPECT_EQ(ScriviCorrezione(c)->avvisi, std::vector<std::string>{ambo});
 }

@@ -11,6 +11,12 @@ TEST(ForecastLines, ComposerReadsCalcoloLinesBackAndRenumbers) {
                 {"Somma 5 al 1° di BA", "Sottrai 10 al 2° di CA", "Somma 89 al 5° di VE"}, 3),
             "3) 1°BA+5,2°CA-10,5°VE+89");
   EXPECT_EQ(RinumeraElemento("12) 4°RO-1", 9), "9) 4°RO-1");
+  // And the terms of an Elemento line back into Calcolo lines, which give the same Elemento.
+  const std::vector<std::string> calcoli = CalcoliDaElemento("1) 2°NA+40,5°VE-7,1°BA+0");
+  EXPECT_EQ(calcoli, (std::vector<std::string>{"Somma 40 al 2° di NA", "Sottrai 7 al 5° di VE",
+                                                "Somma 0 al 1° di BA"}));
+  EXPECT_EQ(ElementoDaCalcoli(calcoli, 1), "1) 2°NA+40,5°VE-7,1°BA+0");
+  EXPECT_EQ(CalcoliDaElemento("12) 3°RO-89"), std::vector<std::string>{"Sottrai 89 al 3° di RO"});
   const char attesi[] = "1UT123456789";  // "Prima del Mese" and "1° del Mese" both write 1
   for (int i = 0; i < 12; ++i) EXPECT_EQ(CodiceDiVoce(i), attesi[i]) << i;
 }

@@ -46,22 +46,25 @@ struct TesterAperto {
   W* m = nullptr;
 };
 
-// Composes a line through the controls: each term (position 1..5, wheel
-// code, fixed number, "Somma"/"Sottrai") becomes a Calcolo line, each group
-// of terms an Elemento, then the ticked sortes and the code entry a Pronostico.
-inline void Componi(Metodi& m,
-                    const std::vector<std::vector<std::tuple<int, const char*, int, int>>>& elementi,
-                    std::initializer_list<int> sorti, int voceCodice) {
-  for (const auto& termini : elementi) {
-    for (const auto& [posizione, ruota, fisso, operatore] : termini) {
-      m.CmbEstratto->setCurrentIndex(posizione - 1);
-      m.CMbRuotaCalcolo->setCurrentText(QString::fromLatin1(ruota));
-      m.CmbFissi->setCurrentIndex(fisso);
-      m.OptOperatore[operatore]->click();
-      m.CmdAggiungi->click();
-    }
-    m.CmdPronostico->click();
+// Composes an Elemento through the controls: each term (position 1..5,
+// wheel code, fixed number, "Somma"/"Sottrai") becomes a Calcolo line.
+using Termini = std::vector<std::tuple<int, const char*, int, int>>;
+inline void ComponiElemento(Metodi& m, const Termini& termini) {
+  for (const auto& [posizione, ruota, fisso, operatore] : termini) {
+    m.CmbEstratto->setCurrentIndex(posizione - 1);
+    m.CMbRuotaCalcolo->setCurrentText(QString::fromLatin1(ruota));
+    m.CmbFissi->setCurrentIndex(fisso);
+    m.OptOperatore[operatore]->click();
+    m.CmdAggiungi->click();
   }
+  m.CmdPronostico->click();
+}
+
+// Composes a line: the Elementi, then the ticked sortes and the code entry
+// a Pronostico.
+inline void Componi(Metodi& m, const std::vector<Termini>& elementi,
+                    std::initializer_list<int> sorti, int voceCodice) {
+  for (const auto& termini : elementi) ComponiElemento(m, termini);
   for (int k : sorti) m.OptSorte[k]->click();
   m.CmbEst->setCurrentIndex(voceCodice);
   m.CmdNum[4]->click();
