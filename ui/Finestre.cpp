@@ -1,11 +1,13 @@
 #include "ui/Finestre.h"
 
+#include <QEvent>
 #include <QStyle>
 #include <QTimer>
 #include <cstring>
 #include <QVariant>
 
 #include "ui/Colori.h"
+#include "ui/Modali.h"
 #include "ui/Servizi.h"
 
 namespace ui {
@@ -46,6 +48,7 @@ void Finestre::aggiungi(QWidget* w, bool cascata) {
   }
   QMdiSubWindow* sotto = mArea->addSubWindow(w);
   sotto->setAttribute(Qt::WA_DeleteOnClose);
+  sotto->installEventFilter(this);
   const QVariant dimensioni = w->property("dimensioniTwip");
   if (dimensioni.isValid()) {
     const QSize d = dimensioni.toSize();
@@ -118,6 +121,22 @@ void Finestre::Chiudi(QWidget* w) {
     sotto->close();
   else
     w->close();
+}
+
+bool Finestre::eventFilter(QObject* oggetto, QEvent* evento) {
+  if (evento->type() == QEvent::Close) {
+    auto* sotto = qobject_cast<QMdiSubWindow*>(oggetto);
+    QWidget* w = sotto ? sotto->widget() : nullptr;
+    if (Sessione::Aperte(w)) {
+      // A box of the window is open, its handler waiting below it: end the
+      // box, and close once the handler has returned to the event loop.
+      evento->ignore();
+      Sessione::Interrompi(w);
+      QTimer::singleShot(0, sotto, [sotto] { sotto->close(); });
+      return true;
+    }
+  }
+  return QObject::eventFilter(oggetto, evento);
 }
 
 void Finestre::attivata(QMdiSubWindow* sotto) {

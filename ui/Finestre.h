@@ -94,6 +94,10 @@ class Finestre : public QObject {
  signals:
   void finestreCambiate();
 
+ protected:
+  // A window whose box is open closes only after the box has returned.
+  bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
  private:
   // A window opened anew (`cascata`) stands offset from the last open window
   // of its class, so that two of them can be compared.

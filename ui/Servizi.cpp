@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <QMimeData>
 
 #include "ui/FinestraAiuto.h"
+#include "ui/Modali.h"
 
 namespace ui {
 namespace {
@@ -37,42 +39,54 @@ QString FiltroQt(const QString& filtro) {
   return out.join(QStringLiteral(";;"));
 }
 
+// Boxes and dialogs live on the heap, parented to the top-level window so
+// that a closing tool window never takes one with it; each runs inside a
+// Sessione, so that the tool window stays until the box has returned. A box
+// ended by a request to close its window answers as its escape button.
 class DialoghiQt : public Dialoghi {
  public:
   Risposta messaggio(QWidget* padre, const QString& testo, Icona icona, Pulsanti pulsanti,
                      const QString& titolo, Risposta predefinita) override {
-    QMessageBox box(padre);
-    box.setWindowTitle(titolo.isEmpty() ? servizi().titolo : titolo);
-    box.setText(QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QPointer<QMessageBox> box = new QMessageBox(Superiore(padre));
+    box->setWindowTitle(titolo.isEmpty() ? servizi().titolo : titolo);
+    box->setText(QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (icona) {
-      case Icona::Nessuna: box.setIcon(QMessageBox::NoIcon); break;
-      case Icona::Critica: box.setIcon(QMessageBox::Critical); break;
-      case Icona::Domanda: box.setIcon(QMessageBox::Question); break;
-      case Icona::Esclamativa: box.setIcon(QMessageBox::Warning); break;
-      case Icona::Informazione: box.setIcon(QMessageBox::Information); break;
+      case Icona::Nessuna: box->setIcon(QMessageBox::NoIcon); break;
+      case Icona::Critica: box->setIcon(QMessageBox::Critical); break;
+      case Icona::Domanda: box->setIcon(QMessageBox::Question); break;
+      case Icona::Esclamativa: box->setIcon(QMessageBox::Warning); break;
+      case Icona::Informazione: box->setIcon(QMessageBox::Information); break;
     }
     QPushButton* ok = nullptr;
     QPushButton* annulla = nullptr;
     QPushButton* si = nullptr;
     QPushButton* no = nullptr;
     if (pulsanti == Pulsanti::Ok || pulsanti == Pulsanti::OkAnnulla)
-      ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+      ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     if (pulsanti == Pulsanti::SiNo || pulsanti == Pulsanti::SiNoAnnulla) {
-      si = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-      no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+      si = box->addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
+      no = box->addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     }
     if (pulsanti == Pulsanti::OkAnnulla || pulsanti == Pulsanti::SiNoAnnulla)
-      annulla = box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+      annulla = box->addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
     QPushButton* predefinito = predefinita == Risposta::No ? no
                                : predefinita == Risposta::Annulla ? annulla
                                : predefinita == Risposta::Si ? si : ok;
     if (!predefinito) predefinito = ok ? ok : si;
-    box.setDefaultButton(predefinito);
-    if (annulla) box.setEscapeButton(annulla);
-    else if (no) box.setEscapeButton(no);
-    else box.setEscapeButton(ok);
-    box.exec();
-    QAbstractButton* scelto = box.clickedButton();
+    box->setDefaultButton(predefinito);
+    QPushButton* fuga = annulla ? annulla : no ? no : ok;
+    box->setEscapeButton(fuga);
+    const Risposta rispostaFuga = fuga == annulla ? Risposta::Annulla : fuga == no ? Risposta::No : Risposta::Ok;
+    bool interrotta = false;
+    {
+      Sessione sessione(padre, box);
+      box->exec();
+      interrotta = sessione.interrotta();
+    }
+    if (!box) return rispostaFuga;
+    const QAbstractButton* scelto = interrotta ? nullptr : box->clickedButton();
+    delete box;
+    if (!scelto) return rispostaFuga;
     if (scelto == si) return Risposta::Si;
     if (scelto == no) return Risposta::No;
     if (scelto == annulla) return Risposta::Annulla;
@@ -81,36 +95,61 @@ class DialoghiQt : public Dialoghi {
 
   std::optional<QString> chiedi(QWidget* padre, const QString& domanda, const QString& titolo,
                                 const QString& predefinito) override {
-    QInputDialog d(padre);
-    d.setWindowTitle(titolo.isEmpty() ? servizi().titolo : titolo);
-    d.setLabelText(QString(domanda).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    d.setTextValue(predefinito);
-    d.setOkButtonText(QStringLiteral("OK"));
-    d.setCancelButtonText(QStringLiteral("Annulla"));
-    if (d.exec() != QDialog::Accepted) return std::nullopt;
-    return d.textValue();
+    QPointer<QInputDialog> d = new QInputDialog(Superiore(padre));
+    d->setWindowTitle(titolo.isEmpty() ? servizi().titolo : titolo);
+    d->setLabelText(QString(domanda).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    d->setTextValue(predefinito);
+    d->setOkButtonText(QStringLiteral("OK"));
+    d->setCancelButtonText(QStringLiteral("Annulla"));
+    if (Esegui(padre, d) != QDialog::Accepted) {
+      delete d;
+      return std::nullopt;
+    }
+    const QString testo = d->textValue();
+    delete d;
+    return testo;
   }
 
   QString salva(QWidget* padre, const DialogoFile& f) override { return Dialogo(padre, f, true); }
   QString apri(QWidget* padre, const DialogoFile& f) override { return Dialogo(padre, f, false); }
 
-  int esegui(QDialog* finestra) override { return finestra->exec(); }
+  // The modal window belongs to its caller (often on the caller's stack);
+  // its session keeps the tool window, its parent, alive meanwhile.
+  int esegui(QDialog* finestra) override { return Esegui(finestra->parentWidget(), finestra); }
 
-  void popup(QMenu* menu, const QPoint& dove) override { menu->exec(dove); }
+  void popup(QMenu* menu, const QPoint& dove) override {
+    Sessione sessione(menu->parentWidget(), menu);
+    menu->exec(dove);
+  }
 
  private:
+  // The top-level window above a box's owner: the main window for a tool.
+  static QWidget* Superiore(QWidget* padre) { return padre ? padre->window() : nullptr; }
+
+  // Runs a dialog's loop in a session of the tool window that holds
+  // `origine`; Rejected when the dialog went away or was ended.
+  static int Esegui(QWidget* origine, QDialog* d) {
+    QPointer<QDialog> guardia(d);
+    Sessione sessione(origine, d);
+    const int esito = d->exec();
+    if (!guardia || sessione.interrotta()) return QDialog::Rejected;
+    return esito;
+  }
+
   static QString Dialogo(QWidget* padre, const DialogoFile& f, bool salva) {
-    QFileDialog d(padre, f.titolo);
-    d.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    d.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    d.setNameFilter(FiltroQt(f.filtro));
+    QPointer<QFileDialog> d = new QFileDialog(Superiore(padre), f.titolo);
+    d->setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d->setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d->setNameFilter(FiltroQt(f.filtro));
     QString estensione = f.estensione;
     if (estensione.startsWith(QLatin1Char('.'))) estensione.remove(0, 1);
-    d.setDefaultSuffix(estensione);
-    if (!f.cartella.isEmpty()) d.setDirectory(f.cartella);
-    if (!f.nome.isEmpty()) d.selectFile(f.nome);
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
-    return d.selectedFiles().constFirst();
+    d->setDefaultSuffix(estensione);
+    if (!f.cartella.isEmpty()) d->setDirectory(f.cartella);
+    if (!f.nome.isEmpty()) d->selectFile(f.nome);
+    const bool scelto = Esegui(padre, d) == QDialog::Accepted && d && !d->selectedFiles().isEmpty();
+    const QString nome = scelto ? d->selectedFiles().constFirst() : QString();
+    delete d;
+    return nome;
   }
 };
 

@@ -1,0 +1,84 @@
+// Closing a tool window while one of its boxes runs: with the real Qt boxes,
+// under the sanitizers, the box ends first, its handler returns to a living
+// window and the window closes afterwards.
+#include "ui/Modali.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "methods/tester_di_prova.h"
+
+namespace {
+
+// The Qt message boxes and dialogs in place of the scripted ones, for the
+// length of a test.
+class DialoghiVeri {
+ public:
+  DialoghiVeri() : mPrima(ui::servizi()) {
+    ui::installaServiziQt(mPrima.titolo, mPrima.cartellaProgramma);
+    ui::Servizi misti = mPrima;
+    misti.dialoghi = ui::servizi().dialoghi;
+    ui::installaServizi(misti);
+  }
+  ~DialoghiVeri() { ui::installaServizi(mPrima); }
+
+ private:
+  ui::Servizi mPrima;
+};
+
+bool FinestraModaleAperta() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->isVisible() && qobject_cast<QDialog*>(w)) return true;
+  return false;
+}
+
+struct Caso {
+  const char* nome;
+  void (Metodi::*gestore)();
+  bool chiudiTutte;  // "Chiudi Tutte" of the main window, else the window's own frame
+};
+
+}  // namespace
+
+TEST(SessioniModali, AToolClosedWhileItsBoxIsOpenClosesAfterTheBoxHasReturned) {
+  const Caso casi[] = {
+      {"question, Chiudi Tutte", &Metodi::Command2_Click, true},
+      {"question, the frame's close", &Metodi::Command2_Click, false},
+      {"number picker, Chiudi Tutte", &Metodi::tastogriglia_Click, true},
+      {"number picker, the frame's close", &Metodi::tastogriglia_Click, false},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+    DialoghiVeri veri;
+    QPointer<Metodi> m = t.m;
+    ASSERT_TRUE(m);
+    m->ListCalcoli->addItem(QStringLiteral("1°BA"));
+    bool boxAperto = false;
+    QTimer::singleShot(0, [&] {
+      boxAperto = FinestraModaleAperta() && ui::Sessione::Aperte(m);
+      if (c.chiudiTutte)
+        t.p.principale().MnuFinestraChiudi_Click();
+      else
+        qobject_cast<QMdiSubWindow*>(m->parentWidget())->close();
+    });
+    (m->*c.gestore)();
+    EXPECT_TRUE(boxAperto);
+    // The handler returned to its window, which is still there and unchanged:
+    // an ended box answers as its escape button.
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->ListCalcoli->count(), 1);
+    EXPECT_FALSE(ui::Sessione::Aperte(m));
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(m);
+    EXPECT_FALSE(FinestraModaleAperta());
+    EXPECT_TRUE(t.p.principale().finestre().aperte().isEmpty());
+  }
+}
