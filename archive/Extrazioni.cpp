@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
-#include <QDateEdit>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -28,6 +27,7 @@
 #include "archive/CreaArchivi.h"
 #include "core/indici.h"
 #include "core/nomi.h"
+#include "ui/CampoData.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -295,10 +295,9 @@ void Extrazioni::creaPannello() {
   Frame1->setObjectName(QStringLiteral("Frame1"));
   const int alto = Label7->y();
   Colloca(Frame1, this, 8, alto, 446, CmdSalva->y() - alto - 4);
-  Giorni = new QDateEdit;
+  Giorni = new ui::CampoData;
   Giorni->setObjectName(QStringLiteral("Giorni"));
-  Giorni->setCalendarPopup(true);
-  Giorni->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  Giorni->editor()->setAccessibleName(QStringLiteral("Data dell'estrazione"));
   Giorni->setDateRange(QDate(1900, 1, 1), QDate(2099, 12, 31));
   Colloca(Giorni, Frame1, 8, 16, 120, 22);
   QFont arial(QStringLiteral("Arial"), 9);
@@ -562,6 +561,13 @@ void Extrazioni::Est_LostFocus(int Index) { UltimoEst = Index; }
 // The save checks on the panel: colours the faulty boxes, shows the refusal
 // or asks about a date out of sequence; the draw to store when it may be.
 std::optional<Estrazione> Extrazioni::estrazioneDaSalvare() {
+  // The draw takes the date in view: a date typed in part is completed
+  // first, and a text that is no date is refused.
+  if (!Giorni->conferma()) {
+    ui::Msg(this, QStringLiteral("DATA NON VALIDA !"), ui::Icona::Critica);
+    Giorni->setFocus();
+    return std::nullopt;
+  }
   Estrazioni::Caselle caselle;
   for (int i = 1; i <= Estrazioni::kCaselle; ++i) caselle[i - 1] = ui::S(Est[i]->text());
   const Stato& s = stato();

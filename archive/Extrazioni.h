@@ -20,7 +20,6 @@
 #include "ui/Contesto.h"
 
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -29,6 +28,7 @@ class QStatusBar;
 struct Stato;
 
 namespace ui {
+class CampoData;
 class Griglia;
 }
 
@@ -129,7 +129,7 @@ class Extrazioni : public QWidget {
 
   // Insert-mode controls.
   QGroupBox* Frame1 = nullptr;
-  QDateEdit* Giorni = nullptr;
+  ui::CampoData* Giorni = nullptr;
   std::array<QLabel*, 10> LbRuota{};      // 0..9
   std::array<CasellaTesto*, 51> Est{};    // 1..50; Est[0] is unused
   QPushButton* CmdSalva = nullptr;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +22,7 @@
 #include "core/testo.h"
 #include "estrazione_di_prova.h"
 #include "support/programma_di_prova.h"
+#include "ui/CampoData.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Griglia.h"
@@ -240,6 +240,89 @@ TEST(ArchiveEditor, TwoDigitsMoveTheFocusOn) {
   QTest::keyClicks(e.Est[50], QStringLiteral("90"));
   EXPECT_EQ(QApplication::focusWidget(), e.CmdSalva);
   EXPECT_EQ(e.UltimoEst, 50);
+}
+
+TEST(ArchiveEditor, TheDateOfANewDrawIsTheDateTypedWhereverTheFieldWasEntered) {
+  Editor ed;
+  Extrazioni& e = ed.e;
+  ed.m.activateWindow();
+  if (!QTest::qWaitForWindowActive(&ed.m)) GTEST_SKIP() << "no active window on this platform";
+  QLineEdit* campo = e.Giorni->editor();
+  const QDate oggi = QDate::currentDate();
+  enum Ingresso { IndietroDaBari, ClickSulGiorno, ClickSullAnno, SelezionaTutto };
+  struct Caso {
+    Ingresso ingresso;
+    const char* tasti;
+    QDate attesa;
+    const char* testo = nullptr;  // the text in view, when it is not the date's
+  };
+  const Caso casi[] = {
+      {IndietroDaBari, "04/06/2026", {2026, 6, 4}},
+      {IndietroDaBari, "04062026", {2026, 6, 4}},
+      {ClickSulGiorno, "04062026", {2026, 6, 4}},
+      {ClickSullAnno, "04062026", {2026, 6, 4}},
+      {SelezionaTutto, "04062026", {2026, 6, 4}},
+      {ClickSullAnno, "4/6/2026", {2026, 6, 4}},
+      {ClickSulGiorno, "4.6.26", {2026, 6, 4}},
+      {ClickSulGiorno, "30041998", {1998, 4, 30}},
+      {ClickSulGiorno, "5/11/46", {1946, 11, 5}},
+      {ClickSulGiorno, "9", {oggi.year(), oggi.month(), 9}},   // the day alone
+      {ClickSulGiorno, "31/2", oggi, "31/02/"},  // no date: refused and kept in view
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.tasti);
+    e.CmdInserisci_Click();
+    ASSERT_EQ(QApplication::focusWidget(), e.Est[1]);
+    const QRect r = campo->rect();
+    switch (c.ingresso) {
+      case IndietroDaBari:
+        QTest::keyClick(e.Est[1], Qt::Key_Backtab, Qt::ShiftModifier);
+        ASSERT_EQ(QApplication::focusWidget(), campo);
+        QApplication::processEvents();
+        EXPECT_EQ(campo->selectedText(), oggi.toString(QStringLiteral("dd")));
+        break;
+      case ClickSulGiorno: QTest::mouseClick(campo, Qt::LeftButton, {}, QPoint(r.left() + 6, r.center().y())); break;
+      case ClickSullAnno: QTest::mouseClick(campo, Qt::LeftButton, {}, QPoint(r.right() - 8, r.center().y())); break;
+      case SelezionaTutto:
+        campo->setFocus();
+        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+        break;
+    }
+    QApplication::processEvents();
+    QTest::keyClicks(campo, QString::fromLatin1(c.tasti));
+    QTest::keyClick(campo, Qt::Key_Tab);
+    EXPECT_EQ(e.Giorni->date(), c.attesa);
+    EXPECT_EQ(campo->text(), c.testo ? QString::fromLatin1(c.testo) : c.attesa.toString(QStringLiteral("dd/MM/yyyy")));
+    e.CmdEsci_Click();
+  }
+}
+
+TEST(ArchiveEditor, ASavedDrawCarriesTheDateInView) {
+  Editor ed;
+  Extrazioni& e = ed.e;
+  ed.m.activateWindow();
+  if (!QTest::qWaitForWindowActive(&ed.m)) GTEST_SKIP() << "no active window on this platform";
+  const auto prima = ed.disco();
+  e.CmdInserisci_Click();
+  const Estrazione nuova = prova::Di({22, 1, 2000});
+  ed.scrivi(nuova, {7, 7, 2007});
+  QLineEdit* campo = e.Giorni->editor();
+  // A text that is no date stays in view and the save refuses it.
+  campo->setFocus();
+  QTest::keyClicks(campo, QStringLiteral("31022000"));
+  e.CmdSalva->setFocus();
+  EXPECT_EQ(campo->text(), QStringLiteral("31/02/2000"));
+  e.CmdSalva_Click();
+  EXPECT_EQ(ed.ultimo(), QStringLiteral("DATA NON VALIDA !"));
+  EXPECT_EQ(ed.disco(), prima);
+  // Typed and saved at once (Alt+S from the field): the draw has the date in view.
+  campo->setFocus();
+  QTest::keyClicks(campo, QStringLiteral("22/1/2000"));
+  EXPECT_EQ(campo->text(), QStringLiteral("22/01/2000"));
+  e.CmdSalva_Click();
+  auto atteso = DieciEstrazioni();
+  atteso.push_back(nuova);
+  EXPECT_EQ(ed.disco(), Editor::Byte(CostruisciArchivio(atteso)));
 }
 
 TEST(ArchiveEditor, InsertModeAppendsADrawAndReturnsToTheLastDraw) {
