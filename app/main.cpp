@@ -7,10 +7,12 @@
 #include "ui/Programma.h"
 #include "app/StartForm.h"
 #include "ui/Icone.h"
+#include "ui/Italiano.h"
 #include "ui/Servizi.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  ui::ImpostaItaliano();
   app.setQuitOnLastWindowClosed(false);
   app.setWindowIcon(ui::IconaProgramma());
   Stato stato;

@@ -1,12 +1,15 @@
-// Closing a tool window while one of its boxes runs: with the real Qt boxes,
-// under the sanitizers, the box ends first, its handler returns to a living
-// window and the window closes afterwards.
+// The real Qt boxes and dialogs: closing a tool window while one of its
+// boxes runs (under the sanitizers, the box ends first, its handler returns
+// to a living window and the window closes afterwards), and Qt's own texts
+// in Italian.
 #include "ui/Modali.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -80,5 +83,28 @@ TEST(SessioniModali, AToolClosedWhileItsBoxIsOpenClosesAfterTheBoxHasReturned) {
     EXPECT_FALSE(m);
     EXPECT_FALSE(FinestraModaleAperta());
     EXPECT_TRUE(t.p.principale().finestre().aperte().isEmpty());
+  }
+}
+
+TEST(DialoghiQt, SaveAndOpenDialogsSpeakItalian) {
+  prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+  DialoghiVeri veri;
+  for (const bool salva : {true, false}) {
+    SCOPED_TRACE(salva ? "save" : "open");
+    QStringList pulsanti;
+    QTimer::singleShot(0, [&] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* d = qobject_cast<QFileDialog*>(w);
+        if (!d || !d->isVisible()) continue;
+        for (QAbstractButton* b : d->findChild<QDialogButtonBox*>()->buttons()) pulsanti << b->text().remove(u'&');
+        d->reject();
+      }
+    });
+    const ui::DialogoFile f{QString(), QStringLiteral("File di Output (*.txt)|*.txt"), QStringLiteral("txt"),
+                            QString(), QString()};
+    const QString scelto = salva ? ui::servizi().dialoghi->salva(t.m, f) : ui::servizi().dialoghi->apri(t.m, f);
+    EXPECT_TRUE(scelto.isEmpty());
+    pulsanti.sort();
+    EXPECT_EQ(pulsanti, QStringList({QStringLiteral("Annulla"), salva ? QStringLiteral("Salva") : QStringLiteral("Apri")}));
   }
 }
