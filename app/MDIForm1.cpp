@@ -40,6 +40,7 @@
 #include "stats/TabForm.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/Tastiera.h"
 #include "ui/Icone.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
@@ -166,6 +167,7 @@ MDIForm1::MDIForm1(Programma& programma, QWidget* parent)
     const QVariant argomento = attiva ? attiva->property("argomentoAiuto") : QVariant();
     ui::servizi().aiuto->mostra(argomento.isValid() ? argomento.toInt() : 10000);
   });
+  ui::Tastiera::Installa(mArea);
   resize(ui::Pixel(18000), ui::Pixel(12000));
 
   // MDIForm_Load

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -16,6 +17,8 @@
 #include <QToolButton>
 
 #include "app/frmAbout.h"
+#include "archive/Extrazioni.h"
+#include "core/file.h"
 #include "support/programma_di_prova.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -160,6 +163,45 @@ TEST(MainWindow, CloseAllClosesEveryChildAndTheWindowMenuListsThem) {
   QTest::qWait(1);
   EXPECT_TRUE(m.area()->subWindowList().isEmpty());
   EXPECT_TRUE(m.PicLimiti->isVisible());
+}
+
+// The keyboard of the tool windows, through the window system's key path.
+TEST(MainWindow, ReturnCtrlF4AndTheActiveWindowsMnemonics) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  m.activateWindow();
+  if (!QTest::qWaitForWindowActive(&m)) GTEST_SKIP() << "no active window on this platform";
+  m.MnuEstGest_Click();
+  Extrazioni* e = m.finestre().trova<Extrazioni>();
+  ASSERT_TRUE(e);
+  // Return presses the focused button, as Space does.
+  e->CmdInserisci->setFocus();
+  QTest::keyClick(e->CmdInserisci, Qt::Key_Return);
+  QTest::qWait(300);  // the press is animated
+  EXPECT_TRUE(e->Frame1->isVisible());
+  // Alt+E belongs to the editor: in insert mode only "&Esci" has it, and it
+  // leaves insert mode; the menu "&Estrazioni" stays shut.
+  p.servizi.dialoghi.risposte.push_back(ui::Risposta::Si);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+  QTest::qWait(300);
+  EXPECT_EQ(p.servizi.dialoghi.testi(), QStringList{QStringLiteral("Annullare Inserimento Estrazione ?")});
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_FALSE(e->Frame1->isVisible());
+  // In view mode "&Elimina Estrazione" and "&Esci" share it: the focus moves
+  // between them and neither is pressed.
+  p.servizi.dialoghi.messaggi.clear();
+  const auto prima = *file::LeggiBinario(p.cartella.percorso() / "archivio.dat");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), e->CmdElimina);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), e->CmdEsci);
+  QTest::qWait(300);
+  EXPECT_TRUE(p.servizi.dialoghi.messaggi.empty());
+  EXPECT_EQ(*file::LeggiBinario(p.cartella.percorso() / "archivio.dat"), prima);
+  // Ctrl+F4 closes the active inner window.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+  QTest::qWait(1);
+  EXPECT_TRUE(m.area()->subWindowList().isEmpty());
 }
 
 TEST(RangeBar, OpensOnTheWholeArchive) {
