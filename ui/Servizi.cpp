@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFont>
 #include <QFontMetrics>
 #include <QInputDialog>
@@ -15,6 +18,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QUrl>
 #include <QClipboard>
@@ -146,6 +150,16 @@ class DialoghiQt : public Dialoghi {
     d->setDefaultSuffix(estensione);
     if (!f.cartella.isEmpty()) d->setDirectory(f.cartella);
     if (!f.nome.isEmpty()) d->selectFile(f.nome);
+    // Wide enough for the name, size, type and date columns whole.
+    const QSize voluta = d->sizeHint().expandedTo(QSize(840, 500));
+    const QScreen* schermo = padre && padre->screen() ? padre->screen() : QGuiApplication::primaryScreen();
+    d->resize(schermo ? voluta.boundedTo(schermo->availableGeometry().size()) : voluta);
+    auto* vista = d->findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* modello = d->findChild<QFileSystemModel*>();
+    if (vista && modello)
+      QObject::connect(modello, &QFileSystemModel::directoryLoaded, vista, [vista] {
+        for (int c = 1; c < vista->header()->count(); ++c) vista->resizeColumnToContents(c);
+      });
     const bool scelto = Esegui(padre, d) == QDialog::Accepted && d && !d->selectedFiles().isEmpty();
     const QString nome = scelto ? d->selectedFiles().constFirst() : QString();
     delete d;
