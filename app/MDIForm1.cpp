@@ -40,6 +40,7 @@
 #include "stats/TabForm.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/Modali.h"
 #include "ui/Tastiera.h"
 #include "ui/Icone.h"
 #include "ui/Servizi.h"
@@ -529,7 +530,12 @@ void MDIForm1::MostraDettagli(const QStringList& righe) {
     a->setVisible(true);
   }
   MnuTab1->menuAction()->setEnabled(true);
-  ui::servizi().dialoghi->popup(MnuTab1, QCursor::pos());
+  {
+    // The popup belongs to the board that asked for it (the active window),
+    // which therefore stays until the popup has closed.
+    const ui::Sessione sessione(mFinestre->attiva(), MnuTab1);
+    ui::servizi().dialoghi->popup(MnuTab1, QCursor::pos());
+  }
   MnuTab1->menuAction()->setEnabled(false);
   MnuTab1->menuAction()->setVisible(false);
 }
