@@ -44,7 +44,8 @@ Impaginazione Impagina(const QStringList& righe, double punti, double larghezza,
       continue;
     }
     out.righe << r.left(out.colonne);
-    for (qsizetype i = out.colonne; i < n; i += seguito) out.righe << rientro + r.mid(i, std::min(seguito, n - i));
+    for (qsizetype i = out.colonne; i < n; i += seguito)
+      out.righe << rientro + r.mid(i, std::min(seguito, n - i));
   }
   return out;
 }

@@ -25,9 +25,9 @@ inline constexpr double kPassoPunti = 0.5;
 inline constexpr int kRientro = 4;
 
 struct Impaginazione {
-  double punti = 0;    // the size the whole job prints at
-  int colonne = 0;     // the characters one printed line holds at that size
-  QStringList righe;   // the printed lines
+  double punti = 0;   // the size the whole job prints at
+  int colonne = 0;    // the characters one printed line holds at that size
+  QStringList righe;  // the printed lines
 };
 
 // The layout of `righe` for a font of nominal size `punti` on a printable
