@@ -1,5 +1,7 @@
 #include "ui/Rapporto.h"
 
+#include <QWidget>
+
 #include "core/file.h"
 #include "core/testo.h"
 #include "ui/Testo.h"
@@ -32,8 +34,12 @@ bool StampaRighe(QWidget* padre, const QStringList& righe) {
     Msg(padre, QStringLiteral("NESSUNA STAMPANTE INSTALLATA "), Icona::Critica);
     return false;
   }
+  // The job is named after the window, so the print queue or a folder of
+  // printed files tells the reports apart.
+  QString nome = padre ? padre->windowTitle().trimmed() : QString();
+  if (nome.isEmpty()) nome = Titolo();
   QString errore;
-  if (!stampante.stampa(righe, QStringLiteral("Courier"), 10, &errore)) {
+  if (!stampante.stampa(nome, righe, QStringLiteral("Courier"), 10, &errore)) {
     Msg(padre, errore, Icona::Critica);
     return false;
   }

@@ -29,9 +29,12 @@ QString SalvaRighe(QWidget* padre, const DialogoFile& d, const std::vector<std::
 // The lines of a report text (CR LF, LF or CR ends), as the printer takes them.
 QStringList RigheTesto(std::string_view utf8);
 
-// Prints the lines in Courier 10, paginated. With no printer installed it
-// shows "NESSUNA STAMPANTE INSTALLATA " and prints nothing; a failed print
-// shows its reason. Returns true when the lines were printed.
+// Prints the lines in Courier 10, paginated, as a job named after the window
+// `padre` (the application title when it has none). A line too wide for the
+// paper shrinks the font or goes on over the next line (Impaginazione.h).
+// With no printer installed it shows "NESSUNA STAMPANTE INSTALLATA " and
+// prints nothing; a failed print shows its reason. Returns true when the
+// lines were printed.
 bool StampaRighe(QWidget* padre, const QStringList& righe);
 
 }  // namespace ui

@@ -1,31 +1,26 @@
 #include "ui/Servizi.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
-#include <QTreeView>
-#include <QFont>
-#include <QFontMetrics>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
+#include <QMimeData>
 #include <QPointer>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QTreeView>
 #include <QUrl>
-#include <QClipboard>
-#include <QMimeData>
 
 #include "ui/FinestraAiuto.h"
 #include "ui/Modali.h"
+#include "ui/StampanteQt.h"
 
 namespace ui {
 namespace {
@@ -174,43 +169,6 @@ class AppuntiQt : public Appunti {
     return dati && dati->hasText() ? dati->text() : QString();
   }
   void scrivi(const QString& testo) override { QGuiApplication::clipboard()->setText(testo); }
-};
-
-class StampanteQt : public Stampante {
- public:
-  bool installata() override { return !QPrinterInfo::availablePrinters().isEmpty(); }
-
-  bool stampa(const QStringList& righe, const QString& font, int punti, QString* errore) override {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
-      info = QPrinterInfo::availablePrinters().constFirst();
-    if (info.isNull()) {
-      if (errore) *errore = QStringLiteral("nessuna stampante disponibile");
-      return false;
-    }
-    QPrinter stampante(info);
-    QPainter p;
-    if (!p.begin(&stampante)) {
-      if (errore) *errore = QStringLiteral("impossibile avviare la stampa");
-      return false;
-    }
-    QFont carattere(font, punti);
-    carattere.setStyleHint(QFont::TypeWriter);
-    p.setFont(carattere);
-    const QFontMetrics m(p.font(), p.device());
-    const QRect pagina = stampante.pageLayout().paintRectPixels(stampante.resolution());
-    int y = m.ascent();
-    for (const QString& riga : righe) {
-      if (y + m.descent() > pagina.height()) {
-        stampante.newPage();
-        y = m.ascent();
-      }
-      p.drawText(0, y, riga);
-      y += m.lineSpacing();
-    }
-    p.end();
-    return true;
-  }
 };
 
 class ImpostazioniQt : public Impostazioni {

@@ -65,8 +65,10 @@ class Stampante {
  public:
   virtual ~Stampante() = default;
   virtual bool installata() = 0;
-  // Prints the lines in the font, paginated; false with a reason on failure.
-  virtual bool stampa(const QStringList& righe, const QString& font, int punti, QString* errore) = 0;
+  // Prints the lines in the font, paginated, as a job named `documento`;
+  // false with a reason on failure.
+  virtual bool stampa(const QString& documento, const QStringList& righe, const QString& font,
+                      int punti, QString* errore) = 0;
 };
 
 class Impostazioni {

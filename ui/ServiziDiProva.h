@@ -99,11 +99,13 @@ class StampanteDiProva : public Stampante {
     QStringList righe;
     QString font;
     int punti;
+    QString nome;  // the job's name
   };
   std::vector<Documento> documenti;
   bool installata() override { return presente; }
-  bool stampa(const QStringList& righe, const QString& font, int punti, QString*) override {
-    documenti.push_back({righe, font, punti});
+  bool stampa(const QString& documento, const QStringList& righe, const QString& font, int punti,
+              QString*) override {
+    documenti.push_back({righe, font, punti, documento});
     return true;
   }
 };

@@ -198,6 +198,7 @@ TEST(ExtraRuota, PrintChecksThePrinterThenSendsTheSameLinesInCourier) {
   const auto& doc = p.servizi.stampante.documenti[0];
   EXPECT_EQ(doc.font, QStringLiteral("Courier"));
   EXPECT_EQ(doc.punti, 10);
+  EXPECT_EQ(doc.nome, QStringLiteral("Estrazioni per Ruota"));
   ASSERT_EQ(doc.righe.size(), 96);
   EXPECT_EQ(doc.righe[0], QStringLiteral("TARVOLANE - Estrazioni per Ruota"));
   EXPECT_EQ(doc.righe[2], QStringLiteral("Ruota di BARI"));

@@ -1,0 +1,39 @@
+#include "ui/Impaginazione.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+namespace {
+
+// A fixed-pitch font 0.6 em wide, measured in points; the pieces of a
+// continued line are checked on a real font in stampante_test.cpp.
+double Courier(double punti) { return 0.6 * punti; }
+
+TEST(Impagina, ShrinksTheWholeJobThenContinuesLines) {
+  struct Caso {
+    const char* nome;
+    int lunghezza, blank;  // the widest line: its characters, then trailing blanks
+    double larghezza, punti;
+    int righe;  // printed lines, with a title above and a line below
+  };
+  const Caso casi[] = {
+      {"fits at 10 pt", 95, 0, 570, 10, 3},
+      {"trailing blanks take no room", 95, 40, 570, 10, 3},
+      {"needs shrinking", 111, 0, 570, 8.5, 3},
+      {"126 characters on A4", 126, 0, 538, 7, 3},
+      {"wraps at the minimum", 300, 0, 538, 7, 5},  // 128 columns, then 2 x 124 after the indent
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    const QStringList righe{"TITOLO", QString(c.lunghezza, u'x') + QString(c.blank, u' '), "fine"};
+    const ui::Impaginazione imp = ui::Impagina(righe, 10, c.larghezza, Courier);
+    EXPECT_DOUBLE_EQ(imp.punti, c.punti);
+    ASSERT_EQ(imp.righe.size(), c.righe);
+    if (c.righe == 3) EXPECT_EQ(imp.righe, righe);
+    for (const QString& r : imp.righe)  // trailing blanks aside
+      EXPECT_LE((r.lastIndexOf(QRegularExpression("[^ ]")) + 1) * Courier(imp.punti), c.larghezza);
+  }
+}
+
+}  // namespace

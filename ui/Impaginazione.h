@@ -1,0 +1,40 @@
+// How a report's lines go on paper: the point size of the whole job and the
+// lines as printed, so that every character stays inside the printable width.
+//
+// The rule, for a fixed-pitch font: the job prints at its nominal size when
+// its widest line fits; otherwise at the largest size, in steps of half a
+// point, at which the widest line fits, but never below kPuntiMinimi. Past
+// that size a line too long for the paper goes on over the following lines,
+// each indented by kRientro blanks. No character is ever dropped, and when
+// nothing is continued the printed lines are the report's lines one for one.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace ui {
+
+// 7 points is the smallest size at which fixed-pitch text stays readable on
+// paper; at it an A4 page with the usual margins holds some 130 columns, more
+// than the widest report line of the program.
+inline constexpr double kPuntiMinimi = 7.0;
+inline constexpr double kPassoPunti = 0.5;
+// Continued lines start this many blanks in, so that the eye sees them as the
+// rest of the line above.
+inline constexpr int kRientro = 4;
+
+struct Impaginazione {
+  double punti = 0;   // the size the whole job prints at
+  int colonne = 0;    // the characters one printed line holds at that size
+  QStringList righe;  // the printed lines
+};
+
+// The layout of `righe` for a font of nominal size `punti` on a printable
+// width `larghezza`. `avanzamento(p)` is the width of one character of the
+// font at p points, in the units of `larghezza`. Blanks at the end of a line
+// take no room on paper and do not count toward its width.
+Impaginazione Impagina(const QStringList& righe, double punti, double larghezza,
+                       const std::function<double(double)>& avanzamento);
+
+}  // namespace ui
