@@ -59,6 +59,7 @@ PaginaAiuto::PaginaAiuto(QWidget* parent) : QTextBrowser(parent) {
   // A caret, so that the keyboard (and a screen reader following it) can
   // read the text line by line, besides moving between the links.
   setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+  document()->setDocumentMargin(12);
   connect(this, &QTextEdit::cursorPositionChanged, this, &PaginaAiuto::notificaCursore);
   connect(this, &QTextBrowser::sourceChanged, this, &PaginaAiuto::cambioPagina);
 }
@@ -110,7 +111,6 @@ void PaginaAiuto::cambioPagina(const QUrl& indirizzo) {
   const QUrl pagina = indirizzo.adjusted(QUrl::RemoveFragment);
   if (pagina == mPagina) return;
   mPagina = pagina;
-  if (!QAccessible::isActive()) return;
   // Another page (a link, Back, Forward): another title and other links.
   QAccessibleEvent nome(this, QAccessible::NameChanged);
   QAccessible::updateAccessibility(&nome);
@@ -118,10 +118,17 @@ void PaginaAiuto::cambioPagina(const QUrl& indirizzo) {
   QAccessible::updateAccessibility(&figli);
 }
 
+bool PaginaAiuto::focusNextPrevChild(bool avanti) {
+  // Tab moves onto a link without any signal of the cursor.
+  const bool fatto = QTextBrowser::focusNextPrevChild(avanti);
+  notificaCursore();
+  return fatto;
+}
+
 void PaginaAiuto::notificaCursore() {
-  if (!QAccessible::isActive()) return;
   // Tab selects a whole link: assistive technology hears of the link.
   const QTextCursor c = textCursor();
+  if (!c.hasSelection()) return;
   const QList<Collegamento> lista = collegamenti();
   for (int i = 0; i < lista.size(); ++i)
     if (c.selectionStart() == lista[i].inizio && c.selectionEnd() == lista[i].fine) {
@@ -143,9 +150,9 @@ FinestraAiuto::FinestraAiuto() : mPagina(new PaginaAiuto) {
   auto* colonna = new QVBoxLayout(this);
   colonna->setContentsMargins(0, 0, 0, 0);
   colonna->addWidget(mPagina);
-  // About 80 characters a line and 36 lines in the page's font, within the screen.
+  // About 90 characters a line and 44 lines in the page's font, within the screen.
   const QFontMetrics m(mPagina->font());
-  QSize misura(m.averageCharWidth() * 80 + 48, m.lineSpacing() * 36);
+  QSize misura(m.averageCharWidth() * 90 + 64, m.lineSpacing() * 44);
   if (const QScreen* schermo = QGuiApplication::primaryScreen())
     misura = misura.boundedTo(schermo->availableGeometry().size() * 9 / 10);
   resize(misura);

@@ -44,6 +44,7 @@ class PaginaAiuto : public QTextBrowser {
 
  protected:
   void doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) override;
+  bool focusNextPrevChild(bool avanti) override;
 
  private:
   void notificaCursore();

@@ -123,8 +123,13 @@ TEST(Help, ScreenReadersSeeADocumentWithItsLinks) {
   ASSERT_NE(primo->hyperlinkInterface(), nullptr);
   EXPECT_EQ(primo->hyperlinkInterface()->anchorTarget(), QStringLiteral("20000.html"));
   EXPECT_EQ(documento->indexOfChild(primo), 0);
+  // Tab onto the link makes it the document's focused child.
+  QTest::keyClick(pagina, Qt::Key_Tab);
+  EXPECT_EQ(documento->focusChild(), primo);
   // Its actions give it the focus and follow it.
   ASSERT_NE(primo->actionInterface(), nullptr);
+  QTest::keyClick(pagina, Qt::Key_Tab);
+  EXPECT_NE(documento->focusChild(), primo);
   primo->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
   EXPECT_EQ(documento->focusChild(), primo);
   primo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
