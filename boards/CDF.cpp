@@ -54,6 +54,7 @@ void FiltraCifre(int& KeyAscii) {
 CDF::CDF(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("CDF"));
+  setProperty("argomentoAiuto", 30040);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("Ritardi/Presenze  Cadenze Decine Figure"));
   creaControlli();
   preparaGriglie();

@@ -29,6 +29,7 @@ constexpr int kLarghezza = 3450;  // twips of the grid's width
 ExtraRuota::ExtraRuota(const ui::Contesto& contesto, QWidget* parent)
     : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("ExtraRuota"));
+  setProperty("argomentoAiuto", 30050);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("Estrazioni per Ruota"));
   ui::Finestre::ImpostaDimensioni(this, 5900, 7200);
 

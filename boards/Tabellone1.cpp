@@ -18,6 +18,7 @@ constexpr int kMargine = 1000;  // twips left of the grid for the frame "Archivi
 Tabellone1::Tabellone1(const ui::Contesto& contesto, QWidget* parent)
     : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("Tabellone1"));
+  setProperty("argomentoAiuto", 30020);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Analitico"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);
   Frame1 = new QGroupBox(QStringLiteral("Archivio"), this);

@@ -35,6 +35,7 @@ QString Ora() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"))
 MetodiD::MetodiD(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mContesto(contesto), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("MetodiD"));
+  setProperty("argomentoAiuto", 50010);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("Method Detector"));
   ui::Finestre::NascondeLimiti(this);
   creaControlli();

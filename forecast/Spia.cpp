@@ -35,6 +35,7 @@ const QString kTitolo = QStringLiteral("Numeri Spia");
 Spia::Spia(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("Spia"));
+  setProperty("argomentoAiuto", 50030);  // F1: its paragraph of the guide
   setWindowTitle(kTitolo);
   creaControlli();
   // Wide enough for a whole report line (82 characters at most) in the

@@ -4,6 +4,7 @@
 
 StatData::StatData(const ui::Contesto& contesto, QWidget* parent) : TelaioStatistiche(contesto, parent) {
   setObjectName(QStringLiteral("StatData"));
+  setProperty("argomentoAiuto", 60020);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("'sta Data sorte o non sorte ?"));
   AggiungiTitoloLista();
   Dimensiona(11340, 7155);

@@ -34,6 +34,7 @@ constexpr int kColonne = 1 + 10 * gr::kNumeriGruppo;
 
 StatGRit::StatGRit(const ui::Contesto& contesto, QWidget* parent) : TelaioStatistiche(contesto, parent) {
   setObjectName(QStringLiteral("StatGRit"));
+  setProperty("argomentoAiuto", 60010);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Statistiche Gruppi Ritardo"));
   creaControlli();
   Dimensiona(11835, 7155);

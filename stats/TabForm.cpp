@@ -89,6 +89,7 @@ QString TestoErrori(const std::vector<std::string>& errori) {
 TabForm::TabForm(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mCartella(contesto.stato().CartellaProgramma) {
   setObjectName(QStringLiteral("TabForm"));
+  setProperty("argomentoAiuto", 60040);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("Gestione Tabella Formazioni Numeriche"));
   ui::Finestre::NascondeLimiti(this);
   ui::Finestre::IndipendenteDallArchivio(this);

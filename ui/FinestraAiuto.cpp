@@ -1,39 +1,185 @@
 #include "ui/FinestraAiuto.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
-#include <QUrl>
+#include <QScreen>
+#include <QTextBlock>
+#include <QVBoxLayout>
 
+#include "ui/PaginaAiutoAccessibile.h"
 #include "ui/Servizi.h"
 
 namespace ui {
 
-FinestraAiuto::FinestraAiuto() {
-  setAttribute(Qt::WA_DeleteOnClose);
-  setOpenLinks(true);
-  setOpenExternalLinks(true);
-  resize(640, 520);
+namespace {
+
+// The tools described on the main page: their topic and their paragraph.
+// Every other topic has a page of its own, named after its number.
+struct Paragrafo {
+  int argomento;
+  const char* pagina;
+};
+constexpr Paragrafo kParagrafi[] = {
+    {30010, "10000.html#tabellone-analitico"},  {30020, "10000.html#tabellone-rsc"},
+    {30030, "10000.html#ritardi-misti"},        {30040, "10000.html#cadenze-decine-figure"},
+    {30050, "10000.html#estratti-per-ruota"},   {50010, "10000.html#method-detector"},
+    {50020, "10000.html#attesa-minima"},        {50030, "10000.html#numeri-spia"},
+    {60010, "10000.html#gruppi-ritardo"},       {60020, "10000.html#data-estrazione"},
+    {60030, "10000.html#analisi-formazioni"},   {60040, "10000.html#tabella-formazioni"},
+};
+
+// Where an anchor of the page begins; -1 when the page has none of that name.
+int PosizioneAncora(const QTextDocument* documento, const QString& nome) {
+  for (QTextBlock b = documento->begin(); b.isValid(); b = b.next())
+    for (auto it = b.begin(); !it.atEnd(); ++it)
+      if (it.fragment().charFormat().anchorNames().contains(nome)) return it.fragment().position();
+  return -1;
 }
 
-QString FinestraAiuto::FileArgomento(const QString& cartellaProgramma, int argomento) {
-  return QDir(cartellaProgramma).filePath(QStringLiteral("help/%1.html").arg(argomento));
+}  // namespace
+
+QString PaginaArgomento(int argomento) {
+  for (const Paragrafo& p : kParagrafi)
+    if (p.argomento == argomento) return QString::fromLatin1(p.pagina);
+  return QStringLiteral("%1.html").arg(argomento);
+}
+
+// --- The page -------------------------------------------------------------------
+
+PaginaAiuto::PaginaAiuto(QWidget* parent) : QTextBrowser(parent) {
+  static const bool fabbrica =
+      (QAccessible::installFactory(&PaginaAiutoAccessibile::Fabbrica), true);
+  Q_UNUSED(fabbrica);
+  setObjectName(QStringLiteral("pagina"));
+  setOpenLinks(true);
+  setOpenExternalLinks(true);
+  // A caret, so that the keyboard (and a screen reader following it) can
+  // read the text line by line, besides moving between the links.
+  setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+  document()->setDocumentMargin(12);
+  connect(this, &QTextEdit::cursorPositionChanged, this, &PaginaAiuto::notificaCursore);
+  connect(this, &QTextBrowser::sourceChanged, this, &PaginaAiuto::cambioPagina);
+}
+
+QList<Collegamento> PaginaAiuto::collegamenti() const {
+  QList<Collegamento> out;
+  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      const QTextCharFormat formato = f.charFormat();
+      if (!formato.isAnchor() || formato.anchorHref().isEmpty()) continue;
+      // A link whose text changes style is several fragments: one link.
+      if (!out.isEmpty() && out.back().fine == f.position() && out.back().indirizzo == formato.anchorHref())
+        out.back().fine = f.position() + f.length();
+      else
+        out.push_back({f.position(), f.position() + f.length(), formato.anchorHref()});
+    }
+  return out;
+}
+
+void PaginaAiuto::segui(int i) {
+  const QList<Collegamento> c = collegamenti();
+  if (i < 0 || i >= c.size()) return;
+  setSource(source().resolved(QUrl(c[i].indirizzo)));
+}
+
+void PaginaAiuto::evidenzia(int i) {
+  const QList<Collegamento> c = collegamenti();
+  if (i < 0 || i >= c.size()) return;
+  QTextCursor cursore(document());
+  cursore.setPosition(c[i].inizio);
+  cursore.setPosition(c[i].fine, QTextCursor::KeepAnchor);
+  setTextCursor(cursore);
+}
+
+void PaginaAiuto::doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) {
+  QTextBrowser::doSetSource(indirizzo, tipo);
+  // The caret goes where the page is shown: a paragraph's anchor, or the top.
+  const int ancora = indirizzo.hasFragment() ? PosizioneAncora(document(), indirizzo.fragment()) : 0;
+  if (ancora >= 0) {
+    QTextCursor cursore(document());
+    cursore.setPosition(ancora);
+    setTextCursor(cursore);
+    if (indirizzo.hasFragment()) scrollToAnchor(indirizzo.fragment());
+  }
+}
+
+void PaginaAiuto::cambioPagina(const QUrl& indirizzo) {
+  const QUrl pagina = indirizzo.adjusted(QUrl::RemoveFragment);
+  if (pagina == mPagina) return;
+  mPagina = pagina;
+  // Another page (a link, Back, Forward): another title and other links.
+  QAccessibleEvent nome(this, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&nome);
+  QAccessibleEvent figli(this, QAccessible::ObjectReorder);
+  QAccessible::updateAccessibility(&figli);
+}
+
+bool PaginaAiuto::focusNextPrevChild(bool avanti) {
+  // Tab moves onto a link without any signal of the cursor.
+  const bool fatto = QTextBrowser::focusNextPrevChild(avanti);
+  notificaCursore();
+  return fatto;
+}
+
+void PaginaAiuto::notificaCursore() {
+  // Tab selects a whole link: assistive technology hears of the link.
+  const QTextCursor c = textCursor();
+  if (!c.hasSelection()) return;
+  const QList<Collegamento> lista = collegamenti();
+  for (int i = 0; i < lista.size(); ++i)
+    if (c.selectionStart() == lista[i].inizio && c.selectionEnd() == lista[i].fine) {
+      auto* pagina = static_cast<PaginaAiutoAccessibile*>(QAccessible::queryAccessibleInterface(this));
+      if (QAccessibleInterface* link = pagina ? pagina->collegamento(i) : nullptr) {
+        QAccessibleEvent fuoco(link, QAccessible::Focus);
+        QAccessible::updateAccessibility(&fuoco);
+      }
+      return;
+    }
+}
+
+// --- The window -----------------------------------------------------------------
+
+FinestraAiuto::FinestraAiuto() : mPagina(new PaginaAiuto) {
+  setObjectName(QStringLiteral("FinestraAiuto"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setModal(false);
+  auto* colonna = new QVBoxLayout(this);
+  colonna->setContentsMargins(0, 0, 0, 0);
+  colonna->addWidget(mPagina);
+  // About 90 characters a line and 44 lines in the page's font, within the screen.
+  const QFontMetrics m(mPagina->font());
+  QSize misura(m.averageCharWidth() * 90 + 64, m.lineSpacing() * 44);
+  if (const QScreen* schermo = QGuiApplication::primaryScreen())
+    misura = misura.boundedTo(schermo->availableGeometry().size() * 9 / 10);
+  resize(misura);
+}
+
+QUrl FinestraAiuto::IndirizzoArgomento(const QString& cartellaProgramma, int argomento) {
+  const QUrl cartella = QUrl::fromLocalFile(QDir(cartellaProgramma).filePath(QStringLiteral("help")) + QLatin1Char('/'));
+  return cartella.resolved(QUrl(PaginaArgomento(argomento)));
 }
 
 FinestraAiuto* FinestraAiuto::Mostra(const QString& cartellaProgramma, int argomento) {
   static QPointer<FinestraAiuto> finestra;
   if (!finestra) finestra = new FinestraAiuto;
   finestra->setWindowTitle(QStringLiteral("Guida di ") + servizi().titolo);
-  const QString file = FileArgomento(cartellaProgramma, argomento);
+  const QUrl indirizzo = IndirizzoArgomento(cartellaProgramma, argomento);
+  const QString file = indirizzo.toLocalFile();
   if (QFileInfo::exists(file)) {
-    finestra->setSearchPaths({QFileInfo(file).absolutePath()});
-    finestra->setSource(QUrl::fromLocalFile(file));
+    finestra->mPagina->setSearchPaths({QFileInfo(file).absolutePath()});
+    finestra->mPagina->setSource(indirizzo);
   } else {
-    finestra->setHtml(QStringLiteral("<p>Pagina della guida non trovata: %1</p>").arg(file.toHtmlEscaped()));
+    finestra->mPagina->setHtml(
+        QStringLiteral("<p>Pagina della guida non trovata: %1</p>").arg(file.toHtmlEscaped()));
   }
   finestra->show();
   finestra->raise();
   finestra->activateWindow();
+  finestra->mPagina->setFocus();
   return finestra;
 }
 

@@ -1,0 +1,139 @@
+#include "ui/FinestraAiuto.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTest>
+
+#include "core/file.h"
+#include "stats/tabella_formazioni.h"
+#include "support/programma_di_prova.h"
+#include "ui/Finestre.h"
+
+namespace {
+
+const QString kSorgenti = QStringLiteral(TARVOLANE_SOURCE_DIR);
+
+QString Leggi(const QString& percorso) {
+  QFile f(percorso);
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Why a link of the help (a page, "page#anchor" or "#anchor" of the page
+// `da`) leads nowhere; empty when its page and anchor exist.
+std::string Guasto(const QString& da, const QString& collegamento) {
+  const QString cartella = kSorgenti + QStringLiteral("/help/");
+  const int cancelletto = collegamento.indexOf(QLatin1Char('#'));
+  const QString file = cancelletto < 0 ? collegamento : collegamento.left(cancelletto);
+  const QString testo = Leggi(cartella + (file.isEmpty() ? da : file));
+  if (testo.isEmpty()) return "pagina mancante";
+  if (cancelletto >= 0 && !testo.contains(QStringLiteral("name=\"%1\"").arg(collegamento.mid(cancelletto + 1))))
+    return "ancora mancante";
+  return "";
+}
+
+// Every tool of the main window, opened from its menu handler, with the topic
+// that F1 shows while it is the active window.
+struct Strumento {
+  void (MDIForm1::*apri)();
+  int argomento;
+};
+const Strumento kStrumenti[] = {
+    {&MDIForm1::MnuEstGest_Click, 20000},     {&MDIForm1::MnuEstTabAna_Click, 30010},
+    {&MDIForm1::MnuRscTab1_Click, 30020},     {&MDIForm1::MnuRscTab2_Click, 30030},
+    {&MDIForm1::MnuRscStat_Click, 60010},     {&MDIForm1::MnuEstTabRuo_Click, 30050},
+    {&MDIForm1::MnuEstCDF_Click, 30040},      {&MDIForm1::MnuStatAnaNum_Click, 60030},
+    {&MDIForm1::MnuStatLaData_Click, 60020},  {&MDIForm1::MnuStatTab_Click, 60040},
+    {&MDIForm1::MnuPrevAAM_Click, 50020},     {&MDIForm1::MnuPrevSpia_Click, 50030},
+    {&MDIForm1::mnuPrevMetodiT_Click, 90010}, {&MDIForm1::mnuPrevMetodiD_Click, 50010},
+    {&MDIForm1::mnuPrevMetodiS_Click, 90010},
+};
+
+}  // namespace
+
+TEST(Help, EveryToolShowsItsOwnPageOrParagraphAndEveryLinkLeadsSomewhere) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(200));
+  ASSERT_TRUE(file::ScriviAtomico(p.stato.CartellaProgramma / "TabFnum.txt",
+                                  formazioni::Codifica(formazioni::TabellaPredefinita())));
+  MDIForm1& m = p.principale();
+  QApplication::setActiveWindow(&m);
+  // The editor's insert mode and the tester's second page set their topics.
+  QList<int> argomenti{10000, 20020, 90020};
+  for (const Strumento& s : kStrumenti) {
+    (m.*s.apri)();
+    QWidget* attiva = m.finestre().attiva();
+    ASSERT_NE(attiva, nullptr) << s.argomento;
+    QTest::keyClick(&m, Qt::Key_F1);
+    ASSERT_FALSE(p.servizi.aiuto.argomenti.empty());
+    EXPECT_EQ(p.servizi.aiuto.argomenti.back(), s.argomento) << attiva->objectName().toStdString();
+    argomenti << s.argomento;
+    m.finestre().chiudiTutteTranne(nullptr);
+  }
+  for (int a : argomenti) {
+    SCOPED_TRACE(a);
+    EXPECT_EQ(Guasto(QString(), ui::PaginaArgomento(a)), "");
+  }
+  const QStringList pagine = QDir(kSorgenti + QStringLiteral("/help")).entryList({QStringLiteral("*.html")});
+  EXPECT_GE(pagine.size(), 5);
+  static const QRegularExpression href(QStringLiteral("<a\\s[^>]*href=\"([^\"]*)\""));
+  for (const QString& pagina : pagine)
+    for (const QRegularExpressionMatch& l : href.globalMatch(Leggi(kSorgenti + QStringLiteral("/help/") + pagina))) {
+      SCOPED_TRACE((pagina + QStringLiteral(" -> ") + l.captured(1)).toStdString());
+      EXPECT_EQ(Guasto(pagina, l.captured(1)), "");
+    }
+}
+
+TEST(Help, OpensOnTheToolsParagraphAndEscCloses) {
+  QPointer<ui::FinestraAiuto> f = ui::FinestraAiuto::Mostra(kSorgenti, 30040);
+  ASSERT_TRUE(f);
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_EQ(f->pagina()->source().fragment(), QStringLiteral("cadenze-decine-figure"));
+  // The caret waits at the paragraph, for the keyboard and for a screen reader.
+  EXPECT_TRUE(f->pagina()->textCursor().block().text().startsWith(QStringLiteral("Rit/Pre Cadenze")));
+  QTest::keyClick(f->pagina(), Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(f.isNull());
+}
+
+TEST(Help, ScreenReadersSeeADocumentWithItsLinks) {
+  QPointer<ui::FinestraAiuto> f = ui::FinestraAiuto::Mostra(kSorgenti, 20020);
+  ASSERT_TRUE(f);
+  ui::PaginaAiuto* pagina = f->pagina();
+  QAccessibleInterface* documento = QAccessible::queryAccessibleInterface(pagina);
+  ASSERT_NE(documento, nullptr);
+  EXPECT_EQ(documento->role(), QAccessible::Document);
+  EXPECT_EQ(documento->text(QAccessible::Name), QStringLiteral("Inserimento di un'estrazione"));
+  ASSERT_NE(documento->textInterface(), nullptr);
+  QAccessibleTextInterface* testo = documento->textInterface();
+  EXPECT_TRUE(testo->text(0, testo->characterCount()).startsWith(QStringLiteral("Inserimento di un'estrazione")));
+  int inizio = -1, fine = -1;
+  EXPECT_EQ(testo->textAtOffset(0, QAccessible::LineBoundary, &inizio, &fine),
+            QStringLiteral("Inserimento di un'estrazione"));
+
+  ASSERT_EQ(documento->childCount(), pagina->collegamenti().size());
+  QAccessibleInterface* primo = documento->child(0);
+  ASSERT_NE(primo, nullptr);
+  EXPECT_EQ(primo->role(), QAccessible::Link);
+  EXPECT_EQ(primo->text(QAccessible::Name), QStringLiteral("Gestione delle estrazioni"));
+  ASSERT_NE(primo->hyperlinkInterface(), nullptr);
+  EXPECT_EQ(primo->hyperlinkInterface()->anchorTarget(), QStringLiteral("20000.html"));
+  EXPECT_EQ(documento->indexOfChild(primo), 0);
+  // Tab onto the link makes it the document's focused child.
+  QTest::keyClick(pagina, Qt::Key_Tab);
+  EXPECT_EQ(documento->focusChild(), primo);
+  // Its actions give it the focus and follow it.
+  ASSERT_NE(primo->actionInterface(), nullptr);
+  QTest::keyClick(pagina, Qt::Key_Tab);
+  EXPECT_NE(documento->focusChild(), primo);
+  primo->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+  EXPECT_EQ(documento->focusChild(), primo);
+  primo->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(pagina->source().path().endsWith(QStringLiteral("/20000.html")));
+  EXPECT_EQ(documento->text(QAccessible::Name), QStringLiteral("Gestione delle estrazioni"));
+  f->close();
+}
