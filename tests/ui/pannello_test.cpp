@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QScrollBar>
 #include <QTest>
 
@@ -234,4 +235,35 @@ TEST(PannelloTesto, AssistiveTechnologyReadsTheTextCaretAndSelection) {
             tutto.indexOf(QStringLiteral("ine")));
   EXPECT_EQ(t->characterRect(e).topLeft(),
             p.viewport()->mapToGlobal(p.rettangolo({1, 5}).topLeft()));
+}
+
+// In a font whose characters differ in width the longest line is not the
+// widest; the range still reaches the end of any line brought into view.
+TEST(PannelloTesto, HorizontalRangeReachesTheWidestLineOnceInViewInAProportionalFont) {
+  ui::ServiziDiProva servizi;
+  PannelloTesto p;
+  p.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+  if (QFontInfo(p.font()).fixedPitch()) GTEST_SKIP() << "no proportional font";
+  std::vector<std::string> testo(300, "riga");
+  testo[1] = std::string(80, 'i');   // the most characters
+  testo[250] = std::string(40, 'W');  // the widest, far out of view
+  p.setRighe(testo);
+  p.resize(300, 200);
+  p.show();
+  QTest::qWait(10);
+  const QFontMetrics m = p.fontMetrics();
+  ASSERT_GT(m.horizontalAdvance(p.riga(250)), m.horizontalAdvance(p.riga(1)));
+  QScrollBar* h = p.horizontalScrollBar();
+  EXPECT_GE(h->maximum() + p.viewport()->width(), m.horizontalAdvance(p.riga(1)));
+
+  p.setCursore({250, 40});
+  const int larghezza = m.horizontalAdvance(p.riga(250));
+  EXPECT_GE(h->maximum() + p.viewport()->width(), larghezza);
+  EXPECT_LE(h->maximum() + p.viewport()->width(), larghezza + m.averageCharWidth() + 8);
+  const QRect cursore = p.rettangolo(p.cursore());
+  EXPECT_GE(cursore.left(), 0);
+  EXPECT_LT(cursore.left(), p.viewport()->width());
+  // Back at the top the range stays: the line can be reached again sideways.
+  p.setCursore({0, 0});
+  EXPECT_GE(h->maximum() + p.viewport()->width(), larghezza);
 }
