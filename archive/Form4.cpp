@@ -6,6 +6,7 @@
 #include "archive/analisi_estrazione.h"
 #include "core/stato.h"
 #include "ui/Colori.h"
+#include "ui/Font.h"
 #include "ui/Griglia.h"
 #include "ui/Testo.h"
 
@@ -18,7 +19,7 @@ Form4::Form4(const Stato& s, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Analisi dell'estrazione visualizzata"));
   ana = new ui::Griglia;
   ana->setObjectName(QStringLiteral("ana"));
-  ana->setFont(QFont(QStringLiteral("Courier New")));
+  ana->setFont(ui::FontRapporto());
   ana->setBackColor(ui::Colore(0xFFFFFF));
   ana->setForeColor(ui::Colore(0x800000));
   // Form_Load: the whole report, one line per row; the grid grows to hold it.

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QDir>
+#include <QFontInfo>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <functional>
@@ -30,11 +31,19 @@
 #include "methods/verifica.h"
 #include "support/programma_di_prova.h"
 #include "ui/Finestre.h"
+#include "ui/Font.h"
 #include "ui/Griglia.h"
 #include "ui/PannelloTesto.h"
 #include "ui/ServiziDiProva.h"
 
 namespace {
+
+// The face a widget's font resolves to on this machine, and whether Qt flags
+// it fixed-pitch: the pane's cost must not depend on either.
+std::string Faccia(const QWidget* w) {
+  const QFontInfo f(w->font());
+  return f.family().toStdString() + (f.fixedPitch() ? " (fixed-pitch)" : " (not fixed-pitch)");
+}
 
 // Ten lines played at every draw: with code T, 100 colpi and all ten wheels
 // their report has about half a million lines.
@@ -160,6 +169,7 @@ void BM_MetodiElabora(benchmark::State& state) {
     t->Text1->viewport()->repaint();
   }
   if (!p.servizi.dialoghi.messaggi.empty()) state.SkipWithError("messaggio inatteso");
+  state.SetLabel(Faccia(t->Text1));
 }
 BENCHMARK(BM_MetodiElabora)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -189,9 +199,6 @@ const std::string& RapportoMetodo() {
 // blocked, one call, a fixed font); arg 1: the pane the tools use.
 void BM_PannelloRapporto(benchmark::State& state) {
   const std::string& testo = RapportoMetodo();
-  QFont fisso(QStringLiteral("Courier New"));
-  fisso.setStyleHint(QFont::TypeWriter);
-  fisso.setPointSize(9);
   std::unique_ptr<QAbstractScrollArea> vista;
   std::function<void()> riempi;
   if (state.range(0) == 0) {
@@ -215,7 +222,7 @@ void BM_PannelloRapporto(benchmark::State& state) {
     };
     vista.reset(p);
   }
-  vista->setFont(fisso);
+  vista->setFont(ui::FontRapporto(9));
   vista->resize(800, 600);
   vista->show();
   QTest::qWait(50);
@@ -224,6 +231,7 @@ void BM_PannelloRapporto(benchmark::State& state) {
     vista->viewport()->repaint();
   }
   state.counters["righe"] = static_cast<double>(std::count(testo.begin(), testo.end(), '\n'));
+  state.SetLabel(Faccia(vista.get()));
 }
 BENCHMARK(BM_PannelloRapporto)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 

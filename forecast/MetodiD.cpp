@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,6 +20,7 @@
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/Font.h"
 #include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
@@ -126,9 +126,7 @@ void MetodiD::creaControlli() {
 
   Tx = new ui::PannelloTesto;
   Tx->setObjectName(QStringLiteral("Tx"));
-  QFont fisso(QStringLiteral("Courier New"));
-  fisso.setStyleHint(QFont::Monospace);
-  Tx->setFont(fisso);
+  Tx->setFont(ui::FontRapporto());
 
   StBar = new QStatusBar;
   StBar->setObjectName(QStringLiteral("StBar"));

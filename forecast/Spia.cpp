@@ -1,6 +1,5 @@
 #include "forecast/Spia.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +18,7 @@
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/Font.h"
 #include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
@@ -91,7 +91,7 @@ void Spia::creaControlli() {
 
   Text1 = new ui::PannelloTesto;
   Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  Text1->setFont(ui::FontRapporto());
 
   static const char* const kPulsanti[] = {"&Elabora", "E&sci", "&Stampa", "S&alva Output"};
   for (int i = 0; i < 4; ++i) {

@@ -28,6 +28,7 @@
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
+#include "ui/Font.h"
 #include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
@@ -73,13 +74,6 @@ QListWidget* Elenco(const char* nome) {
   l->setSelectionMode(QAbstractItemView::SingleSelection);
   l->setMouseTracking(true);
   return l;
-}
-
-QFont Fisso(double punti) {
-  QFont f(QStringLiteral("Courier New"));
-  f.setStyleHint(QFont::TypeWriter);
-  f.setPointSizeF(punti);
-  return f;
 }
 
 // A check box's value: 0 clear, 1 ticked, 2 greyed.
@@ -132,7 +126,7 @@ Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidg
   creaComandi();
   Text1 = new ui::PannelloTesto(this);
   Text1->setObjectName(QStringLiteral("Text1"));
-  Text1->setFont(Fisso(9));
+  Text1->setFont(ui::FontRapporto(9));
   connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);
   // Page 1's composer reaches down as far as page 2's buttons, and is never
   // shorter than its controls need.
@@ -251,7 +245,7 @@ void Metodi::creaGruppo() {
   Colloca(Frame3, 6840, 420, kLarghezza - 6840 - 60, 5600);
   auto* gruppo = new QGridLayout(Frame3);
   ListPro = Elenco("ListPro");
-  ListPro->setFont(Fisso(8.25));
+  ListPro->setFont(ui::FontRapporto(8.25));
   ListPro->viewport()->installEventFilter(this);
   gruppo->addWidget(ListPro, 0, 0, 1, 2);
   const std::pair<int, const char*> pulsanti[] = {{7, "S&u"},

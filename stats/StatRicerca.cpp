@@ -15,6 +15,7 @@
 #include "stats/TastiFormazione.h"
 #include "stats/analisi_formazioni.h"
 #include "stats/tabella_formazioni.h"
+#include "ui/Font.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
 
@@ -75,9 +76,7 @@ void StatRicerca::creaControlli() {
   connect(CmbF, &QComboBox::activated, this, &StatRicerca::CmbF_Click);
   ListFormazioni = new QListWidget;
   ListFormazioni->setObjectName(QStringLiteral("ListFormazioni"));
-  QFont fisso(QStringLiteral("Courier New"));
-  fisso.setStyleHint(QFont::TypeWriter);
-  ListFormazioni->setFont(fisso);
+  ListFormazioni->setFont(ui::FontRapporto());
   ListFormazioni->setMouseTracking(true);
   ListFormazioni->viewport()->installEventFilter(this);
 

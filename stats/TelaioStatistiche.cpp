@@ -18,6 +18,7 @@
 #include "core/nomi.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
+#include "ui/Font.h"
 #include "ui/Finestre.h"
 #include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
@@ -105,10 +106,7 @@ void TelaioStatistiche::creaControlli() {
 
   Text1 = new ui::PannelloTesto;
   Text1->setObjectName(QStringLiteral("Text1"));
-  QFont fisso(QStringLiteral("Courier New"));
-  fisso.setStyleHint(QFont::TypeWriter);
-  fisso.setPointSize(9);
-  Text1->setFont(fisso);
+  Text1->setFont(ui::FontRapporto(9));
   Text1->setMinimumSize(Text1->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('0'))),
                         8 * Text1->fontMetrics().lineSpacing());
 

@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -19,6 +18,7 @@ namespace ui {
 namespace {
 
 constexpr int kMargine = 4;  // pixels between the frame and the text
+constexpr int kCandidati = 16;  // lines measured for the width of a new text
 
 // Characters in a line of UTF-8 (continuation bytes are not counted).
 int Caratteri(const char* d, std::size_t n) {
@@ -56,6 +56,7 @@ void PannelloTesto::setTesto(std::string testo) {
   aggiornaBarre();
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
+  misuraVisibili();
   viewport()->update();
   if (annuncia) {
     QAccessibleTextUpdateEvent cambio(this, 0, prima, this->testo());
@@ -217,16 +218,36 @@ int PannelloTesto::colonnaA(const QString& riga, double x) const {
 }
 
 void PannelloTesto::misura() {
+  // Shaping every line of a long report costs seconds in some fonts, so the
+  // width is taken from a few of the lines with the most characters (in a
+  // font whose characters are equally wide they are the widest), and grows
+  // to the lines in view as they come (misuraVisibili).
   const QFontMetricsF m(font());
-  if (QFontInfo(font()).fixedPitch()) {
-    mLarghezza =
-        static_cast<int>(std::ceil(mMassimoCaratteri * m.horizontalAdvance(QLatin1Char('0'))));
-    return;
-  }
-  // A proportional font: every line is measured.
+  const auto massimo = static_cast<std::size_t>(mMassimoCaratteri);
   double largo = 0;
-  for (int r = 0; r < righe(); ++r) largo = std::max(largo, m.horizontalAdvance(riga(r)));
+  int misurate = 0;
+  for (int r = 0; r < righe() && misurate < kCandidati; ++r) {
+    const Riga& x = mRighe[static_cast<std::size_t>(r)];
+    // A line has at most as many characters as bytes.
+    if (x.fine - x.inizio < massimo || Caratteri(mTesto.data() + x.inizio, x.fine - x.inizio) <
+                                           mMassimoCaratteri)
+      continue;
+    largo = std::max(largo, m.horizontalAdvance(riga(r)));
+    ++misurate;
+  }
   mLarghezza = static_cast<int>(std::ceil(largo));
+}
+
+void PannelloTesto::misuraVisibili() {
+  const QFontMetricsF m(font());
+  double largo = mLarghezza;
+  const int prima = primaRigaVisibile();
+  const int ultima = std::min(righe(), prima + viewport()->height() / altezzaRiga() + 1);
+  for (int r = prima; r < ultima; ++r) largo = std::max(largo, m.horizontalAdvance(riga(r)));
+  const int larghezza = static_cast<int>(std::ceil(largo));
+  if (larghezza <= mLarghezza) return;
+  mLarghezza = larghezza;
+  aggiornaBarre();
 }
 
 void PannelloTesto::aggiornaBarre() {
@@ -315,15 +336,20 @@ void PannelloTesto::paintEvent(QPaintEvent*) {
 void PannelloTesto::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
   aggiornaBarre();
+  misuraVisibili();
 }
 
-void PannelloTesto::scrollContentsBy(int, int) { viewport()->update(); }
+void PannelloTesto::scrollContentsBy(int, int dy) {
+  if (dy != 0) misuraVisibili();
+  viewport()->update();
+}
 
 void PannelloTesto::changeEvent(QEvent* e) {
   QAbstractScrollArea::changeEvent(e);
   if (e->type() == QEvent::FontChange) {
     misura();
     aggiornaBarre();
+    misuraVisibili();
     viewport()->update();
   }
 }

@@ -4,7 +4,10 @@
 // CR LF, LF or CR) with the place of each line, and paints only the lines in
 // view: showing half a million lines costs one pass over the bytes, and no
 // object is made per line. Each line in view becomes a QString while it is
-// painted.
+// painted. The horizontal range reaches the end of the longest lines (a few
+// of those with the most characters are measured) and of every line that has
+// been in view; no other line is measured, so the cost is the same in any
+// font.
 //
 // What a reader of a report expects of it: a caret that the arrows, PageUp
 // and PageDown, Home and End (with Ctrl: the start and the end of the text)
@@ -109,6 +112,7 @@ class PannelloTesto : public QAbstractScrollArea {
 
   void dividi();
   void misura();
+  void misuraVisibili();
   void aggiornaBarre();
   int altezzaRiga() const;
   int righeIntere() const;
@@ -120,7 +124,7 @@ class PannelloTesto : public QAbstractScrollArea {
   std::string mTesto;
   std::vector<Riga> mRighe;
   int mMassimoCaratteri = 0;  // characters of the longest line
-  int mLarghezza = 0;         // pixels of the widest line
+  int mLarghezza = 0;         // pixels of the widest line measured
   Posizione mCursore;
   Posizione mAncora;
   double mXVoluto = -1;  // where Up and Down keep the caret; -1: where it is

@@ -5,9 +5,11 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QScrollBar>
 #include <QTest>
 
+#include "ui/Font.h"
 #include "ui/ServiziDiProva.h"
 
 using ui::PannelloTesto;
@@ -234,4 +236,36 @@ TEST(PannelloTesto, AssistiveTechnologyReadsTheTextCaretAndSelection) {
             tutto.indexOf(QStringLiteral("ine")));
   EXPECT_EQ(t->characterRect(e).topLeft(),
             p.viewport()->mapToGlobal(p.rettangolo({1, 5}).topLeft()));
+}
+
+// In a font whose characters differ in width the longest line is not the
+// widest; the range reaches the end of any line once it has been in view.
+TEST(PannelloTesto, HorizontalRangeReachesTheWidestLineOnceInViewInAProportionalFont) {
+  PannelloTesto p;
+  p.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+  if (QFontInfo(p.font()).fixedPitch()) GTEST_SKIP() << "no proportional font";
+  std::vector<std::string> testo(300, "riga");
+  testo[1] = std::string(80, 'i');    // the most characters
+  testo[250] = std::string(40, 'W');  // the widest, far out of view
+  p.setRighe(testo);
+  p.resize(300, 200);
+  p.show();
+  QTest::qWait(10);
+  const int largo = p.fontMetrics().horizontalAdvance(p.riga(250));
+  ASSERT_GT(largo, p.fontMetrics().horizontalAdvance(p.riga(1)));
+  p.setCursore({250, 40});
+  EXPECT_GE(p.horizontalScrollBar()->maximum() + p.viewport()->width(), largo);
+  EXPECT_LT(p.rettangolo(p.cursore()).left(), p.viewport()->width());
+}
+
+// The report font lines columns up with blanks and keeps the inherited size.
+TEST(PannelloTesto, ReportFontIsFixedPitchAndKeepsTheInheritedSize) {
+  QWidget finestra;
+  finestra.setFont(QFont(finestra.font().family(), 15));
+  PannelloTesto p(&finestra);
+  p.setFont(ui::FontRapporto());
+  EXPECT_EQ(p.font().pointSize(), 15);
+  const QFontMetricsF m(p.font());
+  for (const QChar c : QStringLiteral("iW0°è"))
+    EXPECT_EQ(m.horizontalAdvance(c), m.horizontalAdvance(QLatin1Char(' '))) << int(c.unicode());
 }
