@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 
 #include "core/file.h"
@@ -61,6 +62,41 @@ TEST(StartUpLoading, DetectorFolderIsCreatedOnlyWhenMissing) {
   ASSERT_TRUE(file::ScriviAtomico(altra.percorso() / "Detector_Files", std::string_view("x")).ok());
   ASSERT_TRUE(Inizio::CreaCartellaDetector(altra.percorso()).ok());
   EXPECT_TRUE(std::filesystem::is_regular_file(altra.percorso() / "Detector_Files"));
+}
+
+TEST(StartUpLoading, InterruptedSavesOfEveryProgramFileAreCleared) {
+  prova::CartellaTemporanea dati, programma;
+  const auto detector = dati.percorso() / "Detector_Files";
+  std::filesystem::create_directory(detector);
+  const struct {
+    std::filesystem::path cartella;
+    const char* voce;
+    bool resta;
+  } casi[] = {
+      {dati.percorso(), ".archivio.dat.Ab12Cd", false},
+      {dati.percorso(), ".Rsc3.dat.XyZ789", false},
+      {programma.percorso(), ".TabFnum.txt.Ab12Cd", false},
+      {programma.percorso(), ".riporto.txt.000000", false},
+      {programma.percorso(), ".Stampa.txt.qwerty", false},
+      {programma.percorso(), ".output.txt.Q1w2E3", false},
+      {detector, ".BA5200503.mdd.Ab12Cd", false},
+      {detector, ".VE1199912.mtd.Ab12Cd", false},
+      // Not ours: other names, other folders, other shapes.
+      {detector, ".mio.mdd.Ab12Cd", true},
+      {detector, ".BA5200503.txt.Ab12Cd", true},
+      {dati.percorso(), ".TabFnum.txt.Ab12Cd", true},
+      {programma.percorso(), ".archivio.dat.Ab12Cd", true},
+      {programma.percorso(), ".TabFnum.txt.Ab12C", true},
+      {programma.percorso(), ".tabfnum.txt.Ab12Cd", true},
+      {programma.percorso(), ".Rapporto.txt.Ab12Cd", true},
+      {programma.percorso(), "TabFnum.txt", true},
+  };
+  for (const auto& c : casi) std::ofstream(c.cartella / c.voce) << "mezzo";
+  Inizio::RimuoviScrittureInterrotte(dati.percorso(), programma.percorso());
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.voce);
+    EXPECT_EQ(std::filesystem::exists(c.cartella / c.voce), c.resta);
+  }
 }
 
 TEST(StartUpLoading, WholeSequenceFillsTheState) {

@@ -276,6 +276,27 @@ TEST(MetodiWindow, AFaultyMethodFileChangesNothing) {
   EXPECT_NE(m.Testo().find("Totale Cicli di gioco.....: "), std::string::npos);
 }
 
+TEST(MetodiWindow, AHugeOrBinaryFileIsRefusedInOneShortMessage) {
+  Aperto a;
+  Metodi& m = *a.m;
+  Componi(m, {{{1, "BA", 5, 0}}}, {1}, 0);
+  a.Scrivi("Grande.mtd", "M  1M  1\xB0" "BA+5\r\n");
+  std::filesystem::resize_file(a.Percorso("Grande.mtd"), 50u * 1024 * 1024);
+  std::string binario(4000, '\0');
+  for (std::size_t i = 0; i < binario.size(); ++i) binario[i] = static_cast<char>(i * 7919 % 251);
+  a.Scrivi("Binario.mtd", binario);
+  for (const char* nome : {"Grande.mtd", "Binario.mtd"}) {
+    SCOPED_TRACE(nome);
+    a.Scegli(nome);
+    m.Cmd_Click(5);
+    ASSERT_EQ(a.Messaggi().size(), 1);
+    EXPECT_EQ(a.Messaggi()[0].count(QStringLiteral("\n")), 1) << ui::S(a.Messaggi()[0]);
+    a.p.servizi.dialoghi.messaggi.clear();
+    EXPECT_EQ(m.windowTitle(), "Metodi");
+    EXPECT_EQ(a.Righe(m.ListPro), QStringList{"M  1M  1°BA+5"});
+  }
+}
+
 TEST(MetodiWindow, RunsSavesAndPrintsTheReport) {
   Aperto a;
   Metodi& m = *a.m;
