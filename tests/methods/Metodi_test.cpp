@@ -285,12 +285,17 @@ TEST(MetodiWindow, AHugeOrBinaryFileIsRefusedInOneShortMessage) {
   std::string binario(4000, '\0');
   for (std::size_t i = 0; i < binario.size(); ++i) binario[i] = static_cast<char>(i * 7919 % 251);
   a.Scrivi("Binario.mtd", binario);
-  for (const char* nome : {"Grande.mtd", "Binario.mtd"}) {
-    SCOPED_TRACE(nome);
-    a.Scegli(nome);
+  const struct {
+    const char* nome;
+    const char* motivo;
+  } casi[] = {{"Grande.mtd", "file troppo grande"}, {"Binario.mtd", "non è un file di testo"}};
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.nome);
+    a.Scegli(c.nome);
     m.Cmd_Click(5);
     ASSERT_EQ(a.Messaggi().size(), 1);
     EXPECT_EQ(a.Messaggi()[0].count(QStringLiteral("\n")), 1) << ui::S(a.Messaggi()[0]);
+    EXPECT_TRUE(a.Messaggi()[0].contains(QString::fromUtf8(c.motivo))) << ui::S(a.Messaggi()[0]);
     a.p.servizi.dialoghi.messaggi.clear();
     EXPECT_EQ(m.windowTitle(), "Metodi");
     EXPECT_EQ(a.Righe(m.ListPro), QStringList{"M  1M  1°BA+5"});

@@ -244,6 +244,7 @@ std::string FileGenerato(std::mt19937& caso) {
       "Citt\xE0 \xC3\xB0",                     "\xC3\xB0 \xC8\x92",
       "x \x81\x8D\x8F\x90\x9D",                "\xE2\x82\xAC \xCE\xA9",
       "1200560200561010100010000100000001",  "3",
+      "\xC3\x83\xC2\xB0",                     "0000560200561010100010000100000001\xE8",
   };
   static const char* const fini[] = {"\r\n", "\n", "\r"};
   std::string b = caso() % 8 == 0 ? "\xEF\xBB\xBF" : "";
