@@ -276,32 +276,6 @@ TEST(MetodiWindow, AFaultyMethodFileChangesNothing) {
   EXPECT_NE(m.Testo().find("Totale Cicli di gioco.....: "), std::string::npos);
 }
 
-TEST(MetodiWindow, AHugeOrBinaryFileIsRefusedInOneShortMessage) {
-  Aperto a;
-  Metodi& m = *a.m;
-  Componi(m, {{{1, "BA", 5, 0}}}, {1}, 0);
-  a.Scrivi("Grande.mtd", "M  1M  1\xB0" "BA+5\r\n");
-  std::filesystem::resize_file(a.Percorso("Grande.mtd"), 50u * 1024 * 1024);
-  std::string binario(4000, '\0');
-  for (std::size_t i = 0; i < binario.size(); ++i) binario[i] = static_cast<char>(i * 7919 % 251);
-  a.Scrivi("Binario.mtd", binario);
-  const struct {
-    const char* nome;
-    const char* motivo;
-  } casi[] = {{"Grande.mtd", "file troppo grande"}, {"Binario.mtd", "non è un file di testo"}};
-  for (const auto& c : casi) {
-    SCOPED_TRACE(c.nome);
-    a.Scegli(c.nome);
-    m.Cmd_Click(5);
-    ASSERT_EQ(a.Messaggi().size(), 1);
-    EXPECT_EQ(a.Messaggi()[0].count(QStringLiteral("\n")), 1) << ui::S(a.Messaggi()[0]);
-    EXPECT_TRUE(a.Messaggi()[0].contains(QString::fromUtf8(c.motivo))) << ui::S(a.Messaggi()[0]);
-    a.p.servizi.dialoghi.messaggi.clear();
-    EXPECT_EQ(m.windowTitle(), "Metodi");
-    EXPECT_EQ(a.Righe(m.ListPro), QStringList{"M  1M  1°BA+5"});
-  }
-}
-
 TEST(MetodiWindow, RunsSavesAndPrintsTheReport) {
   Aperto a;
   Metodi& m = *a.m;

@@ -65,10 +65,6 @@ TEST(MethodFile, OptionsLineRulesForShortLinesYearsAndRanges) {
   EXPECT_EQ(corta->cicli, 1);
   EXPECT_EQ(corta->colpi, 10);
   EXPECT_EQ(corta->ruote[5], 1);
-  // Lengths are characters, as the file's columns: 33 with a final "°" is short.
-  const auto gradi = LeggiRigaOpzioni("00005602005620101000100001000000°", 57);
-  ASSERT_TRUE(gradi) << gradi.motivo();
-  EXPECT_EQ(gradi->cicli, 1);
   // A year beyond the archive's list is its last year.
   const auto anni = LeggiRigaOpzioni("0000990200991010100010000100000001", 3);
   ASSERT_TRUE(anni);
@@ -164,112 +160,59 @@ TEST(MethodFile, ReaderListsEveryFaultyLine) {
             "Riga 3: numero colpi 0 fuori intervallo (1-100)");
 }
 
+// Lines that make a file no method are refused in one line; faulty options
+// lines are listed ten at most.
 TEST(MethodFile, RefusalsFitOnTheScreen) {
-  auto faulty = [](int n) {
-    std::string b = "M  TM  4\xB0RO+0\r\n";
-    for (int i = 0; i < n; ++i) b += "1200560200561010100010000100000001\r\n";
-    return LeggiFileMetodo(b, 57);
+  const std::string cattiva = "1200560200561010100010000100000001\r\n", buona = "M  TM  4\xB0RO+0\r\n";
+  auto ripeti = [](const std::string& s, std::size_t n) { std::string o; while (n-- > 0) o += s; return o; };
+  const struct { std::string bytes, ultima; } casi[] = {  // ultima: the refusal's last line, empty if none
+      {buona + ripeti(cattiva, 1500), "… e altre 1.490 righe non valide"},
+      {cattiva + buona + "\r\nbin\x01\x02\r\n" + std::string(3, '\0'), "Riga 4: caratteri di controllo (non è un file di testo)"},
+      {"M\t" + buona + "\x1A", ""},                          // tabs are text, a final Ctrl-Z the old end mark
+      {buona + "x \x81\x8D\x8F\x90\x9D\r\n", ""},           // unassigned Windows-1252 bytes are text
+      {std::string(kMassimoRighe + 1, '\n'), "il file ha 10.001 righe, più di quante ne abbia un metodo (al massimo 10.000)"},
+      {"M  TM  4°RO+0\r\nM  TM  " + ripeti("°", kMassimoCaratteriRiga - 7), ""},  // characters, not bytes
+      {"M  TM  4°RO+0\r\nM  TM  " + ripeti("°", kMassimoCaratteriRiga - 6),
+       "Riga 2: 10.001 caratteri, più di quanti ne abbia una riga di un metodo (al massimo 10.000)"},
   };
-  const auto undici = faulty(11);
-  ASSERT_FALSE(undici);
-  EXPECT_EQ(std::count(undici.motivo().begin(), undici.motivo().end(), '\n'), 10);
-  EXPECT_EQ(undici.motivo().substr(undici.motivo().rfind('\n') + 1),
-            "Riga 12: mese iniziale 12 fuori intervallo (0-11)");
-  const auto tante = faulty(1500);
-  ASSERT_FALSE(tante);
-  EXPECT_EQ(std::count(tante.motivo().begin(), tante.motivo().end(), '\n'), 10);
-  EXPECT_EQ(tante.motivo().substr(tante.motivo().rfind('\n') + 1), "… e altre 1.490 righe non valide");
-
-  // Not text: one line, the first that holds a control byte, whatever else is wrong.
-  const auto binario = LeggiFileMetodo(
-      "1200560200561010100010000100000001\r\nM  TM  4\xB0RO+0\r\n\r\nbin\x01\x02\r\n\x00\x00\r\n", 57);
-  ASSERT_FALSE(binario);
-  EXPECT_EQ(binario.motivo(), "Riga 4: caratteri di controllo (non è un file di testo)");
-  // Tabs are text, a final Ctrl-Z is the old end-of-file mark, and the bytes
-  // that Windows-1252 leaves unassigned are no control characters.
-  const struct {
-    const char* bytes;
-    bool testo;
-  } casi[] = {{"M  TM\t4\xB0RO+0\r\n", true},
-              {"M  TM  4\xB0RO+0\r\n\x1A", true},
-              {"M  TM  4\xB0RO+0 \x81\x8D\x8F\x90\x9D\r\n", true},
-              {"M  TM  4\xB0RO+0\x1A\r\nA  TM  1\xB0" "BA+5\r\n", false},
-              {"M  TM  4\xB0RO+0\x0C\r\n", false},
-              {"M  TM  4\xB0RO+0\x7F\x1F\r\n", false}};
   for (const auto& c : casi) {
-    SCOPED_TRACE(c.bytes);
-    EXPECT_EQ(LeggiFileMetodo(std::string_view(c.bytes), 57).ok(), c.testo);
+    SCOPED_TRACE(c.ultima);
+    const auto f = LeggiFileMetodo(c.bytes, 57);
+    ASSERT_EQ(f.ok(), c.ultima.empty()) << f.motivo();
+    EXPECT_EQ(f.motivo().substr(f.motivo().rfind('\n') + 1), c.ultima);
+    EXPECT_LE(std::count(f.motivo().begin(), f.motivo().end(), '\n'), 10);
   }
-}
-
-TEST(MethodFile, AFileFarLargerThanAnyMethodIsRefusedUnread) {
   prova::CartellaTemporanea dir;
   const auto grande = dir.percorso() / "Grande.mtd";
-  { std::ofstream(grande) << "M  TM  1\xB0" "BA+5\r\n"; }
+  std::ofstream(grande) << buona;
   std::filesystem::resize_file(grande, 50u * 1024 * 1024);  // sparse: nothing is written
-  const auto f = ApriFileMetodo(grande, 57);
-  ASSERT_FALSE(f);
-  EXPECT_EQ(f.motivo(), "impossibile leggere Grande.mtd: file troppo grande (52.428.800 byte, al massimo 2.097.152)");
-  std::filesystem::resize_file(grande, kMassimoByteFile);
-  EXPECT_EQ(ApriFileMetodo(grande, 57).motivo().find("troppo grande"), std::string::npos);
-  // Within the size, blank lines beyond any method's count are refused too.
-  EXPECT_TRUE(LeggiFileMetodo(std::string(kMassimoRighe, '\n'), 57));
-  const auto vuote = LeggiFileMetodo(std::string(kMassimoByteFile, '\n'), 57);
-  ASSERT_FALSE(vuote);
-  EXPECT_EQ(vuote.motivo(), "il file ha 2.097.152 righe, più di quante ne abbia un metodo (al massimo 10.000)");
-  // And so is a line far longer than any method line; characters count, not bytes.
-  std::string gradi;
-  for (std::size_t i = 7; i < kMassimoCaratteriRiga; ++i) gradi += "°";
-  EXPECT_TRUE(LeggiFileMetodo("M  TM  " + gradi + "\r\n", 57));
-  const auto lunga = LeggiFileMetodo("M  TM  1°BA+5\r\nM  TM  " + gradi + "x\r\n", 57);
-  ASSERT_FALSE(lunga);
-  EXPECT_EQ(lunga.motivo(), "Riga 2: 10.001 caratteri, più di quanti ne abbia una riga di un metodo (al massimo 10.000)");
+  EXPECT_EQ(ApriFileMetodo(grande, 57).motivo(),
+            "impossibile leggere Grande.mtd: file troppo grande (52.428.800 byte, al massimo 2.097.152)");
 }
 
-namespace {
-
-// Files built from the pieces that trip a reader: options lines and forecast
-// lines with blanks around them, lines that start with a digit, blank lines,
-// the degree sign and accents in either encoding, text that reads as UTF-8
-// once its other bytes are gone, the five unassigned bytes, mixed line ends.
-std::string FileGenerato(std::mt19937& caso) {
+// Files of the pieces that trip a reader: lines behind blanks, "°" and accents
+// in either encoding, text that reads as UTF-8 once other bytes are gone.
+static std::string FileGenerato(std::mt19937& caso) {
   static const std::vector<std::string> pezzi = {
-      "0000560200561010100010000100000001", "0500000500002050100000000000000001",
-      "0000560200562010100010000100000",     "00005602005610101000100001000000019",
-      " 0500000500002050100000000000000001", "  0000560200561010100010000100000001  ",
-      "M  TM  4\xB0RO+0",                     "  MA  1M  1\xB0" "BA+5,3\xB0NA-12 & 2\xB0RO+7 ",
-      " 1\xB0VE-30",                          "1\xB0VE-30",
-      "",                                     "   ",
-      "\tA  TM  1\xB0" "BA+5",                   "M  TM  4\xC2\xB0RO+0",
-      "Citt\xE0 \xC3\xB0",                     "\xC3\xB0 \xC8\x92",
-      "x \x81\x8D\x8F\x90\x9D",                "\xE2\x82\xAC \xCE\xA9",
-      "1200560200561010100010000100000001",  "3",
-      "\xC3\x83\xC2\xB0",                     "0000560200561010100010000100000001\xE8",
-  };
+      "0000560200561010100010000100000001", " 0500000500002050100000000000000001", "0000560200562010100010000100000",
+      "  0000560200561010100010000100000001\xE8", "M  TM  4\xB0RO+0", "  MA  1M  1\xB0" "BA+5,3\xB0NA-12 & 2\xB0RO+7 ",
+      " 1\xB0VE-30", "", "   ", "\tA  TM  1\xB0" "BA+5", "M  TM  4\xC2\xB0RO+0", "Citt\xE0 \xC3\xB0",
+      "\xC3\x83\xC2\xB0", "x \x81\x8D\x8F\x90\x9D", "\xE2\x82\xAC \xCE\xA9", "3"};
   static const char* const fini[] = {"\r\n", "\n", "\r"};
   std::string b = caso() % 8 == 0 ? "\xEF\xBB\xBF" : "";
-  const int righe = static_cast<int>(caso() % 6);
-  for (int i = 0; i < righe; ++i) {
-    if (i) b += fini[caso() % 3];
-    b += pezzi[caso() % pezzi.size()];
-  }
-  if (caso() % 2) b += "\r\n";
+  for (int i = 0, righe = static_cast<int>(caso() % 6); i < righe; ++i)
+    b += (i ? fini[caso() % 3] : "") + pezzi[caso() % pezzi.size()];
   return b;
 }
 
-}  // namespace
-
 TEST(MethodFile, EveryAcceptedFileSavesAndOpensAsTheSameMethod) {
-  // The two files that once changed through a save: a forecast line behind a
-  // blank, and a second options line behind a blank.
+  // The two files that once changed through a save: lines behind a blank.
   const std::string opzioni = "0000000000001010100000000000000001\r\n";
-  const auto indentata = LeggiFileMetodo(opzioni + "M  TM  4\xB0RO+0\r\n 1\xB0VE-30\r\n", 57);
-  ASSERT_FALSE(indentata);
-  EXPECT_EQ(indentata.motivo(), "Riga 3: riga delle opzioni incompleta (7 caratteri, ne servono almeno 31)");
+  EXPECT_EQ(LeggiFileMetodo(opzioni + "M  TM  4\xB0RO+0\r\n 1\xB0VE-30\r\n", 57).motivo(),
+            "Riga 3: riga delle opzioni incompleta (7 caratteri, ne servono almeno 31)");
   const auto seconde = LeggiFileMetodo(opzioni + " 0500000500002050100000000000000001\r\n", 57);
   ASSERT_TRUE(seconde) << seconde.motivo();
   EXPECT_EQ(RigaOpzioni(*seconde->opzioni), "0500000500002050100000000000000001");
-  EXPECT_TRUE(seconde->righe.empty());
 
   std::mt19937 caso(22);
   int accettati = 0;
@@ -279,25 +222,18 @@ TEST(MethodFile, EveryAcceptedFileSavesAndOpensAsTheSameMethod) {
     if (!aperto) continue;
     ++accettati;
     SCOPED_TRACE(::testing::PrintToString(originale));
-    // A file without options is saved with the window's own.
-    const Opzioni o = aperto->opzioni.value_or(Opzioni{});
+    const Opzioni o = aperto->opzioni.value_or(Opzioni{});  // else the window's own
     const std::string salvato = ScriviFileMetodo(o, aperto->righe);
     const auto riaperto = LeggiFileMetodo(salvato, 57);
     ASSERT_TRUE(riaperto) << riaperto.motivo();
     EXPECT_EQ(riaperto->opzioni, o);
     EXPECT_EQ(riaperto->righe, aperto->righe);
-    EXPECT_EQ(ScriviFileMetodo(*riaperto->opzioni, riaperto->righe), salvato);
+    EXPECT_EQ(ScriviFileMetodo(o, riaperto->righe), salvato);
   }
   EXPECT_GT(accettati, 1000);
-}
-
-TEST(MethodFile, UnassignedWindows1252BytesSurviveOpenAndSave) {
-  const std::string bytes =
-      "0000560200561010100010000100000001\r\n"
-      "M  TM  4\xB0RO+0 \x81\x8D\x8F\x90\x9D\r\n";
-  const auto f = LeggiFileMetodo(bytes, 57);
-  ASSERT_TRUE(f) << f.motivo();
-  EXPECT_EQ(ScriviFileMetodo(*f->opzioni, f->righe), bytes);
+  // The five unassigned bytes of Windows-1252 survive an open and a save.
+  const std::string bytes = opzioni + "M  TM  4\xB0RO+0 \x81\x8D\x8F\x90\x9D\r\n";
+  EXPECT_EQ(ScriviFileMetodo(*LeggiFileMetodo(bytes, 57)->opzioni, LeggiFileMetodo(bytes, 57)->righe), bytes);
 }
 
 TEST(MethodFile, TheNameIsTheFileNameWithoutItsMtdExtension) {
