@@ -56,7 +56,8 @@ void ScriviSpazzatura(const std::filesystem::path& percorso) {
 void ScriviTabellaGrande(const std::filesystem::path& percorso) {
   ScriviGrande(percorso, [](std::size_t i) {
     std::string s = i % 2000 == 0 ? "G=GRUPPO " + std::to_string(i / 2000) + "\r\n" : "";
-    return s + "F=Formazione " + std::to_string(i) + "\r\nN=" + std::to_string(i % 90 + 1) + ".17.45\r\n";
+    return s + "F=Formazione " + std::to_string(i) + "\r\nN=" + std::to_string(i % 90 + 1) +
+           ".17.45\r\n";
   });
 }
 
@@ -85,8 +86,10 @@ template <class Finestra>
 void ApreTabellaDa50MB(benchmark::State& state, void (MDIForm1::*comando)()) {
   prova::ProgrammaDiProva p(prova::Sintetiche(4999));
   const auto percorso = p.stato.CartellaProgramma / "TabFnum.txt";
-  if (state.range(0) == 0) ScriviTabellaGrande(percorso);
-  else ScriviSpazzatura(percorso);
+  if (state.range(0) == 0)
+    ScriviTabellaGrande(percorso);
+  else
+    ScriviSpazzatura(percorso);
   MDIForm1& m = p.principale();
   const double prima = PiccoMB();
   for (auto _ : state) {
@@ -94,7 +97,8 @@ void ApreTabellaDa50MB(benchmark::State& state, void (MDIForm1::*comando)()) {
     if (!m.finestre().trova<Finestra>()) state.SkipWithError("finestra non aperta");
     QApplication::processEvents();
     state.PauseTiming();
-    if (state.range(0) == 0 && p.servizi.dialoghi.messaggi.size() != 1) state.SkipWithError("avviso atteso");
+    if (state.range(0) == 0 && p.servizi.dialoghi.messaggi.size() != 1)
+      state.SkipWithError("avviso atteso");
     p.servizi.dialoghi.messaggi.clear();
     m.finestre().chiudiTutteTranne(nullptr);
     QApplication::processEvents();

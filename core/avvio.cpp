@@ -66,7 +66,8 @@ void RimuoviScrittureInterrotte(const std::filesystem::path& cartellaDati,
   file::RimuoviTemporanei(cartellaDati, dati);
   file::RimuoviTemporanei(cartellaDati / "Detector_Files", FileDelDetector);
   // The fixed files of the program folder, as their tools name them.
-  file::RimuoviTemporanei(cartellaProgramma, {"TabFnum.txt", "riporto.txt", "Stampa.txt", "output.txt"});
+  file::RimuoviTemporanei(cartellaProgramma,
+                          {"TabFnum.txt", "riporto.txt", "Stampa.txt", "output.txt"});
 }
 
 }  // namespace Inizio

@@ -63,7 +63,8 @@ Risultato<std::vector<Estrazione>> Decodifica(std::string_view testo) {
       if (!LeggiData(campi[0], e.data)) return errore("data non valida \"" + data + "\"");
       if (e.data.anno < formato::kPrimoAnno || e.data.anno > formato::kUltimoAnno)
         return errore("anno " + std::to_string(e.data.anno) + " fuori dagli anni dell'archivio (" +
-                      std::to_string(formato::kPrimoAnno) + "-" + std::to_string(formato::kUltimoAnno) + ")");
+                      std::to_string(formato::kPrimoAnno) + "-" +
+                      std::to_string(formato::kUltimoAnno) + ")");
       if (!out.empty() && !(out.back().data < e.data)) return errore("date non crescenti");
       out.push_back(e);
       dataCorrente = data;

@@ -34,10 +34,12 @@ namespace {
 // before reading, so a file longer than `massimo` is refused unread and the
 // buffer grows once.
 template <class Contenitore>
-Risultato<Contenitore> Leggi(const std::filesystem::path& percorso, std::optional<std::uintmax_t> massimo) {
+Risultato<Contenitore> Leggi(const std::filesystem::path& percorso,
+                             std::optional<std::uintmax_t> massimo) {
   const std::string nome = percorso.filename().string();
   auto errore = [&](int codice) {
-    return Risultato<Contenitore>::Errore("impossibile leggere " + nome + ": " + DescriviErrore(codice));
+    return Risultato<Contenitore>::Errore("impossibile leggere " + nome + ": " +
+                                          DescriviErrore(codice));
   };
   auto troppoGrande = [&](std::uintmax_t dimensione) {
     return Risultato<Contenitore>::Errore("impossibile leggere " + nome + ": file troppo grande (" +
@@ -117,7 +119,8 @@ constexpr std::size_t kCaratteriCasuali = 6;  // the XXXXXX of the template
 
 bool Temporaneo(std::string_view voce, std::string_view nome) {
   if (nome.empty() || voce.size() != nome.size() + 2 + kCaratteriCasuali) return false;
-  if (voce[0] != '.' || voce.substr(1, nome.size()) != nome || voce[nome.size() + 1] != '.') return false;
+  if (voce[0] != '.' || voce.substr(1, nome.size()) != nome || voce[nome.size() + 1] != '.')
+    return false;
   const std::string_view casuali = voce.substr(nome.size() + 2);
   return std::all_of(casuali.begin(), casuali.end(), [](char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -133,12 +136,14 @@ void RimuoviTemporanei(const std::filesystem::path& cartella,
     if (f.size() < 2 + kCaratteriCasuali + 1 || f[0] != '.') continue;
     const std::string_view nome = std::string_view(f).substr(1, f.size() - 2 - kCaratteriCasuali);
     std::error_code tipo;
-    if (Temporaneo(f, nome) && nostro(nome) && voce.symlink_status(tipo).type() == std::filesystem::file_type::regular)
+    if (Temporaneo(f, nome) && nostro(nome) &&
+        voce.symlink_status(tipo).type() == std::filesystem::file_type::regular)
       std::filesystem::remove(voce.path(), tipo);
   }
 }
 
-void RimuoviTemporanei(const std::filesystem::path& cartella, const std::vector<std::string>& nomi) {
+void RimuoviTemporanei(const std::filesystem::path& cartella,
+                       const std::vector<std::string>& nomi) {
   RimuoviTemporanei(cartella, [&nomi](std::string_view nome) {
     return std::find(nomi.begin(), nomi.end(), nome) != nomi.end();
   });

@@ -123,7 +123,8 @@ std::string CodificaRighe(const std::vector<std::string>& righe) {
     out += ACp1252(r);
     out += "\r\n";
   }
-  const bool alti = std::any_of(out.begin(), out.end(), [](char c) { return static_cast<std::uint8_t>(c) >= 0x80; });
+  const bool alti = std::any_of(out.begin(), out.end(),
+                                [](char c) { return static_cast<std::uint8_t>(c) >= 0x80; });
   if (alti && Utf8Valido(out)) return DaCp1252(out);
   return out;
 }
@@ -140,7 +141,9 @@ bool LettoreRighe::prossima(std::string_view& riga) {
     return true;
   }
   riga = mResto.substr(0, fine);
-  const std::size_t dopo = mResto[fine] == '\r' && fine + 1 < mResto.size() && mResto[fine + 1] == '\n' ? fine + 2 : fine + 1;
+  const std::size_t dopo =
+      mResto[fine] == '\r' && fine + 1 < mResto.size() && mResto[fine + 1] == '\n' ? fine + 2
+                                                                                   : fine + 1;
   mResto.remove_prefix(dopo);
   return true;
 }

@@ -782,7 +782,9 @@ void Metodi::Elabora_Metodo() {
       righe.emplace_back(std::move(*p));
     else
       righe.emplace_back();
-    if (!p) scartate.aggiungi("Riga " + std::to_string(i + 1) + ": " + testi[i] + " (" + p.motivo() + ")");
+    if (!p)
+      scartate.aggiungi("Riga " + std::to_string(i + 1) + ": " + testi[i] + " (" + p.motivo() +
+                        ")");
   }
   if (!scartate.vuoto())
     ui::Msg(this,

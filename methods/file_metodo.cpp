@@ -39,9 +39,9 @@ Risultato<Opzioni> LeggiRigaOpzioni(std::string_view riga, int anni) {
   // one column there and two bytes here).
   const std::size_t lunghezza = testo::Lunghezza(riga);
   if (lunghezza < kLunghezzaMinimaOpzioni)
-    return Risultato<Opzioni>::Errore(
-        "riga delle opzioni incompleta (" + std::to_string(lunghezza) +
-        " caratteri, ne servono almeno " + std::to_string(kLunghezzaMinimaOpzioni) + ")");
+    return Risultato<Opzioni>::Errore("riga delle opzioni incompleta (" +
+                                      std::to_string(lunghezza) + " caratteri, ne servono almeno " +
+                                      std::to_string(kLunghezzaMinimaOpzioni) + ")");
   const bool completa = lunghezza >= kLunghezzaOpzioni;
   const std::size_t lette = completa ? kLunghezzaOpzioni : kLunghezzaMinimaOpzioni;
   for (std::size_t i = 0; i < lette; ++i)
@@ -94,7 +94,8 @@ std::string ElencoRigheNonValide::testo() const {
   std::string out;
   for (std::size_t i = 0; i < mostrate; ++i) out += (i ? "\r\n" : "") + mPrime[i];
   if (mostrate < mTotale)
-    out += "\r\n… e altre " + testo::Intero(static_cast<long long>(mTotale - mostrate)) + " righe non valide";
+    out += "\r\n… e altre " + testo::Intero(static_cast<long long>(mTotale - mostrate)) +
+           " righe non valide";
   return out;
 }
 
@@ -126,14 +127,16 @@ Risultato<FileMetodo> LeggiFileMetodo(std::string_view bytes, int anni) {
         const std::size_t caratteri = testo::Lunghezza(righe.testo(grezza));
         if (caratteri > kMassimoCaratteriRiga)
           return Risultato<FileMetodo>::Errore(
-              "Riga " + std::to_string(numero) + ": " + testo::Intero(static_cast<long long>(caratteri)) +
+              "Riga " + std::to_string(numero) + ": " +
+              testo::Intero(static_cast<long long>(caratteri)) +
               " caratteri, più di quanti ne abbia una riga di un metodo (al massimo " +
               testo::Intero(static_cast<long long>(kMassimoCaratteriRiga)) + ")");
       }
     }
     if (numero > kMassimoRighe)
       return Risultato<FileMetodo>::Errore(
-          "il file ha " + testo::Intero(static_cast<long long>(numero)) + " righe, più di quante ne abbia un metodo (al massimo " +
+          "il file ha " + testo::Intero(static_cast<long long>(numero)) +
+          " righe, più di quante ne abbia un metodo (al massimo " +
           testo::Intero(static_cast<long long>(kMassimoRighe)) + ")");
   }
   FileMetodo f;

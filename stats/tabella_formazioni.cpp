@@ -81,10 +81,13 @@ Tabella Decodifica(std::string_view bytes, bool* ridotta) {
         scarta();
         continue;
       }
-      g.formazioni.push_back({righe.testo(riga.substr(2)), g.formazioni.empty() ? numeriInAttesa : std::nullopt});
+      g.formazioni.push_back(
+          {righe.testo(riga.substr(2)), g.formazioni.empty() ? numeriInAttesa : std::nullopt});
     } else if (Inizia(riga, "N=") && !formazioneScartata) {
-      if (g.formazioni.empty()) numeriInAttesa = righe.testo(riga.substr(2));
-      else g.formazioni.back().numeri = righe.testo(riga.substr(2));
+      if (g.formazioni.empty())
+        numeriInAttesa = righe.testo(riga.substr(2));
+      else
+        g.formazioni.back().numeri = righe.testo(riga.substr(2));
     }
   }
   return t;
@@ -104,7 +107,8 @@ std::string Codifica(const Tabella& t) {
 
 std::string AvvisoTabellaRidotta() {
   return "La tabella contiene più di " + std::to_string(kMaxGruppi) + " gruppi o più di " +
-         std::to_string(kMaxFormazioni) + " formazioni in un gruppo: quelli in eccesso non sono stati caricati.";
+         std::to_string(kMaxFormazioni) +
+         " formazioni in un gruppo: quelli in eccesso non sono stati caricati.";
 }
 
 bool Presente(const std::filesystem::path& cartella) {

@@ -75,7 +75,8 @@ bool Presente(const std::filesystem::path& cartella);
 // Reads `cartella`/TabFnum.txt as Decodifica does: nullopt when the file does
 // not exist, an error with the Italian reason when it exists but cannot be
 // read.
-Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella, bool* ridotta = nullptr);
+Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella,
+                                        bool* ridotta = nullptr);
 // Writes the table to `cartella`/TabFnum.txt through an atomic write; on
 // failure the old file stays as it was and the reason is returned.
 Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t);

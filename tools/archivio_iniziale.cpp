@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
   }
   const Data& primo = fatto->prima;
   const Data& ultimo = fatto->ultima;
-  std::printf("archivio di %d estrazioni reali, dal %d/%d/%d al %d/%d/%d, scritto in %s\n", fatto->estrazioni,
-              primo.giorno, primo.mese, primo.anno, ultimo.giorno, ultimo.mese, ultimo.anno, argv[2]);
+  std::printf("archivio di %d estrazioni reali, dal %d/%d/%d al %d/%d/%d, scritto in %s\n",
+              fatto->estrazioni, primo.giorno, primo.mese, primo.anno, ultimo.giorno, ultimo.mese,
+              ultimo.anno, argv[2]);
   return 0;
 }

@@ -24,6 +24,7 @@ struct Resoconto {
 // unreadable or damaged draws file, with its line) leaves `archivio` exactly
 // as it was.
 // REQUIRES: 1 <= quante <= formato::kMaxEstrazioni
-Risultato<Resoconto> Crea(const std::filesystem::path& csv, const std::filesystem::path& archivio, int quante);
+Risultato<Resoconto> Crea(const std::filesystem::path& csv, const std::filesystem::path& archivio,
+                          int quante);
 
 }  // namespace primo_archivio

@@ -66,17 +66,20 @@ TEST(StartUpLoading, DetectorFolderIsCreatedOnlyWhenMissing) {
 
 TEST(StartUpLoading, InterruptedSavesOfEveryProgramFileAreCleared) {
   prova::CartellaTemporanea dati, programma;
-  const auto detector = dati.percorso() / "Detector_Files";
-  std::filesystem::create_directory(detector);
-  const struct { std::filesystem::path cartella; const char* voce; bool resta; } casi[] = {
-      {dati.percorso(), ".Rsc3.dat.XyZ789", false},      {programma.percorso(), ".TabFnum.txt.Ab12Cd", false},
-      {programma.percorso(), ".riporto.txt.000000", false}, {programma.percorso(), ".Stampa.txt.qwerty", false},
-      {programma.percorso(), ".output.txt.Q1w2E3", false},  {detector, ".BA5200503.mdd.Ab12Cd", false},
-      {detector, ".mio.mdd.Ab12Cd", true},                  {dati.percorso(), ".TabFnum.txt.Ab12Cd", true},
-      {programma.percorso(), ".tabfnum.txt.Ab12Cd", true},  {programma.percorso(), ".Rapporto.txt.Ab12Cd", true}};
-  for (const auto& c : casi) std::ofstream(c.cartella / c.voce) << "mezzo";
+  std::filesystem::create_directory(dati.percorso() / "Detector_Files");
+  for (const char* v : {".Rsc3.dat.XyZ789", ".TabFnum.txt.Ab12Cd",
+                        "Detector_Files/.BA5200503.mdd.Ab12Cd", "Detector_Files/.mio.mdd.Ab12Cd"})
+    std::ofstream(dati.percorso() / v) << "x";
+  for (const char* v : {".TabFnum.txt.Ab12Cd", ".riporto.txt.000000", ".Stampa.txt.qwerty",
+                        ".output.txt.Q1w2E3", ".tabfnum.txt.Ab12Cd", ".Rapporto.txt.Ab12Cd"})
+    std::ofstream(programma.percorso() / v) << "x";
   Inizio::RimuoviScrittureInterrotte(dati.percorso(), programma.percorso());
-  for (const auto& c : casi) EXPECT_EQ(std::filesystem::exists(c.cartella / c.voce), c.resta) << c.voce;
+  using F = std::map<std::string, std::string>;
+  EXPECT_EQ(Fotografia(dati.percorso()),
+            (F{{".TabFnum.txt.Ab12Cd", "x"}, {"Detector_Files", "<cartella>"}}));
+  EXPECT_EQ(Fotografia(dati.percorso() / "Detector_Files"), (F{{".mio.mdd.Ab12Cd", "x"}}));
+  EXPECT_EQ(Fotografia(programma.percorso()),
+            (F{{".Rapporto.txt.Ab12Cd", "x"}, {".tabfnum.txt.Ab12Cd", "x"}}));
 }
 
 TEST(StartUpLoading, WholeSequenceFillsTheState) {

@@ -61,12 +61,14 @@ TEST(AtomicWrite, KeepsPermissionsAndClearsInterruptedWrites) {
 TEST(AtomicWrite, ASaveClearsWhatAnInterruptedSaveOfTheSameNameLeft) {
   prova::CartellaTemporanea dir;
   const std::set<std::string> nostri = {".out.txt.Ab12Cd", ".out.txt.zzzzzz"};
-  const std::set<std::string> altri = {".out.txt.Ab12C", ".out.txt.Ab-2Cd", "out.txt.Ab12Cd", ".altro.txt.Ab12Cd"};
+  const std::set<std::string> altri = {".out.txt.Ab12C", ".out.txt.Ab-2Cd", "out.txt.Ab12Cd",
+                                       ".altro.txt.Ab12Cd"};
   for (const auto* insieme : {&nostri, &altri})
     for (const std::string& voce : *insieme) std::ofstream(dir.percorso() / voce) << "resto";
   ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "out.txt", std::string_view("rapporto")).ok());
   std::set<std::string> restano;
-  for (const auto& v : std::filesystem::directory_iterator(dir.percorso())) restano.insert(v.path().filename());
+  for (const auto& v : std::filesystem::directory_iterator(dir.percorso()))
+    restano.insert(v.path().filename());
   restano.erase("out.txt");
   EXPECT_EQ(restano, altri);
 }

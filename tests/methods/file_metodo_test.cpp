@@ -163,17 +163,29 @@ TEST(MethodFile, ReaderListsEveryFaultyLine) {
 // Lines that make a file no method are refused in one line; faulty options
 // lines are listed ten at most.
 TEST(MethodFile, RefusalsFitOnTheScreen) {
-  const std::string cattiva = "1200560200561010100010000100000001\r\n", buona = "M  TM  4\xB0RO+0\r\n";
-  auto ripeti = [](const std::string& s, std::size_t n) { std::string o; while (n-- > 0) o += s; return o; };
-  const struct { std::string bytes, ultima; } casi[] = {  // ultima: the refusal's last line, empty if none
+  const std::string cattiva = "1200560200561010100010000100000001\r\n",
+                    buona = "M  TM  4\xB0RO+0\r\n";
+  auto ripeti = [](const std::string& s, std::size_t n) {
+    std::string o;
+    while (n-- > 0) o += s;
+    return o;
+  };
+  const struct {
+    std::string bytes, ultima;
+  } casi[] = {
+      // ultima: the refusal's last line, empty if none
       {buona + ripeti(cattiva, 1500), "… e altre 1.490 righe non valide"},
-      {cattiva + buona + "\r\nbin\x01\x02\r\n" + std::string(3, '\0'), "Riga 4: caratteri di controllo (non è un file di testo)"},
-      {"M\t" + buona + "\x1A", ""},                          // tabs are text, a final Ctrl-Z the old end mark
-      {buona + "x \x81\x8D\x8F\x90\x9D\r\n", ""},           // unassigned Windows-1252 bytes are text
-      {std::string(kMassimoRighe + 1, '\n'), "il file ha 10.001 righe, più di quante ne abbia un metodo (al massimo 10.000)"},
-      {"M  TM  4°RO+0\r\nM  TM  " + ripeti("°", kMassimoCaratteriRiga - 7), ""},  // characters, not bytes
+      {cattiva + buona + "\r\nbin\x01\x02\r\n" + std::string(3, '\0'),
+       "Riga 4: caratteri di controllo (non è un file di testo)"},
+      {"M\t" + buona + "\x1A", ""},                // tabs are text, a final Ctrl-Z the old end mark
+      {buona + "x \x81\x8D\x8F\x90\x9D\r\n", ""},  // unassigned Windows-1252 bytes are text
+      {std::string(kMassimoRighe + 1, '\n'),
+       "il file ha 10.001 righe, più di quante ne abbia un metodo (al massimo 10.000)"},
+      {"M  TM  4°RO+0\r\nM  TM  " + ripeti("°", kMassimoCaratteriRiga - 7),
+       ""},  // characters, not bytes
       {"M  TM  4°RO+0\r\nM  TM  " + ripeti("°", kMassimoCaratteriRiga - 6),
-       "Riga 2: 10.001 caratteri, più di quanti ne abbia una riga di un metodo (al massimo 10.000)"},
+       "Riga 2: 10.001 caratteri, più di quanti ne abbia una riga di un metodo (al massimo "
+       "10.000)"},
   };
   for (const auto& c : casi) {
     SCOPED_TRACE(c.ultima);
@@ -186,22 +198,29 @@ TEST(MethodFile, RefusalsFitOnTheScreen) {
   const auto grande = dir.percorso() / "Grande.mtd";
   std::ofstream(grande) << buona;
   std::filesystem::resize_file(grande, 50u * 1024 * 1024);  // sparse: nothing is written
-  EXPECT_EQ(ApriFileMetodo(grande, 57).motivo(),
-            "impossibile leggere Grande.mtd: file troppo grande (52.428.800 byte, al massimo 2.097.152)");
+  EXPECT_EQ(
+      ApriFileMetodo(grande, 57).motivo(),
+      "impossibile leggere Grande.mtd: file troppo grande (52.428.800 byte, al massimo 2.097.152)");
 }
 
 // Files of the pieces that trip a reader: lines behind blanks, "°" and accents
 // in either encoding, text that reads as UTF-8 once other bytes are gone.
 static std::string FileGenerato(std::mt19937& caso) {
-  static const std::vector<std::string> pezzi = {
-      "0000560200561010100010000100000001", " 0500000500002050100000000000000001", "0000560200562010100010000100000",
-      "  0000560200561010100010000100000001\xE8", "M  TM  4\xB0RO+0", "  MA  1M  1\xB0" "BA+5,3\xB0NA-12 & 2\xB0RO+7 ",
-      " 1\xB0VE-30", "", "   ", "\tA  TM  1\xB0" "BA+5", "M  TM  4\xC2\xB0RO+0", "Citt\xE0 \xC3\xB0",
-      "\xC3\x83\xC2\xB0", "x \x81\x8D\x8F\x90\x9D", "\xE2\x82\xAC \xCE\xA9", "3"};
+  // clang-format off
+  static const std::string pezzi[] = {
+      "0000560200561010100010000100000001", " 0500000500002050100000000000000001",
+      "0000560200562010100010000100000",    "  0000560200561010100010000100000001\xE8",
+      "M  TM  4\xB0RO+0",                   "  MA  1M  1\xB0" "BA+5,3\xB0NA-12 & 2\xB0RO+7 ",
+      " 1\xB0VE-30",                        "   ",
+      "\tA  TM  1\xB0" "BA+5",              "M  TM  4\xC2\xB0RO+0",
+      "Citt\xE0 \xC3\xB0",                  "\xC3\x83\xC2\xB0",
+      "x \x81\x8D\x8F\x90\x9D",             "\xE2\x82\xAC \xCE\xA9",
+      "3",                                  ""};
+  // clang-format on
   static const char* const fini[] = {"\r\n", "\n", "\r"};
   std::string b = caso() % 8 == 0 ? "\xEF\xBB\xBF" : "";
   for (int i = 0, righe = static_cast<int>(caso() % 6); i < righe; ++i)
-    b += (i ? fini[caso() % 3] : "") + pezzi[caso() % pezzi.size()];
+    b += (i ? fini[caso() % 3] : "") + pezzi[caso() % std::size(pezzi)];
   return b;
 }
 
@@ -233,7 +252,9 @@ TEST(MethodFile, EveryAcceptedFileSavesAndOpensAsTheSameMethod) {
   EXPECT_GT(accettati, 1000);
   // The five unassigned bytes of Windows-1252 survive an open and a save.
   const std::string bytes = opzioni + "M  TM  4\xB0RO+0 \x81\x8D\x8F\x90\x9D\r\n";
-  EXPECT_EQ(ScriviFileMetodo(*LeggiFileMetodo(bytes, 57)->opzioni, LeggiFileMetodo(bytes, 57)->righe), bytes);
+  EXPECT_EQ(
+      ScriviFileMetodo(*LeggiFileMetodo(bytes, 57)->opzioni, LeggiFileMetodo(bytes, 57)->righe),
+      bytes);
 }
 
 TEST(MethodFile, TheNameIsTheFileNameWithoutItsMtdExtension) {

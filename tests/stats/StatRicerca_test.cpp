@@ -18,8 +18,8 @@
 #include "core/file.h"
 #include "core/testo.h"
 #include "stats/analisi_formazioni.h"
-#include "stats/tabella_formazioni.h"
 #include "stats/digita.h"
+#include "stats/tabella_formazioni.h"
 #include "support/programma_di_prova.h"
 #include "ui/Testo.h"
 
@@ -92,7 +92,8 @@ TEST(FormationAnalysisWindow, OpensWithAmboAndTheTableEntries) {
 
 TEST(FormationAnalysisWindow, ATableBeyondTheLimitsIsCutAsTheEditorCutsIt) {
   std::string grande;
-  for (int g = 0; g < fz::kMaxGruppi + 50; ++g) grande += "G=G" + std::to_string(g) + "\r\nF=f\r\nN=1.2\r\n";
+  for (int g = 0; g < fz::kMaxGruppi + 50; ++g)
+    grande += "G=G" + std::to_string(g) + "\r\nF=f\r\nN=1.2\r\n";
   Analisi a(grande);
   EXPECT_EQ(a.Messaggi(), QStringList{ui::Q(fz::AvvisoTabellaRidotta())});
   EXPECT_EQ(a.f->CmbF->count(), 2 * fz::kMaxGruppi);

@@ -24,7 +24,9 @@ TEST(FormationTable, ProgramFilesRoundTripByteForByte) {
   EXPECT_EQ(t.gruppi[0].formazioni[1], (Formazione{"Città", "5.50"}));
   EXPECT_EQ(Codifica(t), kFile);
   // Also the five bytes that Windows-1252 leaves unassigned.
-  const std::string indefiniti = "G=A\x81" "B\r\nF=\x8D\x8F\r\nN=1.2\r\nG=\x90\x9D\r\n";
+  const std::string indefiniti =
+      "G=A\x81"
+      "B\r\nF=\x8D\x8F\r\nN=1.2\r\nG=\x90\x9D\r\n";
   EXPECT_EQ(Codifica(Decodifica(indefiniti)), indefiniti);
 
   // A formation without "N=" is written with an empty line, which reads back the same.
@@ -43,7 +45,8 @@ TEST(FormationTable, ReaderKeepsTheEditorsLimitsAsItReads) {
   std::string grande;
   for (int g = 0; g < kMaxGruppi + 2; ++g) {
     grande += "G=G" + std::to_string(g) + "\r\n";
-    for (int f = 0; f < (g ? 1 : kMaxFormazioni + 2); ++f) grande += "F=f" + std::to_string(f) + "\r\nN=" + std::to_string(f + 1) + "\r\n";
+    for (int f = 0; f < (g ? 1 : kMaxFormazioni + 2); ++f)
+      grande += "F=f" + std::to_string(f) + "\r\nN=" + std::to_string(f + 1) + "\r\n";
   }
   bool ridotta = false;
   const Tabella t = Decodifica(grande, &ridotta);
