@@ -28,7 +28,7 @@ double PiccoMB() {
   return static_cast<double>(uso.ru_maxrss) / 1024.0;
 }
 
-// Writes the file in pieces, so that the benchmark itself never holds it.
+// Writes the file in chunks, so that the benchmark itself never holds it.
 template <class Pezzo>
 void ScriviGrande(const std::filesystem::path& percorso, Pezzo pezzo) {
   std::FILE* f = std::fopen(percorso.c_str(), "wb");

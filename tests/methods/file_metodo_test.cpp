@@ -203,7 +203,7 @@ TEST(MethodFile, RefusalsFitOnTheScreen) {
       "impossibile leggere Grande.mtd: file troppo grande (52.428.800 byte, al massimo 2.097.152)");
 }
 
-// Files of the pieces that trip a reader: lines behind blanks, "°" and accents
+// Files of the fragments that trip a reader: lines behind blanks, "°" and accents
 // in either encoding, text that reads as UTF-8 once other bytes are gone.
 static std::string FileGenerato(std::mt19937& caso) {
   // clang-format off
