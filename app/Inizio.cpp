@@ -39,7 +39,7 @@ StartForm* Main(Programma& programma, const Ambiente& ambiente, std::unique_ptr<
             ui::Icona::Critica);
     return nullptr;
   }
-  RimuoviScrittureInterrotte(s.CartellaDati);
+  RimuoviScrittureInterrotte(s.CartellaDati, s.CartellaProgramma);
   auto archivio = CaricaArchivio(s.CartellaDati);
   if (!archivio) {
     ui::Msg(nullptr, ui::Q(archivio.motivo()), ui::Icona::Critica);

@@ -25,6 +25,11 @@ inline constexpr int kAnno = 3;     // year within the century 0..99
 inline constexpr int kSecolo = 4;   // 19 or 20 for a draw; above 18 in a free record
 inline constexpr int kRiservato = 5;  // never written by the editor, carried along
 
+// The years a draw can have: its century byte is 19 or 20, as the reader of
+// the archive demands (a century of 99 is what writers put in free records).
+inline constexpr int kPrimoAnno = 1900;
+inline constexpr int kUltimoAnno = 2099;
+
 // REQUIRES: 1 <= d <= 5000, 0 <= w <= 10, 1 <= p <= 5
 constexpr std::size_t Offset(int d, int w, int p) {
   return static_cast<std::size_t>(d - 1) + kPasso_Ruota * static_cast<std::size_t>(w) +

@@ -44,10 +44,30 @@ Esito PreparaArchiviRSC(Stato& s) {
   return Esito::Ok();
 }
 
-void RimuoviScrittureInterrotte(const std::filesystem::path& cartellaDati) {
-  std::vector<std::string> nomi = {"archivio.dat"};
-  for (int k = 1; k <= 5; ++k) nomi.push_back(Rsc::NomeFile(k));
-  file::RimuoviTemporanei(cartellaDati, nomi);
+namespace {
+
+// The name of a file the method detector writes: "BA5200503.mdd", the
+// wheel's code, the position, the year and the month, ".mdd" or ".mtd".
+bool FileDelDetector(std::string_view nome) {
+  if (nome.size() != 13) return false;
+  for (std::size_t i = 0; i < 9; ++i) {
+    const char c = nome[i];
+    if (i < 2 ? (c < 'A' || c > 'Z') : (c < '0' || c > '9')) return false;
+  }
+  return nome.substr(9) == ".mdd" || nome.substr(9) == ".mtd";
+}
+
+}  // namespace
+
+void RimuoviScrittureInterrotte(const std::filesystem::path& cartellaDati,
+                                const std::filesystem::path& cartellaProgramma) {
+  std::vector<std::string> dati = {"archivio.dat"};
+  for (int k = 1; k <= 5; ++k) dati.push_back(Rsc::NomeFile(k));
+  file::RimuoviTemporanei(cartellaDati, dati);
+  file::RimuoviTemporanei(cartellaDati / "Detector_Files", FileDelDetector);
+  // The fixed files of the program folder, as their tools name them.
+  file::RimuoviTemporanei(cartellaProgramma,
+                          {"TabFnum.txt", "riporto.txt", "Stampa.txt", "output.txt"});
 }
 
 }  // namespace Inizio

@@ -33,8 +33,12 @@ void PreparaIndici(Stato& s);
 // the returned reason (nothing else was written after it).
 Esito PreparaArchiviRSC(Stato& s);
 
-// Removes the temporary files that an interrupted write of archivio.dat or of
-// a distance archive left in the data folder.
-void RimuoviScrittureInterrotte(const std::filesystem::path& cartellaDati);
+// Removes the temporary files (".NAME.XXXXXX") that interrupted writes left
+// of the files the program writes in its own folders: archivio.dat and the
+// distance archives in the data folder, the method detector's files in its
+// Detector_Files, and TabFnum.txt, riporto.txt, Stampa.txt and output.txt in
+// the program folder. Nothing else is touched; never fails.
+void RimuoviScrittureInterrotte(const std::filesystem::path& cartellaDati,
+                                const std::filesystem::path& cartellaProgramma);
 
 }  // namespace Inizio

@@ -57,10 +57,14 @@ Risultato<std::vector<Estrazione>> Decodifica(std::string_view testo) {
     }
     if (campi.size() != 7) return errore("attesi 7 campi");
     const std::string data(campi[0]);
-    if (data != dataCorrente) {
+    if (out.empty() || data != dataCorrente) {
       if (ruotaAttesa != 1) return errore("l'estrazione precedente non ha tutte le dieci ruote");
       Estrazione e;
       if (!LeggiData(campi[0], e.data)) return errore("data non valida \"" + data + "\"");
+      if (e.data.anno < formato::kPrimoAnno || e.data.anno > formato::kUltimoAnno)
+        return errore("anno " + std::to_string(e.data.anno) + " fuori dagli anni dell'archivio (" +
+                      std::to_string(formato::kPrimoAnno) + "-" +
+                      std::to_string(formato::kUltimoAnno) + ")");
       if (!out.empty() && !(out.back().data < e.data)) return errore("date non crescenti");
       out.push_back(e);
       dataCorrente = data;
@@ -77,6 +81,7 @@ Risultato<std::vector<Estrazione>> Decodifica(std::string_view testo) {
     ruotaAttesa = ruotaAttesa == 10 ? 1 : ruotaAttesa + 1;
   }
   if (numeroRiga == 0) return errore("file vuoto");
+  if (out.empty()) return errore("nessuna estrazione dopo l'intestazione");
   if (ruotaAttesa != 1) return errore("l'ultima estrazione non ha tutte le dieci ruote");
   return out;
 }

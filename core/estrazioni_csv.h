@@ -12,10 +12,12 @@
 namespace EstrazioniCsv {
 
 // Reads the rows into draws, oldest first. Refuses (with the Italian reason
-// and the line number) a missing header, a malformed row, a wheel out of
-// order, a draw with fewer than ten wheels, a number outside 1..90 or
-// repeated within its wheel, an invalid date, and dates not strictly
-// increasing. Lines may end in CR LF or LF.
+// and the line number) a missing header, a file without draws, a malformed
+// row, a wheel out of order, a draw with fewer than ten wheels, a number
+// outside 1..90 or repeated within its wheel, an empty or invalid date, a
+// year the archive cannot hold (formato::kPrimoAnno..kUltimoAnno), and dates
+// not strictly increasing. On success holds at least one draw. Lines may end
+// in CR LF or LF.
 Risultato<std::vector<Estrazione>> Decodifica(std::string_view testo);
 
 // The rows of the draws, with the header, LF line ends (the file's form).

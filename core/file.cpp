@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <optional>
+
+#include "core/testo.h"
 
 namespace file {
 
@@ -28,33 +30,75 @@ std::string DescriviErrore(int errore) {
 
 namespace {
 
+// Reads the whole file in one pass: the size of a regular file is known
+// before reading, so a file longer than `massimo` is refused unread and the
+// buffer grows once.
 template <class Contenitore>
-Risultato<Contenitore> Leggi(const std::filesystem::path& percorso) {
-  std::ifstream in(percorso, std::ios::binary);
-  if (!in)
-    return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string() +
-                                          ": " + DescriviErrore(errno));
-  // The stream library reports a failed read (a folder, a disk error) by
-  // throwing from inside the iterator; it becomes the reason here.
-  try {
-    Contenitore dati((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-      return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string());
-    return dati;
-  } catch (const std::ios_base::failure&) {
-    return Risultato<Contenitore>::Errore("impossibile leggere " + percorso.filename().string() + ": " +
-                                          DescriviErrore(errno));
+Risultato<Contenitore> Leggi(const std::filesystem::path& percorso,
+                             std::optional<std::uintmax_t> massimo) {
+  const std::string nome = percorso.filename().string();
+  auto errore = [&](int codice) {
+    return Risultato<Contenitore>::Errore("impossibile leggere " + nome + ": " +
+                                          DescriviErrore(codice));
+  };
+  auto troppoGrande = [&](std::uintmax_t dimensione) {
+    return Risultato<Contenitore>::Errore("impossibile leggere " + nome + ": file troppo grande (" +
+                                          testo::Intero(static_cast<long long>(dimensione)) +
+                                          " byte, al massimo " +
+                                          testo::Intero(static_cast<long long>(*massimo)) + ")");
+  };
+  const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errore(errno);
+  struct stat info;
+  if (::fstat(fd, &info) != 0) {
+    const int codice = errno;
+    ::close(fd);
+    return errore(codice);
   }
+  if (S_ISDIR(info.st_mode)) {
+    ::close(fd);
+    return errore(EISDIR);
+  }
+  const bool regolare = S_ISREG(info.st_mode);
+  if (regolare && massimo && static_cast<std::uintmax_t>(info.st_size) > *massimo) {
+    ::close(fd);
+    return troppoGrande(static_cast<std::uintmax_t>(info.st_size));
+  }
+  Contenitore dati;
+  if (regolare) dati.reserve(static_cast<std::size_t>(info.st_size));
+  char blocco[1 << 16];
+  while (true) {
+    const ssize_t n = ::read(fd, blocco, sizeof blocco);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int codice = errno;
+      ::close(fd);
+      return errore(codice);
+    }
+    if (n == 0) break;
+    dati.insert(dati.end(), blocco, blocco + n);
+    // A file that grows while it is read, or that is no regular file.
+    if (massimo && dati.size() > *massimo) {
+      ::close(fd);
+      return troppoGrande(dati.size());
+    }
+  }
+  ::close(fd);
+  return dati;
 }
 
 }  // namespace
 
 Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& percorso) {
-  return Leggi<std::vector<std::uint8_t>>(percorso);
+  return Leggi<std::vector<std::uint8_t>>(percorso, std::nullopt);
 }
 
 Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso) {
-  return Leggi<std::string>(percorso);
+  return Leggi<std::string>(percorso, std::nullopt);
+}
+
+Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso, std::uintmax_t massimo) {
+  return Leggi<std::string>(percorso, massimo);
 }
 
 namespace {
@@ -69,7 +113,41 @@ void SincronizzaCartella(const std::filesystem::path& cartella) {
 
 std::string ModelloTemporaneo(const std::string& nome) { return "." + nome + ".XXXXXX"; }
 
+constexpr std::size_t kCaratteriCasuali = 6;  // the XXXXXX of the template
+
 }  // namespace
+
+bool Temporaneo(std::string_view voce, std::string_view nome) {
+  if (nome.empty() || voce.size() != nome.size() + 2 + kCaratteriCasuali) return false;
+  if (voce[0] != '.' || voce.substr(1, nome.size()) != nome || voce[nome.size() + 1] != '.')
+    return false;
+  const std::string_view casuali = voce.substr(nome.size() + 2);
+  return std::all_of(casuali.begin(), casuali.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  });
+}
+
+void RimuoviTemporanei(const std::filesystem::path& cartella,
+                       const std::function<bool(std::string_view nome)>& nostro) {
+  std::error_code ec;
+  for (const auto& voce : std::filesystem::directory_iterator(cartella, ec)) {
+    const std::string f = voce.path().filename().string();
+    // ".NAME.XXXXXX": the target's name lies between the first and the last dot.
+    if (f.size() < 2 + kCaratteriCasuali + 1 || f[0] != '.') continue;
+    const std::string_view nome = std::string_view(f).substr(1, f.size() - 2 - kCaratteriCasuali);
+    std::error_code tipo;
+    if (Temporaneo(f, nome) && nostro(nome) &&
+        voce.symlink_status(tipo).type() == std::filesystem::file_type::regular)
+      std::filesystem::remove(voce.path(), tipo);
+  }
+}
+
+void RimuoviTemporanei(const std::filesystem::path& cartella,
+                       const std::vector<std::string>& nomi) {
+  RimuoviTemporanei(cartella, [&nomi](std::string_view nome) {
+    return std::find(nomi.begin(), nomi.end(), nome) != nomi.end();
+  });
+}
 
 Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes) {
   const std::string nome = percorso.filename().string();
@@ -79,6 +157,9 @@ Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view byte
   struct stat attuale;
   if (::stat(percorso.c_str(), &attuale) == 0 && S_ISREG(attuale.st_mode) && (attuale.st_mode & 0222) == 0)
     return Esito::Errore("impossibile scrivere " + nome + ": file in sola lettura");
+  // A save cut short earlier (a killed program, a power cut) left its
+  // temporary here; this save of the same name is the moment to clear it.
+  RimuoviTemporanei(cartella, std::vector<std::string>{nome});
   std::string modello = (cartella / ModelloTemporaneo(nome)).string();
   const int fd = ::mkstemp(modello.data());
   if (fd < 0) return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errno));
@@ -112,21 +193,6 @@ Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view byte
   }
   SincronizzaCartella(cartella);
   return Esito::Ok();
-}
-
-void RimuoviTemporanei(const std::filesystem::path& cartella, const std::vector<std::string>& nomi) {
-  std::error_code ec;
-  for (const auto& voce : std::filesystem::directory_iterator(cartella, ec)) {
-    const std::string f = voce.path().filename().string();
-    for (const std::string& nome : nomi) {
-      const std::string prefisso = "." + nome + ".";
-      if (f.size() == prefisso.size() + 6 && f.compare(0, prefisso.size(), prefisso) == 0 &&
-          voce.is_regular_file(ec)) {
-        std::filesystem::remove(voce.path(), ec);
-        break;
-      }
-    }
-  }
 }
 
 Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes) {

@@ -10,12 +10,14 @@
 namespace testo {
 namespace {
 
-// Code points of bytes 0x80..0x9F in Windows-1252 (0 = unassigned).
+// Code points of bytes 0x80..0x9F in Windows-1252. The five bytes the code
+// page leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control
+// characters of the same value, so that every byte reads and writes back.
 constexpr char32_t kAlti[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void AggiungiUtf8(std::string& s, char32_t c) {
   if (c < 0x80) {
@@ -59,7 +61,7 @@ std::size_t LeggiUtf8(std::string_view s, std::size_t i, char32_t& c) {
 int ByteCp1252(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
   for (int k = 0; k < 32; ++k)
-    if (kAlti[k] == c && c != 0) return 0x80 + k;
+    if (kAlti[k] == c) return 0x80 + k;
   return -1;
 }
 
@@ -109,7 +111,7 @@ std::string DaCp1252(std::string_view cp1252) {
   for (char ch : cp1252) {
     const auto b = static_cast<std::uint8_t>(ch);
     if (b < 0x80) out += ch;
-    else if (b < 0xA0) AggiungiUtf8(out, kAlti[b - 0x80] ? kAlti[b - 0x80] : 0xFFFD);
+    else if (b < 0xA0) AggiungiUtf8(out, kAlti[b - 0x80]);
     else AggiungiUtf8(out, b);
   }
   return out;
@@ -121,27 +123,39 @@ std::string CodificaRighe(const std::vector<std::string>& righe) {
     out += ACp1252(r);
     out += "\r\n";
   }
+  const bool alti = std::any_of(out.begin(), out.end(),
+                                [](char c) { return static_cast<std::uint8_t>(c) >= 0x80; });
+  if (alti && Utf8Valido(out)) return DaCp1252(out);
   return out;
 }
 
-std::vector<std::string> DecodificaRighe(std::string_view bytes) {
-  const std::string testo = Utf8Valido(bytes) ? std::string(bytes) : DaCp1252(bytes);
-  std::vector<std::string> righe;
-  std::string riga;
-  bool aperta = false;
-  for (std::size_t i = 0; i < testo.size(); ++i) {
-    const char c = testo[i];
-    if (c == '\r' || c == '\n') {
-      righe.push_back(riga);
-      riga.clear();
-      aperta = false;
-      if (c == '\r' && i + 1 < testo.size() && testo[i + 1] == '\n') ++i;
-    } else {
-      riga += c;
-      aperta = true;
-    }
+LettoreRighe::LettoreRighe(std::string_view bytes) : mResto(bytes), mUtf8(Utf8Valido(bytes)) {}
+
+bool LettoreRighe::prossima(std::string_view& riga) {
+  if (mResto.empty()) return false;
+  std::size_t fine = 0;
+  while (fine < mResto.size() && mResto[fine] != '\r' && mResto[fine] != '\n') ++fine;
+  if (fine == mResto.size()) {
+    riga = mResto;
+    mResto = {};
+    return true;
   }
-  if (aperta) righe.push_back(riga);
+  riga = mResto.substr(0, fine);
+  const std::size_t dopo =
+      mResto[fine] == '\r' && fine + 1 < mResto.size() && mResto[fine + 1] == '\n' ? fine + 2
+                                                                                   : fine + 1;
+  mResto.remove_prefix(dopo);
+  return true;
+}
+
+std::string LettoreRighe::testo(std::string_view riga) const {
+  return mUtf8 ? std::string(riga) : DaCp1252(riga);
+}
+
+std::vector<std::string> DecodificaRighe(std::string_view bytes) {
+  LettoreRighe lettore(bytes);
+  std::vector<std::string> righe;
+  for (std::string_view riga; lettore.prossima(riga);) righe.push_back(lettore.testo(riga));
   return righe;
 }
 

@@ -14,15 +14,40 @@ namespace testo {
 
 // UTF-8 to Windows-1252; a character the code page lacks becomes '?'.
 std::string ACp1252(std::string_view utf8);
-// Windows-1252 to UTF-8 (the five unassigned bytes map to U+FFFD).
+// Windows-1252 to UTF-8. The five bytes the code page leaves unassigned
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) become U+0081, U+008D, U+008F, U+0090 and
+// U+009D, which ACp1252 turns back into the same bytes: every byte survives
+// a read and a write.
 std::string DaCp1252(std::string_view cp1252);
 bool Utf8Valido(std::string_view bytes);
 
 // The bytes of a text file: each line in Windows-1252 followed by CR LF.
+// When those bytes would read back as other text (every byte above 0x7F
+// falls into a valid UTF-8 sequence, as "Ã°" does), the same text is written
+// in UTF-8 instead, so that DecodificaRighe always gives back what was
+// written (characters the code page lacks still become '?').
 std::string CodificaRighe(const std::vector<std::string>& righe);
 // The lines of a text file's bytes (UTF-8 when valid, else Windows-1252);
 // a final line end does not add an empty line.
 std::vector<std::string> DecodificaRighe(std::string_view bytes);
+
+// The lines of a text file's bytes one at a time, by the rules of
+// DecodificaRighe, for readers that keep only some lines of a large file.
+// The bytes must outlive the reader.
+class LettoreRighe {
+ public:
+  // Decides the encoding of the whole text (one pass over the bytes).
+  explicit LettoreRighe(std::string_view bytes);
+  // The next line as it stands in the file, without its line end; false
+  // after the last line.
+  bool prossima(std::string_view& riga);
+  // A line given by prossima, in UTF-8.
+  std::string testo(std::string_view riga) const;
+
+ private:
+  std::string_view mResto;
+  bool mUtf8;
+};
 
 // Whole number with Italian thousands dots: 1234567 -> "1.234.567".
 std::string Intero(long long n);

@@ -769,7 +769,7 @@ void Metodi::Elabora_Metodo() {
   if (!Controlla_Opzioni()) return;
   const std::vector<std::string> testi = Pronostici();
   std::vector<std::optional<metodi::Pronostico>> righe;
-  QString scartate;
+  metodi::ElencoRigheNonValide scartate;
   for (std::size_t i = 0; i < testi.size(); ++i) {
     auto p = metodi::LeggiPronostico(testi[i]);
     if (p)
@@ -777,12 +777,13 @@ void Metodi::Elabora_Metodo() {
     else
       righe.emplace_back();
     if (!p)
-      scartate +=
-          QStringLiteral("\r\nRiga %1: %2 (%3)").arg(i + 1).arg(ui::Q(testi[i]), ui::Q(p.motivo()));
+      scartate.aggiungi("Riga " + std::to_string(i + 1) + ": " + testi[i] + " (" + p.motivo() +
+                        ")");
   }
-  if (!scartate.isEmpty())
+  if (!scartate.vuoto())
     ui::Msg(this,
-            QStringLiteral("Queste righe non sono valide e non saranno elaborate:") + scartate,
+            QStringLiteral("Queste righe non sono valide e non saranno elaborate:\r\n") +
+                ui::Q(scartate.testo()),
             ui::Icona::Esclamativa);
 
   const metodi::Opzioni opzioni = LeggiOpzioni();
@@ -855,11 +856,9 @@ void Metodi::Apri_Metodo() {
   if (percorso.isEmpty()) return;
   // The whole file is read and checked before anything changes.
   const auto nome = metodi::NomeMetodo(ui::S(percorso));
-  auto bytes = nome ? file::LeggiTesto(ui::S(percorso))
-                    : Risultato<std::string>(Esito::Errore(nome.motivo()));
   const int anni = static_cast<int>(mContesto.stato().indici.AnniArchivio.size());
-  auto letto = bytes ? metodi::LeggiFileMetodo(*bytes, anni)
-                     : Risultato<metodi::FileMetodo>(Esito::Errore(bytes.motivo()));
+  auto letto = nome ? metodi::ApriFileMetodo(ui::S(percorso), anni)
+                    : Risultato<metodi::FileMetodo>(Esito::Errore(nome.motivo()));
   if (!letto) {
     ui::Msg(
         this,

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "core/file.h"
 #include "core/testo.h"
 #include "methods/pronostico.h"
 
@@ -34,11 +35,14 @@ std::string RigaOpzioni(const Opzioni& o) {
 }
 
 Risultato<Opzioni> LeggiRigaOpzioni(std::string_view riga, int anni) {
-  if (riga.size() < kLunghezzaMinimaOpzioni)
-    return Risultato<Opzioni>::Errore(
-        "riga delle opzioni incompleta (" + std::to_string(riga.size()) +
-        " caratteri, ne servono almeno " + std::to_string(kLunghezzaMinimaOpzioni) + ")");
-  const bool completa = riga.size() >= kLunghezzaOpzioni;
+  // Lengths count characters, as the file's single-byte columns do ("°" is
+  // one column there and two bytes here).
+  const std::size_t lunghezza = testo::Lunghezza(riga);
+  if (lunghezza < kLunghezzaMinimaOpzioni)
+    return Risultato<Opzioni>::Errore("riga delle opzioni incompleta (" +
+                                      std::to_string(lunghezza) + " caratteri, ne servono almeno " +
+                                      std::to_string(kLunghezzaMinimaOpzioni) + ")");
+  const bool completa = lunghezza >= kLunghezzaOpzioni;
   const std::size_t lette = completa ? kLunghezzaOpzioni : kLunghezzaMinimaOpzioni;
   for (std::size_t i = 0; i < lette; ++i)
     if (riga[i] < '0' || riga[i] > '9')
@@ -80,35 +84,88 @@ std::string ScriviFileMetodo(const Opzioni& o, const std::vector<std::string>& r
   return testo::CodificaRighe(tutte);
 }
 
+void ElencoRigheNonValide::aggiungi(std::string errore) {
+  if (mPrime.size() <= kElencate) mPrime.push_back(std::move(errore));
+  ++mTotale;
+}
+
+std::string ElencoRigheNonValide::testo() const {
+  const std::size_t mostrate = mTotale <= kElencate + 1 ? mTotale : kElencate;
+  std::string out;
+  for (std::size_t i = 0; i < mostrate; ++i) out += (i ? "\r\n" : "") + mPrime[i];
+  if (mostrate < mTotale)
+    out += "\r\n… e altre " + testo::Intero(static_cast<long long>(mTotale - mostrate)) +
+           " righe non valide";
+  return out;
+}
+
+namespace {
+
+// Bytes that no text file holds; tab, line feed and carriage return are text.
+bool Controllo(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return b < 0x20 && b != '\t' && b != '\n' && b != '\r';
+}
+
+}  // namespace
+
 Risultato<FileMetodo> LeggiFileMetodo(std::string_view bytes, int anni) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);  // a UTF-8 mark from an editor
-  FileMetodo f;
-  std::vector<std::string> errori;
-  const std::vector<std::string> righe = testo::DecodificaRighe(bytes);
-  for (std::size_t i = 0; i < righe.size(); ++i) {
-    const std::string& riga = righe[i];
-    const std::string dove = "Riga " + std::to_string(i + 1) + ": ";
-    if (std::any_of(riga.begin(), riga.end(),
-                    [](char c) { return c >= 0 && c < ' ' && c != '\t'; })) {
-      errori.push_back(dove + "caratteri di controllo (non è un file di testo)");
-      continue;
+  if (!bytes.empty() && bytes.back() == '\x1A') bytes.remove_suffix(1);  // an old end-of-file mark
+  // A file that is not text, or far longer than a method, is refused once,
+  // in one line, before any line is taken.
+  {
+    testo::LettoreRighe righe(bytes);
+    std::size_t numero = 0;
+    for (std::string_view grezza; righe.prossima(grezza);) {
+      ++numero;
+      if (std::any_of(grezza.begin(), grezza.end(), Controllo))
+        return Risultato<FileMetodo>::Errore("Riga " + std::to_string(numero) +
+                                             ": caratteri di controllo (non è un file di testo)");
+      // Bytes are at least the characters: only a long line is counted.
+      if (grezza.size() > kMassimoCaratteriRiga) {
+        const std::size_t caratteri = testo::Lunghezza(righe.testo(grezza));
+        if (caratteri > kMassimoCaratteriRiga)
+          return Risultato<FileMetodo>::Errore(
+              "Riga " + std::to_string(numero) + ": " +
+              testo::Intero(static_cast<long long>(caratteri)) +
+              " caratteri, più di quanti ne abbia una riga di un metodo (al massimo " +
+              testo::Intero(static_cast<long long>(kMassimoCaratteriRiga)) + ")");
+      }
     }
+    if (numero > kMassimoRighe)
+      return Risultato<FileMetodo>::Errore(
+          "il file ha " + testo::Intero(static_cast<long long>(numero)) +
+          " righe, più di quante ne abbia un metodo (al massimo " +
+          testo::Intero(static_cast<long long>(kMassimoRighe)) + ")");
+  }
+  FileMetodo f;
+  ElencoRigheNonValide errori;
+  testo::LettoreRighe righe(bytes);
+  std::size_t numero = 0;
+  for (std::string_view grezza; righe.prossima(grezza);) {
+    ++numero;
+    // The line as a save would write it back: the code page's characters,
+    // blanks trimmed. Its first character decides what it is.
+    const std::string riga(SenzaSpazi(testo::DaCp1252(testo::ACp1252(righe.testo(grezza)))));
     if (!riga.empty() && riga[0] >= '0' && riga[0] <= '9') {
       auto o = LeggiRigaOpzioni(riga, anni);
       if (o)
         f.opzioni = *o;
       else
-        errori.push_back(dove + o.motivo());
+        errori.aggiungi("Riga " + std::to_string(numero) + ": " + o.motivo());
       continue;
     }
-    f.righe.emplace_back(SenzaSpazi(riga));
+    f.righe.push_back(riga);
   }
-  if (!errori.empty()) {
-    std::string motivo;
-    for (const std::string& e : errori) motivo += (motivo.empty() ? "" : "\r\n") + e;
-    return Risultato<FileMetodo>::Errore(motivo);
-  }
+  if (!errori.vuoto()) return Risultato<FileMetodo>::Errore(errori.testo());
   return f;
+}
+
+Risultato<FileMetodo> ApriFileMetodo(const std::filesystem::path& percorso, int anni) {
+  const auto bytes = file::LeggiTesto(percorso, kMassimoByteFile);
+  if (!bytes) return Risultato<FileMetodo>::Errore(bytes.motivo());
+  return LeggiFileMetodo(*bytes, anni);
 }
 
 Risultato<std::string> NomeMetodo(std::string_view percorso) {

@@ -39,8 +39,7 @@ StatRicerca::StatRicerca(const ui::Contesto& contesto, QWidget* parent) : Telaio
   CopiaRange();
 
   // Form_Load: the table's entries when the table is there.
-  auto letta = fz::Leggi(mStato.CartellaProgramma);
-  if (letta && !letta->has_value()) {
+  if (!fz::Presente(mStato.CartellaProgramma)) {
     ui::Msg(this, ui::Q(fz::kFileAssente));
     CmdAggiungi[1]->setEnabled(false);
     CmbF->setEnabled(false);
@@ -145,7 +144,9 @@ void StatRicerca::CmdAggiungi_Click(int Index) {
   }
   // Reading the table again replaces its entries.
   CmbF->clear();
-  auto letta = fz::Leggi(mStato.CartellaProgramma);
+  // The editor's limits apply here too, before anything reaches the list.
+  bool ridotta = false;
+  auto letta = fz::Leggi(mStato.CartellaProgramma, &ridotta);
   if (!letta) {
     ui::Msg(this, ui::Q(letta.motivo()), ui::Icona::Critica);
     return;
@@ -154,6 +155,7 @@ void StatRicerca::CmdAggiungi_Click(int Index) {
     ui::Msg(this, ui::Q(fz::kFileAssente));
     return;
   }
+  if (ridotta) ui::Msg(this, ui::Q(fz::AvvisoTabellaRidotta()));
   const QSignalBlocker blocco(CmbF);
   for (const fz::Voce& v : fz::Voci(**letta))
     CmbF->addItem(ui::Q(v.testo), v.formazione ? QVariant(ui::Q(v.numeri)) : QVariant());

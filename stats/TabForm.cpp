@@ -101,7 +101,8 @@ TabForm::TabForm(const ui::Contesto& contesto, QWidget* parent)
                                   std::max(kAlta, ui::Twip(minimumSizeHint().height() + 32)));
 
   // Form_Load: the reader.
-  auto letta = fz::Leggi(mCartella);
+  bool ridotta = false;
+  auto letta = fz::Leggi(mCartella, &ridotta);
   if (!letta) {
     ui::Finestre::Rinuncia(this, ui::Q(letta.motivo()));
     return;
@@ -111,13 +112,9 @@ TabForm::TabForm(const ui::Contesto& contesto, QWidget* parent)
     return;
   }
   Tabella = std::move(**letta);
-  if (fz::OltreLimiti(Tabella)) {
-    fz::Limita(Tabella);
+  if (ridotta) {
     TabellaRidotta = true;
-    ui::Msg(this, QStringLiteral("La tabella contiene più di %1 gruppi o più di %2 formazioni in un gruppo: "
-                                 "quelli in eccesso non sono stati caricati.")
-                      .arg(fz::kMaxGruppi)
-                      .arg(fz::kMaxFormazioni));
+    ui::Msg(this, ui::Q(fz::AvvisoTabellaRidotta()));
   }
   for (const fz::Gruppo& g : Tabella.gruppi) ListG->addItem(ui::Q(g.nome));
   if (ListG->count() > 0) ListG->setCurrentRow(0);

@@ -49,24 +49,45 @@ std::optional<std::string_view> Cifre(std::string_view pezzo) {
 
 }  // namespace
 
-Tabella Decodifica(std::string_view bytes) {
+Tabella Decodifica(std::string_view bytes, bool* ridotta) {
   if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
+  if (ridotta) *ridotta = false;
+  auto scarta = [ridotta] {
+    if (ridotta) *ridotta = true;
+  };
   Tabella t;
   // Numbers that came before the group's first "F=" line wait for it.
   std::optional<std::string> numeriInAttesa;
-  for (const std::string& riga : testo::DecodificaRighe(bytes)) {
+  // The "N=" lines of a formation beyond the limit go with it.
+  bool formazioneScartata = false;
+  testo::LettoreRighe righe(bytes);
+  for (std::string_view riga; righe.prossima(riga);) {
+    // The prefixes are ASCII: they read the same in either encoding.
     if (Inizia(riga, "G=")) {
-      t.gruppi.push_back({riga.substr(2), {}});
+      if (static_cast<int>(t.gruppi.size()) == kMaxGruppi) {
+        scarta();
+        break;  // nothing after this group is kept
+      }
+      t.gruppi.push_back({righe.testo(riga.substr(2)), {}});
       numeriInAttesa.reset();
+      formazioneScartata = false;
       continue;
     }
     if (t.gruppi.empty()) continue;
     Gruppo& g = t.gruppi.back();
     if (Inizia(riga, "F=")) {
-      g.formazioni.push_back({riga.substr(2), g.formazioni.empty() ? numeriInAttesa : std::nullopt});
-    } else if (Inizia(riga, "N=")) {
-      if (g.formazioni.empty()) numeriInAttesa = riga.substr(2);
-      else g.formazioni.back().numeri = riga.substr(2);
+      formazioneScartata = static_cast<int>(g.formazioni.size()) == kMaxFormazioni;
+      if (formazioneScartata) {
+        scarta();
+        continue;
+      }
+      g.formazioni.push_back(
+          {righe.testo(riga.substr(2)), g.formazioni.empty() ? numeriInAttesa : std::nullopt});
+    } else if (Inizia(riga, "N=") && !formazioneScartata) {
+      if (g.formazioni.empty())
+        numeriInAttesa = righe.testo(riga.substr(2));
+      else
+        g.formazioni.back().numeri = righe.testo(riga.substr(2));
     }
   }
   return t;
@@ -84,26 +105,25 @@ std::string Codifica(const Tabella& t) {
   return testo::CodificaRighe(righe);
 }
 
-bool OltreLimiti(const Tabella& t) {
-  if (static_cast<int>(t.gruppi.size()) > kMaxGruppi) return true;
-  for (const Gruppo& g : t.gruppi)
-    if (static_cast<int>(g.formazioni.size()) > kMaxFormazioni) return true;
-  return false;
+std::string AvvisoTabellaRidotta() {
+  return "La tabella contiene più di " + std::to_string(kMaxGruppi) + " gruppi o più di " +
+         std::to_string(kMaxFormazioni) +
+         " formazioni in un gruppo: quelli in eccesso non sono stati caricati.";
 }
 
-void Limita(Tabella& t) {
-  if (static_cast<int>(t.gruppi.size()) > kMaxGruppi) t.gruppi.resize(kMaxGruppi);
-  for (Gruppo& g : t.gruppi)
-    if (static_cast<int>(g.formazioni.size()) > kMaxFormazioni) g.formazioni.resize(kMaxFormazioni);
+bool Presente(const std::filesystem::path& cartella) {
+  // A file that cannot even be looked at counts as there: reading it says why.
+  std::error_code ec;
+  return std::filesystem::exists(cartella / kNomeFile, ec) || ec;
 }
 
-Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella) {
+Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella, bool* ridotta) {
   const std::filesystem::path percorso = cartella / kNomeFile;
   std::error_code ec;
   if (!std::filesystem::exists(percorso, ec) && !ec) return std::optional<Tabella>();
   auto bytes = file::LeggiTesto(percorso);
   if (!bytes) return Esito::Errore(bytes.motivo());
-  return std::optional<Tabella>(Decodifica(*bytes));
+  return std::optional<Tabella>(Decodifica(*bytes, ridotta));
 }
 
 Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t) {

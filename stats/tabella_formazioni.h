@@ -56,23 +56,27 @@ struct Tabella {
 // leading UTF-8 byte-order mark skipped). Never fails: lines before the first
 // "G=" are ignored; an "N=" line before the first "F=" of its group gives the
 // numbers of that group's first formation when it comes; a later "N=" line
-// of the same formation replaces an earlier one. Keeps every group and
-// formation, also beyond the limits (see OltreLimiti).
-Tabella Decodifica(std::string_view bytes);
+// of the same formation replaces an earlier one. Keeps the first kMaxGruppi
+// groups and of each the first kMaxFormazioni formations, and drops the rest
+// as it reads, so that a huge file costs little memory; `ridotta`, when
+// given, tells whether anything was dropped.
+Tabella Decodifica(std::string_view bytes, bool* ridotta = nullptr);
 // The file's bytes: per group its "G=" line, then per formation its "F=" line
 // and its "N=" line (an empty line when it has none). A group without
 // formations is written as its "G=" line alone.
 std::string Codifica(const Tabella& t);
 
-// True when the table holds more than kMaxGruppi groups or a group more than
-// kMaxFormazioni formations.
-bool OltreLimiti(const Tabella& t);
-// Drops the groups and formations beyond the limits.
-void Limita(Tabella& t);
+// What both windows that read the table say when Decodifica dropped groups
+// or formations beyond the limits.
+std::string AvvisoTabellaRidotta();
 
-// Reads `cartella`/TabFnum.txt: nullopt when the file does not exist, an
-// error with the Italian reason when it exists but cannot be read.
-Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella);
+// True when `cartella`/TabFnum.txt exists (or the folder cannot be looked into).
+bool Presente(const std::filesystem::path& cartella);
+// Reads `cartella`/TabFnum.txt as Decodifica does: nullopt when the file does
+// not exist, an error with the Italian reason when it exists but cannot be
+// read.
+Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella,
+                                        bool* ridotta = nullptr);
 // Writes the table to `cartella`/TabFnum.txt through an atomic write; on
 // failure the old file stays as it was and the reason is returned.
 Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 
 #include "core/file.h"
@@ -61,6 +62,24 @@ TEST(StartUpLoading, DetectorFolderIsCreatedOnlyWhenMissing) {
   ASSERT_TRUE(file::ScriviAtomico(altra.percorso() / "Detector_Files", std::string_view("x")).ok());
   ASSERT_TRUE(Inizio::CreaCartellaDetector(altra.percorso()).ok());
   EXPECT_TRUE(std::filesystem::is_regular_file(altra.percorso() / "Detector_Files"));
+}
+
+TEST(StartUpLoading, InterruptedSavesOfEveryProgramFileAreCleared) {
+  prova::CartellaTemporanea dati, programma;
+  std::filesystem::create_directory(dati.percorso() / "Detector_Files");
+  for (const char* v : {".Rsc3.dat.XyZ789", ".TabFnum.txt.Ab12Cd",
+                        "Detector_Files/.BA5200503.mdd.Ab12Cd", "Detector_Files/.mio.mdd.Ab12Cd"})
+    std::ofstream(dati.percorso() / v) << "x";
+  for (const char* v : {".TabFnum.txt.Ab12Cd", ".riporto.txt.000000", ".Stampa.txt.qwerty",
+                        ".output.txt.Q1w2E3", ".tabfnum.txt.Ab12Cd", ".Rapporto.txt.Ab12Cd"})
+    std::ofstream(programma.percorso() / v) << "x";
+  Inizio::RimuoviScrittureInterrotte(dati.percorso(), programma.percorso());
+  using F = std::map<std::string, std::string>;
+  EXPECT_EQ(Fotografia(dati.percorso()),
+            (F{{".TabFnum.txt.Ab12Cd", "x"}, {"Detector_Files", "<cartella>"}}));
+  EXPECT_EQ(Fotografia(dati.percorso() / "Detector_Files"), (F{{".mio.mdd.Ab12Cd", "x"}}));
+  EXPECT_EQ(Fotografia(programma.percorso()),
+            (F{{".Rapporto.txt.Ab12Cd", "x"}, {".tabfnum.txt.Ab12Cd", "x"}}));
 }
 
 TEST(StartUpLoading, WholeSequenceFillsTheState) {

@@ -48,6 +48,13 @@ TEST(RealDrawsFile, DamagedRowsAreRefusedWithTheirLine) {
       {testa + "2026-05-30,BARI,1,2,3,4\n", "riga 2: attesi 7 campi"},
       {testa + "2026-05-30,BARI,1,2,3,4,5,6\n", "riga 2: attesi 7 campi"},
       {testa + Righe("2026-05-30", 4), "l'ultima estrazione"},
+      {testa + Righe(""), "riga 2: data non valida \"\""},
+      {testa + Righe("2026-05-28") + Righe(""), "riga 12: data non valida \"\""},
+      {testa, "riga 1: nessuna estrazione"},
+      {testa + "\n\n", "riga 3: nessuna estrazione"},
+      {testa + Righe("9900-01-02"), "riga 2: anno 9900 fuori dagli anni dell'archivio (1900-2099)"},
+      {testa + Righe("2100-01-02"), "riga 2: anno 2100 fuori"},
+      {testa + Righe("1899-12-30"), "riga 2: anno 1899 fuori"},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.testo.substr(0, 80));

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <set>
 
 #include "support/cartella_temporanea.h"
@@ -55,6 +56,21 @@ TEST(AtomicWrite, KeepsPermissionsAndClearsInterruptedWrites) {
   std::set<std::string> restano;
   for (const auto& v : std::filesystem::directory_iterator(dir.percorso())) restano.insert(v.path().filename());
   EXPECT_EQ(restano, (std::set<std::string>{"Rsc1.dat", ".Rsc5.dat.corto", "appunti.txt", ".archivio.dat.Ab12Cd.bak"}));
+}
+
+TEST(AtomicWrite, ASaveClearsWhatAnInterruptedSaveOfTheSameNameLeft) {
+  prova::CartellaTemporanea dir;
+  const std::set<std::string> nostri = {".out.txt.Ab12Cd", ".out.txt.zzzzzz"};
+  const std::set<std::string> altri = {".out.txt.Ab12C", ".out.txt.Ab-2Cd", "out.txt.Ab12Cd",
+                                       ".altro.txt.Ab12Cd"};
+  for (const auto* insieme : {&nostri, &altri})
+    for (const std::string& voce : *insieme) std::ofstream(dir.percorso() / voce) << "resto";
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "out.txt", std::string_view("rapporto")).ok());
+  std::set<std::string> restano;
+  for (const auto& v : std::filesystem::directory_iterator(dir.percorso()))
+    restano.insert(v.path().filename());
+  restano.erase("out.txt");
+  EXPECT_EQ(restano, altri);
 }
 
 TEST(AtomicWrite, FailedRenameRemovesTheTemporary) {

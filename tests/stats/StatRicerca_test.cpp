@@ -18,9 +18,12 @@
 #include "core/file.h"
 #include "core/testo.h"
 #include "stats/analisi_formazioni.h"
-#include "stats/tabella_formazioni.h"
 #include "stats/digita.h"
+#include "stats/tabella_formazioni.h"
 #include "support/programma_di_prova.h"
+#include "ui/Testo.h"
+
+namespace fz = formazioni;
 
 namespace {
 
@@ -85,6 +88,15 @@ TEST(FormationAnalysisWindow, OpensWithAmboAndTheTableEntries) {
   a.f->CmdAggiungi_Click(1);
   EXPECT_EQ(a.Messaggi(), QStringList{"File Formazioni Numeriche assente !"});
   EXPECT_EQ(a.f->CmbF->count(), 0);
+}
+
+TEST(FormationAnalysisWindow, ATableBeyondTheLimitsIsCutAsTheEditorCutsIt) {
+  std::string grande;
+  for (int g = 0; g < fz::kMaxGruppi + 50; ++g)
+    grande += "G=G" + std::to_string(g) + "\r\nF=f\r\nN=1.2\r\n";
+  Analisi a(grande);
+  EXPECT_EQ(a.Messaggi(), QStringList{ui::Q(fz::AvvisoTabellaRidotta())});
+  EXPECT_EQ(a.f->CmbF->count(), 2 * fz::kMaxGruppi);
 }
 
 TEST(FormationAnalysisWindow, MissingTableDisablesItsControls) {

@@ -23,6 +23,11 @@ TEST(FormationTable, ProgramFilesRoundTripByteForByte) {
   const Tabella t = Decodifica(kFile);
   EXPECT_EQ(t.gruppi[0].formazioni[1], (Formazione{"Città", "5.50"}));
   EXPECT_EQ(Codifica(t), kFile);
+  // Also the five bytes that Windows-1252 leaves unassigned.
+  const std::string indefiniti =
+      "G=A\x81"
+      "B\r\nF=\x8D\x8F\r\nN=1.2\r\nG=\x90\x9D\r\n";
+  EXPECT_EQ(Codifica(Decodifica(indefiniti)), indefiniti);
 
   // A formation without "N=" is written with an empty line, which reads back the same.
   const std::string senzaNumeri = "G=A\r\nF=x\r\n\r\nF=y\r\nN=\r\n";
@@ -33,6 +38,22 @@ TEST(FormationTable, ProgramFilesRoundTripByteForByte) {
   EXPECT_EQ(Decodifica("\xEF\xBB\xBFG=CADENZE\nF=Cadenza 1\nN=1.11.21\nF=Citt\xC3\xA0\nN=5.50\nG=VUOTO\n"
                        "G=MIEI\nF=Ambo\nN=3.17\n"),
             t);
+}
+
+TEST(FormationTable, ReaderKeepsTheEditorsLimitsAsItReads) {
+  // 103 groups, the first with 103 formations; a dropped formation's numbers stay dropped.
+  std::string grande;
+  for (int g = 0; g < kMaxGruppi + 2; ++g) {
+    grande += "G=G" + std::to_string(g) + "\r\n";
+    for (int f = 0; f < (g ? 1 : kMaxFormazioni + 2); ++f)
+      grande += "F=f" + std::to_string(f) + "\r\nN=" + std::to_string(f + 1) + "\r\n";
+  }
+  bool ridotta = false;
+  const Tabella t = Decodifica(grande, &ridotta);
+  EXPECT_TRUE(ridotta);
+  ASSERT_EQ(t.gruppi.size(), static_cast<std::size_t>(kMaxGruppi));
+  EXPECT_EQ(t.gruppi[0].formazioni.size(), static_cast<std::size_t>(kMaxFormazioni));
+  EXPECT_EQ(t.gruppi[0].formazioni.back(), (Formazione{"f100", "101"}));
 }
 
 TEST(FormationTable, ReaderIgnoresStrayLinesAndKeepsOrphanNumbers) {

@@ -1,0 +1,24 @@
+#include "tools/primo_archivio.h"
+
+#include <gtest/gtest.h>
+
+#include "core/archivio.h"
+#include "core/file.h"
+#include "support/cartella_temporanea.h"
+#include "support/estrazioni_csv.h"
+
+// The reader's refusals are tested with it; one must leave the archive as it was.
+TEST(FirstArchive, ARefusedDrawsFileLeavesTheArchiveByteForByte) {
+  prova::CartellaTemporanea dir;
+  const auto csv = dir.percorso() / "estrazioni.csv", archivio = dir.percorso() / "archivio.dat";
+  const Archivio vecchio = CostruisciArchivio(prova::Sintetiche(4900));
+  ASSERT_TRUE(file::ScriviAtomico(archivio, {vecchio.bytes().begin(), vecchio.bytes().end()}));
+  ASSERT_TRUE(file::ScriviAtomico(csv, std::string_view("date,wheel,n1,n2,n3,n4,n5\n")));
+  EXPECT_EQ(primo_archivio::Crea(csv, archivio, 4900).motivo(),
+            "estrazioni.csv, riga 1: nessuna estrazione dopo l'intestazione");
+  EXPECT_EQ(*Archivio::Decodifica(*file::LeggiBinario(archivio)), vecchio);
+  ASSERT_TRUE(file::ScriviAtomico(csv, EstrazioniCsv::Codifica(prova::Sintetiche(30))));
+  EXPECT_EQ(primo_archivio::Crea(csv, archivio, 20)->estrazioni, 20);
+  EXPECT_EQ(Archivio::Decodifica(*file::LeggiBinario(archivio))->contaEstrazioni(), 20);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso()), {}), 2);
+}
