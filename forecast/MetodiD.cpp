@@ -125,6 +125,7 @@ void MetodiD::creaControlli() {
 
   Tx = new ui::PannelloTesto;
   Tx->setObjectName(QStringLiteral("Tx"));
+  Tx->setAccessibleName(QStringLiteral("Risultati"));
   QFont fisso(QStringLiteral("Courier New"));
   fisso.setStyleHint(QFont::Monospace);
   Tx->setFont(fisso);

@@ -16,6 +16,7 @@
 #include "core/indici.h"
 #include "core/nomi.h"
 #include "forecast/spia.h"
+#include "ui/BarraValore.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -79,6 +80,8 @@ void Spia::creaControlli() {
   UpDNum->setSingleStep(1);
   UpDNum->setPageStep(9);
   UpDNum->setValue(1);
+  ui::BarraValore(UpDNum);
+  Label2->setBuddy(UpDNum);
   LbNum = new QLabel(QStringLiteral("1"));
   LbNum->setObjectName(QStringLiteral("LbNum"));
   LbNum->setAlignment(Qt::AlignCenter);
@@ -90,6 +93,7 @@ void Spia::creaControlli() {
 
   Text1 = new ui::PannelloTesto;
   Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAccessibleName(QStringLiteral("Risultati"));
   Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
   static const char* const kPulsanti[] = {"&Elabora", "E&sci", "&Stampa", "S&alva Output"};

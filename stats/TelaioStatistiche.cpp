@@ -105,6 +105,7 @@ void TelaioStatistiche::creaControlli() {
 
   Text1 = new ui::PannelloTesto;
   Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAccessibleName(QStringLiteral("Risultati"));
   QFont fisso(QStringLiteral("Courier New"));
   fisso.setStyleHint(QFont::TypeWriter);
   fisso.setPointSize(9);
@@ -114,6 +115,8 @@ void TelaioStatistiche::creaControlli() {
 
   ListRit = new QListView;
   ListRit->setObjectName(QStringLiteral("ListRit"));
+  // Named as the heading some windows show over it.
+  ListRit->setAccessibleName(QStringLiteral("Dettaglio Presenze / Ritardo"));
   ListRit->setUniformItemSizes(true);
   ListRit->setEditTriggers(QAbstractItemView::NoEditTriggers);
   mEventi = new ModelloEventi(this);
@@ -204,6 +207,7 @@ QString TelaioStatistiche::NomeSorte() const { return QString::fromLatin1(kSorti
 void TelaioStatistiche::AggiungiTitoloLista() {
   LabelLista = new QLabel(QStringLiteral("Dettaglio Presenze / Ritardo"));
   LabelLista->setObjectName(QStringLiteral("LabelLista"));
+  LabelLista->setBuddy(ListRit);
   auto* lista = findChild<QVBoxLayout*>(QStringLiteral("lista"));
   lista->insertWidget(0, LabelLista);
 }

@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include "ui/Colori.h"
+#include "ui/NomiAccessibili.h"
 #include "ui/Servizi.h"
 
 namespace ui {
@@ -31,6 +32,7 @@ QWidget* Finestre::attiva() const {
 }
 
 void Finestre::aggiungi(QWidget* w, bool cascata) {
+  DaiNomi(w);
   QPoint posizione(0, 0);
   if (cascata) {
     const QList<QWidget*> prima = aperte();
