@@ -274,6 +274,9 @@ void MDIForm1::creaBarraStrumenti() {
   Text1->setFocusPolicy(Qt::NoFocus);
   Text1->setFixedWidth(Text1->fontMetrics().horizontalAdvance(Text1->text()) + 12);
   Text1->setStyleSheet(QStringLiteral("background: transparent;"));
+  // The two pictures act as buttons: read them as what they open.
+  PicHelp->setAccessibleName(QStringLiteral("Guida di ") + ui::Titolo());
+  PicWeb->setAccessibleName(Text1->text());
   Text1->setAccessibleName(Text1->text());
   Toolbar1->addWidget(Text1);
   // The button that shows the keys a narrow window cannot hold.

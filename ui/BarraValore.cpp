@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QPen>
 #include <QScrollBar>
 
 namespace ui {
@@ -9,14 +11,23 @@ namespace ui {
 namespace {
 
 // Left and Right for a horizontal bar: Qt inverts them on every scroll bar,
-// so that Right would lower the value.
+// so that Right would lower the value. And the focus shows: the style draws
+// no visible focus frame on a scroll bar.
 class FrecceNelVerso : public QObject {
  public:
   using QObject::QObject;
 
   bool eventFilter(QObject* oggetto, QEvent* evento) override {
-    if (evento->type() != QEvent::KeyPress) return false;
     auto* barra = static_cast<QScrollBar*>(oggetto);
+    if (evento->type() == QEvent::FocusIn || evento->type() == QEvent::FocusOut) barra->update();
+    if (evento->type() == QEvent::Paint && barra->hasFocus()) {
+      static_cast<QObject*>(barra)->event(evento);  // the bar as the style draws it
+      QPainter pittore(barra);
+      pittore.setPen(QPen(barra->palette().color(QPalette::Highlight), 2));
+      pittore.drawRect(barra->rect().adjusted(1, 1, -1, -1));
+      return true;
+    }
+    if (evento->type() != QEvent::KeyPress) return false;
     const auto* tasto = static_cast<QKeyEvent*>(evento);
     if (barra->orientation() != Qt::Horizontal ||
         (tasto->key() != Qt::Key_Left && tasto->key() != Qt::Key_Right) ||

@@ -20,10 +20,10 @@ QString SenzaTasti(const QString& caption);
 // Names every control inside `finestra` (not `finestra` itself) that has no
 // accessible name yet, from the first of: the label whose buddy it is, its
 // caption (buttons), its tooltip, its placeholder text; and every titled
-// frame by its own title (Qt reads a frame inside a frame by the outer
-// one's title). A name Qt already
-// derives the same way is left to Qt, so that it follows later changes of the
-// caption. Names set by hand are kept. Call once, when the window is built.
+// frame by its own title (Qt reads a frame inside a frame by the outer one's
+// title). A name Qt already derives the same way is left to Qt, so that it
+// follows later changes of the caption; names set by hand are kept. Call once,
+// when the window is built.
 void DaiNomi(QWidget* finestra);
 
 }  // namespace ui

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <functional>
 #include <memory>
@@ -50,6 +51,8 @@ QString Descrizione(QObject* o, const QString& nome) {
   return QStringLiteral("%1 %2 \"%3\"").arg(QString::fromLatin1(o->metaObject()->className()),
                                              o->objectName(), nome);
 }
+
+QString Nome(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
 
 // Collects the faults under `i`: a control without a name or with a mnemonic
 // "&" left in it, a titled frame not read by its own title, and the controls
@@ -106,6 +109,10 @@ TEST(ScreenReaderNames, EveryControlOfEveryWindowHasANameWithoutMnemonic) {
   prova::ProgrammaDiProva p(prova::DieciEstrazioni());
   MDIForm1& m = p.principale();
   EXPECT_EQ(DifettiDeiNomi(&m), "");
+  for (QAction* a : m.Toolbar1->actions())
+    if (!a->toolTip().isEmpty() && m.Toolbar1->widgetForAction(a))
+      EXPECT_EQ(Nome(m.Toolbar1->widgetForAction(a)), a->toolTip()) << a->objectName().toStdString();
+  EXPECT_EQ(Nome(m.PicHelp), QStringLiteral("Guida di Tarvolane"));
   for (const char* voce : kStrumenti) {
     m.voce(QString::fromLatin1(voce))->trigger();
     QWidget* w = m.finestre().attiva();
@@ -134,10 +141,9 @@ TEST(ScreenReaderNames, TheEditorsNumberBoxesAreReadByWheelAndPosition) {
   auto* e = m.finestre().trova<Extrazioni>();
   ASSERT_NE(e, nullptr);
   const std::pair<int, const char*> caselle[] = {{1, "BARI 1°"}, {5, "BARI 5°"}, {6, "CAGLIARI 1°"}, {50, "VENEZIA 5°"}};
-  for (auto [i, nome] : caselle)
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(e->Est[i])->text(QAccessible::Name), QString::fromUtf8(nome));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(e->TxtVai[0])->text(QAccessible::Name), QStringLiteral("Numero"));
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(e->TxtVai[1])->text(QAccessible::Name), QStringLiteral("Data"));
+  for (auto [i, nome] : caselle) EXPECT_EQ(Nome(e->Est[i]), QString::fromUtf8(nome));
+  EXPECT_EQ(Nome(e->TxtVai[0]), QStringLiteral("Numero"));
+  EXPECT_EQ(Nome(e->TxtVai[1]), QStringLiteral("Data"));
 }
 
 // Each scroll bar that chooses a value: Tab reaches it, and its keys move it
