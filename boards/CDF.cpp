@@ -141,7 +141,8 @@ void CDF::creaControlli() {
     auto* b = new QToolButton;
     b->setObjectName(QStringLiteral("CmdEst%1").arg(i));
     b->setIcon(ui::IconaFreccia(i == 3));
-    b->setAccessibleName(i == 3 ? QStringLiteral("Prima estrazione") : QStringLiteral("Ultima estrazione"));
+    b->setAccessibleName(i == 3 ? QStringLiteral("Prima estrazione")
+                                : QStringLiteral("Ultima estrazione"));
     CmdEst[i] = b;
     connect(b, &QToolButton::clicked, this, [this, i] { CmdEst_Click(i); });
   }

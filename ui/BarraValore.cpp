@@ -34,7 +34,8 @@ class FrecceNelVerso : public QObject {
         (tasto->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
       return false;
     const bool avanti = (tasto->key() == Qt::Key_Right) != barra->isRightToLeft();
-    barra->triggerAction(avanti ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+    barra->triggerAction(avanti ? QAbstractSlider::SliderSingleStepAdd
+                                : QAbstractSlider::SliderSingleStepSub);
     return true;
   }
 };
