@@ -38,11 +38,13 @@
 #include "stats/StatGRit.h"
 #include "stats/StatRicerca.h"
 #include "stats/TabForm.h"
+#include "ui/BarraValore.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Modali.h"
 #include "ui/Tastiera.h"
 #include "ui/Icone.h"
+#include "ui/NomiAccessibili.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
 
@@ -177,6 +179,7 @@ MDIForm1::MDIForm1(Programma& programma, QWidget* parent)
   voce(QStringLiteral("MnuAbout"))->setText(QStringLiteral("&Informazioni su ") + ui::Titolo());
   Crea_Barra_Limiti();
   aggiornaControlli();
+  ui::DaiNomi(this);
 }
 
 MDIForm1::~MDIForm1() = default;
@@ -274,7 +277,14 @@ void MDIForm1::creaBarraStrumenti() {
   Text1->setFocusPolicy(Qt::NoFocus);
   Text1->setFixedWidth(Text1->fontMetrics().horizontalAdvance(Text1->text()) + 12);
   Text1->setStyleSheet(QStringLiteral("background: transparent;"));
+  // The two pictures act as buttons: read them as what they open.
+  PicHelp->setAccessibleName(QStringLiteral("Guida di ") + ui::Titolo());
+  PicWeb->setAccessibleName(Text1->text());
+  Text1->setAccessibleName(Text1->text());
   Toolbar1->addWidget(Text1);
+  // The button that shows the keys a narrow window cannot hold.
+  if (auto* altri = Toolbar1->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+    altri->setAccessibleName(QStringLiteral("Altri pulsanti"));
   // Widen the spacers once the buttons have their sizes.
   const int inizioAiuto = ui::Pixel(5950), inizioWeb = ui::Pixel(7750);
   int x = 0;
@@ -313,6 +323,7 @@ void MDIForm1::creaBarraLimiti() {
   auto slider = [&](const char* nome, int sinistra, int larghezza) {
     auto* s = new QScrollBar(Qt::Horizontal);
     s->setObjectName(QString::fromLatin1(nome));
+    ui::BarraValore(s);
     colloca(s, sinistra, larghezza);
     return s;
   };
@@ -344,6 +355,9 @@ void MDIForm1::creaBarraLimiti() {
   SliFin = slider("SliFin", 10320, 1335);
   pulsante(3, QString(), ui::IconaFreccia(false), "Vai ad Ultima Estrazione", 11640);
   disponiBarraLimiti(QStringList());
+  // The sliders are named after the labels of their bounds.
+  SliIni->setAccessibleName(LbIni->text());
+  SliFin->setAccessibleName(Label1->text());
 
   connect(CmbDataI, &QComboBox::currentIndexChanged, this, &MDIForm1::CmbDataI_Click);
   connect(CmbDataF, &QComboBox::currentIndexChanged, this, &MDIForm1::CmbDataF_Click);

@@ -33,6 +33,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   Frame1 = new QGroupBox;
   Text1 = new QPlainTextEdit;
   Text1->setReadOnly(true);
+  Text1->setAccessibleName(QStringLiteral("Informazioni"));
   Text1->setPlainText(QStringLiteral("Per informazioni, aggiornamenti, \nl'archivio aggiornato e le ultime \n"
                                      "Estrazioni del Lotto\nconsulta il sito Internet"));
   Text1->setFixedHeight(Text1->fontMetrics().lineSpacing() * 5 + 8);

@@ -19,6 +19,7 @@ Archivioesteso::Archivioesteso(const Stato& s, QWidget* parent) : QDialog(parent
   setWindowTitle(QStringLiteral("Archivio delle ultime 100 estrazioni"));
   GridArchivio = new ui::Griglia;
   GridArchivio->setObjectName(QStringLiteral("Archivioesteso"));
+  GridArchivio->setAccessibleName(windowTitle());
   QFont carattere(QStringLiteral("MS Sans Serif"));
   carattere.setStyleHint(QFont::SansSerif);
   carattere.setPointSize(7);

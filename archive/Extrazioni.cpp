@@ -28,6 +28,7 @@
 #include "core/indici.h"
 #include "core/nomi.h"
 #include "ui/CampoData.h"
+#include "ui/BarraValore.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -182,12 +183,15 @@ void Extrazioni::creaControlli() {
   for (int r = 0; r < 11; ++r) GridEst->setRowHeight(r, kAltezzaRiga);
   Colloca(GridEst, this, 8, 8, 296, 11 * ui::Pixel(kAltezzaRiga) + 2 * GridEst->frameWidth());
   connect(GridEst, &ui::Griglia::dblClick, this, &Extrazioni::GridEst_DblClick);
+  GridEst->setAccessibleName(QStringLiteral("Estrazione"));
   const int sottoGriglia = GridEst->geometry().bottom() + 3;
 
   Scroll = new QScrollBar(Qt::Vertical);
   Scroll->setObjectName(QStringLiteral("Scroll"));
   Colloca(Scroll, this, 306, 8, 17, GridEst->height());
   connect(Scroll, &QScrollBar::valueChanged, this, &Extrazioni::Scroll_Change);
+  ui::BarraValore(Scroll);
+  Scroll->setAccessibleName(QStringLiteral("Scorri Estrazioni"));
 
   const int x = 332, w = 130;
   Label1 = Etichetta("Label1", "Data");
@@ -259,6 +263,8 @@ void Extrazioni::creaControlli() {
     Colloca(CmdVai[i], Frame2, posizioni[i][0] + posizioni[i][1] + 4, 45, 44, 24);
     connect(CmdVai[i], &QPushButton::clicked, this, [this, i] { CmdVai_Click(i); });
   }
+  Label5->setBuddy(TxtVai[0]);
+  Label6->setBuddy(TxtVai[1]);
 
   const int rigaA = sottoGriglia + 146, rigaB = rigaA + 28;
   stampa = Pulsante("stampa", "Stampa estrazione corrente");
@@ -297,9 +303,9 @@ void Extrazioni::creaPannello() {
   Colloca(Frame1, this, 8, alto, 446, CmdSalva->y() - alto - 4);
   Giorni = new ui::CampoData;
   Giorni->setObjectName(QStringLiteral("Giorni"));
-  Giorni->editor()->setAccessibleName(QStringLiteral("Data dell'estrazione"));
   Giorni->setDateRange(QDate(1900, 1, 1), QDate(2099, 12, 31));
   Colloca(Giorni, Frame1, 8, 16, 120, 22);
+  Giorni->editor()->setAccessibleName(QStringLiteral("Data Estrazione"));
   QFont arial(QStringLiteral("Arial"), 9);
   arial.setBold(true);
   for (int w = 1; w <= 10; ++w) {
@@ -322,6 +328,8 @@ void Extrazioni::creaPannello() {
       connect(e, &QLineEdit::textChanged, this, [this, i] { Est_Change(i); });
       Colloca(e, Frame1, x + 70 + (p - 1) * 28, y, 26, 17);
       Est[i] = e;
+      // Read aloud by wheel and position: "BARI 1°".
+      e->setAccessibleName(ui::Q(Inizio::NomiRuote[w]) + QStringLiteral(" %1°").arg(p));
     }
   }
   Frame1->hide();

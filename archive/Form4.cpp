@@ -19,6 +19,7 @@ Form4::Form4(const Stato& s, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Analisi dell'estrazione visualizzata"));
   ana = new ui::Griglia;
   ana->setObjectName(QStringLiteral("ana"));
+  ana->setAccessibleName(windowTitle());
   ana->setFont(ui::FontRapporto());
   ana->setBackColor(ui::Colore(0xFFFFFF));
   ana->setForeColor(ui::Colore(0x800000));

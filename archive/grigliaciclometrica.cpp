@@ -36,6 +36,8 @@ grigliaciclometrica::grigliaciclometrica(const Stato& s, QWidget* parent) : QDia
   Command2 = new QPushButton(QStringLiteral("Esci"));
   ana = new ui::Griglia;
   ana->setObjectName(QStringLiteral("ana"));
+  ana->setAccessibleName(Label1->text().chopped(1));
+  Label1->setBuddy(evidenzia);
   ana->setRows(11);
   ana->setCols(11);
   ana->setFixedRows(1);

@@ -21,6 +21,7 @@
 #include "boards/TelaioTabellone.h"
 #include "core/avvio.h"
 #include "core/indici.h"
+#include "ui/BarraValore.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -113,6 +114,7 @@ void CDF::creaControlli() {
                              : g == cdf::RDec ? RDec
                                               : RFig;
       membro = griglia;
+      etichetta->setBuddy(griglia);
       colonna->addWidget(etichetta);
       colonna->addWidget(griglia);
       colonna->addStretch();
@@ -134,10 +136,14 @@ void CDF::creaControlli() {
   Sli = new QScrollBar(Qt::Horizontal);
   Sli->setObjectName(QStringLiteral("Sli"));
   Sli->setTracking(false);
+  ui::BarraValore(Sli);
+  Sli->setAccessibleName(QStringLiteral("Estrazione"));
   for (int i : {3, 2}) {
     auto* b = new QToolButton;
     b->setObjectName(QStringLiteral("CmdEst%1").arg(i));
     b->setIcon(ui::IconaFreccia(i == 3));
+    b->setAccessibleName(i == 3 ? QStringLiteral("Prima estrazione")
+                                : QStringLiteral("Ultima estrazione"));
     CmdEst[i] = b;
     connect(b, &QToolButton::clicked, this, [this, i] { CmdEst_Click(i); });
   }
@@ -200,6 +206,14 @@ void CDF::creaControlli() {
   opzioni->addWidget(TxMaxR, 5, 2);
   opzioni->setColumnStretch(1, 1);
   for (QLineEdit* t : {TxCiclo, TxMinP, TxMaxP, TxMaxR}) t->installEventFilter(this);
+  // Each option is read with its heading: the labels alone repeat.
+  TxCiclo->setAccessibleName(QStringLiteral("Ciclo Estrazioni"));
+  CkPreMin->setAccessibleName(QStringLiteral("Evidenzia Presenze minori o uguali a"));
+  TxMinP->setAccessibleName(CkPreMin->accessibleName());
+  CkPreMax->setAccessibleName(QStringLiteral("Evidenzia Presenze maggiori o uguali a"));
+  TxMaxP->setAccessibleName(CkPreMax->accessibleName());
+  CkRitMax->setAccessibleName(QStringLiteral("Evidenzia Ritardi maggiori o uguali a"));
+  TxMaxR->setAccessibleName(CkRitMax->accessibleName());
 
   CmdRicalcola = new QPushButton(QStringLiteral("&APPLICA"));
   CmdRicalcola->setObjectName(QStringLiteral("CmdRicalcola"));

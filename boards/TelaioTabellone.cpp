@@ -9,6 +9,7 @@
 
 #include "core/indici.h"
 #include "core/nomi.h"
+#include "ui/BarraValore.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -54,6 +55,8 @@ TelaioTabellone::TelaioTabellone(const ui::Contesto& contesto, QWidget* parent)
   // the header follows it.
   Sli->setTracking(false);
   Sli->setMinimumWidth(ui::Pixel(2400));
+  ui::BarraValore(Sli);
+  Sli->setAccessibleName(QStringLiteral("Estrazione"));
   for (int i : {3, 2}) {
     auto* b = new QToolButton;
     b->setObjectName(QStringLiteral("CmdEst%1").arg(i));
@@ -66,6 +69,7 @@ TelaioTabellone::TelaioTabellone(const ui::Contesto& contesto, QWidget* parent)
   CmdAggiorna->setObjectName(QStringLiteral("CmdAggiorna"));
   ana = new ui::Griglia(this);
   ana->setObjectName(QStringLiteral("ana"));
+  ana->setAccessibleName(QStringLiteral("Tabellone"));
 
   Fascia = new QWidget(this);
   Fascia->setObjectName(QStringLiteral("fascia"));

@@ -51,9 +51,11 @@ AAM::AAM(const ui::Contesto& contesto, QWidget* parent)
 void AAM::creaControlli() {
   ana = new ui::Griglia;
   ana->setObjectName(QStringLiteral("ana"));
+  ana->setAccessibleName(QStringLiteral("Ambate"));
   ana->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Ano = new ui::Griglia;
   Ano->setObjectName(QStringLiteral("Ano"));
+  Ano->setAccessibleName(QStringLiteral("Segnalazioni"));
   Ano->setCols(kColonneAno);
   Ano->setRows(2);
   Ano->setFixedRows(1);

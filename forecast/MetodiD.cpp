@@ -126,6 +126,7 @@ void MetodiD::creaControlli() {
 
   Tx = new ui::PannelloTesto;
   Tx->setObjectName(QStringLiteral("Tx"));
+  Tx->setAccessibleName(QStringLiteral("Risultati"));
   Tx->setFont(ui::FontRapporto());
 
   StBar = new QStatusBar;

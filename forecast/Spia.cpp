@@ -15,6 +15,7 @@
 #include "core/indici.h"
 #include "core/nomi.h"
 #include "forecast/spia.h"
+#include "ui/BarraValore.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -80,6 +81,8 @@ void Spia::creaControlli() {
   UpDNum->setSingleStep(1);
   UpDNum->setPageStep(9);
   UpDNum->setValue(1);
+  ui::BarraValore(UpDNum);
+  Label2->setBuddy(UpDNum);
   LbNum = new QLabel(QStringLiteral("1"));
   LbNum->setObjectName(QStringLiteral("LbNum"));
   LbNum->setAlignment(Qt::AlignCenter);
@@ -91,6 +94,7 @@ void Spia::creaControlli() {
 
   Text1 = new ui::PannelloTesto;
   Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAccessibleName(QStringLiteral("Risultati"));
   Text1->setFont(ui::FontRapporto());
 
   static const char* const kPulsanti[] = {"&Elabora", "E&sci", "&Stampa", "S&alva Output"};

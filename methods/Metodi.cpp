@@ -126,6 +126,7 @@ Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidg
   creaComandi();
   Text1 = new ui::PannelloTesto(this);
   Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAccessibleName(QStringLiteral("Risultati"));
   Text1->setFont(ui::FontRapporto(9));
   connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);
   // Page 1's composer reaches down as far as page 2's buttons, and is never
@@ -160,7 +161,9 @@ void Metodi::creaComposizione() {
   auto* estratto = new QLabel(QStringLiteral("Estratto"));
   auto* ruota = new QLabel(QStringLiteral("&Ruota"));
   ruota->setBuddy(CMbRuotaCalcolo);
+  estratto->setBuddy(CmbEstratto);
   auto* fisso = new QLabel(QStringLiteral("Fisso"));
+  fisso->setBuddy(CmbFissi);
   calcolo->addWidget(estratto, 0, 0);
   calcolo->addWidget(ruota, 0, 1);
   calcolo->addWidget(fisso, 0, 2);
@@ -182,6 +185,7 @@ void Metodi::creaComposizione() {
   calcolo->addWidget(CmdAggiungi, 3, 0, 1, 2);
   calcolo->addWidget(CmdLeva, 3, 2, 1, 2);
   ListCalcoli = Elenco("ListCalcoli");
+  ListCalcoli->setAccessibleName(QStringLiteral("Calcolo"));
   ListCalcoli->setFixedHeight(ui::Pixel(960));
   calcolo->addWidget(ListCalcoli, 4, 0, 1, 4);
   CmdPronostico = Pulsante("CmdPronostico", QStringLiteral("Aggiungi al &Pronostico"));
@@ -195,6 +199,7 @@ void Metodi::creaComposizione() {
   pronostico->setContentsMargins(6, 2, 6, 4);
   pronostico->setVerticalSpacing(3);
   ListRit = Elenco("ListRit");
+  ListRit->setAccessibleName(QStringLiteral("Pronostico"));
   ListRit->viewport()->installEventFilter(this);
   std::vector<std::pair<int, const char*>> pulsanti = {
       {1, "&Elimina"}, {3, "&Svuota"}, {5, "&Su"}, {6, "&Giù"}};
@@ -226,6 +231,7 @@ void Metodi::creaComposizione() {
   Label5 = new QLabel(QStringLiteral("Estrazione di calcolo"));
   Label5->setObjectName(QStringLiteral("Label5"));
   CmbEst = Lista(QStringLiteral("CmbEst"));
+  Label5->setBuddy(CmbEst);
   for (std::string_view voce : metodi::kVociEstrazioneCalcolo) CmbEst->addItem(ui::Q(voce));
   estrazione->addWidget(Label5);
   estrazione->addWidget(CmbEst, 1);
@@ -245,6 +251,7 @@ void Metodi::creaGruppo() {
   Colloca(Frame3, 6840, 420, kLarghezza - 6840 - 60, 5600);
   auto* gruppo = new QGridLayout(Frame3);
   ListPro = Elenco("ListPro");
+  ListPro->setAccessibleName(QStringLiteral("Gruppo Pronostici"));
   ListPro->setFont(ui::FontRapporto(8.25));
   ListPro->viewport()->installEventFilter(this);
   gruppo->addWidget(ListPro, 0, 0, 1, 2);
@@ -290,9 +297,11 @@ void Metodi::creaOpzioni() {
   Label7 = new QLabel(QStringLiteral("DA"));
   Label7->setObjectName(QStringLiteral("Label7"));
   CmbCicli = Lista(QStringLiteral("CmbCicli"));
+  Label7->setBuddy(CmbMese[0]);
   Label1 = new QLabel(QStringLiteral("Numero Colpi"));
   Label1->setObjectName(QStringLiteral("Label1"));
   TxtColpi = Lista(QStringLiteral("TxtColpi"));
+  Label1->setBuddy(TxtColpi);
   for (int i = 0; i < 2; ++i) {
     CmbMese[i]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     CmbMese[i]->setMinimumContentsLength(9);

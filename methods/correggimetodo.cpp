@@ -38,6 +38,8 @@ correggimetodo::correggimetodo(std::filesystem::path riporto, QWidget* parent)
   campo = new QLineEdit(this);
   campo->setObjectName(QStringLiteral("campo"));
   campo->setVisible(false);
+  sorte->setAccessibleName(QStringLiteral("Sorte"));
+  im->setAccessibleName(QStringLiteral("Estrazione di calcolo"));
   griglia->addWidget(sorte, 0, 0);
   griglia->addWidget(im, 0, 1);
 
@@ -54,6 +56,11 @@ correggimetodo::correggimetodo(std::filesystem::path riporto, QWidget* parent)
     fisso[k] = Lista(QStringLiteral("fisso%1").arg(k), fissi, 720);
     int c = 0;
     for (QComboBox* l : {estra[k], ruota[k], operatore[k], fisso[k]}) griglia->addWidget(l, k, c++);
+    // Each list is read with what it sets and its row.
+    estra[k]->setAccessibleName(QStringLiteral("Estratto %1").arg(k));
+    ruota[k]->setAccessibleName(QStringLiteral("Ruota %1").arg(k));
+    operatore[k]->setAccessibleName(QStringLiteral("Segno %1").arg(k));
+    fisso[k]->setAccessibleName(QStringLiteral("Fisso %1").arg(k));
   }
   correggi = new QPushButton(QStringLiteral("Correggi riga"));
   correggi->setObjectName(QStringLiteral("correggi"));

@@ -20,6 +20,7 @@ griglia::griglia(Stato& stato, QWidget* parent) : QDialog(parent), mStato(stato)
   setWindowTitle(QStringLiteral("griglia"));
   ana = new ui::Griglia;
   ana->setObjectName(QStringLiteral("ana"));
+  ana->setAccessibleName(QStringLiteral("Numeri"));
   ana->setRows(kRighe);
   ana->setCols(kColonne);
   ana->setFixedRows(0);

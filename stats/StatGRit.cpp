@@ -59,6 +59,7 @@ StatGRit::StatGRit(const ui::Contesto& contesto, QWidget* parent) : TelaioStatis
 void StatGRit::creaControlli() {
   ana = new ui::Griglia;
   ana->setObjectName(QStringLiteral("ana"));
+  ana->setAccessibleName(QStringLiteral("Gruppi Ritardo"));
   QFont piccolo = ana->font();
   piccolo.setPointSize(7);
   ana->setFont(piccolo);
@@ -108,6 +109,7 @@ void StatGRit::creaControlli() {
   Label3 = new QLabel(QStringLiteral("Gruppo Ritardi"));
   ComboRit = new QComboBox;
   ComboRit->setObjectName(QStringLiteral("ComboRit"));
+  Label3->setBuddy(ComboRit);
   for (std::string_view v : gr::VociGruppi()) ComboRit->addItem(ui::Q(v));
   connect(ComboRit, &QComboBox::currentIndexChanged, this, &StatGRit::ComboRit_Click);
   auto* riga = new QHBoxLayout;
@@ -154,6 +156,11 @@ void StatGRit::creaControlli() {
   TxtEstr[0]->setText(QStringLiteral("1"));
   LbEstr[0] = new QLabel(QStringLiteral("a Numero"));
   LbEstr[1] = new QLabel(QStringLiteral("a Data"));
+  // Each bound is read with its own caption, not the frame's title.
+  TxtEstr[0]->setAccessibleName(OptEstr[0]->text());
+  LbEstr[0]->setBuddy(TxtEstr[1]);
+  TxtData[0]->setAccessibleName(OptEstr[1]->text());
+  LbEstr[1]->setBuddy(TxtData[1]);
   limiti->addWidget(OptEstr[0], 1, 0);
   limiti->addWidget(TxtEstr[0], 1, 1);
   limiti->addWidget(LbEstr[0], 1, 2);

@@ -69,12 +69,14 @@ void StatRicerca::creaControlli() {
   }
   CmbF = new QComboBox;
   CmbF->setObjectName(QStringLiteral("CmbF"));
+  CmbF->setAccessibleName(QStringLiteral("Tabella Formazioni"));
   CmbF->setMaxVisibleItems(24);
   CmbF->setMinimumContentsLength(24);
   CmbF->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   connect(CmbF, &QComboBox::activated, this, &StatRicerca::CmbF_Click);
   ListFormazioni = new QListWidget;
   ListFormazioni->setObjectName(QStringLiteral("ListFormazioni"));
+  ListFormazioni->setAccessibleName(QStringLiteral("Formazioni"));
   ListFormazioni->setFont(ui::FontRapporto());
   ListFormazioni->setMouseTracking(true);
   ListFormazioni->viewport()->installEventFilter(this);

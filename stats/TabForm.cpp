@@ -165,6 +165,7 @@ void TabForm::creaControlli() {
   TxG = Casella("TxG", this);
   TxG->setValidator(new SoloCp1252(TxG));
   Label6 = Etichetta("GRUPPO");
+  Label6->setBuddy(TxG);
   CmdInsG = Pulsante(QStringLiteral("CmdInsG"), "&Inserisci Gruppo");
   CmdAnnulla = Pulsante(QStringLiteral("CmdAnnulla"), "&Annulla");
   TxF = Casella("TxF", this);
@@ -191,6 +192,7 @@ void TabForm::creaControlli() {
   // The table view.
   TxT = new ui::PannelloTesto;
   TxT->setObjectName(QStringLiteral("TxT"));
+  TxT->setAccessibleName(QStringLiteral("Tabella Formazioni"));
   TxT->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   TxT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   TxT->setFixedHeight(ui::Pixel(kAltezzaVista));

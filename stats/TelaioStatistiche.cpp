@@ -106,12 +106,15 @@ void TelaioStatistiche::creaControlli() {
 
   Text1 = new ui::PannelloTesto;
   Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAccessibleName(QStringLiteral("Risultati"));
   Text1->setFont(ui::FontRapporto(9));
   Text1->setMinimumSize(Text1->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('0'))),
                         8 * Text1->fontMetrics().lineSpacing());
 
   ListRit = new QListView;
   ListRit->setObjectName(QStringLiteral("ListRit"));
+  // Named as the heading some windows show over it.
+  ListRit->setAccessibleName(QStringLiteral("Dettaglio Presenze / Ritardo"));
   ListRit->setUniformItemSizes(true);
   ListRit->setEditTriggers(QAbstractItemView::NoEditTriggers);
   mEventi = new ModelloEventi(this);
@@ -202,6 +205,7 @@ QString TelaioStatistiche::NomeSorte() const { return QString::fromLatin1(kSorti
 void TelaioStatistiche::AggiungiTitoloLista() {
   LabelLista = new QLabel(QStringLiteral("Dettaglio Presenze / Ritardo"));
   LabelLista->setObjectName(QStringLiteral("LabelLista"));
+  LabelLista->setBuddy(ListRit);
   auto* lista = findChild<QVBoxLayout*>(QStringLiteral("lista"));
   lista->insertWidget(0, LabelLista);
 }

@@ -8,6 +8,7 @@
 
 #include "ui/Colori.h"
 #include "ui/Modali.h"
+#include "ui/NomiAccessibili.h"
 #include "ui/Servizi.h"
 
 namespace ui {
@@ -33,6 +34,7 @@ QWidget* Finestre::attiva() const {
 }
 
 void Finestre::aggiungi(QWidget* w, bool cascata) {
+  DaiNomi(w);
   QPoint posizione(0, 0);
   if (cascata) {
     const QList<QWidget*> prima = aperte();
