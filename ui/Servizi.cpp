@@ -20,6 +20,7 @@
 
 #include "ui/FinestraAiuto.h"
 #include "ui/Modali.h"
+#include "ui/NomiAccessibili.h"
 #include "ui/StampanteQt.h"
 
 namespace ui {
@@ -114,7 +115,10 @@ class DialoghiQt : public Dialoghi {
 
   // The modal window belongs to its caller (often on the caller's stack);
   // its session keeps the tool window, its parent, alive meanwhile.
-  int esegui(QDialog* finestra) override { return Esegui(finestra->parentWidget(), finestra); }
+  int esegui(QDialog* finestra) override {
+    DaiNomi(finestra);
+    return Esegui(finestra->parentWidget(), finestra);
+  }
 
   void popup(QMenu* menu, const QPoint& dove) override {
     Sessione sessione(menu->parentWidget(), menu);
