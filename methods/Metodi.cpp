@@ -42,6 +42,11 @@ constexpr int kLarghezza = 11950;  // twips of the window's client area
 // system's font than in the design's, so the report pane starts a little
 // further right and ends where the design ends it.
 constexpr int kLarghezzaOpzioni = 3150;
+// Twips: the report pane of page 2 as designed.
+constexpr int kSinistraTesto = 120 + kLarghezzaOpzioni + 80;
+constexpr int kAltoTesto = 400;
+constexpr int kLarghezzaTesto = 3100 + 8600 - 200 - kLarghezzaOpzioni;
+constexpr int kAltezzaTesto = 6000;
 constexpr const char* kFiltroMetodo = "File di Metodo (*.mtd)|*.mtd";
 
 void Colloca(QWidget* w, int x, int y, int larghezza, int altezza) {
@@ -136,10 +141,9 @@ Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidg
   connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);
   // Page 1's composer reaches down as far as page 2's buttons, and is never
   // shorter than its controls need.
-  const int fondo = std::max(ui::Twip(Cmd[3]->geometry().bottom()),
-                             420 + ui::Twip(Frame7->sizeHint().height()));
-  Frame7->resize(Frame7->width(), ui::Pixel(fondo - 420));
-  ui::Finestre::ImpostaDimensioni(this, kLarghezza + 120, fondo + 120 + 450);
+  mFondo = std::max(ui::Twip(Cmd[3]->geometry().bottom()), 420 + ui::Twip(Frame7->sizeHint().height()));
+  Frame7->resize(Frame7->width(), ui::Pixel(mFondo - 420));
+  ui::Finestre::ImpostaDimensioni(this, kLarghezza + 120, mFondo + 120 + 450);
 
   Form_Load();
 }
@@ -603,6 +607,7 @@ void Metodi::TbMet_Click() {
   Frame7->setVisible(pronostici);
   if (pronostici) {
     Frame3->resize(Frame3->width(), ui::Pixel(5600));
+    Disponi();
     setProperty("argomentoAiuto", kAiutoPronostici);
     return;
   }
@@ -613,9 +618,41 @@ void Metodi::TbMet_Click() {
   }
   Frame6->move(ui::Pixel(120), ui::Pixel(360));
   // The report pane right of the options, up to the window's right edge.
-  Colloca(Text1, 120 + kLarghezzaOpzioni + 80, 400, 3100 + 8600 - 200 - kLarghezzaOpzioni, 6000);
+  Colloca(Text1, kSinistraTesto, kAltoTesto, kLarghezzaTesto, kAltezzaTesto);
+  Disponi();
   CmbMese[0]->setFocus();
   setProperty("argomentoAiuto", kAiutoVerifica);
+}
+
+QSize Metodi::sizeHint() const {
+  const QSize testo = Text1->sizeHint();
+  return {ui::Pixel(kLarghezza) + std::max(0, testo.width() - ui::Pixel(kLarghezzaTesto)),
+          ui::Pixel(mFondo + 120) + std::max(0, testo.height() - ui::Pixel(kAltezzaTesto))};
+}
+
+void Metodi::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  Disponi();
+}
+
+void Metodi::Disponi() {
+  // What the window has beyond its designed inner size.
+  const int largo = ui::Twip(width()) - kLarghezza, alto = ui::Twip(height()) - (mFondo + 120);
+  const int piuLargo = std::max(0, largo), piuAlto = std::max(0, alto);
+  TbMet->resize(ui::Pixel(kLarghezza - 120 + piuLargo), TbMet->height());
+  if (Text1->isVisibleTo(this)) {
+    // The report follows the window's edges, also inwards.
+    Text1->resize(std::max(ui::Pixel(kLarghezzaTesto + largo), 100), std::max(ui::Pixel(kAltezzaTesto + alto), 60));
+    return;
+  }
+  // Page 1: the composer and the method list grow down, the list also to the
+  // right; the list's buttons follow its bottom.
+  Frame7->resize(Frame7->width(), ui::Pixel(mFondo - 420 + piuAlto));
+  const int destra = kLarghezza - 60 + piuLargo, sotto = 420 + 5600 + 120 + piuAlto;
+  Colloca(Frame3, 6840, 420, destra - 6840, 5600 + piuAlto);
+  Colloca(Cmd[5], 6840, sotto, 1600, 400);
+  Colloca(Cmd[4], 6840 + 1660, sotto, 1600, 400);
+  Colloca(Cmd[1], destra - 1600, sotto, 1600, 400);
 }
 
 bool Metodi::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -947,6 +984,8 @@ QStringList Metodi::Righe(const QListWidget* lista) const {
 void Metodi::MostraTesto(std::string testo) {
   mTesto = std::move(testo);
   Text1->setTesto(mTesto);
+  // Lines wider than the pane widen the window where the host has room.
+  ui::Finestre::Adatta(this);
 }
 
 QString Metodi::NomeProposto() const {

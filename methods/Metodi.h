@@ -129,8 +129,16 @@ class Metodi : public QWidget {
   Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidget* parent);
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
+  void resizeEvent(QResizeEvent* e) override;
+
+ public:
+  // The designed window with a report pane of the width and lines it asks for.
+  QSize sizeHint() const override;
 
  private:
+  // Gives the window's room beyond its design to the report pane on page 2
+  // and to the method list on page 1, whose buttons follow its bottom.
+  void Disponi();
   void creaComposizione();
   void creaGruppo();
   void creaOpzioni();
@@ -158,4 +166,5 @@ class Metodi : public QWidget {
   metodi::Base mBase;
   std::optional<metodi::Tavola> mTavola;
   std::string mTesto;
+  int mFondo = 0;  // twips: the bottom of page 1's composer as designed
 };

@@ -209,11 +209,9 @@ void TelaioStatistiche::AggiungiTitoloLista() {
 }
 
 void TelaioStatistiche::Dimensiona(int larghezzaTwip, int altezzaTwip) {
-  // The frame adds the caption and the borders; the report and the event
-  // list take what room is left.
-  const QSize misura = minimumSizeHint();
-  ui::Finestre::ImpostaDimensioni(this, std::max(larghezzaTwip, ui::Twip(misura.width() + 8)),
-                                  std::max(altezzaTwip, ui::Twip(misura.height() + 32)));
+  // The registry opens the window larger where its controls and a report of
+  // 25 lines need it; the report and the event list take the room left.
+  ui::Finestre::ImpostaDimensioni(this, larghezzaTwip, altezzaTwip);
 }
 
 void TelaioStatistiche::Cmd_Click(int Index) {
