@@ -42,11 +42,13 @@ constexpr int kLarghezza = 11950;  // twips of the window's client area
 // system's font than in the design's, so the report pane starts a little
 // further right and ends where the design ends it.
 constexpr int kLarghezzaOpzioni = 3150;
-// Twips: the report pane of page 2 as designed.
+// Twips: the report pane of page 2 as designed, and the margin it keeps from
+// the window's right and bottom edges.
 constexpr int kSinistraTesto = 120 + kLarghezzaOpzioni + 80;
 constexpr int kAltoTesto = 400;
 constexpr int kLarghezzaTesto = 3100 + 8600 - 200 - kLarghezzaOpzioni;
 constexpr int kAltezzaTesto = 6000;
+constexpr int kMargine = 90;
 constexpr const char* kFiltroMetodo = "File di Metodo (*.mtd)|*.mtd";
 
 void Colloca(QWidget* w, int x, int y, int larghezza, int altezza) {
@@ -209,7 +211,8 @@ void Metodi::creaComposizione() {
   std::vector<std::pair<int, const char*>> pulsanti = {
       {1, "&Elimina"}, {3, "&Svuota"}, {5, "&Su"}, {6, "&Giù"}};
   if (mRegole.modificaElemento) pulsanti.insert(pulsanti.begin() + 1, {2, "&Modifica"});
-  const int righe = static_cast<int>(pulsanti.size());
+  // A last, empty row under the buttons takes the room the frame gains.
+  const int righe = static_cast<int>(pulsanti.size()) + 1;
   pronostico->addWidget(ListRit, 0, 0, righe, 1);
   Frame9 = new QGroupBox(ui::Q(mRegole.cornice));
   Frame9->setObjectName(QStringLiteral("Frame9"));
@@ -220,7 +223,7 @@ void Metodi::creaComposizione() {
     sorti->addWidget(OptSorte[k]);
     connect(OptSorte[k], &QCheckBox::stateChanged, this, [this, k] { OptSorte_Click(k); });
   }
-  pronostico->addWidget(Frame9, 0, 1, righe, 1);
+  pronostico->addWidget(Frame9, 0, 1, righe - 1, 1);
   int riga = 0;
   for (const auto& [indice, caption] : pulsanti) {
     CmdNum[indice] = Pulsante("CmdNum", QString::fromUtf8(caption));
@@ -230,6 +233,7 @@ void Metodi::creaComposizione() {
   CmdNum[4] = Pulsante("CmdNum4", QStringLiteral("&Aggiungi al &Gruppo"));
   pronostico->addWidget(CmdNum[4], righe, 0, 1, 3);
   pronostico->setColumnStretch(0, 1);
+  pronostico->setRowStretch(righe - 1, 1);
   numeri->addWidget(FramePronostico, 1);
 
   auto* estrazione = new QHBoxLayout;
@@ -606,7 +610,6 @@ void Metodi::TbMet_Click() {
   Frame3->setVisible(pronostici);
   Frame7->setVisible(pronostici);
   if (pronostici) {
-    Frame3->resize(Frame3->width(), ui::Pixel(5600));
     Disponi();
     setProperty("argomentoAiuto", kAiutoPronostici);
     return;
@@ -626,8 +629,7 @@ void Metodi::TbMet_Click() {
 
 QSize Metodi::sizeHint() const {
   const QSize testo = Text1->sizeHint();
-  return {ui::Pixel(kLarghezza) + std::max(0, testo.width() - ui::Pixel(kLarghezzaTesto)),
-          ui::Pixel(mFondo + 120) + std::max(0, testo.height() - ui::Pixel(kAltezzaTesto))};
+  return {ui::Pixel(kSinistraTesto + kMargine) + testo.width(), ui::Pixel(kAltoTesto + kMargine) + testo.height()};
 }
 
 void Metodi::resizeEvent(QResizeEvent* e) {
@@ -636,20 +638,22 @@ void Metodi::resizeEvent(QResizeEvent* e) {
 }
 
 void Metodi::Disponi() {
-  // What the window has beyond its designed inner size.
-  const int largo = ui::Twip(width()) - kLarghezza, alto = ui::Twip(height()) - (mFondo + 120);
-  const int piuLargo = std::max(0, largo), piuAlto = std::max(0, alto);
+  // Twips the window has beyond its designed inner size.
+  const int piuLargo = std::max(0, ui::Twip(width()) - kLarghezza);
+  const int piuAlto = std::max(0, ui::Twip(height()) - (mFondo + 120));
   TbMet->resize(ui::Pixel(kLarghezza - 120 + piuLargo), TbMet->height());
   if (Text1->isVisibleTo(this)) {
-    // The report follows the window's edges, also inwards.
-    Text1->resize(std::max(ui::Pixel(kLarghezzaTesto + largo), 100), std::max(ui::Pixel(kAltezzaTesto + alto), 60));
+    // The report reaches the window's right and bottom edges.
+    Text1->resize(std::max(width() - ui::Pixel(kSinistraTesto + kMargine), 100),
+                  std::max(height() - ui::Pixel(kAltoTesto + kMargine), 60));
     return;
   }
   // Page 1: the composer and the method list grow down, the list also to the
-  // right; the list's buttons follow its bottom.
+  // right; the list's buttons end where the composer ends.
   Frame7->resize(Frame7->width(), ui::Pixel(mFondo - 420 + piuAlto));
-  const int destra = kLarghezza - 60 + piuLargo, sotto = 420 + 5600 + 120 + piuAlto;
-  Colloca(Frame3, 6840, 420, destra - 6840, 5600 + piuAlto);
+  const int destra = kLarghezza - 60 + piuLargo;
+  const int sotto = std::max(420 + 5600 + 120, mFondo + piuAlto - 400);
+  Colloca(Frame3, 6840, 420, destra - 6840, sotto - 120 - 420);
   Colloca(Cmd[5], 6840, sotto, 1600, 400);
   Colloca(Cmd[4], 6840 + 1660, sotto, 1600, 400);
   Colloca(Cmd[1], destra - 1600, sotto, 1600, 400);

@@ -166,6 +166,9 @@ void TelaioStatistiche::creaControlli() {
   auto* lista = new QVBoxLayout;
   lista->setObjectName(QStringLiteral("lista"));
   lista->addWidget(ListRit, 1);
+  // Down to five lines where the host is short (a 768-pixel screen holds the
+  // tallest of these windows), 25 where there is room.
+  Text1->setMinimumHeight(5 * Text1->fontMetrics().lineSpacing() + 2 * Text1->frameWidth());
   auto* risultati = new QHBoxLayout;
   risultati->addWidget(Text1, 1);
   risultati->addLayout(lista);
