@@ -41,6 +41,9 @@ class Metodi : public QWidget {
  public:
   explicit Metodi(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
+  // The designed window with a report pane of the width and lines it asks for.
+  QSize sizeHint() const override;
+
   // Composer.
   void CmbEstratto_Click();
   // The fixed number picked in the number picker.
@@ -131,13 +134,9 @@ class Metodi : public QWidget {
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
   void resizeEvent(QResizeEvent* e) override;
 
- public:
-  // The designed window with a report pane of the width and lines it asks for.
-  QSize sizeHint() const override;
-
  private:
-  // Gives the window's room beyond its design to the report pane on page 2
-  // and to the method list on page 1, whose buttons follow its bottom.
+  // Gives the window's room to the report pane on page 2, and its room beyond
+  // the design to the composer and the method list on page 1.
   void Disponi();
   void creaComposizione();
   void creaGruppo();

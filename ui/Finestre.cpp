@@ -134,7 +134,8 @@ void Finestre::Adatta(QWidget* w) {
   Rimisura(w);
   QSize spazio;
   if (QMdiArea* area = sotto->mdiArea()) spazio = area->viewport()->size() - QSize(sotto->x(), sotto->y());
-  const QSize voluta = Apertura(sotto->size(), sotto->sizeHint(), spazio, sotto->minimumSizeHint());
+  const QSize voluta =
+      Apertura(sotto->size(), sotto->sizeHint(), spazio, sotto->minimumSizeHint()).expandedTo(sotto->size());
   if (voluta != sotto->size()) sotto->resize(voluta);
   // The controls take their places now, also where the window could not grow.
   for (QLayout* l : w->findChildren<QLayout*>()) l->activate();
