@@ -211,8 +211,7 @@ void Metodi::creaComposizione() {
   std::vector<std::pair<int, const char*>> pulsanti = {
       {1, "&Elimina"}, {3, "&Svuota"}, {5, "&Su"}, {6, "&Giù"}};
   if (mRegole.modificaElemento) pulsanti.insert(pulsanti.begin() + 1, {2, "&Modifica"});
-  // A last, empty row under the buttons takes the room the frame gains.
-  const int righe = static_cast<int>(pulsanti.size()) + 1;
+  const int righe = static_cast<int>(pulsanti.size());
   pronostico->addWidget(ListRit, 0, 0, righe, 1);
   Frame9 = new QGroupBox(ui::Q(mRegole.cornice));
   Frame9->setObjectName(QStringLiteral("Frame9"));
@@ -223,7 +222,7 @@ void Metodi::creaComposizione() {
     sorti->addWidget(OptSorte[k]);
     connect(OptSorte[k], &QCheckBox::stateChanged, this, [this, k] { OptSorte_Click(k); });
   }
-  pronostico->addWidget(Frame9, 0, 1, righe - 1, 1);
+  pronostico->addWidget(Frame9, 0, 1, righe, 1);
   int riga = 0;
   for (const auto& [indice, caption] : pulsanti) {
     CmdNum[indice] = Pulsante("CmdNum", QString::fromUtf8(caption));
@@ -233,7 +232,6 @@ void Metodi::creaComposizione() {
   CmdNum[4] = Pulsante("CmdNum4", QStringLiteral("&Aggiungi al &Gruppo"));
   pronostico->addWidget(CmdNum[4], righe, 0, 1, 3);
   pronostico->setColumnStretch(0, 1);
-  pronostico->setRowStretch(righe - 1, 1);
   numeri->addWidget(FramePronostico, 1);
 
   auto* estrazione = new QHBoxLayout;
@@ -648,9 +646,8 @@ void Metodi::Disponi() {
                   std::max(height() - ui::Pixel(kAltoTesto + kMargine), 60));
     return;
   }
-  // Page 1: the composer and the method list grow down, the list also to the
-  // right; the list's buttons end where the composer ends.
-  Frame7->resize(Frame7->width(), ui::Pixel(mFondo - 420 + piuAlto));
+  // Page 1: the method list grows right and down; its buttons end where the
+  // composer ends, or at the bottom of a taller window.
   const int destra = kLarghezza - 60 + piuLargo;
   const int sotto = std::max(420 + 5600 + 120, mFondo + piuAlto - 400);
   Colloca(Frame3, 6840, 420, destra - 6840, sotto - 120 - 420);

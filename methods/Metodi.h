@@ -136,7 +136,7 @@ class Metodi : public QWidget {
 
  private:
   // Gives the window's room to the report pane on page 2, and its room beyond
-  // the design to the composer and the method list on page 1.
+  // the design to the method list on page 1.
   void Disponi();
   void creaComposizione();
   void creaGruppo();
