@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -171,7 +173,13 @@ MDIForm1::MDIForm1(Programma& programma, QWidget* parent)
     ui::servizi().aiuto->mostra(argomento.isValid() ? argomento.toInt() : 10000);
   });
   ui::Tastiera::Installa(mArea);
-  resize(ui::Pixel(18000), ui::Pixel(12000));
+  // The designed size where the screen's free area holds it with the window
+  // manager's frame, which is not known before the window is shown: a title
+  // bar and borders as large as the common desktops draw them.
+  const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QMargins cornice(8, 40, 8, 8);
+  resize(ui::Finestre::SulloSchermo(QSize(ui::Pixel(18000), ui::Pixel(12000)),
+                                    schermo ? schermo->availableGeometry().size() : QSize(), cornice));
 
   // MDIForm_Load
   setWindowTitle(ui::Titolo());

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,9 +56,9 @@ CDF::CDF(const ui::Contesto& contesto, QWidget* parent)
   setObjectName(QStringLiteral("CDF"));
   setProperty("argomentoAiuto", 30040);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("Ritardi/Presenze  Cadenze Decine Figure"));
+  ui::Finestre::ImpostaDimensioni(this, 11940, 7260);
   creaControlli();
   preparaGriglie();
-  dimensionaFinestra();
 
   auto copia = Inizio::CaricaArchivio(mStato.CartellaDati);
   if (!copia) {
@@ -81,17 +80,6 @@ CDF::CDF(const ui::Contesto& contesto, QWidget* parent)
   }
   // A fresh scroll bar may already stand at the range end: compute in any case.
   Sli_Change();
-  dimensionaFinestra();
-}
-
-// As large as its controls need in the system's font (the grids as wide as
-// their figures), and never smaller than designed; the frame adds the
-// caption and the borders.
-void CDF::dimensionaFinestra() {
-  AggiornaDisposizione();
-  const QSize misura = sizeHint();
-  ui::Finestre::ImpostaDimensioni(this, std::max(11940, ui::Twip(misura.width() + 8)),
-                                  std::max(7260, ui::Twip(misura.height() + 32)));
 }
 
 void CDF::creaControlli() {
@@ -290,20 +278,6 @@ void CDF::dimensionaColonne(ui::Griglia* gr) {
                    11 * ui::Pixel(kAltezzaRiga) + bordo);
 }
 
-// The grids' new sizes reach the layouts before the window measures itself:
-// a widget not yet shown does not tell its layout that it changed size.
-void CDF::AggiornaDisposizione() {
-  for (int g = 0; g < cdf::kGriglie; ++g) {
-    QWidget* riquadro = griglia(g)->parentWidget();
-    riquadro->layout()->invalidate();
-    riquadro->layout()->activate();
-    riquadro->updateGeometry();
-  }
-  // Activation refreshes every nested layout's cached sizes.
-  layout()->invalidate();
-  layout()->activate();
-}
-
 ui::Griglia* CDF::griglia(int g) const {
   switch (g) {
     case cdf::PCad:
@@ -383,12 +357,7 @@ void CDF::mostra(const cdf::Calcolo& c) {
     gr->setRedraw(true);
   }
   // Wider figures widen the grids: the window grows to keep all in view.
-  if (auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    AggiornaDisposizione();
-    const QSize serve = cornice->sizeHint();
-    if (cornice->width() < serve.width() || cornice->height() < serve.height())
-      cornice->resize(cornice->size().expandedTo(serve));
-  }
+  ui::Finestre::Adatta(this);
 }
 
 void CDF::Sli_Change() {

@@ -101,8 +101,6 @@ class CDF : public QWidget {
   void creaControlli();
   void preparaGriglie();
   void dimensionaColonne(ui::Griglia* gr);
-  void dimensionaFinestra();
-  void AggiornaDisposizione();
   // The number a box's text starts with: 0 when none, never negative, capped
   // at the largest int.
   static int Numero(const QLineEdit* casella);

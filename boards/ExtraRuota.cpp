@@ -66,8 +66,9 @@ ExtraRuota::ExtraRuota(const ui::Contesto& contesto, QWidget* parent)
   Frame1 = new QGroupBox(QStringLiteral("Ruota"));
   Frame1->setObjectName(QStringLiteral("Frame1"));
   auto* ruote = new QGridLayout(Frame1);
-  ruote->setContentsMargins(2, 0, 0, 0);
-  ruote->setSpacing(0);
+  ruote->setContentsMargins(2, 0, 4, 0);
+  ruote->setHorizontalSpacing(8);
+  ruote->setVerticalSpacing(0);
   for (int w = 1; w <= EstrattiRuota::kTutte; ++w) {
     const QString nome =
         w == EstrattiRuota::kTutte ? QStringLiteral("TUTTE") : ui::Q(Inizio::NomiRuote[w]);
@@ -79,8 +80,9 @@ ExtraRuota::ExtraRuota(const ui::Contesto& contesto, QWidget* parent)
   Frame2 = new QGroupBox(QStringLiteral("Ordinamento"));
   Frame2->setObjectName(QStringLiteral("Frame2"));
   auto* ordina = new QGridLayout(Frame2);
-  ordina->setContentsMargins(2, 0, 0, 2);
-  ordina->setSpacing(0);
+  ordina->setContentsMargins(2, 0, 4, 2);
+  ordina->setHorizontalSpacing(8);
+  ordina->setVerticalSpacing(0);
   const char* colonne[] = {"Numero", "Ritardo", "Storico", "Presenza"};
   for (int i = 1; i <= 4; ++i) {
     OptOrdina[i] = Opzione(QStringLiteral("OptOrdina%1").arg(i),
@@ -236,6 +238,11 @@ void ExtraRuota::CmdStampa_Click() {
   QStringList righe;
   for (const std::string& r : Righe()) righe << ui::Q(r);
   ui::StampaRighe(this, righe);
+}
+
+QSize ExtraRuota::sizeHint() const {
+  return {ui::Pixel(kLarghezza) + mComandi->sizeHint().width(),
+          std::max(ui::Pixel(kAlto) + ana->sizeHint().height(), mComandi->sizeHint().height())};
 }
 
 void ExtraRuota::Disponi() {

@@ -68,6 +68,8 @@ class ExtraRuota : public TelaioTabellone {
   void CalcolaTabellone(int riferimento) override;
   QString DataEstrazione(int d) const override;
   void Disponi() override;
+  // The grid with all its rows beside the whole column of controls.
+  QSize sizeHint() const override;
 
  private:
   // The lines of the saved file and of the printout.

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <limits>
 
 #include "core/indici.h"
 #include "core/nomi.h"
@@ -252,6 +253,12 @@ int TelaioTabellone::MargineSinistro(int) const { return 0; }
 void TelaioTabellone::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   Disponi();
+}
+
+QSize TelaioTabellone::sizeHint() const {
+  const QSize griglia = ana->sizeHint();
+  const int sinistra = ui::Pixel(MargineSinistro(std::numeric_limits<int>::max()));
+  return {std::max(Fascia->sizeHint().width(), sinistra + griglia.width()), ui::Pixel(kFascia) + griglia.height()};
 }
 
 void TelaioTabellone::Disponi() {

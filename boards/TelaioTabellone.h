@@ -116,6 +116,8 @@ class TelaioTabellone : public QWidget {
   static QString DataDi(const Archivio& immagine, int d);
 
   void resizeEvent(QResizeEvent* e) override;
+  // The band of the frame's controls over the whole grid, as Disponi places them.
+  QSize sizeHint() const override;
 
   ui::Contesto mContesto;
   Stato& mStato;

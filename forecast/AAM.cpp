@@ -173,6 +173,8 @@ void AAM::elabora() {
   riempiAllarmi(e.allarmi);
   Ano->show();
   PBar->hide();
+  // The figures widened the columns: the window grows to show them where it can.
+  ui::Finestre::Adatta(this);
 }
 
 void AAM::riempiAllarmi(const std::vector<am::Allarme>& allarmi) {

@@ -38,12 +38,8 @@ MetodiD::MetodiD(const ui::Contesto& contesto, QWidget* parent)
   setProperty("argomentoAiuto", 50010);  // F1: its paragraph of the guide
   setWindowTitle(QStringLiteral("Method Detector"));
   ui::Finestre::NascondeLimiti(this);
+  ui::Finestre::ImpostaDimensioni(this, 11805, 7200);
   creaControlli();
-  // As large as its controls need in the system's font, and never smaller
-  // than designed; the frame adds the caption and the borders.
-  const QSize misura = sizeHint();
-  ui::Finestre::ImpostaDimensioni(this, std::max(11805, ui::Twip(misura.width() + 8)),
-                                  std::max(7200, ui::Twip(misura.height() + 32)));
 
   const Archivio& a = mStato.ArchivioEstrazioni;
   UltimaEstrazione = a.ultimaEstrazione();
@@ -142,6 +138,9 @@ void MetodiD::creaControlli() {
   sinistra->addWidget(Frame3);
   sinistra->addWidget(Frame6);
   sinistra->addStretch();
+  // The report asks for its widest lines: the month lines of the sestina
+  // (76 characters) and the line of the month in progress (84).
+  Tx->setMisura(86, 25);
   auto* corpo = new QHBoxLayout;
   corpo->addLayout(sinistra);
   corpo->addWidget(Tx, 1);

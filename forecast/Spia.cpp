@@ -38,13 +38,8 @@ Spia::Spia(const ui::Contesto& contesto, QWidget* parent)
   setObjectName(QStringLiteral("Spia"));
   setProperty("argomentoAiuto", 50030);  // F1: its paragraph of the guide
   setWindowTitle(kTitolo);
+  ui::Finestre::ImpostaDimensioni(this, 10740, 5115);
   creaControlli();
-  // Wide enough for a whole report line (82 characters at most) in the
-  // system's fixed font, and never narrower than designed.
-  const int riga = Text1->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('8'))) +
-                   Text1->verticalScrollBar()->sizeHint().width() + 2 * Text1->frameWidth() + 8;
-  ui::Finestre::ImpostaDimensioni(
-      this, std::max(10740, ui::Twip(Frame1->sizeHint().width() + riga + 32)), 5115);
   EstrInizio = mStato.EstrInizio;
   EstrFine = mStato.EstrFine;
   Mostra_Periodo();
@@ -127,6 +122,8 @@ void Spia::creaControlli() {
   sinistra->addLayout(numero);
   sinistra->addStretch();
   sinistra->addLayout(pulsanti);
+  // The report asks for a whole line: 82 characters at most.
+  Text1->setMisura(82, 25);
   auto* corpo = new QHBoxLayout;
   corpo->addLayout(sinistra);
   corpo->addWidget(Text1, 1);

@@ -43,6 +43,13 @@ constexpr int kLarghezza = 11950;  // twips of the window's client area
 // system's font than in the design's, so the report pane starts a little
 // further right and ends where the design ends it.
 constexpr int kLarghezzaOpzioni = 3150;
+// Twips: the report pane of page 2 as designed, and the margin it keeps from
+// the window's right and bottom edges.
+constexpr int kSinistraTesto = 120 + kLarghezzaOpzioni + 80;
+constexpr int kAltoTesto = 400;
+constexpr int kLarghezzaTesto = 3100 + 8600 - 200 - kLarghezzaOpzioni;
+constexpr int kAltezzaTesto = 6000;
+constexpr int kMargine = 90;
 constexpr const char* kFiltroMetodo = "File di Metodo (*.mtd)|*.mtd";
 
 void Colloca(QWidget* w, int x, int y, int larghezza, int altezza) {
@@ -131,10 +138,9 @@ Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidg
   connect(TbMet, &QTabBar::currentChanged, this, &Metodi::TbMet_Click);
   // Page 1's composer reaches down as far as page 2's buttons, and is never
   // shorter than its controls need.
-  const int fondo = std::max(ui::Twip(Cmd[3]->geometry().bottom()),
-                             420 + ui::Twip(Frame7->sizeHint().height()));
-  Frame7->resize(Frame7->width(), ui::Pixel(fondo - 420));
-  ui::Finestre::ImpostaDimensioni(this, kLarghezza + 120, fondo + 120 + 450);
+  mFondo = std::max(ui::Twip(Cmd[3]->geometry().bottom()), 420 + ui::Twip(Frame7->sizeHint().height()));
+  Frame7->resize(Frame7->width(), ui::Pixel(mFondo - 420));
+  ui::Finestre::ImpostaDimensioni(this, kLarghezza + 120, mFondo + 120 + 450);
 
   Form_Load();
 }
@@ -605,7 +611,7 @@ void Metodi::TbMet_Click() {
   Frame3->setVisible(pronostici);
   Frame7->setVisible(pronostici);
   if (pronostici) {
-    Frame3->resize(Frame3->width(), ui::Pixel(5600));
+    Disponi();
     setProperty("argomentoAiuto", kAiutoPronostici);
     return;
   }
@@ -616,9 +622,41 @@ void Metodi::TbMet_Click() {
   }
   Frame6->move(ui::Pixel(120), ui::Pixel(360));
   // The report pane right of the options, up to the window's right edge.
-  Colloca(Text1, 120 + kLarghezzaOpzioni + 80, 400, 3100 + 8600 - 200 - kLarghezzaOpzioni, 6000);
+  Colloca(Text1, kSinistraTesto, kAltoTesto, kLarghezzaTesto, kAltezzaTesto);
+  Disponi();
   CmbMese[0]->setFocus();
   setProperty("argomentoAiuto", kAiutoVerifica);
+}
+
+QSize Metodi::sizeHint() const {
+  const QSize testo = Text1->sizeHint();
+  return {ui::Pixel(kSinistraTesto + kMargine) + testo.width(), ui::Pixel(kAltoTesto + kMargine) + testo.height()};
+}
+
+void Metodi::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  Disponi();
+}
+
+void Metodi::Disponi() {
+  // Twips the window has beyond its designed inner size.
+  const int piuLargo = std::max(0, ui::Twip(width()) - kLarghezza);
+  const int piuAlto = std::max(0, ui::Twip(height()) - (mFondo + 120));
+  TbMet->resize(ui::Pixel(kLarghezza - 120 + piuLargo), TbMet->height());
+  if (Text1->isVisibleTo(this)) {
+    // The report reaches the window's right and bottom edges.
+    Text1->resize(std::max(width() - ui::Pixel(kSinistraTesto + kMargine), 100),
+                  std::max(height() - ui::Pixel(kAltoTesto + kMargine), 60));
+    return;
+  }
+  // Page 1: the method list grows right and down; its buttons end where the
+  // composer ends, or at the bottom of a taller window.
+  const int destra = kLarghezza - 60 + piuLargo;
+  const int sotto = std::max(420 + 5600 + 120, mFondo + piuAlto - 400);
+  Colloca(Frame3, 6840, 420, destra - 6840, sotto - 120 - 420);
+  Colloca(Cmd[5], 6840, sotto, 1600, 400);
+  Colloca(Cmd[4], 6840 + 1660, sotto, 1600, 400);
+  Colloca(Cmd[1], destra - 1600, sotto, 1600, 400);
 }
 
 bool Metodi::eventFilter(QObject* oggetto, QEvent* evento) {
@@ -949,6 +987,8 @@ QStringList Metodi::Righe(const QListWidget* lista) const {
 void Metodi::MostraTesto(std::string testo) {
   mTesto = std::move(testo);
   Text1->setTesto(mTesto);
+  // Lines wider than the pane widen the window where the host has room.
+  ui::Finestre::Adatta(this);
 }
 
 QString Metodi::NomeProposto() const {

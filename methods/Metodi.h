@@ -41,6 +41,9 @@ class Metodi : public QWidget {
  public:
   explicit Metodi(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
+  // The designed window with a report pane of the width and lines it asks for.
+  QSize sizeHint() const override;
+
   // Composer.
   void CmbEstratto_Click();
   // The fixed number picked in the number picker.
@@ -129,8 +132,12 @@ class Metodi : public QWidget {
   Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidget* parent);
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* oggetto, QEvent* evento) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
+  // Gives the window's room to the report pane on page 2, and its room beyond
+  // the design to the method list on page 1.
+  void Disponi();
   void creaComposizione();
   void creaGruppo();
   void creaOpzioni();
@@ -158,4 +165,5 @@ class Metodi : public QWidget {
   metodi::Base mBase;
   std::optional<metodi::Tavola> mTavola;
   std::string mTesto;
+  int mFondo = 0;  // twips: the bottom of page 1's composer as designed
 };

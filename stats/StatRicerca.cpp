@@ -95,6 +95,8 @@ void StatRicerca::creaControlli() {
   griglia->addWidget(CmbF, 2, 0, 1, 2);
   griglia->addWidget(CmdAggiungi[1], 2, 2);
   griglia->setRowStretch(1, 1);
+  // The list is as tall as its row of buttons asks: the room goes to the report.
+  ListFormazioni->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
   OpzioniFinestra->addWidget(riquadro, 1);
 }
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -123,6 +124,8 @@ TabForm::TabForm(const ui::Contesto& contesto, QWidget* parent)
 void TabForm::creaControlli() {
   ListG = new QListWidget;
   ListG->setObjectName(QStringLiteral("ListG"));
+  // Tall enough for every group, the user's own after the standard ones.
+  ListG->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   Label2 = Etichetta("&Gruppo", ListG);
   ListF = new QListWidget;
   ListF->setObjectName(QStringLiteral("ListF"));
@@ -196,6 +199,8 @@ void TabForm::creaControlli() {
   TxT->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   TxT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   TxT->setFixedHeight(ui::Pixel(kAltezzaVista));
+  // As wide as the design's view, wider for a longer line.
+  TxT->setMisura(40, 1);
   CmdOkV = Pulsante(QStringLiteral("CmdOkV"), "&Ok");
   CmdStampa = Pulsante(QStringLiteral("CmdStampa"), "&Stampa");
   mVista = new QWidget;
@@ -244,11 +249,14 @@ void TabForm::impostaModo(Modo modo) {
   TxG->setReadOnly(modo != Modo::PannelloGruppo);
 
   const int larghezza = ui::Pixel(largo ? kLarga : kStretta);
-  QWidget* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
+  auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
   if (!cornice) return;  // not yet placed: the registry gives the narrow size
   const int stretta = ui::Pixel(property("dimensioniTwip").toSize().width());
-  cornice->resize(largo ? std::max(larghezza, stretta + mDestra->sizeHint().width()) : stretta,
-                  cornice->height());
+  int voluta = largo ? std::max(larghezza, stretta + mDestra->sizeHint().width()) : stretta;
+  // Never wider than the host from where the window stands.
+  if (QMdiArea* area = cornice->mdiArea())
+    voluta = std::max(stretta, std::min(voluta, area->viewport()->width() - cornice->x()));
+  cornice->resize(voluta, cornice->height());
 }
 
 int TabForm::gruppo() const { return ListG->currentRow(); }

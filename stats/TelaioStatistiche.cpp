@@ -167,6 +167,9 @@ void TelaioStatistiche::creaControlli() {
   auto* lista = new QVBoxLayout;
   lista->setObjectName(QStringLiteral("lista"));
   lista->addWidget(ListRit, 1);
+  // Down to five lines where the host is short (a 768-pixel screen holds the
+  // tallest of these windows), 25 where there is room.
+  Text1->setMinimumHeight(5 * Text1->fontMetrics().lineSpacing() + 2 * Text1->frameWidth());
   auto* risultati = new QHBoxLayout;
   risultati->addWidget(Text1, 1);
   risultati->addLayout(lista);
@@ -211,11 +214,9 @@ void TelaioStatistiche::AggiungiTitoloLista() {
 }
 
 void TelaioStatistiche::Dimensiona(int larghezzaTwip, int altezzaTwip) {
-  // The frame adds the caption and the borders; the report and the event
-  // list take what room is left.
-  const QSize misura = minimumSizeHint();
-  ui::Finestre::ImpostaDimensioni(this, std::max(larghezzaTwip, ui::Twip(misura.width() + 8)),
-                                  std::max(altezzaTwip, ui::Twip(misura.height() + 32)));
+  // The registry opens the window larger where its controls and a report of
+  // 25 lines need it; the report and the event list take the room left.
+  ui::Finestre::ImpostaDimensioni(this, larghezzaTwip, altezzaTwip);
 }
 
 void TelaioStatistiche::Cmd_Click(int Index) {

@@ -123,8 +123,7 @@ class TelaioStatistiche : public QWidget {
   QString NomeSorte() const;
   // Adds the heading "Dettaglio Presenze / Ritardo" over the event list.
   void AggiungiTitoloLista();
-  // Sets the window's size: the designed size in twips, larger when its
-  // controls need more room in the system font.
+  // Sets the window's design size in twips.
   void Dimensiona(int larghezzaTwip, int altezzaTwip);
 
   // Layouts the window fills: above the frame's controls, and beside the

@@ -1,6 +1,7 @@
 #include "ui/Finestre.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QStyle>
 #include <QTimer>
 #include <cstring>
@@ -12,6 +13,18 @@
 #include "ui/Servizi.h"
 
 namespace ui {
+
+namespace {
+
+// A layout keeps the sizes it was first told, and a widget not shown yet does
+// not tell it that it changed: every size in the window is asked afresh.
+void Rimisura(QWidget* w) {
+  for (QWidget* figlio : w->findChildren<QWidget*>()) figlio->updateGeometry();
+  for (QLayout* l : w->findChildren<QLayout*>()) l->invalidate();
+  w->updateGeometry();
+}
+
+}  // namespace
 
 Finestre::Finestre(QMdiArea* area, QObject* parent) : QObject(parent), mArea(area) {
   connect(mArea, &QMdiArea::subWindowActivated, this, &Finestre::attivata);
@@ -52,9 +65,16 @@ void Finestre::aggiungi(QWidget* w, bool cascata) {
   sotto->setAttribute(Qt::WA_DeleteOnClose);
   sotto->installEventFilter(this);
   const QVariant dimensioni = w->property("dimensioniTwip");
-  if (dimensioni.isValid()) {
+  // Sizes in the fonts and style the window will be shown with.
+  sotto->ensurePolished();
+  Rimisura(w);
+  if (dimensioni.isValid() || w->sizeHint().isValid()) {
     const QSize d = dimensioni.toSize();
-    sotto->setGeometry(posizione.x(), posizione.y(), Pixel(d.width()), Pixel(d.height()));
+    const QSize progetto = dimensioni.isValid() ? QSize(Pixel(d.width()), Pixel(d.height())) : QSize();
+    // A host not on screen yet has no room to measure.
+    const QSize spazio = mArea->isVisible() ? mArea->viewport()->size() - QSize(posizione.x(), posizione.y())
+                                            : QSize();
+    sotto->setGeometry(QRect(posizione, Apertura(progetto, sotto->sizeHint(), spazio, sotto->minimumSizeHint())));
   } else {
     sotto->move(posizione);
   }
@@ -111,6 +131,32 @@ void Finestre::disponiIcone() {
 
 void Finestre::ImpostaDimensioni(QWidget* w, int larghezzaTwip, int altezzaTwip) {
   w->setProperty("dimensioniTwip", QSize(larghezzaTwip, altezzaTwip));
+}
+
+void Finestre::Adatta(QWidget* w) {
+  QMdiSubWindow* sotto = Cornice(w);
+  if (!sotto || sotto->isMaximized() || sotto->isMinimized()) return;
+  Rimisura(w);
+  QSize spazio;
+  if (QMdiArea* area = sotto->mdiArea()) spazio = area->viewport()->size() - QSize(sotto->x(), sotto->y());
+  const QSize voluta =
+      Apertura(sotto->size(), sotto->sizeHint(), spazio, sotto->minimumSizeHint()).expandedTo(sotto->size());
+  if (voluta != sotto->size()) sotto->resize(voluta);
+  // The controls take their places now, also where the window could not grow.
+  for (QLayout* l : w->findChildren<QLayout*>()) l->activate();
+}
+
+QSize Finestre::Apertura(QSize progetto, QSize contenuto, QSize spazio, QSize minimo) {
+  QSize misura = progetto.isValid() ? progetto : QSize(0, 0);
+  if (contenuto.isValid()) misura = misura.expandedTo(contenuto);
+  if (spazio.isValid()) misura = misura.boundedTo(spazio);
+  return minimo.isValid() ? misura.expandedTo(minimo) : misura.expandedTo(QSize(1, 1));
+}
+
+QSize Finestre::SulloSchermo(QSize progetto, QSize disponibile, QMargins cornice) {
+  if (!disponibile.isValid()) return progetto;
+  const QSize interno = disponibile.shrunkBy(cornice);
+  return progetto.boundedTo(interno.expandedTo(QSize(1, 1)));
 }
 
 void Finestre::Rinuncia(QWidget* w, const QString& motivo, Icona icona) {

@@ -7,9 +7,15 @@
 // A window that sets the property "nascondeLimiti" hides the range bar while
 // it is the active child window; the bar comes back when another window (or
 // none) becomes active.
+//
+// A window opens at its design size (ImpostaDimensioni) or larger, as large
+// as its content asks (its sizeHint: whole grids, report panes of the width
+// and lines they declare), and never larger than the room the host has from
+// where it opens, unless its controls cannot fit in that room.
 #pragma once
 
 #include <QList>
+#include <QMargins>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QObject>
@@ -77,8 +83,23 @@ class Finestre : public QObject {
   // Lines the minimised windows up along the bottom of the host.
   void disponiIcone();
 
-  // Sets a window's outer size in twips; it opens at the top left corner.
+  // Grows an open window to what its content asks now (wider grids after a
+  // computation), within the room the host has from where the window stands
+  // unless its controls need more; never shrinks it, nor touches a maximised
+  // or minimised one.
+  static void Adatta(QWidget* w);
+  // Sets a window's design size: outer, in twips. It opens at the top left
+  // corner, at least this large where the host has room.
   static void ImpostaDimensioni(QWidget* w, int larghezzaTwip, int altezzaTwip);
+  // The outer size a window opens at: the design size grown to what its
+  // content asks, then bounded by the room there is, but never below the
+  // least its controls need without overlapping (the host then scrolls).
+  // Each is an outer size in pixels; an invalid one does not count.
+  static QSize Apertura(QSize progetto, QSize contenuto, QSize spazio, QSize minimo);
+  // The first size of a main window whose design size is `progetto`: as
+  // designed where the screen's available area, less the window manager's
+  // frame `cornice`, holds it, and smaller where it does not.
+  static QSize SulloSchermo(QSize progetto, QSize disponibile, QMargins cornice);
   // A window that cannot open (its data cannot be read): shows the reason in
   // a box (critical unless told otherwise) and closes the window once its
   // construction is over.

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <algorithm>
 
@@ -62,6 +63,7 @@ void Griglia::ridimensiona(int righe, int colonne) {
   mRiga = std::clamp(mRiga, std::min(mRigheFisse, std::max(righe - 1, 0)), std::max(righe - 1, 0));
   mColonna = std::clamp(mColonna, std::min(mColonneFisse, std::max(colonne - 1, 0)), std::max(colonne - 1, 0));
   aggiornaBarre();
+  updateGeometry();
   ridisegna();
 }
 
@@ -136,6 +138,7 @@ void Griglia::setFormatString(const QString& formato) {
     if (!testo.isEmpty()) mLarghezze[c] = Twip(m.horizontalAdvance(testo) + 2 * kMargine + 2);
   }
   aggiornaBarre();
+  updateGeometry();
   ridisegna();
 }
 
@@ -183,6 +186,7 @@ void Griglia::setColWidth(int c, int twip) {
   if (c < 0 || c >= mColonne) return;
   mLarghezze[c] = std::max(twip, 0);
   aggiornaBarre();
+  updateGeometry();
   ridisegna();
 }
 int Griglia::colWidth(int c) const {
@@ -196,6 +200,7 @@ void Griglia::allargaColonne() {
     if (serve > Twip(2 * kMargine + 2) && colWidth(c) < serve) mLarghezze[c] = serve;
   }
   aggiornaBarre();
+  updateGeometry();
   ridisegna();
 }
 
@@ -203,6 +208,7 @@ void Griglia::setRowHeight(int r, int twip) {
   if (r < 0 || r >= mRighe) return;
   mAltezze[r] = std::max(twip, 0);
   aggiornaBarre();
+  updateGeometry();
   ridisegna();
 }
 int Griglia::rowHeight(int r) const {
@@ -389,7 +395,22 @@ bool Griglia::cellAt(const QPoint& punto, int* r, int* c) const {
   return true;
 }
 
-QSize Griglia::sizeHint() const { return QSize(400, 300); }
+QSize Griglia::sizeHint() const {
+  // The whole grid inside its frame. A grid that scrolls its rows keeps room
+  // for the vertical bar; one that never does keeps room for the horizontal
+  // bar instead, so that no row hides behind it.
+  int larghezza = 2 * frameWidth(), altezza = 2 * frameWidth();
+  for (int c = 0; c < mColonne; ++c) larghezza += larghezzaPx(c);
+  const int predefinita = altezzaPredefinita();
+  for (int r = 0; r < mRighe; ++r) altezza += mAltezze[r] >= 0 ? Pixel(mAltezze[r]) : predefinita;
+  const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const Qt::ScrollBarPolicy verticale = verticalScrollBarPolicy(), orizzontale = horizontalScrollBarPolicy();
+  if (verticale != Qt::ScrollBarAlwaysOff) larghezza += barra;
+  if (orizzontale == Qt::ScrollBarAlwaysOn ||
+      (orizzontale == Qt::ScrollBarAsNeeded && verticale == Qt::ScrollBarAlwaysOff))
+    altezza += barra;
+  return {larghezza, altezza};
+}
 
 void Griglia::disegnaCella(QPainter& p, const QRect& rett, int r, int c, bool fissa) const {
   p.fillRect(rett, cellBackColor(r, c));
@@ -539,6 +560,7 @@ void Griglia::changeEvent(QEvent* e) {
   QAbstractScrollArea::changeEvent(e);
   if (e->type() == QEvent::FontChange) {
     aggiornaBarre();
+    updateGeometry();
     ridisegna();
   }
 }

@@ -101,6 +101,8 @@ class Griglia : public QAbstractScrollArea {
   // The cell at a viewport point; false outside the cells.
   bool cellAt(const QPoint& punto, int* r, int* c) const;
 
+  // The whole grid in view: every column and row, with room for the bar
+  // that scrolls it.
   QSize sizeHint() const override;
 
  signals:

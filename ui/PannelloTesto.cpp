@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -54,6 +55,7 @@ void PannelloTesto::setTesto(std::string testo) {
   mXVoluto = -1;
   misura();
   aggiornaBarre();
+  updateGeometry();
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
   misuraVisibili();
@@ -350,6 +352,7 @@ void PannelloTesto::changeEvent(QEvent* e) {
     misura();
     aggiornaBarre();
     misuraVisibili();
+    updateGeometry();
     viewport()->update();
   }
 }
@@ -458,6 +461,24 @@ void PannelloTesto::keyPressEvent(QKeyEvent* e) {
   }
   setCursore(p, estendi);
   if (passo != 0) mXVoluto = voluto;
+}
+
+void PannelloTesto::setMisura(int colonne, int righe) {
+  mColonneVolute = std::max(colonne, 1);
+  mRigheVolute = std::max(righe, 1);
+  updateGeometry();
+}
+
+QSize PannelloTesto::sizeHint() const {
+  // Measured in the pane's own font, whichever the machine resolved.
+  const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const double carattere = QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0'));
+  const int testo = std::max(static_cast<int>(std::ceil(mColonneVolute * carattere)), mLarghezza);
+  int larghezza = testo + 2 * kMargine + 2 * frameWidth();
+  int altezza = mRigheVolute * altezzaRiga() + 2 * frameWidth();
+  if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) larghezza += barra;
+  if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) altezza += barra;
+  return {larghezza, altezza};
 }
 
 void PannelloTesto::contextMenuEvent(QContextMenuEvent* e) {

@@ -89,6 +89,12 @@ class PannelloTesto : public QAbstractScrollArea {
   // The first line in view.
   int primaRigaVisibile() const;
 
+  // The room the pane asks for: `colonne` characters of its font across (or
+  // its widest line, when wider) and `righe` lines down, beside its scroll
+  // bar (80 by 25 unless set).
+  void setMisura(int colonne, int righe);
+  QSize sizeHint() const override;
+
  protected:
   bool event(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
@@ -130,6 +136,8 @@ class PannelloTesto : public QAbstractScrollArea {
   double mXVoluto = -1;  // where Up and Down keep the caret; -1: where it is
   bool mTrascina = false;
   mutable std::vector<qsizetype> mOffset;  // offset of each line's start, made on request
+  int mColonneVolute = 80;
+  int mRigheVolute = 25;
 };
 
 }  // namespace ui

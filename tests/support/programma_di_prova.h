@@ -41,6 +41,8 @@ class ProgrammaDiProva {
     if (!mPrincipale) {
       mPrincipale = new MDIForm1(programma);
       mPrincipale->setAttribute(Qt::WA_DeleteOnClose, false);
+      // The designed 1200 x 800, whatever the test screen holds.
+      mPrincipale->resize(1200, 800);
       mPrincipale->show();
     }
     return *mPrincipale;

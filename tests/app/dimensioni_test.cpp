@@ -1,0 +1,83 @@
+// Tool windows: at least as large as designed where the host holds that, never
+// larger than the host unless their controls cannot fit, content whole where there is room.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
+
+#include "boards/ExtraRuota.h"
+#include "core/file.h"
+#include "forecast/AAM.h"
+#include "forecast/MetodiD.h"
+#include "methods/MetodiS.h"
+#include "stats/StatRicerca.h"
+#include "stats/TabForm.h"
+#include "support/programma_di_prova.h"
+#include "ui/Colori.h"
+#include "ui/Finestre.h"
+#include "ui/Griglia.h"
+#include "ui/PannelloTesto.h"
+
+TEST(WindowSizes, DesignIsTheLeastTheHostTheMostAndContentIsWhole) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(120));
+  std::string tabella;  // the user's groups after eight others
+  for (int g = 1; g <= 12; ++g) tabella += "G=GRUPPO " + std::to_string(g) + "\r\nF=Prima\r\nN=1.2\r\n";
+  ASSERT_TRUE(file::ScriviAtomico(p.stato.CartellaProgramma / "TabFnum.txt", tabella));
+  {  // the main window's first size on the 800 x 600 test screen, with room for a frame
+    MDIForm1 m(p.programma);
+    EXPECT_LE(m.width() + 16, m.screen()->availableGeometry().width());
+    EXPECT_LE(m.height() + 48, m.screen()->availableGeometry().height());
+    EXPECT_EQ(ui::Finestre::SulloSchermo({1200, 800}, {1366, 768}, QMargins(8, 40, 8, 8)), QSize(1200, 720));
+  }
+  MDIForm1& m = p.principale();
+  using M = MDIForm1;
+  for (void (M::*comando)() : {&M::MnuPrevAAM_Click, &M::mnuPrevMetodiD_Click, &M::MnuStatAnaNum_Click,
+                               &M::MnuRscStat_Click, &M::MnuEstTabRuo_Click, &M::MnuStatTab_Click, &M::MnuPrevSpia_Click,
+                               &M::MnuEstTabAna_Click, &M::MnuRscTab1_Click, &M::MnuRscTab2_Click, &M::MnuEstCDF_Click,
+                               &M::MnuStatLaData_Click, &M::MnuEstGest_Click, &M::mnuPrevMetodiT_Click,
+                               &M::mnuPrevMetodiS_Click})
+    for (const QSize spazio : {QSize(1200, 716), QSize(840, 480)}) {  // the range bar needs more than 800
+      m.finestre().chiudiTutteTranne(nullptr);
+      for (int i = 0; i < 4 && m.area()->viewport()->size() != spazio; ++i) {
+        m.resize(m.size() + spazio - m.area()->viewport()->size());
+        QCoreApplication::processEvents();
+      }
+      ASSERT_EQ(m.area()->viewport()->size(), spazio);
+      (m.*comando)();
+      QWidget* w = m.finestre().attiva();
+      auto* c = qobject_cast<QMdiSubWindow*>(w->parentWidget());
+      SCOPED_TRACE(w->objectName().toStdString() + " in " + std::to_string(spazio.width()));
+      const QSize progetto = w->property("dimensioniTwip").toSize();
+      EXPECT_GE(c->width(), std::min(ui::Pixel(progetto.width()), spazio.width()));
+      EXPECT_GE(c->height(), std::min(ui::Pixel(progetto.height()), spazio.height()));
+      // Only the small host is allowed to scroll a window whose controls need more.
+      const QSize limite = spazio.width() == 1200 ? spazio : spazio.expandedTo(c->minimumSizeHint());
+      EXPECT_LE(c->width(), limite.width());
+      EXPECT_LE(c->height(), limite.height());
+      if (spazio.width() != 1200) continue;
+      if (auto* a = qobject_cast<AAM*>(w)) EXPECT_EQ(a->ana->horizontalScrollBar()->maximum(), 0);  // ten wheels
+      if (auto* d = qobject_cast<MetodiD*>(w))
+        EXPECT_GE(d->Tx->viewport()->width(), 84 * d->Tx->fontMetrics().horizontalAdvance(QLatin1Char('0')) + 8);
+      if (auto* r = qobject_cast<StatRicerca*>(w))
+        EXPECT_GE(r->Text1->viewport()->height(), 25 * r->Text1->fontMetrics().lineSpacing());
+      if (w->objectName() == QLatin1String("StatGRit") || qobject_cast<ExtraRuota*>(w))
+        EXPECT_EQ(c->height(), spazio.height());  // their content asks for more
+      if (auto* e = qobject_cast<ExtraRuota*>(w)) {
+        EXPECT_LT(e->OptRuota.at(2)->geometry().right(), e->OptRuota.at(8)->x());  // CAGLIARI, ROMA
+        EXPECT_LT(e->OptRuota.at(7)->geometry().right(), e->OptRuota.at(7)->parentWidget()->contentsRect().right());
+      }
+      if (auto* t = qobject_cast<TabForm*>(w)) EXPECT_GE(t->ListG->viewport()->height(), 12 * t->ListG->sizeHintForRow(0));
+      if (auto* s = qobject_cast<MetodiS*>(w)) {  // the report takes every pixel a maximised window gains
+        s->TbMet->setCurrentIndex(1);
+        const QSize pannello = s->Text1->size(), finestra = s->size();
+        c->showMaximized();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(s->Text1->size() - pannello, s->size() - finestra);
+      }
+    }
+}
