@@ -260,7 +260,7 @@ Esito Chiusura_Scrivi_Archivio(Stato& s) {
   if (!scritto) {
     // Memory follows the disk again; when even the file cannot be read back,
     // memory is all there is and stays.
-    if (auto dati = file::LeggiBinario(percorso)) {
+    if (auto dati = file::LeggiBinario(percorso, formato::kDimensione)) {
       if (auto dalDisco = Archivio::Decodifica(*dati))
         s.ArchivioEstrazioni = std::move(dalDisco).prendi();
     }

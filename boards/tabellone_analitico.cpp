@@ -73,7 +73,7 @@ std::optional<std::array<std::string, 5>> DettagliTabellone1(const Tabellone& t,
 
 Risultato<Archivio> LeggiArchivioRSC(const std::filesystem::path& cartella, int k) {
   const std::string nome = Rsc::NomeFile(k);
-  auto dati = file::LeggiBinario(cartella / nome);
+  auto dati = file::LeggiBinario(cartella / nome, formato::kDimensione);
   if (!dati) return Risultato<Archivio>::Errore(dati.motivo());
   auto immagine = Archivio::DecodificaGrezza(*dati, nome);
   if (!immagine) return immagine;

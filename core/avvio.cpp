@@ -12,7 +12,7 @@ std::string TitoloApplicazione(std::string_view percorsoEseguibile) {
 }
 
 Risultato<Archivio> CaricaArchivio(const std::filesystem::path& cartellaDati) {
-  auto dati = file::LeggiBinario(cartellaDati / "archivio.dat");
+  auto dati = file::LeggiBinario(cartellaDati / "archivio.dat", formato::kDimensione);
   if (!dati) return Risultato<Archivio>::Errore(dati.motivo());
   return Archivio::Decodifica(*dati);
 }

@@ -57,6 +57,10 @@ Risultato<std::vector<Estrazione>> Decodifica(std::string_view testo) {
     }
     if (campi.size() != 7) return errore("attesi 7 campi");
     const std::string data(campi[0]);
+    // A draw whose ten wheels are all in holds no more rows: an eleventh row
+    // of its date starts no new draw.
+    if (!out.empty() && data == dataCorrente && ruotaAttesa == 1)
+      return errore("data ripetuta \"" + data + "\"");
     if (out.empty() || data != dataCorrente) {
       if (ruotaAttesa != 1) return errore("l'estrazione precedente non ha tutte le dieci ruote");
       Estrazione e;

@@ -30,75 +30,117 @@ std::string DescriviErrore(int errore) {
 
 namespace {
 
-// Reads the whole file in one pass: the size of a regular file is known
-// before reading, so a file longer than `massimo` is refused unread and the
-// buffer grows once.
+std::string MotivoLettura(const std::string& nome, const std::string& perche) {
+  return "impossibile leggere " + nome + ": " + perche;
+}
+
+std::string TroppoGrande(const std::string& nome, std::uintmax_t dimensione,
+                         std::uintmax_t massimo) {
+  return MotivoLettura(
+      nome, "file troppo grande (" + testo::Intero(static_cast<long long>(dimensione)) +
+                " byte, al massimo " + testo::Intero(static_cast<long long>(massimo)) + ")");
+}
+
+// The reason a file of this kind is not read, or none for a regular file.
+std::optional<std::string> NonLeggibile(const std::string& nome, mode_t modo) {
+  if (S_ISREG(modo)) return std::nullopt;
+  if (S_ISDIR(modo)) return MotivoLettura(nome, DescriviErrore(EISDIR));
+  return MotivoLettura(nome, "non è un file normale");
+}
+
+// An open regular file, closed when it goes out of scope.
+class FileAperto {
+ public:
+  ~FileAperto() {
+    if (mFd >= 0) ::close(mFd);
+  }
+  // Opens `percorso` for reading; fails for anything but a regular file.
+  // The kind is looked at before the open, so that a FIFO or a device is
+  // never opened, and again on the open descriptor, which is opened without
+  // blocking in case the name changed in between.
+  Esito apri(const std::filesystem::path& percorso, const std::string& nome) {
+    struct stat info;
+    if (::stat(percorso.c_str(), &info) != 0)
+      return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
+    if (auto no = NonLeggibile(nome, info.st_mode)) return Esito::Errore(*no);
+    mFd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (mFd < 0) return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
+    if (::fstat(mFd, &info) != 0) return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
+    if (auto no = NonLeggibile(nome, info.st_mode)) return Esito::Errore(*no);
+    mDimensione = static_cast<std::uintmax_t>(info.st_size);
+    return Esito::Ok();
+  }
+  std::uintmax_t dimensione() const { return mDimensione; }
+  // Reads at most `n` bytes; 0 at the end of the file, -1 (errno set) on failure.
+  ssize_t leggi(char* dove, std::size_t n) {
+    while (true) {
+      const ssize_t letti = ::read(mFd, dove, n);
+      if (letti >= 0 || errno != EINTR) return letti;
+    }
+  }
+
+ private:
+  int mFd = -1;
+  std::uintmax_t mDimensione = 0;
+};
+
+constexpr std::size_t kBlocco = 1 << 16;
+
 template <class Contenitore>
-Risultato<Contenitore> Leggi(const std::filesystem::path& percorso,
-                             std::optional<std::uintmax_t> massimo) {
+Risultato<Contenitore> Leggi(const std::filesystem::path& percorso, std::uintmax_t massimo) {
   const std::string nome = percorso.filename().string();
-  auto errore = [&](int codice) {
-    return Risultato<Contenitore>::Errore("impossibile leggere " + nome + ": " +
-                                          DescriviErrore(codice));
-  };
-  auto troppoGrande = [&](std::uintmax_t dimensione) {
-    return Risultato<Contenitore>::Errore("impossibile leggere " + nome + ": file troppo grande (" +
-                                          testo::Intero(static_cast<long long>(dimensione)) +
-                                          " byte, al massimo " +
-                                          testo::Intero(static_cast<long long>(*massimo)) + ")");
-  };
-  const int fd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return errore(errno);
-  struct stat info;
-  if (::fstat(fd, &info) != 0) {
-    const int codice = errno;
-    ::close(fd);
-    return errore(codice);
-  }
-  if (S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    return errore(EISDIR);
-  }
-  const bool regolare = S_ISREG(info.st_mode);
-  if (regolare && massimo && static_cast<std::uintmax_t>(info.st_size) > *massimo) {
-    ::close(fd);
-    return troppoGrande(static_cast<std::uintmax_t>(info.st_size));
-  }
-  Contenitore dati;
-  if (regolare) dati.reserve(static_cast<std::size_t>(info.st_size));
-  char blocco[1 << 16];
+  FileAperto f;
+  if (Esito aperto = f.apri(percorso, nome); !aperto) return aperto;
+  if (f.dimensione() > massimo) return Esito::Errore(TroppoGrande(nome, f.dimensione(), massimo));
+  Contenitore dati(static_cast<std::size_t>(f.dimensione()), 0);
+  std::size_t letti = 0;
   while (true) {
-    const ssize_t n = ::read(fd, blocco, sizeof blocco);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int codice = errno;
-      ::close(fd);
-      return errore(codice);
+    // One byte beyond `massimo` is enough to tell a file that grew too large.
+    if (letti == dati.size()) {
+      if (dati.size() > massimo) return Esito::Errore(TroppoGrande(nome, dati.size(), massimo));
+      dati.resize(
+          static_cast<std::size_t>(std::min<std::uintmax_t>(massimo + 1, dati.size() + kBlocco)));
     }
+    const ssize_t n = f.leggi(reinterpret_cast<char*>(dati.data()) + letti, dati.size() - letti);
+    if (n < 0) return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
     if (n == 0) break;
-    dati.insert(dati.end(), blocco, blocco + n);
-    // A file that grows while it is read, or that is no regular file.
-    if (massimo && dati.size() > *massimo) {
-      ::close(fd);
-      return troppoGrande(dati.size());
-    }
+    letti += static_cast<std::size_t>(n);
   }
-  ::close(fd);
+  if (letti > massimo) return Esito::Errore(TroppoGrande(nome, letti, massimo));
+  dati.resize(letti);
   return dati;
 }
 
 }  // namespace
 
-Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& percorso) {
-  return Leggi<std::vector<std::uint8_t>>(percorso, std::nullopt);
-}
-
-Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso) {
-  return Leggi<std::string>(percorso, std::nullopt);
+Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& percorso,
+                                                  std::uintmax_t massimo) {
+  return Leggi<std::vector<std::uint8_t>>(percorso, massimo);
 }
 
 Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso, std::uintmax_t massimo) {
   return Leggi<std::string>(percorso, massimo);
+}
+
+Risultato<bool> LeggiABlocchi(const std::filesystem::path& percorso, std::uintmax_t massimo,
+                              const std::function<bool(std::string_view blocco)>& blocco) {
+  const std::string nome = percorso.filename().string();
+  FileAperto f;
+  if (Esito aperto = f.apri(percorso, nome); !aperto) return aperto;
+  std::vector<char> pezzo(kBlocco);
+  std::uintmax_t letti = 0;
+  while (letti < massimo) {
+    const ssize_t n = f.leggi(
+        pezzo.data(), static_cast<std::size_t>(std::min<std::uintmax_t>(kBlocco, massimo - letti)));
+    if (n < 0) return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
+    if (n == 0) return false;
+    letti += static_cast<std::uintmax_t>(n);
+    if (!blocco(std::string_view(pezzo.data(), static_cast<std::size_t>(n)))) return false;
+  }
+  char resto;
+  const ssize_t n = f.leggi(&resto, 1);
+  if (n < 0) return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
+  return n > 0;
 }
 
 namespace {
@@ -111,30 +153,47 @@ void SincronizzaCartella(const std::filesystem::path& cartella) {
   ::close(fd);
 }
 
-std::string ModelloTemporaneo(const std::string& nome) { return "." + nome + ".XXXXXX"; }
+std::string ModelloTemporaneo(const std::string& nome) {
+  return "." + nome + ".XXXXXX" + std::string(kSuffissoTemporaneo);
+}
 
 constexpr std::size_t kCaratteriCasuali = 6;  // the XXXXXX of the template
+
+bool Casuale(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// The file a save of `percorso` replaces: the end of a symbolic link when
+// that is a regular file, else the name itself.
+std::filesystem::path Destinazione(const std::filesystem::path& percorso) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(percorso, ec))) return percorso;
+  const std::filesystem::path fine = std::filesystem::canonical(percorso, ec);
+  if (ec || !std::filesystem::is_regular_file(std::filesystem::status(fine, ec))) return percorso;
+  return fine;
+}
 
 }  // namespace
 
 bool Temporaneo(std::string_view voce, std::string_view nome) {
-  if (nome.empty() || voce.size() != nome.size() + 2 + kCaratteriCasuali) return false;
-  if (voce[0] != '.' || voce.substr(1, nome.size()) != nome || voce[nome.size() + 1] != '.')
+  const std::size_t attesa = 1 + nome.size() + 1 + kCaratteriCasuali + kSuffissoTemporaneo.size();
+  if (nome.empty() || voce.size() != attesa) return false;
+  if (voce[0] != '.' || voce.substr(1, nome.size()) != nome || voce[nome.size() + 1] != '.' ||
+      !voce.ends_with(kSuffissoTemporaneo))
     return false;
-  const std::string_view casuali = voce.substr(nome.size() + 2);
-  return std::all_of(casuali.begin(), casuali.end(), [](char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-  });
+  const std::string_view casuali = voce.substr(nome.size() + 2, kCaratteriCasuali);
+  return std::all_of(casuali.begin(), casuali.end(), Casuale);
 }
 
 void RimuoviTemporanei(const std::filesystem::path& cartella,
                        const std::function<bool(std::string_view nome)>& nostro) {
+  constexpr std::size_t kAttorno = 2 + kCaratteriCasuali + kSuffissoTemporaneo.size();
   std::error_code ec;
   for (const auto& voce : std::filesystem::directory_iterator(cartella, ec)) {
     const std::string f = voce.path().filename().string();
-    // ".NAME.XXXXXX": the target's name lies between the first and the last dot.
-    if (f.size() < 2 + kCaratteriCasuali + 1 || f[0] != '.') continue;
-    const std::string_view nome = std::string_view(f).substr(1, f.size() - 2 - kCaratteriCasuali);
+    // ".NAME.XXXXXX.tarvolane-tmp": the target's name is what the rest leaves.
+    if (f.size() <= kAttorno || f[0] != '.') continue;
+    const std::string_view nome = std::string_view(f).substr(1, f.size() - kAttorno);
     std::error_code tipo;
     if (Temporaneo(f, nome) && nostro(nome) &&
         voce.symlink_status(tipo).type() == std::filesystem::file_type::regular)
@@ -149,8 +208,11 @@ void RimuoviTemporanei(const std::filesystem::path& cartella,
   });
 }
 
-Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes) {
-  const std::string nome = percorso.filename().string();
+Esito ScriviAtomico(const std::filesystem::path& richiesto, std::string_view bytes) {
+  // Messages name the file the user asked for, a link included.
+  const std::string nome = richiesto.filename().string();
+  const std::filesystem::path percorso = Destinazione(richiesto);
+  const std::string nomeReale = percorso.filename().string();
   std::filesystem::path cartella = percorso.parent_path();
   if (cartella.empty()) cartella = ".";
   // A file the user made read-only is not replaced (whoever runs the program).
@@ -159,9 +221,9 @@ Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view byte
     return Esito::Errore("impossibile scrivere " + nome + ": file in sola lettura");
   // A save cut short earlier (a killed program, a power cut) left its
   // temporary here; this save of the same name is the moment to clear it.
-  RimuoviTemporanei(cartella, std::vector<std::string>{nome});
-  std::string modello = (cartella / ModelloTemporaneo(nome)).string();
-  const int fd = ::mkstemp(modello.data());
+  RimuoviTemporanei(cartella, std::vector<std::string>{nomeReale});
+  std::string modello = (cartella / ModelloTemporaneo(nomeReale)).string();
+  const int fd = ::mkstemps(modello.data(), static_cast<int>(kSuffissoTemporaneo.size()));
   if (fd < 0) return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errno));
   auto fallisci = [&](int errore) {
     ::close(fd);

@@ -15,26 +15,42 @@
 
 namespace file {
 
-// Reads the whole file. Fails with an Italian reason naming the file.
-Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& percorso);
-Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso);
-// The same for a file that cannot sensibly be longer than `massimo` bytes: a
-// longer file is refused by its size, before any of it is read ("file troppo
-// grande").
+// Every read is bounded and never blocks. Only a regular file (or a link to
+// one) is read: a folder is refused as such, anything else (a FIFO, a
+// device, a socket) with "non è un file normale", without waiting on it. The
+// reasons are Italian and name the file.
+
+// Reads the whole file, which must hold at most `massimo` bytes: a longer
+// file is refused by its size, before any of it is read ("file troppo
+// grande"), and so is one that grows past `massimo` while it is read.
+Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& percorso,
+                                                  std::uintmax_t massimo);
 Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso, std::uintmax_t massimo);
 
+// Reads the file from its start in pieces of at most 64 KiB, passing each to
+// `blocco` in order, until the end, until `blocco` returns false, or once
+// `massimo` bytes were read. The pieces are valid only during the call.
+// Gives true when the read stopped at `massimo` with bytes still unread.
+Risultato<bool> LeggiABlocchi(const std::filesystem::path& percorso, std::uintmax_t massimo,
+                              const std::function<bool(std::string_view blocco)>& blocco);
+
 // Writes the whole file through a temporary file in the same folder, flushed
-// to disk and renamed over the target (the folder is flushed too). The new
-// file keeps the old one's permissions; a target without any write
-// permission is refused. On failure the temporary file is removed, the
-// target is left exactly as it was, and the reason is returned. What earlier
-// interrupted writes of the same name left beside the target is removed first.
+// to disk and renamed over the target (the folder is flushed too). A target
+// that is a symbolic link ending at a regular file is written through: the
+// file it points to gets the new bytes and the link stays (any other link is
+// replaced, as a missing file would be). The new file keeps the old one's
+// permissions; a target without any write permission is refused. On failure
+// the temporary file is removed, the target is left exactly as it was, and
+// the reason is returned. What earlier interrupted writes of the same name
+// left beside the target is removed first.
 Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes);
 Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes);
 
 // True when `voce` is the name of a temporary file of an atomic write of
-// `nome`: ".", the name, "." and the six letters or digits of mkstemp
-// (".archivio.dat.Ab12Cd" for "archivio.dat").
+// `nome`: ".", the name, ".", the six letters or digits of mkstemps and
+// kSuffissoTemporaneo (".archivio.dat.Ab12Cd.tarvolane-tmp" for
+// "archivio.dat"). The suffix keeps a user's own ".out.txt.backup" apart.
+inline constexpr std::string_view kSuffissoTemporaneo = ".tarvolane-tmp";
 bool Temporaneo(std::string_view voce, std::string_view nome);
 // Removes what interrupted atomic writes of the named files left in the
 // folder (regular files only). Never fails.

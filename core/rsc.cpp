@@ -57,7 +57,7 @@ Esito Scrivi(const std::filesystem::path& cartella, int k, const Archivio& tabel
 Risultato<Tabelle> Carica(const std::filesystem::path& cartella) {
   Tabelle t;
   for (int k = 1; k <= 5; ++k) {
-    auto dati = file::LeggiBinario(cartella / NomeFile(k));
+    auto dati = file::LeggiBinario(cartella / NomeFile(k), formato::kDimensione);
     if (!dati) return Risultato<Tabelle>::Errore(dati.motivo());
     auto tabella = Archivio::DecodificaGrezza(*dati, NomeFile(k));
     if (!tabella) return Risultato<Tabelle>::Errore(tabella.motivo());
@@ -72,7 +72,7 @@ Preparazione Prepara(const std::filesystem::path& cartella, const Archivio& a) {
     prep.tabelle[k - 1] = Crea_Archivio(a, k);
     if (!prep.errore.empty()) continue;
     const auto b = prep.tabelle[k - 1].bytes();
-    const auto suDisco = file::LeggiBinario(cartella / NomeFile(k));
+    const auto suDisco = file::LeggiBinario(cartella / NomeFile(k), formato::kDimensione);
     if (suDisco && std::equal(suDisco->begin(), suDisco->end(), b.begin(), b.end())) continue;
     if (Esito e = Scrivi(cartella, k, prep.tabelle[k - 1]); !e) prep.errore = e.motivo();
     else ++prep.riscritti;

@@ -87,6 +87,39 @@ bool Utf8Valido(std::string_view bytes) {
   return true;
 }
 
+void ValidatoreUtf8::aggiungi(std::string_view pezzo) {
+  if (!mValido) return;
+  std::size_t i = 0;
+  char32_t c;
+  if (!mCoda.empty()) {
+    // The open sequence takes what it lacks from the start of this piece.
+    const std::size_t presi = std::min<std::size_t>(pezzo.size(), 4 - mCoda.size());
+    const std::string unione = mCoda + std::string(pezzo.substr(0, presi));
+    const std::size_t n = LeggiUtf8(unione, 0, c);
+    if (n == 0) {
+      if (unione.size() < 4 && presi == pezzo.size())
+        mCoda = unione;
+      else
+        mValido = false;
+      return;
+    }
+    i = n - mCoda.size();
+    mCoda.clear();
+  }
+  while (i < pezzo.size()) {
+    const std::size_t n = LeggiUtf8(pezzo, i, c);
+    if (n == 0) {
+      // Too few bytes to tell: the next piece decides.
+      if (pezzo.size() - i < 4)
+        mCoda = std::string(pezzo.substr(i));
+      else
+        mValido = false;
+      return;
+    }
+    i += n;
+  }
+}
+
 std::string ACp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
@@ -281,6 +314,12 @@ std::string Sinistra(std::string_view utf8, std::size_t n) {
     }
   }
   return std::string(utf8.substr(0, i));
+}
+
+std::string Citazione(std::string_view utf8, std::size_t n) {
+  std::string s = Sinistra(utf8, n);
+  if (s.size() < utf8.size()) s += "…";
+  return s;
 }
 
 std::string Adatta(std::string_view utf8, std::size_t n) {

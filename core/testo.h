@@ -21,6 +21,20 @@ std::string ACp1252(std::string_view utf8);
 std::string DaCp1252(std::string_view cp1252);
 bool Utf8Valido(std::string_view bytes);
 
+// Whether bytes that come in pieces are valid UTF-8 as a whole, by the rule
+// of Utf8Valido, keeping no more than the few bytes of a sequence that a
+// piece leaves open.
+class ValidatoreUtf8 {
+ public:
+  void aggiungi(std::string_view pezzo);
+  // True when the pieces so far join into valid UTF-8 with no sequence open.
+  bool valido() const { return mValido && mCoda.empty(); }
+
+ private:
+  std::string mCoda;  // the start of a sequence, at most three bytes
+  bool mValido = true;
+};
+
 // The bytes of a text file: each line in Windows-1252 followed by CR LF.
 // When those bytes would read back as other text (every byte above 0x7F
 // falls into a valid UTF-8 sequence, as "Ã°" does), the same text is written
@@ -86,6 +100,9 @@ long long InteroIniziale(std::string_view testo);
 std::size_t Lunghezza(std::string_view utf8);
 // The first n characters of a UTF-8 text.
 std::string Sinistra(std::string_view utf8, std::size_t n);
+// A text quoted in a message: its first n characters, and "…" when it has
+// more.
+std::string Citazione(std::string_view utf8, std::size_t n);
 // Pads with blanks on the right, or cuts, to exactly n characters.
 std::string Adatta(std::string_view utf8, std::size_t n);
 // Right-aligns in a field of n characters (a longer text keeps its first n).

@@ -19,6 +19,7 @@
 
 #include "core/file.h"
 #include "core/nomi.h"
+#include "core/testo.h"
 #include "methods/correggimetodo.h"
 #include "methods/correzione.h"
 #include "methods/descrizione.h"
@@ -824,8 +825,8 @@ void Metodi::Elabora_Metodo() {
     else
       righe.emplace_back();
     if (!p)
-      scartate.aggiungi("Riga " + std::to_string(i + 1) + ": " + testi[i] + " (" + p.motivo() +
-                        ")");
+      scartate.aggiungi("Riga " + std::to_string(i + 1) + ": " + testo::Citazione(testi[i], 40) +
+                        " (" + p.motivo() + ")");
   }
   if (!scartate.vuoto())
     ui::Msg(this,
@@ -930,6 +931,13 @@ void Metodi::Apri_Metodo() {
   if (letto->opzioni) ApplicaOpzioni(*letto->opzioni);
   for (const std::string& r : letto->righe) ListPro->addItem(ui::Q(r));
   ControlloPeriodo = UltimaEstrValida;
+  // The two report options exclude each other: of both ticked in the file,
+  // the window keeps the second, and says so before a save can drop the first.
+  if (letto->opzioni && letto->opzioni->positivi == 1 && Valore(CkPositivi) != 1)
+    ui::Msg(this,
+            QStringLiteral("Il metodo chiede sia \"Evidenzia solo casi positivi\" sia \"Solo "
+                           "Riepilogo\", che si escludono: resta solo \"Solo Riepilogo\"."),
+            ui::Icona::Esclamativa);
 }
 
 // The hand-off to the line corrector: the line goes to riporto.txt in the
@@ -952,7 +960,7 @@ void Metodi::Correggi(int riga) {
     correggimetodo correttore(riporto, this);
     ui::servizi().dialoghi->esegui(&correttore);
   }
-  const auto letto = file::LeggiTesto(riporto);
+  const auto letto = file::LeggiTesto(riporto, metodi::kMassimoByteRiporto);
   const Esito rimosso = file::Rimuovi(riporto);
   if (!letto) {
     ui::Msg(this, ui::Q(letto.motivo()), ui::Icona::Critica);

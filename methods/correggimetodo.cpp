@@ -81,7 +81,7 @@ void correggimetodo::Form_Load() {
   // lists, the first of its number list).
   for (int k = 1; k <= metodi::kRigheCorrezione; ++k)
     for (QComboBox* l : {estra[k], ruota[k], operatore[k], fisso[k]}) Mostra(l, {});
-  const auto bytes = file::LeggiTesto(mRiporto);
+  const auto bytes = file::LeggiTesto(mRiporto, metodi::kMassimoByteRiporto);
   const std::string riga = bytes ? metodi::LeggiRiporto(*bytes) : std::string();
   campo->setText(ui::Q(riga));
   const auto c = bytes ? metodi::LeggiCorrezione(riga)

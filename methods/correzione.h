@@ -10,6 +10,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,9 @@ namespace metodi {
 
 inline constexpr int kRigheCorrezione = 10;
 inline constexpr std::string_view kFileRiporto = "riporto.txt";
+// riporto.txt holds one method line, which the tester never lets grow beyond
+// a few thousand characters: a larger file is refused unread.
+inline constexpr std::uintmax_t kMassimoByteRiporto = 64 * 1024;
 
 // One row: the texts its four lists show, empty when nothing is chosen.
 struct RigaCorrezione {

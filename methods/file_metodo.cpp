@@ -48,11 +48,12 @@ Risultato<Opzioni> LeggiRigaOpzioni(std::string_view riga, int anni) {
     if (riga[i] < '0' || riga[i] > '9')
       return Risultato<Opzioni>::Errore("la colonna " + std::to_string(i + 1) +
                                         " della riga delle opzioni non è una cifra");
-  std::vector<std::string> errori;
+  // One short reason a line: the first field out of its range.
+  std::string errore;
   auto intervallo = [&](int valore, int minimo, int massimo, const char* nome) {
-    if (valore < minimo || valore > massimo)
-      errori.push_back(std::string(nome) + " " + std::to_string(valore) + " fuori intervallo (" +
-                       std::to_string(minimo) + "-" + std::to_string(massimo) + ")");
+    if ((valore < minimo || valore > massimo) && errore.empty())
+      errore = std::string(nome) + " " + std::to_string(valore) + " fuori intervallo (" +
+               std::to_string(minimo) + "-" + std::to_string(massimo) + ")";
     return valore;
   };
   Opzioni o;
@@ -70,11 +71,7 @@ Risultato<Opzioni> LeggiRigaOpzioni(std::string_view riga, int anni) {
     o.ruote[k] =
         intervallo(Numero(riga, 21 + k, 1), 0, 2, k == 10 ? "casella TUTTE" : "casella ruota");
   o.cicli = completa ? intervallo(Numero(riga, 32, 3), 1, 100, "numero cicli") : 1;
-  if (!errori.empty()) {
-    std::string motivo;
-    for (const std::string& e : errori) motivo += (motivo.empty() ? "" : ", ") + e;
-    return Risultato<Opzioni>::Errore(motivo);
-  }
+  if (!errore.empty()) return Risultato<Opzioni>::Errore(errore);
   return o;
 }
 

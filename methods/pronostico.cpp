@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/classi.h"
+#include "core/testo.h"
 
 namespace metodi {
 namespace {
@@ -16,6 +17,9 @@ bool Cifra(char c) { return c >= '0' && c <= '9'; }
 Risultato<Pronostico> Errore(std::string motivo) {
   return Risultato<Pronostico>::Errore(std::move(motivo));
 }
+
+// A piece of the line named in a reason, short enough for a message box.
+std::string Citata(std::string_view pezzo) { return testo::Citazione(pezzo, 20); }
 
 // One term "1°BA+5" taking the whole of `t`.
 bool LeggiTermine(std::string_view t, Termine& out) {
@@ -68,9 +72,10 @@ Risultato<Pronostico> LeggiPronostico(std::string_view riga) {
   std::size_t ultima = 0;
   for (std::size_t i = 0; i < p.lettere.size(); ++i) {
     const std::size_t k = kLettereSorte.find(p.lettere[i]);
-    if (k == std::string_view::npos) return Errore("lettera di sorte non valida: " + p.lettere);
+    if (k == std::string_view::npos)
+      return Errore("lettera di sorte non valida: " + Citata(p.lettere));
     if (i > 0 && k <= ultima)
-      return Errore("lettere di sorte ripetute o fuori ordine: " + p.lettere);
+      return Errore("lettere di sorte ripetute o fuori ordine: " + Citata(p.lettere));
     ultima = k;
   }
   // letters, two blanks, the code, "M  "
@@ -90,7 +95,7 @@ Risultato<Pronostico> LeggiPronostico(std::string_view riga) {
       const std::size_t virgola = testo.find(',');
       Termine t;
       if (!LeggiTermine(testo.substr(0, virgola), t))
-        return Errore("termine non valido: " + std::string(testo.substr(0, virgola)));
+        return Errore("termine non valido: " + Citata(testo.substr(0, virgola)));
       e.push_back(t);
       if (virgola == std::string_view::npos) break;
       testo.remove_prefix(virgola + 1);

@@ -15,6 +15,7 @@
 #include "stats/TastiFormazione.h"
 #include "stats/analisi_formazioni.h"
 #include "stats/tabella_formazioni.h"
+#include "ui/Finestre.h"
 #include "ui/Font.h"
 #include "ui/Servizi.h"
 #include "ui/Testo.h"
@@ -38,9 +39,10 @@ StatRicerca::StatRicerca(const ui::Contesto& contesto, QWidget* parent) : Telaio
   Dimensiona(11340, 7155);
   CopiaRange();
 
-  // Form_Load: the table's entries when the table is there.
+  // Form_Load: the table's entries when the table is there. Its notices wait
+  // until the window is on screen.
   if (!fz::Presente(mStato.CartellaProgramma)) {
-    ui::Msg(this, ui::Q(fz::kFileAssente));
+    ui::Finestre::Avvisa(this, ui::Q(fz::kFileAssente));
     CmdAggiungi[1]->setEnabled(false);
     CmbF->setEnabled(false);
     return;
@@ -149,17 +151,17 @@ void StatRicerca::CmdAggiungi_Click(int Index) {
   // Reading the table again replaces its entries.
   CmbF->clear();
   // The editor's limits apply here too, before anything reaches the list.
-  bool ridotta = false;
+  fz::Riduzione ridotta;
   auto letta = fz::Leggi(mStato.CartellaProgramma, &ridotta);
   if (!letta) {
-    ui::Msg(this, ui::Q(letta.motivo()), ui::Icona::Critica);
+    ui::Finestre::Avvisa(this, ui::Q(letta.motivo()), ui::Icona::Critica);
     return;
   }
   if (!letta->has_value()) {
-    ui::Msg(this, ui::Q(fz::kFileAssente));
+    ui::Finestre::Avvisa(this, ui::Q(fz::kFileAssente));
     return;
   }
-  if (ridotta) ui::Msg(this, ui::Q(fz::AvvisoTabellaRidotta()));
+  if (ridotta) ui::Finestre::Avvisa(this, ui::Q(fz::AvvisoTabellaRidotta(ridotta)));
   const QSignalBlocker blocco(CmbF);
   for (const fz::Voce& v : fz::Voci(**letta))
     CmbF->addItem(ui::Q(v.testo), v.formazione ? QVariant(ui::Q(v.numeri)) : QVariant());

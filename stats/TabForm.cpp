@@ -102,7 +102,7 @@ TabForm::TabForm(const ui::Contesto& contesto, QWidget* parent)
                                   std::max(kAlta, ui::Twip(minimumSizeHint().height() + 32)));
 
   // Form_Load: the reader.
-  bool ridotta = false;
+  fz::Riduzione ridotta;
   auto letta = fz::Leggi(mCartella, &ridotta);
   if (!letta) {
     ui::Finestre::Rinuncia(this, ui::Q(letta.motivo()));
@@ -114,8 +114,8 @@ TabForm::TabForm(const ui::Contesto& contesto, QWidget* parent)
   }
   Tabella = std::move(**letta);
   if (ridotta) {
-    TabellaRidotta = true;
-    ui::Msg(this, ui::Q(fz::AvvisoTabellaRidotta()));
+    TabellaRidotta = ridotta;
+    ui::Finestre::Avvisa(this, ui::Q(fz::AvvisoTabellaRidotta(ridotta)));
   }
   for (const fz::Gruppo& g : Tabella.gruppi) ListG->addItem(ui::Q(g.nome));
   if (ListG->count() > 0) ListG->setCurrentRow(0);
@@ -470,17 +470,17 @@ void TabForm::TxM_KeyPress(int& KeyAscii) { TastiFormazione::FiltraNumeri(TxM, K
 void TabForm::CmdSalva_Click() {
   if (TabellaRidotta &&
       ui::Msg(this,
-              QStringLiteral("La tabella letta conteneva più di %1 gruppi o più di %2 formazioni in un gruppo: "
-                             "salvandola, quelli in eccesso andranno persi.\n\nSalvare comunque ?")
-                  .arg(fz::kMaxGruppi)
-                  .arg(fz::kMaxFormazioni),
-              ui::Icona::Esclamativa, ui::Pulsanti::SiNo, QString(), ui::Risposta::No) != ui::Risposta::Si)
+              ui::Q(fz::AvvisoTabellaRidotta(TabellaRidotta)) +
+                  QStringLiteral("\n\nSalvandola, quanto non è stato caricato andrà perso.\n\n"
+                                 "Salvare comunque ?"),
+              ui::Icona::Esclamativa, ui::Pulsanti::SiNo, QString(),
+              ui::Risposta::No) != ui::Risposta::Si)
     return;
   if (const Esito scritto = fz::Scrivi(mCartella, Tabella); !scritto) {
     ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
     return;
   }
-  TabellaRidotta = false;
+  TabellaRidotta = {};
   ui::Msg(this, QStringLiteral("Tabella Formazioni Numeriche Salvata"));
 }
 

@@ -36,9 +36,9 @@ class TabForm : public QWidget {
 
   // The table being edited; ListG's rows are its groups in order.
   formazioni::Tabella Tabella;
-  // The file held more groups or formations than the table keeps: saving
-  // drops them, so the user is asked first.
-  bool TabellaRidotta = false;
+  // What the reader left out of a file beyond the table's limits: saving
+  // loses it, so the user is asked first.
+  formazioni::Riduzione TabellaRidotta;
 
   // Narrow part.
   QGroupBox* Frame1 = nullptr;

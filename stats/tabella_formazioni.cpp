@@ -49,48 +49,125 @@ std::optional<std::string_view> Cifre(std::string_view pezzo) {
 
 }  // namespace
 
-Tabella Decodifica(std::string_view bytes, bool* ridotta) {
-  if (bytes.substr(0, kBom.size()) == kBom) bytes.remove_prefix(kBom.size());
-  if (ridotta) *ridotta = false;
-  auto scarta = [ridotta] {
-    if (ridotta) *ridotta = true;
-  };
-  Tabella t;
-  // Numbers that came before the group's first "F=" line wait for it.
-  std::optional<std::string> numeriInAttesa;
-  // The "N=" lines of a formation beyond the limit go with it.
-  bool formazioneScartata = false;
-  testo::LettoreRighe righe(bytes);
-  for (std::string_view riga; righe.prossima(riga);) {
-    // The prefixes are ASCII: they read the same in either encoding.
-    if (Inizia(riga, "G=")) {
-      if (static_cast<int>(t.gruppi.size()) == kMaxGruppi) {
-        scarta();
-        break;  // nothing after this group is kept
-      }
-      t.gruppi.push_back({righe.testo(riga.substr(2)), {}});
-      numeriInAttesa.reset();
-      formazioneScartata = false;
-      continue;
-    }
-    if (t.gruppi.empty()) continue;
-    Gruppo& g = t.gruppi.back();
-    if (Inizia(riga, "F=")) {
-      formazioneScartata = static_cast<int>(g.formazioni.size()) == kMaxFormazioni;
-      if (formazioneScartata) {
-        scarta();
-        continue;
-      }
-      g.formazioni.push_back(
-          {righe.testo(riga.substr(2)), g.formazioni.empty() ? numeriInAttesa : std::nullopt});
-    } else if (Inizia(riga, "N=") && !formazioneScartata) {
-      if (g.formazioni.empty())
-        numeriInAttesa = righe.testo(riga.substr(2));
-      else
-        g.formazioni.back().numeri = righe.testo(riga.substr(2));
+namespace {
+
+// Reads a table file from pieces of its bytes in order, keeping the raw
+// bytes of what the table can hold until the end tells their encoding.
+class Lettore {
+ public:
+  // Takes the next piece; false once nothing later in the file can be kept.
+  bool aggiungi(std::string_view pezzo) {
+    if (mFermo) return false;
+    mUtf8.aggiungi(pezzo);
+    while (true) {
+      const std::size_t fine = pezzo.find_first_of("\r\n");
+      const std::string_view parte = pezzo.substr(0, fine);
+      const std::size_t posto = kByteRiga - std::min(kByteRiga, mRiga.size());
+      mRiga.append(parte.substr(0, posto));
+      mLunga |= parte.size() > posto;
+      if (fine == std::string_view::npos) return true;
+      // CR LF, LF and CR all end a line: the empty line between CR and LF is ignored.
+      chiudiRiga();
+      if (mFermo) return false;
+      pezzo.remove_prefix(fine + 1);
     }
   }
-  return t;
+
+  Tabella fine(Riduzione* ridotta) {
+    if (!mRiga.empty() || mLunga) chiudiRiga();
+    const bool utf8 = mUtf8.valido();
+    auto testo = [&](const Grezzo& g) {
+      std::string t = testo::DaCp1252(testo::ACp1252(utf8 ? g.byte : testo::DaCp1252(g.byte)));
+      if (g.lungo || testo::Lunghezza(t) > kMaxCaratteri) {
+        mRiduzione.accorciati = true;
+        t = testo::Sinistra(t, kMaxCaratteri);
+      }
+      return t;
+    };
+    Tabella t;
+    for (const GruppoGrezzo& g : mGruppi) {
+      Gruppo& gruppo = t.gruppi.emplace_back(Gruppo{testo(g.nome), {}});
+      for (const FormazioneGrezza& f : g.formazioni)
+        gruppo.formazioni.push_back(
+            {testo(f.nome),
+             f.numeri ? std::optional<std::string>(testo(*f.numeri)) : std::nullopt});
+    }
+    if (ridotta) *ridotta = mRiduzione;
+    return t;
+  }
+
+  Riduzione& riduzione() { return mRiduzione; }
+
+ private:
+  // A line's bytes kept: its prefix, a UTF-8 byte-order mark and
+  // kMaxCaratteri characters of at most four bytes each, so that a cut line
+  // still gives kMaxCaratteri whole characters.
+  static constexpr std::size_t kByteRiga = 2 + 3 + 4 * kMaxCaratteri;
+
+  struct Grezzo {
+    std::string byte;
+    bool lungo = false;  // the line went on beyond kByteRiga
+  };
+  struct FormazioneGrezza {
+    Grezzo nome;
+    std::optional<Grezzo> numeri;
+  };
+  struct GruppoGrezzo {
+    Grezzo nome;
+    std::vector<FormazioneGrezza> formazioni;
+  };
+
+  void chiudiRiga() {
+    std::string_view riga = mRiga;
+    if (mPrima && riga.substr(0, kBom.size()) == kBom) riga.remove_prefix(kBom.size());
+    mPrima = false;
+    // The prefixes are ASCII: they read the same in either encoding.
+    Grezzo resto{std::string(riga.substr(std::min<std::size_t>(2, riga.size()))), mLunga};
+    if (Inizia(riga, "G=")) {
+      if (static_cast<int>(mGruppi.size()) == kMaxGruppi) {
+        mRiduzione.eccedenze = true;
+        mFermo = true;  // nothing after this group is kept
+      } else {
+        mGruppi.push_back({std::move(resto), {}});
+        mNumeriInAttesa.reset();
+        mFormazioneScartata = false;
+      }
+    } else if (!mGruppi.empty()) {
+      auto& formazioni = mGruppi.back().formazioni;
+      if (Inizia(riga, "F=")) {
+        mFormazioneScartata = static_cast<int>(formazioni.size()) == kMaxFormazioni;
+        if (mFormazioneScartata)
+          mRiduzione.eccedenze = true;
+        else
+          formazioni.push_back(
+              {std::move(resto), formazioni.empty() ? mNumeriInAttesa : std::nullopt});
+      } else if (Inizia(riga, "N=") && !mFormazioneScartata) {
+        // Numbers that come before the group's first "F=" line wait for it;
+        // the "N=" lines of a formation beyond the limit go with it.
+        (formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri) = std::move(resto);
+      }
+    }
+    mRiga.clear();
+    mLunga = false;
+  }
+
+  testo::ValidatoreUtf8 mUtf8;
+  std::string mRiga;  // the line being read, at most kByteRiga bytes of it
+  bool mLunga = false;
+  bool mPrima = true;
+  bool mFermo = false;
+  std::vector<GruppoGrezzo> mGruppi;
+  std::optional<Grezzo> mNumeriInAttesa;
+  bool mFormazioneScartata = false;
+  Riduzione mRiduzione;
+};
+
+}  // namespace
+
+Tabella Decodifica(std::string_view bytes, Riduzione* ridotta) {
+  Lettore l;
+  l.aggiungi(bytes);
+  return l.fine(ridotta);
 }
 
 std::string Codifica(const Tabella& t) {
@@ -105,10 +182,21 @@ std::string Codifica(const Tabella& t) {
   return testo::CodificaRighe(righe);
 }
 
-std::string AvvisoTabellaRidotta() {
-  return "La tabella contiene più di " + std::to_string(kMaxGruppi) + " gruppi o più di " +
-         std::to_string(kMaxFormazioni) +
-         " formazioni in un gruppo: quelli in eccesso non sono stati caricati.";
+std::string AvvisoTabellaRidotta(const Riduzione& r) {
+  std::vector<std::string> righe;
+  if (r.eccedenze)
+    righe.push_back("La tabella contiene più di " + std::to_string(kMaxGruppi) +
+                    " gruppi o più di " + std::to_string(kMaxFormazioni) +
+                    " formazioni in un gruppo: quelli in eccesso non sono stati caricati.");
+  if (r.accorciati)
+    righe.push_back("Alcuni nomi o numeri della tabella superano i " +
+                    std::to_string(kMaxCaratteri) + " caratteri: sono stati accorciati.");
+  if (r.nonLetto)
+    righe.push_back("Il file supera i " + std::to_string(kMassimoByteFile / (1024 * 1024)) +
+                    " MB: la parte oltre questo limite non è stata letta.");
+  std::string out;
+  for (const std::string& riga : righe) out += (out.empty() ? "" : "\n") + riga;
+  return out;
 }
 
 bool Presente(const std::filesystem::path& cartella) {
@@ -117,13 +205,16 @@ bool Presente(const std::filesystem::path& cartella) {
   return std::filesystem::exists(cartella / kNomeFile, ec) || ec;
 }
 
-Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella, bool* ridotta) {
+Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella, Riduzione* ridotta) {
   const std::filesystem::path percorso = cartella / kNomeFile;
   std::error_code ec;
   if (!std::filesystem::exists(percorso, ec) && !ec) return std::optional<Tabella>();
-  auto bytes = file::LeggiTesto(percorso);
-  if (!bytes) return Esito::Errore(bytes.motivo());
-  return std::optional<Tabella>(Decodifica(*bytes, ridotta));
+  Lettore l;
+  const auto oltre = file::LeggiABlocchi(
+      percorso, kMassimoByteFile, [&l](std::string_view pezzo) { return l.aggiungi(pezzo); });
+  if (!oltre) return Esito::Errore(oltre.motivo());
+  l.riduzione().nonLetto = *oltre;
+  return std::optional<Tabella>(l.fine(ridotta));
 }
 
 Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t) {

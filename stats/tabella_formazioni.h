@@ -11,6 +11,7 @@
 // program wrote gives the same bytes.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -26,6 +27,14 @@ inline constexpr int kMaxGruppi = 101;
 inline constexpr int kMaxFormazioni = 101;  // per group
 // The first groups of the table are the standard ones, which the editor never changes.
 inline constexpr int kGruppiStandard = 8;
+
+// The longest name of a group or formation, and the longest number string,
+// kept from a file: far beyond any real name, and beyond the longest valid
+// number string (90 numbers of two digits joined by dots, 269 characters).
+inline constexpr std::size_t kMaxCaratteri = 300;
+// The most bytes read of TabFnum.txt, whatever its size: a full table of
+// such names is about a sixth of it.
+inline constexpr std::uintmax_t kMassimoByteFile = 64 * 1024 * 1024;
 
 inline constexpr std::string_view kFileAssente = "File Formazioni Numeriche assente !";
 
@@ -52,31 +61,43 @@ struct Tabella {
   bool operator==(const Tabella&) const = default;
 };
 
+// What a reader left out of a file beyond the table's limits.
+struct Riduzione {
+  bool eccedenze = false;   // groups beyond kMaxGruppi, formations beyond kMaxFormazioni
+  bool accorciati = false;  // names or number strings cut to kMaxCaratteri characters
+  bool nonLetto = false;    // the bytes of the file beyond kMassimoByteFile
+  explicit operator bool() const { return eccedenze || accorciati || nonLetto; }
+};
+
 // Reads the bytes of a table file (Windows-1252 or UTF-8, any line end, a
 // leading UTF-8 byte-order mark skipped). Never fails: lines before the first
 // "G=" are ignored; an "N=" line before the first "F=" of its group gives the
 // numbers of that group's first formation when it comes; a later "N=" line
 // of the same formation replaces an earlier one. Keeps the first kMaxGruppi
-// groups and of each the first kMaxFormazioni formations, and drops the rest
+// groups and of each the first kMaxFormazioni formations, and of each name
+// and number string its first kMaxCaratteri characters, and drops the rest
 // as it reads, so that a huge file costs little memory; `ridotta`, when
-// given, tells whether anything was dropped.
-Tabella Decodifica(std::string_view bytes, bool* ridotta = nullptr);
+// given, tells what was dropped. Texts show what a save will store:
+// characters that Windows-1252 lacks read as "?".
+Tabella Decodifica(std::string_view bytes, Riduzione* ridotta = nullptr);
 // The file's bytes: per group its "G=" line, then per formation its "F=" line
 // and its "N=" line (an empty line when it has none). A group without
 // formations is written as its "G=" line alone.
 std::string Codifica(const Tabella& t);
 
-// What both windows that read the table say when Decodifica dropped groups
-// or formations beyond the limits.
-std::string AvvisoTabellaRidotta();
+// What both windows that read the table say when a reader dropped part of
+// it: one line for each kind of loss.
+std::string AvvisoTabellaRidotta(const Riduzione& r);
 
 // True when `cartella`/TabFnum.txt exists (or the folder cannot be looked into).
 bool Presente(const std::filesystem::path& cartella);
-// Reads `cartella`/TabFnum.txt as Decodifica does: nullopt when the file does
-// not exist, an error with the Italian reason when it exists but cannot be
-// read.
+// Reads `cartella`/TabFnum.txt as Decodifica does, piece by piece: no more
+// than kMassimoByteFile bytes, and no further than the first group beyond
+// kMaxGruppi. Gives nullopt when the file does not exist, an error with the
+// Italian reason when it exists but cannot be read (a FIFO or a device is
+// refused without waiting on it).
 Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella,
-                                        bool* ridotta = nullptr);
+                                        Riduzione* ridotta = nullptr);
 // Writes the table to `cartella`/TabFnum.txt through an atomic write; on
 // failure the old file stays as it was and the reason is returned.
 Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t);

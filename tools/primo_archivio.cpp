@@ -12,7 +12,7 @@ namespace primo_archivio {
 
 Risultato<Resoconto> Crea(const std::filesystem::path& csv, const std::filesystem::path& archivio,
                           int quante) {
-  const auto testo = file::LeggiTesto(csv);
+  const auto testo = file::LeggiTesto(csv, EstrazioniCsv::kMassimoByte);
   if (!testo) return Esito::Errore(testo.motivo());
   const auto tutte = EstrazioniCsv::Decodifica(*testo);
   if (!tutte) return Esito::Errore(tutte.motivo());

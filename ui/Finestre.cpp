@@ -164,6 +164,40 @@ void Finestre::Rinuncia(QWidget* w, const QString& motivo, Icona icona) {
   QTimer::singleShot(0, w, [w] { Chiudi(w); });
 }
 
+namespace {
+
+// Waits for the first Show of a window, then lets the event loop finish
+// showing it before the box comes.
+class AvvisoInAttesa : public QObject {
+ public:
+  AvvisoInAttesa(QWidget* w, QString testo, Icona icona)
+      : QObject(w), mTesto(std::move(testo)), mIcona(icona) {
+    w->installEventFilter(this);
+  }
+  bool eventFilter(QObject* oggetto, QEvent* evento) override {
+    if (evento->type() == QEvent::Show) {
+      auto* w = static_cast<QWidget*>(oggetto);
+      w->removeEventFilter(this);
+      QTimer::singleShot(0, w, [w, testo = mTesto, icona = mIcona] { Msg(w, testo, icona); });
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QString mTesto;
+  Icona mIcona;
+};
+
+}  // namespace
+
+void Finestre::Avvisa(QWidget* w, const QString& testo, Icona icona) {
+  if (w->isVisible())
+    Msg(w, testo, icona);
+  else
+    new AvvisoInAttesa(w, testo, icona);
+}
+
 void Finestre::Chiudi(QWidget* w) {
   if (QMdiSubWindow* sotto = Cornice(w))
     sotto->close();

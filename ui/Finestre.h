@@ -104,6 +104,10 @@ class Finestre : public QObject {
   // a box (critical unless told otherwise) and closes the window once its
   // construction is over.
   static void Rinuncia(QWidget* w, const QString& motivo, Icona icona = Icona::Critica);
+  // A notice of a window that may not be on screen yet (one given while it is
+  // being built): a box with an OK button shown at once when the window is
+  // visible, otherwise as soon as it has been shown.
+  static void Avvisa(QWidget* w, const QString& testo, Icona icona = Icona::Nessuna);
   // Closes a tool window with its frame (or the bare widget outside the host).
   static void Chiudi(QWidget* w);
   // Marks a window that hides the range bar while it is active.

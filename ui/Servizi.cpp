@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QTreeView>
 #include <QUrl>
+#include <algorithm>
 
 #include "ui/FinestraAiuto.h"
 #include "ui/Modali.h"
@@ -39,6 +40,27 @@ QString FiltroQt(const QString& filtro) {
   return out.join(QStringLiteral(";;"));
 }
 
+// The text of a box cut to what the screen holds, since a box grows with its
+// text: each line elided with "…" to the width a box may take, and no more
+// lines than the height holds once lines wider than half a box wrap.
+QString TestoCheEntra(const QString& testo, const QFontMetrics& fm, QSize schermo) {
+  const int larghezza = std::clamp(schermo.width() - 480, 300, 1000);
+  const int aCapo = std::clamp(schermo.width() / 2, 150, 500);
+  int righeLibere = std::max(3, (schermo.height() - 240) / std::max(1, fm.lineSpacing()));
+  QStringList out;
+  for (const QString& riga : testo.split(QLatin1Char('\n'))) {
+    const QString corta = fm.elidedText(riga, Qt::ElideRight, larghezza);
+    const int righe = std::max(1, (fm.horizontalAdvance(corta) + aCapo - 1) / aCapo);
+    if (righe >= righeLibere) {
+      out << QStringLiteral("…");
+      break;
+    }
+    righeLibere -= righe;
+    out << corta;
+  }
+  return out.join(QLatin1Char('\n'));
+}
+
 // Boxes and dialogs live on the heap, parented to the top-level window so
 // that a closing tool window never takes one with it; each runs inside a
 // Sessione, so that the tool window stays until the box has returned. A box
@@ -49,7 +71,9 @@ class DialoghiQt : public Dialoghi {
                      const QString& titolo, Risposta predefinita) override {
     QPointer<QMessageBox> box = new QMessageBox(Superiore(padre));
     box->setWindowTitle(titolo.isEmpty() ? servizi().titolo : titolo);
-    box->setText(QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QScreen* schermo = box->screen() ? box->screen() : QGuiApplication::primaryScreen();
+    box->setText(TestoCheEntra(QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                               box->fontMetrics(), schermo->availableGeometry().size()));
     switch (icona) {
       case Icona::Nessuna: box->setIcon(QMessageBox::NoIcon); break;
       case Icona::Critica: box->setIcon(QMessageBox::Critical); break;

@@ -14,6 +14,7 @@
 #include "core/rsc.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_csv.h"
+#include "support/leggi_file.h"
 #include "ui/ServiziDiProva.h"
 
 namespace {
@@ -33,7 +34,8 @@ std::string Bytes(const Archivio& a) {
 std::map<std::string, std::string> Fotografia(const std::filesystem::path& dir) {
   std::map<std::string, std::string> out;
   for (const auto& v : std::filesystem::directory_iterator(dir))
-    out[v.path().filename().string()] = v.is_regular_file() ? *file::LeggiTesto(v.path()) : "<cartella>";
+    out[v.path().filename().string()] =
+        v.is_regular_file() ? *prova::LeggiTesto(v.path()) : "<cartella>";
   return out;
 }
 
@@ -129,7 +131,8 @@ TEST(StartUp, FirstRunBuildsTheDistanceArchivesAndOpensTheMainWindow) {
   EXPECT_EQ(l.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
   EXPECT_TRUE(std::filesystem::is_directory(l.cartella.percorso() / "Detector_Files"));
   for (int k = 1; k <= 5; ++k)
-    EXPECT_EQ(*file::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
+    EXPECT_EQ(*prova::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)),
+              Bytes(Rsc::Crea_Archivio(a, k)));
   EXPECT_EQ(l.stato.TotEstrazioni(), 4999);
   EXPECT_EQ(l.stato.UltimaEstrRSC, 4999);
   EXPECT_EQ(l.stato.EstrInizio, 1);
@@ -150,7 +153,8 @@ TEST(StartUp, OneMissingDistanceFileRebuildsAllFiveOnce) {
   ASSERT_NE(l.avvia(), nullptr);
   EXPECT_EQ(l.servizi.dialoghi.messaggi.size(), 1u);
   for (int k = 1; k <= 5; ++k)
-    EXPECT_EQ(*file::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
+    EXPECT_EQ(*prova::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)),
+              Bytes(Rsc::Crea_Archivio(a, k)));
 }
 
 TEST(StartUp, NewerDrawsExtendTheDistanceArchivesWithoutAMessage) {
@@ -164,7 +168,8 @@ TEST(StartUp, NewerDrawsExtendTheDistanceArchivesWithoutAMessage) {
   EXPECT_TRUE(l.servizi.dialoghi.messaggi.empty());
   EXPECT_EQ(l.stato.UltimaEstrRSC, 203);
   EXPECT_EQ(l.stato.TabelleRSC[4], Rsc::Crea_Archivio(a, 5));
-  EXPECT_EQ(*file::LeggiTesto(l.cartella.percorso() / "Rsc5.dat"), Bytes(Rsc::Crea_Archivio(a, 5)));
+  EXPECT_EQ(*prova::LeggiTesto(l.cartella.percorso() / "Rsc5.dat"),
+            Bytes(Rsc::Crea_Archivio(a, 5)));
 }
 
 TEST(StartUp, ExistingDetectorFolderIsLeftAlone) {
@@ -185,16 +190,18 @@ TEST(StartUp, StaleDistanceFilesAndInterruptedWritesAreMendedWithoutAMessage) {
   Archivio prima = a;
   prima(90, 4, 2) = prima(90, 4, 2) % 90 + 1;
   for (int k = 1; k <= 5; ++k) ASSERT_TRUE(Rsc::Scrivi(l.cartella.percorso(), k, Rsc::Crea_Archivio(prima, k)).ok());
-  for (const char* resto : {".archivio.dat.AbCdEf", ".Rsc2.dat.123456"})
+  for (const char* resto : {".archivio.dat.AbCdEf.tarvolane-tmp", ".Rsc2.dat.123456.tarvolane-tmp"})
     ASSERT_TRUE(file::ScriviAtomico(l.cartella.percorso() / resto, std::string_view("mezzo")).ok());
   ASSERT_NE(l.avvia(), nullptr);
   EXPECT_TRUE(l.servizi.dialoghi.messaggi.empty());
   for (int k = 1; k <= 5; ++k) {
     EXPECT_EQ(l.stato.TabelleRSC[k - 1], Rsc::Crea_Archivio(a, k));
-    EXPECT_EQ(*file::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
+    EXPECT_EQ(*prova::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)),
+              Bytes(Rsc::Crea_Archivio(a, k)));
   }
-  EXPECT_FALSE(std::filesystem::exists(l.cartella.percorso() / ".archivio.dat.AbCdEf"));
-  EXPECT_FALSE(std::filesystem::exists(l.cartella.percorso() / ".Rsc2.dat.123456"));
+  EXPECT_FALSE(
+      std::filesystem::exists(l.cartella.percorso() / ".archivio.dat.AbCdEf.tarvolane-tmp"));
+  EXPECT_FALSE(std::filesystem::exists(l.cartella.percorso() / ".Rsc2.dat.123456.tarvolane-tmp"));
 }
 
 TEST(StartUp, UnwritableDistanceFilesAreSaidOnceAndTheProgramGoesOn) {

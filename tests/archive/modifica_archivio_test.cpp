@@ -9,6 +9,7 @@
 #include "estrazione_di_prova.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
+#include "support/leggi_file.h"
 
 using namespace Estrazioni;
 
@@ -33,7 +34,7 @@ struct Editor {
     EXPECT_TRUE(ScriviArchivio(File(), s.ArchivioEstrazioni));
   }
   std::filesystem::path File() const { return dir.percorso() / "archivio.dat"; }
-  std::vector<std::uint8_t> SulDisco() const { return *file::LeggiBinario(File()); }
+  std::vector<std::uint8_t> SulDisco() const { return *prova::LeggiBinario(File()); }
   static std::vector<std::uint8_t> Byte(const Archivio& a) {
     return {a.bytes().begin(), a.bytes().end()};
   }
@@ -166,7 +167,8 @@ TEST(Closing, AfterACorrectionWritesArchiveAndAllFiveDistanceFiles) {
   EXPECT_EQ(ed.SulDisco(), Editor::Byte(ed.s.ArchivioEstrazioni));
   for (int k = 1; k <= 5; ++k) {
     SCOPED_TRACE(k);
-    auto t = Archivio::DecodificaGrezza(*file::LeggiBinario(ed.dir.percorso() / Rsc::NomeFile(k)), "");
+    auto t =
+        Archivio::DecodificaGrezza(*prova::LeggiBinario(ed.dir.percorso() / Rsc::NomeFile(k)), "");
     ASSERT_TRUE(t);
     EXPECT_EQ((*t)(5000, 0, 4), 99);
     EXPECT_EQ(*t, Rsc::Crea_Archivio(ed.s.ArchivioEstrazioni, k));

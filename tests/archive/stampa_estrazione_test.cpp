@@ -5,6 +5,7 @@
 #include "core/file.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
+#include "support/leggi_file.h"
 
 using namespace Estrazioni;
 
@@ -34,5 +35,5 @@ TEST(Printout, StampaTxtByteForByte) {
       "Venezia  36 37 38 39 40\r\n"
       "\r\n"
       "Colonna SuperEnalotto  :  1 - 5 - 11 - 16 - 21 - 26 - Jolly 36\r\n";
-  EXPECT_EQ(*file::LeggiTesto(dir.percorso() / "Stampa.txt"), atteso);
+  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "Stampa.txt"), atteso);
 }

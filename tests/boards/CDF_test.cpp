@@ -14,6 +14,7 @@
 #include "core/file.h"
 #include "core/indici.h"
 #include "core/testo.h"
+#include "support/leggi_file.h"
 #include "support/programma_di_prova.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
@@ -41,7 +42,7 @@ struct Aperto {
   }
   QStringList Messaggi() const { return p.servizi.dialoghi.testi(); }
   std::string Output() const {
-    const auto t = file::LeggiTesto(p.stato.CartellaProgramma / "output.txt");
+    const auto t = prova::LeggiTesto(p.stato.CartellaProgramma / "output.txt");
     return t ? *t : std::string();
   }
 

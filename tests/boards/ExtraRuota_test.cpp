@@ -13,6 +13,7 @@
 
 #include "core/file.h"
 #include "core/testo.h"
+#include "support/leggi_file.h"
 #include "support/programma_di_prova.h"
 #include "ui/Finestre.h"
 #include "ui/Griglia.h"
@@ -163,7 +164,7 @@ TEST(ExtraRuota, SaveWritesTheShownTableThroughTheSaveDialog) {
   EXPECT_EQ(d.filtro, QStringLiteral("File di Output (*.txt)|*.txt"));
   EXPECT_EQ(d.nome, QStringLiteral("EstraRuota"));
   EXPECT_EQ(d.estensione, QStringLiteral(".txt"));
-  const auto letto = file::LeggiBinario(percorso);
+  const auto letto = prova::LeggiBinario(percorso);
   ASSERT_TRUE(letto.ok());
   const std::string byte(letto->begin(), letto->end());
   EXPECT_EQ(byte, testo::CodificaRighe(EstrattiRuota::RigheFile("Tarvolane", 2, e->Tabelle, 7,

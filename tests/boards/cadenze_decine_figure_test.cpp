@@ -6,6 +6,7 @@
 #include "support/archivio_prova.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
+#include "support/leggi_file.h"
 
 using namespace CadenzeDecineFigure;
 
@@ -124,7 +125,7 @@ TEST(CadencesDecadesFigures, OutputFileByteForByte) {
       blocco("FIGURE - Ritardi", fig, "00 02 02 01 01 01 01 03 02 ", "03", 9) + "\r\n";
   prova::CartellaTemporanea dir;
   ASSERT_TRUE(ScriviOutput(dir.percorso(), RigheOutput(*r, "3")));
-  EXPECT_EQ(*file::LeggiTesto(dir.percorso() / "output.txt"), atteso);
+  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "output.txt"), atteso);
   EXPECT_EQ(RigheOutput(*r, "03")[4], "CADENZE - Presenze nelle ultime 03 estrazioni");  // as typed
   EXPECT_FALSE(ScriviOutput(dir.percorso() / "manca", {"x"}));
 }

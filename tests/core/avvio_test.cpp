@@ -8,6 +8,7 @@
 #include "core/file.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
+#include "support/leggi_file.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ std::map<std::string, std::string> Fotografia(const std::filesystem::path& dir) 
   std::map<std::string, std::string> out;
   for (const auto& v : std::filesystem::directory_iterator(dir))
     out[v.path().filename().string()] =
-        v.is_regular_file() ? *file::LeggiTesto(v.path()) : std::string("<cartella>");
+        v.is_regular_file() ? *prova::LeggiTesto(v.path()) : std::string("<cartella>");
   return out;
 }
 
@@ -35,10 +36,16 @@ TEST(ApplicationTitle, VespanteInAnyCaseElseTarvolane) {
 }
 
 TEST(StartUpLoading, DamagedArchiveIsRefusedAndNothingIsWritten) {
-  const struct { const char* nome; std::size_t dimensione; } casi[] = {
-      {"troncato", 274999}, {"troppo lungo", 275001}, {"vuoto", 0}};
+  const struct {
+    std::size_t dimensione;
+    const char* motivo;
+  } casi[] = {
+      {274999, "archivio.dat non valido: dimensione 274999 byte invece di 275000"},
+      {0, "archivio.dat non valido: dimensione 0 byte invece di 275000"},
+      {275001,
+       "impossibile leggere archivio.dat: file troppo grande (275.001 byte, al massimo 275.000)"}};
   for (const auto& c : casi) {
-    SCOPED_TRACE(c.nome);
+    SCOPED_TRACE(c.dimensione);
     prova::CartellaTemporanea dir;
     std::string b = Bytes(CostruisciArchivio(prova::Sintetiche(20)));
     b.resize(c.dimensione, '\0');
@@ -46,8 +53,7 @@ TEST(StartUpLoading, DamagedArchiveIsRefusedAndNothingIsWritten) {
     const auto prima = Fotografia(dir.percorso());
     auto r = Inizio::CaricaArchivio(dir.percorso());
     ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.motivo(), "archivio.dat non valido: dimensione " + std::to_string(c.dimensione) +
-                              " byte invece di 275000");
+    EXPECT_EQ(r.motivo(), c.motivo);
     EXPECT_EQ(Fotografia(dir.percorso()), prima);
   }
 }
@@ -64,22 +70,32 @@ TEST(StartUpLoading, DetectorFolderIsCreatedOnlyWhenMissing) {
   EXPECT_TRUE(std::filesystem::is_regular_file(altra.percorso() / "Detector_Files"));
 }
 
-TEST(StartUpLoading, InterruptedSavesOfEveryProgramFileAreCleared) {
+TEST(StartUpLoading, InterruptedSavesOfEveryProgramFileAreClearedAndNothingElse) {
   prova::CartellaTemporanea dati, programma;
   std::filesystem::create_directory(dati.percorso() / "Detector_Files");
-  for (const char* v : {".Rsc3.dat.XyZ789", ".TabFnum.txt.Ab12Cd",
-                        "Detector_Files/.BA5200503.mdd.Ab12Cd", "Detector_Files/.mio.mdd.Ab12Cd"})
+  // What a save cut short leaves, and names a user may give files of his own.
+  const std::string t = ".XyZ789.tarvolane-tmp";
+  for (const std::string& v :
+       {".Rsc3.dat" + t, ".TabFnum.txt" + t, "Detector_Files/.BA5200503.mdd" + t,
+        "Detector_Files/.mio.mdd" + t, std::string(".archivio.dat.backup"),
+        std::string(".Rsc3.dat.AbCdEf")})
     std::ofstream(dati.percorso() / v) << "x";
-  for (const char* v : {".TabFnum.txt.Ab12Cd", ".riporto.txt.000000", ".Stampa.txt.qwerty",
-                        ".output.txt.Q1w2E3", ".tabfnum.txt.Ab12Cd", ".Rapporto.txt.Ab12Cd"})
+  for (const std::string& v :
+       {".TabFnum.txt" + t, ".riporto.txt" + t, ".Stampa.txt" + t, ".output.txt" + t,
+        ".tabfnum.txt" + t, ".Rapporto.txt" + t, std::string(".TabFnum.txt.240607"),
+        std::string(".output.txt.backup")})
     std::ofstream(programma.percorso() / v) << "x";
   Inizio::RimuoviScrittureInterrotte(dati.percorso(), programma.percorso());
   using F = std::map<std::string, std::string>;
-  EXPECT_EQ(Fotografia(dati.percorso()),
-            (F{{".TabFnum.txt.Ab12Cd", "x"}, {"Detector_Files", "<cartella>"}}));
-  EXPECT_EQ(Fotografia(dati.percorso() / "Detector_Files"), (F{{".mio.mdd.Ab12Cd", "x"}}));
-  EXPECT_EQ(Fotografia(programma.percorso()),
-            (F{{".Rapporto.txt.Ab12Cd", "x"}, {".tabfnum.txt.Ab12Cd", "x"}}));
+  EXPECT_EQ(Fotografia(dati.percorso()), (F{{".TabFnum.txt" + t, "x"},
+                                            {".archivio.dat.backup", "x"},
+                                            {".Rsc3.dat.AbCdEf", "x"},
+                                            {"Detector_Files", "<cartella>"}}));
+  EXPECT_EQ(Fotografia(dati.percorso() / "Detector_Files"), (F{{".mio.mdd" + t, "x"}}));
+  EXPECT_EQ(Fotografia(programma.percorso()), (F{{".Rapporto.txt" + t, "x"},
+                                                 {".tabfnum.txt" + t, "x"},
+                                                 {".TabFnum.txt.240607", "x"},
+                                                 {".output.txt.backup", "x"}}));
 }
 
 TEST(StartUpLoading, WholeSequenceFillsTheState) {

@@ -55,6 +55,11 @@ TEST(RealDrawsFile, DamagedRowsAreRefusedWithTheirLine) {
       {testa + Righe("9900-01-02"), "riga 2: anno 9900 fuori dagli anni dell'archivio (1900-2099)"},
       {testa + Righe("2100-01-02"), "riga 2: anno 2100 fuori"},
       {testa + Righe("1899-12-30"), "riga 2: anno 1899 fuori"},
+      // A date's ten rows given twice, at the end or in the middle.
+      {testa + Righe("2026-05-30") + Righe("2026-05-30"), "riga 12: data ripetuta \"2026-05-30\""},
+      {testa + Righe("2026-05-26") + Righe("2026-05-28") + Righe("2026-05-28") +
+           Righe("2026-05-30"),
+       "riga 22: data ripetuta \"2026-05-28\""},
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.testo.substr(0, 80));

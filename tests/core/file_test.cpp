@@ -14,7 +14,7 @@ TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
   const auto f = dir.percorso() / "archivio.dat";
   ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("vecchio contenuto")).ok());
   ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("nuovo")).ok());
-  EXPECT_EQ(*file::LeggiTesto(f), "nuovo");
+  EXPECT_EQ(*file::LeggiTesto(f, 100), "nuovo");
   int voci = 0;
   for ([[maybe_unused]] const auto& v : std::filesystem::directory_iterator(dir.percorso())) ++voci;
   EXPECT_EQ(voci, 1);
@@ -35,7 +35,7 @@ TEST(AtomicWrite, FailedSaveLeavesOldFile) {
   e = file::ScriviAtomico(f, std::string_view("nuovo"));
   ASSERT_FALSE(e.ok());
   EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: file in sola lettura");
-  EXPECT_EQ(*file::LeggiTesto(f), "vecchio");
+  EXPECT_EQ(*file::LeggiTesto(f, 100), "vecchio");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso()), {}), 2);
 }
 
@@ -49,8 +49,8 @@ TEST(AtomicWrite, KeepsPermissionsAndClearsInterruptedWrites) {
   ASSERT_EQ(::stat(f.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0600u);
   // What a killed write leaves behind goes; everything else stays.
-  for (const char* nome : {".archivio.dat.Ab12Cd", ".Rsc5.dat.zzzzzz", ".Rsc5.dat.corto", "appunti.txt",
-                           ".archivio.dat.Ab12Cd.bak"})
+  for (const char* nome : {".archivio.dat.Ab12Cd.tarvolane-tmp", ".Rsc5.dat.zzzzzz.tarvolane-tmp",
+                           ".Rsc5.dat.corto", "appunti.txt", ".archivio.dat.Ab12Cd.bak"})
     ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / nome, std::string_view("x")).ok());
   file::RimuoviTemporanei(dir.percorso(), {"archivio.dat", "Rsc5.dat"});
   std::set<std::string> restano;
@@ -58,11 +58,17 @@ TEST(AtomicWrite, KeepsPermissionsAndClearsInterruptedWrites) {
   EXPECT_EQ(restano, (std::set<std::string>{"Rsc1.dat", ".Rsc5.dat.corto", "appunti.txt", ".archivio.dat.Ab12Cd.bak"}));
 }
 
-TEST(AtomicWrite, ASaveClearsWhatAnInterruptedSaveOfTheSameNameLeft) {
+TEST(AtomicWrite, ASaveClearsWhatAnInterruptedSaveOfTheSameNameLeftAndNoUserFile) {
   prova::CartellaTemporanea dir;
-  const std::set<std::string> nostri = {".out.txt.Ab12Cd", ".out.txt.zzzzzz"};
-  const std::set<std::string> altri = {".out.txt.Ab12C", ".out.txt.Ab-2Cd", "out.txt.Ab12Cd",
-                                       ".altro.txt.Ab12Cd"};
+  const std::set<std::string> nostri = {".out.txt.Ab12Cd.tarvolane-tmp",
+                                        ".out.txt.zzzzzz.tarvolane-tmp"};
+  const std::set<std::string> altri = {".out.txt.backup",
+                                       ".out.txt.240607",
+                                       ".out.txt.Ab12Cd",
+                                       ".out.txt.Ab12C.tarvolane-tmp",
+                                       ".out.txt.Ab-2Cd.tarvolane-tmp",
+                                       "out.txt.Ab12Cd.tarvolane-tmp",
+                                       ".altro.txt.Ab12Cd.tarvolane-tmp"};
   for (const auto* insieme : {&nostri, &altri})
     for (const std::string& voce : *insieme) std::ofstream(dir.percorso() / voce) << "resto";
   ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "out.txt", std::string_view("rapporto")).ok());
@@ -71,6 +77,21 @@ TEST(AtomicWrite, ASaveClearsWhatAnInterruptedSaveOfTheSameNameLeft) {
     restano.insert(v.path().filename());
   restano.erase("out.txt");
   EXPECT_EQ(restano, altri);
+}
+
+TEST(AtomicWrite, ASaveOverALinkWritesTheFileItPointsTo) {
+  prova::CartellaTemporanea dir;
+  const auto vero = dir.percorso() / "vero.txt", link = dir.percorso() / "link.txt";
+  ASSERT_TRUE(file::ScriviAtomico(vero, std::string_view("vecchio")).ok());
+  std::filesystem::create_symlink("vero.txt", link);
+  ASSERT_TRUE(file::ScriviAtomico(link, std::string_view("nuovo")).ok());
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(*file::LeggiTesto(vero, 100), "nuovo");
+  // A link that leads to no regular file is replaced, never written through.
+  std::filesystem::create_symlink("/dev/null", dir.percorso() / "nulla.txt");
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "nulla.txt", std::string_view("x")).ok());
+  EXPECT_TRUE(std::filesystem::is_regular_file(
+      std::filesystem::symlink_status(dir.percorso() / "nulla.txt")));
 }
 
 TEST(AtomicWrite, FailedRenameRemovesTheTemporary) {
@@ -87,19 +108,53 @@ TEST(AtomicWrite, FailedRenameRemovesTheTemporary) {
   EXPECT_TRUE(std::filesystem::is_directory(f / "dentro"));
 }
 
-TEST(WholeFileRead, MissingFileNamesIt) {
+TEST(WholeFileRead, OnlyARegularFileOfTheFormatsSizeIsReadAndNothingBlocks) {
   prova::CartellaTemporanea dir;
-  auto r = file::LeggiBinario(dir.percorso() / "archivio.dat");
-  ASSERT_FALSE(r.ok());
-  EXPECT_EQ(r.motivo(), "impossibile leggere archivio.dat: file o cartella inesistente");
-}
-
-TEST(WholeFileRead, AFolderIsAFailureNotAnException) {
-  prova::CartellaTemporanea dir;
-  std::filesystem::create_directories(dir.percorso() / "archivio.dat");
-  auto r = file::LeggiBinario(dir.percorso() / "archivio.dat");
-  ASSERT_FALSE(r.ok());
-  EXPECT_EQ(r.motivo(), "impossibile leggere archivio.dat: è una cartella");
+  const auto p = [&](const char* nome) { return dir.percorso() / nome; };
+  std::filesystem::create_directories(p("cartella"));
+  ASSERT_EQ(::mkfifo(p("fifo").c_str(), 0600), 0);  // no writer: an open would wait for one
+  std::filesystem::create_symlink("/dev/zero", p("zero"));
+  ASSERT_TRUE(file::ScriviAtomico(p("giusto"), std::string(275000, 'x')).ok());
+  ASSERT_TRUE(file::ScriviAtomico(p("lungo"), std::string(275001, 'x')).ok());
+  // A gigabyte that takes no room on disk: refused by its size, unread.
+  std::ofstream(p("enorme")).close();
+  ASSERT_EQ(::truncate(p("enorme").c_str(), std::int64_t{1} << 30), 0);
+  const struct {
+    const char* nome;
+    const char* motivo;  // nullptr: read whole
+  } casi[] = {
+      {"assente", "impossibile leggere assente: file o cartella inesistente"},
+      {"cartella", "impossibile leggere cartella: è una cartella"},
+      {"fifo", "impossibile leggere fifo: non è un file normale"},
+      {"zero", "impossibile leggere zero: non è un file normale"},
+      {"giusto", nullptr},
+      {"lungo", "impossibile leggere lungo: file troppo grande (275.001 byte, al massimo 275.000)"},
+      {"enorme",
+       "impossibile leggere enorme: file troppo grande (1.073.741.824 byte, al massimo 275.000)"},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.nome);
+    const auto r = file::LeggiBinario(p(c.nome), 275000);
+    if (c.motivo) {
+      ASSERT_FALSE(r.ok());
+      EXPECT_EQ(r.motivo(), c.motivo);
+      EXPECT_EQ(file::LeggiABlocchi(p(c.nome), 10, [](std::string_view) { return true; }).ok(),
+                std::string(c.nome) == "lungo" || std::string(c.nome) == "enorme");
+    } else {
+      ASSERT_TRUE(r.ok());
+      EXPECT_EQ(r->size(), 275000u);
+    }
+  }
+  // Pieces: at most the bound, and whether the file holds more.
+  std::string letto;
+  const auto oltre = file::LeggiABlocchi(p("enorme"), 100000, [&](std::string_view b) {
+    letto += b;
+    return true;
+  });
+  ASSERT_TRUE(oltre.ok());
+  EXPECT_TRUE(*oltre);
+  EXPECT_EQ(letto, std::string(100000, '\0'));
+  EXPECT_FALSE(*file::LeggiABlocchi(p("giusto"), 275000, [](std::string_view) { return true; }));
 }
 
 TEST(FolderListing, NamesTheFilesOnlyAndRefusesAMissingFolder) {

@@ -8,6 +8,7 @@
 #include "core/file.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
+#include "support/leggi_file.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void ControllaTabella(const Archivio& a, const Archivio& t, int k) {
 }
 
 std::string Contenuto(const std::filesystem::path& f) {
-  auto r = file::LeggiTesto(f);
+  auto r = prova::LeggiTesto(f);
   return r ? *r : std::string("<assente>");
 }
 

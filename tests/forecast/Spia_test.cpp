@@ -10,6 +10,7 @@
 #include "core/file.h"
 #include "core/testo.h"
 #include "forecast/spia.h"
+#include "support/leggi_file.h"
 #include "support/programma_di_prova.h"
 #include "ui/PannelloTesto.h"
 
@@ -50,7 +51,7 @@ TEST(Spia, ReportIsShownPrintedAndSaved) {
   EXPECT_EQ(p.servizi.dialoghi.dialoghiFile.back().nome, QStringLiteral("Numeri Spia"));
   std::string attesi = "TARVOLANE\r\n\r\n";
   for (const std::string& r : righe) attesi += r + "\r\n";
-  const auto letti = file::LeggiBinario(percorso);
+  const auto letti = prova::LeggiBinario(percorso);
   ASSERT_TRUE(letti.ok());
   EXPECT_EQ(std::string(letti->begin(), letti->end()), testo::ACp1252(attesi + "\r\n"));
 }

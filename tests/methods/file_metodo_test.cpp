@@ -149,10 +149,10 @@ TEST(MethodFile, ReaderTakesDetectorFilesLfOnlyFilesAndLinesAroundTheOptions) {
   EXPECT_TRUE(f->opzioni);
 }
 
-TEST(MethodFile, ReaderListsEveryFaultyLine) {
+TEST(MethodFile, ReaderListsEveryFaultyLineWithItsFirstFault) {
   const auto f = LeggiFileMetodo(
       "1200560200561010100010000100000001\r\nM  TM  "
-      "4\xB0RO+0\r\n0000560200561000100010000100000001\r\n",
+      "4\xB0RO+0\r\n0000560200561000999999999999999000\r\n",
       57);
   ASSERT_FALSE(f);
   EXPECT_EQ(f.motivo(),

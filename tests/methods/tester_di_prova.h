@@ -3,15 +3,16 @@
 // tester's controls.
 #pragma once
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <tuple>
 
 #include "core/file.h"
 #include "methods/Metodi.h"
+#include "support/leggi_file.h"
 #include "support/programma_di_prova.h"
 #include "ui/Testo.h"
 
@@ -38,7 +39,7 @@ struct TesterAperto {
     ASSERT_TRUE(file::ScriviAtomico(Percorso(nome), bytes));
   }
   std::string Leggi(const char* nome) const {
-    const auto t = file::LeggiTesto(Percorso(nome));
+    const auto t = prova::LeggiTesto(Percorso(nome));
     return t ? *t : std::string("<assente>");
   }
 

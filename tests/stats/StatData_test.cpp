@@ -11,8 +11,9 @@
 #include <QStatusBar>
 
 #include "core/file.h"
-#include "stats/statistica_data.h"
 #include "finestra_statistica.h"
+#include "stats/statistica_data.h"
+#include "support/leggi_file.h"
 #include "ui/Colori.h"
 #include "ui/PannelloTesto.h"
 
@@ -155,7 +156,7 @@ TEST(StatisticsWindow, SaveWritesTheHeadingAndTheReportPrintChecksThePrinter) {
   EXPECT_EQ(d.nome, QStringLiteral("laData"));
   std::string atteso = "laData di Estrazione\r\n\r\n";
   for (const auto& r : f.s->Rapporto()) atteso += r + "\r\n";
-  EXPECT_EQ(*file::LeggiTesto(percorso), atteso);
+  EXPECT_EQ(*prova::LeggiTesto(percorso), atteso);
   EXPECT_NE(atteso.find("Distribuzione x Ruota\r\n------------------------------\r\nBARI        40%\r\n"
                         "CAGLIARI    20%\r\n"),
             std::string::npos);

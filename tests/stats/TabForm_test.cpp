@@ -11,6 +11,7 @@
 #include "core/file.h"
 #include "core/testo.h"
 #include "stats/digita.h"
+#include "support/leggi_file.h"
 #include "support/programma_di_prova.h"
 #include "ui/Colori.h"
 #include "ui/PannelloTesto.h"
@@ -30,9 +31,10 @@ struct Editor {
     }
     p.principale().MnuStatTab_Click();
     f = p.principale().finestre().trova<TabForm>();
+    QTest::qWait(1);  // the notices of the reading come once the window is shown
   }
   std::filesystem::path file() const { return p.stato.CartellaProgramma / "TabFnum.txt"; }
-  std::string disco() const { return *file::LeggiTesto(file()); }
+  std::string disco() const { return *prova::LeggiTesto(file()); }
   ui::DialoghiDiProva& dlg() { return p.servizi.dialoghi; }
   QStringList Messaggi() const { return p.servizi.dialoghi.testi(); }
   int larghezza() const { return f->parentWidget()->width(); }

@@ -1,10 +1,14 @@
 #include "stats/tabella_formazioni.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <set>
 
 #include "core/file.h"
+#include "support/cartella_temporanea.h"
+#include "support/leggi_file.h"
 
 using namespace formazioni;
 
@@ -48,12 +52,53 @@ TEST(FormationTable, ReaderKeepsTheEditorsLimitsAsItReads) {
     for (int f = 0; f < (g ? 1 : kMaxFormazioni + 2); ++f)
       grande += "F=f" + std::to_string(f) + "\r\nN=" + std::to_string(f + 1) + "\r\n";
   }
-  bool ridotta = false;
+  Riduzione ridotta;
   const Tabella t = Decodifica(grande, &ridotta);
-  EXPECT_TRUE(ridotta);
+  EXPECT_TRUE(ridotta.eccedenze);
   ASSERT_EQ(t.gruppi.size(), static_cast<std::size_t>(kMaxGruppi));
   EXPECT_EQ(t.gruppi[0].formazioni.size(), static_cast<std::size_t>(kMaxFormazioni));
   EXPECT_EQ(t.gruppi[0].formazioni.back(), (Formazione{"f100", "101"}));
+}
+
+TEST(FormationTable, ReaderShowsWhatASaveStoresAndCutsEndlessTexts) {
+  // Characters that Windows-1252 lacks read as a save writes them.
+  const Tabella t = Decodifica(
+      "G=\xC5\x81\xC3\xB3"
+      "d\xC5\xBA\nF=\xCE\xA9\nN=1.2\n");
+  EXPECT_EQ(t.gruppi[0].nome, "?ód?");
+  EXPECT_EQ(t.gruppi[0].formazioni[0].nome, "?");
+  EXPECT_EQ(Decodifica(Codifica(t)), t);
+
+  // A name of 50 MB, UTF-8 numbers of 400 characters: their first 300 characters.
+  Riduzione r;
+  std::string numeri;
+  for (int i = 0; i < 400; ++i) numeri += "\xC3\xA8";  // "è"
+  const Tabella lunga =
+      Decodifica("G=" + std::string(50u << 20, 'x') + "\r\nF=f\r\nN=" + numeri + "\r\n", &r);
+  EXPECT_TRUE(r.accorciati);
+  EXPECT_FALSE(r.eccedenze || r.nonLetto);
+  EXPECT_EQ(lunga.gruppi[0].nome, std::string(kMaxCaratteri, 'x'));
+  EXPECT_EQ(*lunga.gruppi[0].formazioni[0].numeri, numeri.substr(0, 2 * kMaxCaratteri));
+  EXPECT_EQ(AvvisoTabellaRidotta(r),
+            "Alcuni nomi o numeri della tabella superano i 300 caratteri: "
+            "sono stati accorciati.");
+}
+
+TEST(FormationTable, FileIsReadInBoundedPiecesAndNeverWaited) {
+  prova::CartellaTemporanea fifo, enorme;
+  ASSERT_EQ(::mkfifo((fifo.percorso() / "TabFnum.txt").c_str(), 0600), 0);
+  EXPECT_EQ(Leggi(fifo.percorso()).motivo(),
+            "impossibile leggere TabFnum.txt: non è un file normale");
+  // A gigabyte holding one group, then nothing it could keep: read to the bound.
+  const auto f = enorme.percorso() / "TabFnum.txt";
+  ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("G=A\r\nF=a\r\nN=1\r\n")));
+  ASSERT_EQ(::truncate(f.c_str(), std::int64_t{1} << 30), 0);
+  Riduzione r;
+  const auto letta = Leggi(enorme.percorso(), &r);
+  ASSERT_TRUE(letta) << letta.motivo();
+  EXPECT_EQ(**letta, Decodifica("G=A\r\nF=a\r\nN=1\r\n"));
+  EXPECT_TRUE(r.nonLetto);
+  EXPECT_NE(AvvisoTabellaRidotta(r).find("Il file supera i 64 MB"), std::string::npos);
 }
 
 TEST(FormationTable, ReaderIgnoresStrayLinesAndKeepsOrphanNumbers) {
@@ -135,7 +180,7 @@ TEST(FormationTable, ShippedTableIsBuiltFromTheNumberClasses) {
   EXPECT_EQ(t.gruppi[2].formazioni[0], (Formazione{"Decina cabalistica 0", "1.2.3.4.5.6.7.8.9.90"}));
 
   // The file the program ships is this table, written by the program.
-  const auto spedito = file::LeggiTesto(TARVOLANE_TABFNUM);
+  const auto spedito = prova::LeggiTesto(TARVOLANE_TABFNUM);
   ASSERT_TRUE(spedito) << spedito.motivo();
   EXPECT_EQ(*spedito, Codifica(t));
 }

@@ -2,8 +2,6 @@
 // boxes runs (under the sanitizers, the box ends first, its handler returns
 // to a living window and the window closes afterwards), and Qt's own texts
 // in Italian.
-#include "ui/Modali.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,9 +11,11 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
 #include "methods/tester_di_prova.h"
+#include "ui/Modali.h"
 
 namespace {
 
@@ -106,5 +106,27 @@ TEST(DialoghiQt, SaveAndOpenDialogsSpeakItalian) {
     EXPECT_TRUE(scelto.isEmpty());
     pulsanti.sort();
     EXPECT_EQ(pulsanti, QStringList({QStringLiteral("Annulla"), salva ? QStringLiteral("Salva") : QStringLiteral("Apri")}));
+  }
+}
+
+TEST(DialoghiQt, ABoxNeverOutgrowsTheScreen) {
+  prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+  DialoghiVeri veri;
+  // Eleven lines of 10,000 characters without a blank, then of 820 with blanks.
+  for (const QString& riga :
+       {QString(10000, u'x'), QStringLiteral("campo fuori intervallo ").repeated(36)}) {
+    QRect box, schermo;
+    QTimer::singleShot(0, [&] {
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) {
+          box = b->frameGeometry();
+          schermo = b->screen()->availableGeometry();
+          b->reject();
+        }
+    });
+    ui::Msg(t.m, QStringList(11, riga).join(QStringLiteral("\r\n")), ui::Icona::Critica);
+    ASSERT_TRUE(box.isValid());
+    EXPECT_LE(box.width(), schermo.width());
+    EXPECT_LE(box.height(), schermo.height());
   }
 }
