@@ -1,5 +1,6 @@
 // Large files given where the program expects small ones: a 50 MB garbage
 // method file opened in the method tester, and a 50 MB table of formations
+// (well formed, random bytes, or one group whose name is the whole file)
 // opened by the table editor and by the formation analysis. Each benchmark
 // reports the process's peak memory (run one at a time with
 // --benchmark_filter for a figure of its own).
@@ -61,6 +62,16 @@ void ScriviTabellaGrande(const std::filesystem::path& percorso) {
   });
 }
 
+// One group whose name is 50 MB long.
+void ScriviNomeEnorme(const std::filesystem::path& percorso) {
+  ScriviGrande(percorso, [](std::size_t i) {
+    return (i == 0 ? std::string("G=") : std::string()) + std::string(1 << 16, 'N');
+  });
+  std::FILE* f = std::fopen(percorso.c_str(), "ab");
+  std::fputs("\r\nF=Formazione\r\nN=1.2.3\r\n", f);
+  std::fclose(f);
+}
+
 void BM_MetodiApreSpazzaturaDa50MB(benchmark::State& state) {
   prova::ProgrammaDiProva p(prova::Sintetiche(4999));
   const auto percorso = p.cartella.percorso() / "Spazzatura.mtd";
@@ -81,15 +92,17 @@ void BM_MetodiApreSpazzaturaDa50MB(benchmark::State& state) {
 BENCHMARK(BM_MetodiApreSpazzaturaDa50MB)->Unit(benchmark::kMillisecond);
 
 // Opens the window through its menu command and closes it again; the table
-// is a well-formed one (0) or random bytes (1).
+// is a well-formed one (0), random bytes (1) or a 50 MB name (2).
 template <class Finestra>
 void ApreTabellaDa50MB(benchmark::State& state, void (MDIForm1::*comando)()) {
   prova::ProgrammaDiProva p(prova::Sintetiche(4999));
   const auto percorso = p.stato.CartellaProgramma / "TabFnum.txt";
   if (state.range(0) == 0)
     ScriviTabellaGrande(percorso);
-  else
+  else if (state.range(0) == 1)
     ScriviSpazzatura(percorso);
+  else
+    ScriviNomeEnorme(percorso);
   MDIForm1& m = p.principale();
   const double prima = PiccoMB();
   for (auto _ : state) {
@@ -97,7 +110,7 @@ void ApreTabellaDa50MB(benchmark::State& state, void (MDIForm1::*comando)()) {
     if (!m.finestre().trova<Finestra>()) state.SkipWithError("finestra non aperta");
     QApplication::processEvents();
     state.PauseTiming();
-    if (state.range(0) == 0 && p.servizi.dialoghi.messaggi.size() != 1)
+    if (state.range(0) != 1 && p.servizi.dialoghi.messaggi.size() != 1)
       state.SkipWithError("avviso atteso");
     p.servizi.dialoghi.messaggi.clear();
     m.finestre().chiudiTutteTranne(nullptr);
@@ -111,11 +124,11 @@ void ApreTabellaDa50MB(benchmark::State& state, void (MDIForm1::*comando)()) {
 void BM_TabFormApreTabellaDa50MB(benchmark::State& state) {
   ApreTabellaDa50MB<TabForm>(state, &MDIForm1::MnuStatTab_Click);
 }
-BENCHMARK(BM_TabFormApreTabellaDa50MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TabFormApreTabellaDa50MB)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_StatRicercaApreTabellaDa50MB(benchmark::State& state) {
   ApreTabellaDa50MB<StatRicerca>(state, &MDIForm1::MnuStatAnaNum_Click);
 }
-BENCHMARK(BM_StatRicercaApreTabellaDa50MB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatRicercaApreTabellaDa50MB)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -239,9 +239,11 @@ Esito ScriviAtomico(const std::filesystem::path& richiesto, std::string_view byt
     }
     scritti += static_cast<std::size_t>(n);
   }
-  // Keep the permissions of the file being replaced; a new file gets 0644.
+  // Keep the permissions of the file being replaced; a new file, or one in
+  // place of something that is no regular file (a device), gets 0644.
   struct stat info;
-  ::fchmod(fd, ::stat(percorso.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644);
+  const bool regolare = ::stat(percorso.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  ::fchmod(fd, regolare ? (info.st_mode & 07777) : 0644);
   if (::fsync(fd) != 0) return fallisci(errno);
   if (::close(fd) != 0) {
     const int errore = errno;

@@ -107,6 +107,10 @@ void ValidatoreUtf8::aggiungi(std::string_view pezzo) {
     mCoda.clear();
   }
   while (i < pezzo.size()) {
+    if (static_cast<std::uint8_t>(pezzo[i]) < 0x80) {
+      ++i;
+      continue;
+    }
     const std::size_t n = LeggiUtf8(pezzo, i, c);
     if (n == 0) {
       // Too few bytes to tell: the next piece decides.

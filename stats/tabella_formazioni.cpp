@@ -14,6 +14,13 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 bool Inizia(std::string_view riga, std::string_view prefisso) { return riga.substr(0, 2) == prefisso; }
 
+// Where the first line of the text ends (at CR or LF), npos when it goes on.
+std::size_t FineRiga(std::string_view testo) {
+  for (std::size_t i = 0; i < testo.size(); ++i)
+    if (testo[i] == '\n' || testo[i] == '\r') return i;
+  return std::string_view::npos;
+}
+
 std::string Unisci(const std::vector<int>& numeri) {
   std::string out;
   for (int n : numeri) out += (out.empty() ? "" : ".") + std::to_string(n);
@@ -60,7 +67,7 @@ class Lettore {
     if (mFermo) return false;
     mUtf8.aggiungi(pezzo);
     while (true) {
-      const std::size_t fine = pezzo.find_first_of("\r\n");
+      const std::size_t fine = FineRiga(pezzo);
       const std::string_view parte = pezzo.substr(0, fine);
       const std::size_t posto = kByteRiga - std::min(kByteRiga, mRiga.size());
       mRiga.append(parte.substr(0, posto));
@@ -122,13 +129,13 @@ class Lettore {
     if (mPrima && riga.substr(0, kBom.size()) == kBom) riga.remove_prefix(kBom.size());
     mPrima = false;
     // The prefixes are ASCII: they read the same in either encoding.
-    Grezzo resto{std::string(riga.substr(std::min<std::size_t>(2, riga.size()))), mLunga};
+    auto resto = [&] { return Grezzo{std::string(riga.substr(2)), mLunga}; };
     if (Inizia(riga, "G=")) {
       if (static_cast<int>(mGruppi.size()) == kMaxGruppi) {
         mRiduzione.eccedenze = true;
         mFermo = true;  // nothing after this group is kept
       } else {
-        mGruppi.push_back({std::move(resto), {}});
+        mGruppi.push_back({resto(), {}});
         mNumeriInAttesa.reset();
         mFormazioneScartata = false;
       }
@@ -139,12 +146,11 @@ class Lettore {
         if (mFormazioneScartata)
           mRiduzione.eccedenze = true;
         else
-          formazioni.push_back(
-              {std::move(resto), formazioni.empty() ? mNumeriInAttesa : std::nullopt});
+          formazioni.push_back({resto(), formazioni.empty() ? mNumeriInAttesa : std::nullopt});
       } else if (Inizia(riga, "N=") && !mFormazioneScartata) {
         // Numbers that come before the group's first "F=" line wait for it;
         // the "N=" lines of a formation beyond the limit go with it.
-        (formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri) = std::move(resto);
+        (formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri) = resto();
       }
     }
     mRiga.clear();

@@ -90,8 +90,9 @@ TEST(AtomicWrite, ASaveOverALinkWritesTheFileItPointsTo) {
   // A link that leads to no regular file is replaced, never written through.
   std::filesystem::create_symlink("/dev/null", dir.percorso() / "nulla.txt");
   ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "nulla.txt", std::string_view("x")).ok());
-  EXPECT_TRUE(std::filesystem::is_regular_file(
-      std::filesystem::symlink_status(dir.percorso() / "nulla.txt")));
+  const auto nulla = std::filesystem::symlink_status(dir.percorso() / "nulla.txt");
+  EXPECT_TRUE(std::filesystem::is_regular_file(nulla));
+  EXPECT_EQ(nulla.permissions(), std::filesystem::perms(0644));  // not the device's 0666
 }
 
 TEST(AtomicWrite, FailedRenameRemovesTheTemporary) {
