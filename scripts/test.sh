@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVOLANE_SANITIZE=ON -DTARVOLANE_BENCH=ON
 cmake --build build-test
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build-test --output-on-failure
+ctest --test-dir build-test --output-on-failure -j"$(nproc)"

@@ -223,7 +223,9 @@ TEST(StartUp, UnwritableDistanceFilesAreSaidOnceAndTheProgramGoesOn) {
     ASSERT_NE(m, nullptr);
     const QStringList testi = l.servizi.dialoghi.testi();
     ASSERT_EQ(testi.size(), mancanti ? 2 : 1);
-    if (mancanti) EXPECT_EQ(testi[0], kRscMancanti);
+    if (mancanti) {
+      EXPECT_EQ(testi[0], kRscMancanti);
+    }
     EXPECT_TRUE(testi.back().startsWith(QStringLiteral("impossibile scrivere Rsc1.dat"))) << testi.back().toStdString();
     for (int k = 1; k <= 5; ++k) EXPECT_EQ(l.stato.TabelleRSC[k - 1], Rsc::Crea_Archivio(a, k));
     auto dopo = Fotografia(l.cartella.percorso());

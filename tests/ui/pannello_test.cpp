@@ -217,7 +217,9 @@ TEST(PannelloTesto, AssistiveTechnologyReadsTheTextCaretAndSelection) {
                           : c.verso > 0 ? t->textAfterOffset(c.offset, c.tipo, &inizio, &fine)
                                         : t->textAtOffset(c.offset, c.tipo, &inizio, &fine);
     EXPECT_EQ(letto, c.atteso);
-    if (!c.atteso.isEmpty()) EXPECT_EQ(tutto.mid(inizio, fine - inizio), c.atteso);
+    if (!c.atteso.isEmpty()) {
+      EXPECT_EQ(tutto.mid(inizio, fine - inizio), c.atteso);
+    }
   }
 
   // Caret and selection both ways.
