@@ -10,6 +10,11 @@
 //
 // Every game difference comes from metodi::Regole: this class is the Lotto
 // tester and, built with other rules, the tester of another game.
+//
+// Its members are defined by job: Metodi.cpp builds and lays out the window,
+// Metodi_composizione.cpp composes lines and edits the lists,
+// Metodi_opzioni.cpp holds the options frame's rules and the options to and
+// from the controls, Metodi_comandi.cpp runs, prints and saves.
 #pragma once
 
 #include <QWidget>
