@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <random>
 #include <set>
 
 #include "core/file.h"
@@ -82,6 +83,28 @@ TEST(FormationTable, ReaderShowsWhatASaveStoresAndCutsEndlessTexts) {
   EXPECT_EQ(AvvisoTabellaRidotta(r),
             "Alcuni nomi o numeri della tabella superano i 300 caratteri: "
             "sono stati accorciati.");
+}
+
+TEST(FormationTable, EveryTableSavesAndOpensAsTheSameTable) {
+  // Lines of fragments in either encoding, characters the code page lacks among them.
+  static const std::string pezzi[] = {
+      "G=", "F=", "N=", "g=", "x", "Citt\xE0", "Citt\xC3\xA0", "\xC5\x81\xC3\xB3" "d",
+      "\xCE\xA9", "\xC3\x83\xC2\xB0", " \x81\x8D", "1.2.45", "\xE2\x82\xAC", ""};
+  static const char* const fini[] = {"\r\n", "\n", "\r"};
+  std::mt19937 caso(26);
+  for (int n = 0; n < 3000; ++n) {
+    std::string b = caso() % 8 == 0 ? "\xEF\xBB\xBF" : "";
+    for (int i = 0, righe = static_cast<int>(caso() % 8); i < righe; ++i) {
+      b += i ? fini[caso() % 3] : "";
+      for (int k = 0, parti = 1 + static_cast<int>(caso() % 3); k < parti; ++k)
+        b += pezzi[caso() % std::size(pezzi)];
+    }
+    SCOPED_TRACE(::testing::PrintToString(b));
+    const Tabella t = Decodifica(b);
+    const std::string salvato = Codifica(t);
+    ASSERT_EQ(Decodifica(salvato), t);
+    ASSERT_EQ(Codifica(Decodifica(salvato)), salvato);
+  }
 }
 
 TEST(FormationTable, FileIsReadInBoundedPiecesAndNeverWaited) {
