@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include "core/file.h"
 #include "ui/PaginaAiutoAccessibile.h"
 #include "ui/Servizi.h"
 
@@ -93,6 +94,16 @@ void PaginaAiuto::evidenzia(int i) {
   cursore.setPosition(c[i].inizio);
   cursore.setPosition(c[i].fine, QTextCursor::KeepAnchor);
   setTextCursor(cursore);
+}
+
+QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
+  constexpr std::uintmax_t kMassimoPagina = 8 * 1024 * 1024;
+  const QUrl indirizzo = nome.isRelative() && source().isValid() ? source().resolved(nome) : nome;
+  if (!indirizzo.isLocalFile()) return QTextBrowser::loadResource(tipo, nome);
+  const auto dati = file::LeggiBinario(indirizzo.toLocalFile().toStdString(), kMassimoPagina);
+  if (!dati) return {};
+  return QByteArray(reinterpret_cast<const char*>(dati->data()),
+                    static_cast<qsizetype>(dati->size()));
 }
 
 void PaginaAiuto::doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) {

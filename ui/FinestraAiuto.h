@@ -41,6 +41,10 @@ class PaginaAiuto : public QTextBrowser {
   void segui(int i);
   // Gives link i the keyboard focus, as Tab does.
   void evidenzia(int i);
+  // A page or picture of the help: a local file is read as the program reads
+  // its other files (a regular file of at most a few megabytes, never waited
+  // on); one that cannot be read shows nothing.
+  QVariant loadResource(int tipo, const QUrl& nome) override;
 
  protected:
   void doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) override;

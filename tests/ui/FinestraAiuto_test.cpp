@@ -1,17 +1,19 @@
 #include "ui/FinestraAiuto.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 
 #include "core/file.h"
 #include "stats/tabella_formazioni.h"
+#include "support/cartella_temporanea.h"
 #include "support/programma_di_prova.h"
 #include "ui/Finestre.h"
 
@@ -136,4 +138,13 @@ TEST(Help, ScreenReadersSeeADocumentWithItsLinks) {
   EXPECT_TRUE(pagina->source().path().endsWith(QStringLiteral("/20000.html")));
   EXPECT_EQ(documento->text(QAccessible::Name), QStringLiteral("Gestione delle estrazioni"));
   f->close();
+}
+
+TEST(Help, APageThatIsNoRegularFileShowsNothingAndIsNeverWaitedOn) {
+  prova::CartellaTemporanea dir;
+  const auto fifo = dir.percorso() / "10000.html";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // no writer: a plain open waits for ever
+  ui::PaginaAiuto pagina;
+  pagina.setSource(QUrl::fromLocalFile(QString::fromStdString(fifo.string())));
+  EXPECT_TRUE(pagina.toPlainText().isEmpty());
 }
