@@ -8,9 +8,9 @@
 #include <QVariant>
 
 #include "ui/Colori.h"
-#include "ui/Modali.h"
 #include "ui/NomiAccessibili.h"
 #include "ui/Servizi.h"
+#include "ui/Sessione.h"
 
 namespace ui {
 

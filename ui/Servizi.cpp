@@ -19,8 +19,8 @@
 #include <QUrl>
 
 #include "ui/FinestraAiuto.h"
-#include "ui/Modali.h"
 #include "ui/NomiAccessibili.h"
+#include "ui/Sessione.h"
 #include "ui/StampanteQt.h"
 
 namespace ui {

@@ -2,7 +2,7 @@
 // boxes runs (under the sanitizers, the box ends first, its handler returns
 // to a living window and the window closes afterwards), and Qt's own texts
 // in Italian.
-#include "ui/Modali.h"
+#include "ui/Sessione.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/Modali.h"
+#include "ui/Sessione.h"
 
 #include <QDialog>
 #include <QMdiSubWindow>
