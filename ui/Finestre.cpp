@@ -179,8 +179,9 @@ bool Finestre::eventFilter(QObject* oggetto, QEvent* evento) {
       // A box of the window is open, its handler waiting below it: end the
       // box, and close once the handler has returned to the event loop.
       evento->ignore();
-      Sessione::Interrompi(w);
-      QTimer::singleShot(0, sotto, [sotto] { sotto->close(); });
+      Sessione::Interrompi(w, [sotto = QPointer<QMdiSubWindow>(sotto)] {
+        if (sotto) sotto->close();
+      });
       return true;
     }
   }

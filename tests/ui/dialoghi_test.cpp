@@ -5,15 +5,23 @@
 #include "ui/Sessione.h"
 
 #include <gtest/gtest.h>
+#include <utime.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 
 #include "methods/tester_di_prova.h"
 
@@ -35,10 +43,20 @@ class DialoghiVeri {
   ui::Servizi mPrima;
 };
 
-bool FinestraModaleAperta() {
+template <class W>
+W* Aperta() {
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->isVisible() && qobject_cast<QDialog*>(w)) return true;
-  return false;
+    if (auto* d = qobject_cast<W*>(w); d && d->isVisible()) return d;
+  return nullptr;
+}
+
+bool FinestraModaleAperta() { return Aperta<QDialog>(); }
+
+// The CPU time of the whole process so far, in milliseconds.
+double MsDiCpu() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 struct Caso {
@@ -106,5 +124,47 @@ TEST(DialoghiQt, SaveAndOpenDialogsSpeakItalian) {
     EXPECT_TRUE(scelto.isEmpty());
     pulsanti.sort();
     EXPECT_EQ(pulsanti, QStringList({QStringLiteral("Annulla"), salva ? QStringLiteral("Salva") : QStringLiteral("Apri")}));
+  }
+}
+
+// The overwrite question that the save dialog opens inside itself ends with
+// it, and the window closes without the event loop spinning meanwhile.
+TEST(SessioniModali, AToolClosedUnderTheSaveDialogsQuestionClosesWithoutBusyWaiting) {
+  for (const bool chiudiTutte : {true, false}) {
+    SCOPED_TRACE(chiudiTutte ? "Chiudi Tutte" : "the frame's close");
+    prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+    DialoghiVeri veri;
+    t.Scrivi("uscita.txt", "x");
+    QPointer<Metodi> m = t.m;
+    bool domandaAperta = false;
+    double cpu = 0;
+    QElapsedTimer orologio;
+    QTimer::singleShot(0, [&] {
+      QFileDialog* d = Aperta<QFileDialog>();
+      QTimer::singleShot(0, d, [&] {  // within the question's loop
+        auto* domanda = Aperta<QMessageBox>();
+        domandaAperta = domanda && domanda->parentWidget() == d;
+        cpu = MsDiCpu();
+        orologio.start();
+        if (chiudiTutte)
+          t.p.principale().MnuFinestraChiudi_Click();
+        else
+          qobject_cast<QMdiSubWindow*>(m->parentWidget())->close();
+        if (domanda) QTimer::singleShot(500, domanda, &QMessageBox::reject);  // should it stay
+      });
+      static_cast<QDialog*>(d)->accept();  // "uscita.txt" exists: the question
+    });
+    const ui::DialogoFile f{QString(), QStringLiteral("File di Output (*.txt)|*.txt"),
+                            QStringLiteral("txt"), QStringLiteral("uscita.txt"),
+                            ui::Q(t.p.cartella.percorso().string())};
+    EXPECT_TRUE(ui::servizi().dialoghi->salva(m, f).isEmpty());
+    QTest::qWait(600 - orologio.elapsed());
+    cpu = MsDiCpu() - cpu;
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(domandaAperta);
+    EXPECT_FALSE(m);
+    EXPECT_FALSE(FinestraModaleAperta());
+    EXPECT_LT(cpu, 150.0) << "CPU milliseconds in 600 ms";
+    EXPECT_EQ(t.Leggi("uscita.txt"), "x");
   }
 }
