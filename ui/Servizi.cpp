@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -38,6 +40,26 @@ QString FiltroQt(const QString& filtro) {
   if (out.isEmpty() && !filtro.isEmpty()) out << filtro;
   return out.join(QStringLiteral(";;"));
 }
+
+// The size and date columns of a file dialog in Italian: the file system
+// model writes them in the system's locale, whatever the program's.
+class ColonneItaliane : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& indice, int ruolo) const override {
+    const auto* file = qobject_cast<const QFileSystemModel*>(sourceModel());
+    const QModelIndex origine = mapToSource(indice);
+    if (ruolo == Qt::DisplayRole && file && origine.isValid()) {
+      // A folder has no size to show.
+      if (indice.column() == 1 && !file->isDir(origine))
+        return QLocale().formattedDataSize(file->size(origine));
+      if (indice.column() == 3)
+        return QLocale().toString(file->lastModified(origine), QLocale::ShortFormat);
+    }
+    return QIdentityProxyModel::data(indice, ruolo);
+  }
+};
 
 // Boxes and dialogs live on the heap, parented to the top-level window so
 // that a closing tool window never takes one with it; each runs inside a
@@ -155,6 +177,7 @@ class DialoghiQt : public Dialoghi {
     d->resize(schermo ? voluta.boundedTo(schermo->availableGeometry().size()) : voluta);
     auto* vista = d->findChild<QTreeView*>(QStringLiteral("treeView"));
     auto* modello = d->findChild<QFileSystemModel*>();
+    if (modello) d->setProxyModel(new ColonneItaliane(d));
     if (vista && modello)
       QObject::connect(modello, &QFileSystemModel::directoryLoaded, vista, [vista] {
         for (int c = 1; c < vista->header()->count(); ++c) vista->resizeColumnToContents(c);

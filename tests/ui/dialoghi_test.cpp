@@ -1,7 +1,7 @@
 // The real Qt boxes and dialogs: closing a tool window while one of its
 // boxes runs (under the sanitizers, the box ends first, its handler returns
 // to a living window and the window closes afterwards), and Qt's own texts
-// in Italian.
+// in Italian, the file dialogs' columns too.
 #include "ui/Sessione.h"
 
 #include <gtest/gtest.h>
@@ -167,4 +167,42 @@ TEST(SessioniModali, AToolClosedUnderTheSaveDialogsQuestionClosesWithoutBusyWait
     EXPECT_LT(cpu, 150.0) << "CPU milliseconds in 600 ms";
     EXPECT_EQ(t.Leggi("uscita.txt"), "x");
   }
+}
+
+// The size and date columns in Italian although the tests run under
+// LC_ALL=C.UTF-8, and a folder's type in Italian too.
+TEST(DialoghiQt, FileDialogColumnsSpeakItalianWhateverTheSystemLocale) {
+  prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+  DialoghiVeri veri;
+  const std::filesystem::path cartella = t.p.cartella.percorso() / "colonne";
+  std::filesystem::create_directories(cartella / "sotto");
+  std::ofstream(cartella / "vuoto.txt").close();
+  const utimbuf quando{0, QDateTime(QDate(2026, 12, 7), QTime(12, 33, 4)).toSecsSinceEpoch()};
+  for (const char* nome : {"sotto", "vuoto.txt"})
+    ASSERT_EQ(utime((cartella / nome).c_str(), &quando), 0);
+  QStringList righe;
+  QTimer::singleShot(0, [&] {
+    QFileDialog* d = Aperta<QFileDialog>();
+    const QTreeView* vista = d->findChild<QTreeView*>(QStringLiteral("treeView"));
+    const QAbstractItemModel* modello = vista->model();
+    const auto testo = [&](int r, int c) {
+      return modello->index(r, c, vista->rootIndex()).data().toString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+      return modello->rowCount(vista->rootIndex()) == 2 && !testo(0, 2).isEmpty() &&
+             !testo(1, 2).isEmpty();
+    }));
+    // A file's type comes from the system's MIME descriptions: not compared.
+    for (int r = 0; r < modello->rowCount(vista->rootIndex()); ++r)
+      righe << QStringList{testo(r, 0), testo(r, 1),
+                           testo(r, 1).isEmpty() ? testo(r, 2) : QString(), testo(r, 3)}
+                   .join(u'|');
+    righe.sort();
+    d->reject();
+  });
+  const ui::DialogoFile f{QString(), QStringLiteral("Tutti i file (*)|*"), QString(), QString(),
+                          ui::Q(cartella.string())};
+  EXPECT_TRUE(ui::servizi().dialoghi->apri(t.m, f).isEmpty());
+  EXPECT_EQ(righe.join(u'\n').toStdString(),
+            "sotto||Cartella|07/12/26 12:33\nvuoto.txt|0 byte||07/12/26 12:33");
 }
