@@ -177,7 +177,8 @@ bool Finestre::eventFilter(QObject* oggetto, QEvent* evento) {
     QWidget* w = sotto ? sotto->widget() : nullptr;
     if (Sessione::Aperte(w)) {
       // A box of the window is open, its handler waiting below it: end the
-      // box, and close once the handler has returned to the event loop.
+      // box (and the boxes it opened), and close once the last has ended and
+      // the handler has returned to the event loop.
       evento->ignore();
       Sessione::Interrompi(w, [sotto = QPointer<QMdiSubWindow>(sotto)] {
         if (sotto) sotto->close();
