@@ -43,7 +43,7 @@
 #include "ui/BarraValore.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
-#include "ui/Modali.h"
+#include "ui/Sessione.h"
 #include "ui/Tastiera.h"
 #include "ui/Icone.h"
 #include "ui/NomiAccessibili.h"

@@ -11,9 +11,6 @@
 #include "ui/Servizi.h"
 
 int main(int argc, char* argv[]) {
-  // Dates that Qt writes in the system's format (the file dialogs' columns)
-  // are Italian too; numbers and everything else keep the system's locale.
-  qputenv("LC_TIME", "it_IT.UTF-8");
   QApplication app(argc, argv);
   ui::ImpostaItaliano();
   app.setQuitOnLastWindowClosed(false);

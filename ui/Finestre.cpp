@@ -8,9 +8,9 @@
 #include <QVariant>
 
 #include "ui/Colori.h"
-#include "ui/Modali.h"
 #include "ui/NomiAccessibili.h"
 #include "ui/Servizi.h"
+#include "ui/Sessione.h"
 
 namespace ui {
 
@@ -211,10 +211,12 @@ bool Finestre::eventFilter(QObject* oggetto, QEvent* evento) {
     QWidget* w = sotto ? sotto->widget() : nullptr;
     if (Sessione::Aperte(w)) {
       // A box of the window is open, its handler waiting below it: end the
-      // box, and close once the handler has returned to the event loop.
+      // box (and the boxes it opened), and close once the last has ended and
+      // the handler has returned to the event loop.
       evento->ignore();
-      Sessione::Interrompi(w);
-      QTimer::singleShot(0, sotto, [sotto] { sotto->close(); });
+      Sessione::Interrompi(w, [sotto = QPointer<QMdiSubWindow>(sotto)] {
+        if (sotto) sotto->close();
+      });
       return true;
     }
   }

@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -20,8 +22,8 @@
 #include <algorithm>
 
 #include "ui/FinestraAiuto.h"
-#include "ui/Modali.h"
 #include "ui/NomiAccessibili.h"
+#include "ui/Sessione.h"
 #include "ui/StampanteQt.h"
 
 namespace ui {
@@ -60,6 +62,25 @@ QString TestoCheEntra(const QString& testo, const QFontMetrics& fm, QSize scherm
   }
   return out.join(QLatin1Char('\n'));
 }
+// The size and date columns of a file dialog in Italian: the file system
+// model writes them in the system's locale, whatever the program's.
+class ColonneItaliane : public QIdentityProxyModel {
+ public:
+  using QIdentityProxyModel::QIdentityProxyModel;
+
+  QVariant data(const QModelIndex& indice, int ruolo) const override {
+    const auto* file = qobject_cast<const QFileSystemModel*>(sourceModel());
+    const QModelIndex origine = mapToSource(indice);
+    if (ruolo == Qt::DisplayRole && file && origine.isValid()) {
+      // A folder has no size to show.
+      if (indice.column() == 1 && !file->isDir(origine))
+        return QLocale().formattedDataSize(file->size(origine));
+      if (indice.column() == 3)
+        return QLocale().toString(file->lastModified(origine), QLocale::ShortFormat);
+    }
+    return QIdentityProxyModel::data(indice, ruolo);
+  }
+};
 
 // Boxes and dialogs live on the heap, parented to the top-level window so
 // that a closing tool window never takes one with it; each runs inside a
@@ -179,6 +200,7 @@ class DialoghiQt : public Dialoghi {
     d->resize(schermo ? voluta.boundedTo(schermo->availableGeometry().size()) : voluta);
     auto* vista = d->findChild<QTreeView*>(QStringLiteral("treeView"));
     auto* modello = d->findChild<QFileSystemModel*>();
+    if (modello) d->setProxyModel(new ColonneItaliane(d));
     if (vista && modello)
       QObject::connect(modello, &QFileSystemModel::directoryLoaded, vista, [vista] {
         for (int c = 1; c < vista->header()->count(); ++c) vista->resizeColumnToContents(c);

@@ -5,10 +5,14 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QToolButton>
 #include <functional>
@@ -24,30 +28,65 @@ struct Risponditore {
   std::function<void()> azione;
 };
 
+// Whether a caption carries `lettera` as its mnemonic ("Pu&lisci": L).
+bool HaMnemonico(const QString& testo, QChar lettera) {
+  return !testo.isEmpty() &&
+         QKeySequence::mnemonic(testo) ==
+             QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(lettera.unicode())));
+}
+
+// Where a group box's mnemonic puts the focus: its checked option, else the
+// first control of the box in the focus chain; nullptr when it has none.
+QWidget* PrimoNelRiquadro(QGroupBox* g) {
+  QWidget* primo = nullptr;
+  for (QWidget* w = g->nextInFocusChain(); w && w != g; w = w->nextInFocusChain()) {
+    if (!g->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(g) ||
+        !w->isEnabled())
+      continue;
+    if (auto* r = qobject_cast<QRadioButton*>(w); r && r->isChecked()) return r;
+    if (!primo) primo = w;
+  }
+  return primo;
+}
+
 std::vector<Risponditore> Risponditori(QWidget* finestra, QChar lettera) {
   std::vector<Risponditore> out;
   const auto figli = finestra->findChildren<QWidget*>();
   for (QWidget* w : figli) {
     if (!w->isVisible() || !w->isEnabled()) continue;
     if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-      if (Tastiera::Mnemonico(b->text()) == lettera) out.push_back({b, [b] { b->animateClick(); }});
+      if (HaMnemonico(b->text(), lettera)) out.push_back({b, [b] { b->animateClick(); }});
     } else if (auto* l = qobject_cast<QLabel*>(w)) {
       QWidget* amico = l->buddy();
-      if (amico && amico->isVisible() && amico->isEnabled() && Tastiera::Mnemonico(l->text()) == lettera)
+      if (amico && amico->isVisible() && amico->isEnabled() && HaMnemonico(l->text(), lettera))
         out.push_back({amico, [amico] { amico->setFocus(Qt::ShortcutFocusReason); }});
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-      if (Tastiera::Mnemonico(g->title()) == lettera)
+      if (HaMnemonico(g->title(), lettera))
         out.push_back({g, [g] {
-                         if (g->isCheckable()) g->setChecked(!g->isChecked());
-                         else g->nextInFocusChain()->setFocus(Qt::ShortcutFocusReason);
+                         if (g->isCheckable())
+                           g->setChecked(!g->isChecked());
+                         else if (QWidget* primo = PrimoNelRiquadro(g))
+                           primo->setFocus(Qt::ShortcutFocusReason);
                        }});
     } else if (auto* t = qobject_cast<QTabBar*>(w)) {
       for (int i = 0; i < t->count(); ++i)
-        if (t->isTabEnabled(i) && Tastiera::Mnemonico(t->tabText(i)) == lettera)
+        if (t->isTabEnabled(i) && HaMnemonico(t->tabText(i), lettera))
           out.push_back({t, [t, i] { t->setCurrentIndex(i); }});
     }
   }
   return out;
+}
+
+// Opens the first menu of the main window's menu bar.
+void ApriMenu(QWidget* principale) {
+  auto* finestra = qobject_cast<QMainWindow*>(principale);
+  QMenuBar* barra = finestra ? finestra->menuBar() : nullptr;
+  if (!barra) return;
+  for (QAction* a : barra->actions())
+    if (a->isVisible() && a->isEnabled() && !a->isSeparator() && a->menu()) {
+      barra->setActiveAction(a);
+      return;
+    }
 }
 
 // Alt+letter (or digit), with no other modifier: the letter, else 0.
@@ -64,18 +103,6 @@ QChar LetteraAlt(const QKeyEvent* e) {
 Tastiera::Tastiera(QMdiArea* area) : QObject(area), mArea(area) {}
 
 void Tastiera::Installa(QMdiArea* area) { qApp->installEventFilter(new Tastiera(area)); }
-
-QChar Tastiera::Mnemonico(const QString& testo) {
-  for (qsizetype i = 0; i + 1 < testo.size(); ++i) {
-    if (testo[i] != QLatin1Char('&')) continue;
-    if (testo[i + 1] == QLatin1Char('&')) {
-      ++i;
-      continue;
-    }
-    return testo[i + 1].toUpper();
-  }
-  return QChar();
-}
 
 bool Tastiera::Attiva(QWidget* finestra, QChar lettera) {
   const std::vector<Risponditore> r = Risponditori(finestra, lettera.toUpper());
@@ -103,7 +130,18 @@ bool Tastiera::eventFilter(QObject* oggetto, QEvent* evento) {
   if (tipo != QEvent::KeyPress && tipo != QEvent::ShortcutOverride) return false;
   auto* e = static_cast<QKeyEvent*>(evento);
   auto* w = qobject_cast<QWidget*>(oggetto);
-  if (!w || w != QApplication::focusWidget()) return false;
+  if (!w) return false;
+  // A key goes to the focus widget, or to the active window when none has
+  // the focus; it then climbs the parents, which must not act on it again.
+  QWidget* fuoco = QApplication::focusWidget();
+
+  if (e->key() == Qt::Key_F10 && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      (w == fuoco || (!fuoco && w->isWindow())) && mArea && w->window() == mArea->window()) {
+    if (tipo == QEvent::KeyPress) ApriMenu(mArea->window());
+    e->accept();
+    return true;
+  }
+  if (w != fuoco) return false;
 
   if (tipo == QEvent::KeyPress && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
       (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {

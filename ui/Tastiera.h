@@ -5,10 +5,12 @@
 // - Alt+letter belongs first to the active tool window: when one of its
 //   visible, enabled controls carries the letter as its mnemonic ("&Esci"),
 //   the control acts (a button is pressed, a label gives the focus to its
-//   buddy, a tab is chosen; several controls with the letter take the focus
-//   in turn), and the main window's menu with that letter does not open.
-//   Other letters reach the menus as before.
+//   buddy, a group box to its checked option or first control, a tab is
+//   chosen; several controls with the letter take the focus in turn), and
+//   the main window's menu with that letter does not open. Other letters
+//   reach the menus as before.
 // - Ctrl+F4 closes the active inner window.
+// - F10 opens the main window's first menu, as on the desktops.
 #pragma once
 
 #include <QObject>
@@ -27,8 +29,6 @@ class Tastiera : public QObject {
   // the object belongs to the host (`area`'s parent chain) and ends with it.
   static void Installa(QMdiArea* area);
 
-  // The mnemonic letter of a caption ("Pu&lisci" -> 'L'), or 0 when none.
-  static QChar Mnemonico(const QString& testo);
   // Makes the control of `finestra` with the mnemonic act, as described
   // above; false when the window has none with that letter.
   static bool Attiva(QWidget* finestra, QChar lettera);

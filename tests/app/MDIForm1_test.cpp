@@ -166,7 +166,8 @@ TEST(MainWindow, CloseAllClosesEveryChildAndTheWindowMenuListsThem) {
   EXPECT_TRUE(m.PicLimiti->isVisible());
 }
 
-// The keyboard of the tool windows, through the window system's key path.
+// The keyboard of the tool windows and F10, through the window system's key
+// path.
 TEST(MainWindow, ReturnCtrlF4AndTheActiveWindowsMnemonics) {
   prova::ProgrammaDiProva p(DieciEstrazioni());
   MDIForm1& m = p.principale();
@@ -203,6 +204,9 @@ TEST(MainWindow, ReturnCtrlF4AndTheActiveWindowsMnemonics) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
   QTest::qWait(1);
   EXPECT_TRUE(m.area()->subWindowList().isEmpty());
+  // F10 opens the first menu of the menu bar.
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &m, Qt::Key_F10);
+  EXPECT_EQ(QApplication::activePopupWidget(), m.menuBar()->actions().constFirst()->menu());
 }
 
 TEST(RangeBar, OpensOnTheWholeArchive) {

@@ -2,9 +2,13 @@
 // boxes runs (under the sanitizers, the box ends first, its handler returns
 // to a living window and the window closes afterwards), and Qt's own texts
 // in Italian.
+#include "ui/Sessione.h"
+
 #include <gtest/gtest.h>
+#include <utime.h>
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -12,10 +16,14 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 
 #include "methods/tester_di_prova.h"
-#include "ui/Modali.h"
 
 namespace {
 
@@ -35,11 +43,14 @@ class DialoghiVeri {
   ui::Servizi mPrima;
 };
 
-bool FinestraModaleAperta() {
+template <class W>
+W* Aperta() {
   for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->isVisible() && qobject_cast<QDialog*>(w)) return true;
-  return false;
+    if (auto* d = qobject_cast<W*>(w); d && d->isVisible()) return d;
+  return nullptr;
 }
+
+bool FinestraModaleAperta() { return Aperta<QDialog>(); }
 
 struct Caso {
   const char* nome;
@@ -89,23 +100,40 @@ TEST(SessioniModali, AToolClosedWhileItsBoxIsOpenClosesAfterTheBoxHasReturned) {
 TEST(DialoghiQt, SaveAndOpenDialogsSpeakItalian) {
   prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
   DialoghiVeri veri;
+  // The columns too, although the tests run under LC_ALL=C.UTF-8.
+  const std::filesystem::path cartella = t.p.cartella.percorso() / "colonne";
+  std::filesystem::create_directories(cartella / "sotto");
+  std::ofstream(cartella / "vuoto.txt").close();
+  const utimbuf quando{0, QDateTime(QDate(2026, 12, 7), QTime(12, 33, 4)).toSecsSinceEpoch()};
+  for (const char* nome : {"sotto", "vuoto.txt"}) utime((cartella / nome).c_str(), &quando);
   for (const bool salva : {true, false}) {
     SCOPED_TRACE(salva ? "save" : "open");
     QStringList pulsanti;
+    QString colonne;
     QTimer::singleShot(0, [&] {
-      for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* d = qobject_cast<QFileDialog*>(w);
-        if (!d || !d->isVisible()) continue;
-        for (QAbstractButton* b : d->findChild<QDialogButtonBox*>()->buttons()) pulsanti << b->text().remove(u'&');
-        d->reject();
-      }
+      QFileDialog* d = Aperta<QFileDialog>();
+      for (QAbstractButton* b : d->findChild<QDialogButtonBox*>()->buttons())
+        pulsanti << b->text().remove(u'&');
+      const QTreeView* vista = d->findChild<QTreeView*>(QStringLiteral("treeView"));
+      const auto testo = [vista](int r, int c) {
+        return vista->model()->index(r, c, vista->rootIndex()).data().toString();
+      };
+      // The folder first, once both types are known; a file's type comes
+      // from the system's MIME descriptions.
+      (void)QTest::qWaitFor([&] {
+        return testo(0, 0) == "sotto" && !testo(0, 2).isEmpty() && !testo(1, 2).isEmpty();
+      });
+      colonne =
+          QStringList{testo(0, 1), testo(0, 2), testo(0, 3), testo(1, 1), testo(1, 3)}.join(u'|');
+      d->reject();
     });
-    const ui::DialogoFile f{QString(), QStringLiteral("File di Output (*.txt)|*.txt"), QStringLiteral("txt"),
-                            QString(), QString()};
+    const ui::DialogoFile f{QString(), QStringLiteral("File di Output (*.txt)|*.txt"),
+                            QStringLiteral("txt"), QString(), ui::Q(cartella.string())};
     const QString scelto = salva ? ui::servizi().dialoghi->salva(t.m, f) : ui::servizi().dialoghi->apri(t.m, f);
     EXPECT_TRUE(scelto.isEmpty());
     pulsanti.sort();
     EXPECT_EQ(pulsanti, QStringList({QStringLiteral("Annulla"), salva ? QStringLiteral("Salva") : QStringLiteral("Apri")}));
+    EXPECT_EQ(colonne.toStdString(), "|Cartella|07/12/26 12:33|0 byte|07/12/26 12:33");
   }
 }
 
@@ -129,4 +157,35 @@ TEST(DialoghiQt, ABoxNeverOutgrowsTheScreen) {
     EXPECT_LE(box.width(), schermo.width());
     EXPECT_LE(box.height(), schermo.height());
   }
+}
+
+// The save dialog's own overwrite question ends with the dialog, and the
+// window closes without the event loop spinning meanwhile.
+TEST(SessioniModali, AToolClosedUnderTheSaveDialogsQuestionClosesWithoutBusyWaiting) {
+  prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+  DialoghiVeri veri;
+  t.Scrivi("uscita.txt", "x");
+  QPointer<Metodi> m = t.m;
+  bool domandaAperta = false;
+  timespec cpu[2]{};
+  QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, [&] {  // within the question's loop
+      QMessageBox* domanda = Aperta<QMessageBox>();
+      domandaAperta = domanda;
+      clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu[0]);
+      t.p.principale().MnuFinestraChiudi_Click();
+      if (domanda) QTimer::singleShot(500, domanda, &QMessageBox::reject);  // should it stay
+    });
+    static_cast<QDialog*>(Aperta<QFileDialog>())->accept();  // "uscita.txt" exists: the question
+  });
+  const ui::DialogoFile f{QString(), QStringLiteral("File di Output (*.txt)|*.txt"),
+                          QStringLiteral("txt"), QStringLiteral("uscita.txt"),
+                          ui::Q(t.p.cartella.percorso().string())};
+  EXPECT_TRUE(ui::servizi().dialoghi->salva(m, f).isEmpty());
+  QTest::qWait(600);
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu[1]);
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(domandaAperta && !m && !FinestraModaleAperta() && t.Leggi("uscita.txt") == "x");
+  const double ms = (cpu[1].tv_sec - cpu[0].tv_sec) * 1e3 + (cpu[1].tv_nsec - cpu[0].tv_nsec) / 1e6;
+  EXPECT_LT(ms, 150.0) << "CPU milliseconds over 600 ms";
 }

@@ -5,13 +5,16 @@
 // the tool window. The window must therefore outlive the session: a request
 // to close it (its close button, Ctrl+F4, "Chiudi Tutte", a screen reader)
 // first ends the window's open sessions, as if the user had cancelled them,
-// and is made again once the handler has returned. Finestre does this for
-// every window of the host; ui::Dialoghi opens every session through a
+// together with the boxes that a dialog opened inside itself (the overwrite
+// question of a file dialog), and is made again once the last session has
+// ended and its handler has returned to the event loop. Finestre does this
+// for every window of the host; ui::Dialoghi opens every session through a
 // Sessione.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace ui {
 
@@ -33,10 +36,13 @@ class Sessione {
   static QWidget* FinestraDi(QWidget* w);
   // Whether a session of the tool window is open.
   static bool Aperte(const QWidget* finestra);
-  // Ends the window's open sessions, the innermost first: dialogs are
-  // rejected, menus and other windows closed. Their loops return as soon as
-  // control reaches them.
-  static void Interrompi(const QWidget* finestra);
+  // Ends the window's open sessions, the innermost first, each after the
+  // modal boxes and menus it opened inside itself: dialogs are rejected,
+  // menus and other windows closed. Their loops return as soon as control
+  // reaches them. Once no session of the window is open any more, `poi` runs
+  // from the event loop (at most one per window: a later call replaces it;
+  // dropped if the window goes first).
+  static void Interrompi(QWidget* finestra, std::function<void()> poi = {});
 
  private:
   QPointer<QWidget> mFinestra;
