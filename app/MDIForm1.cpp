@@ -173,9 +173,9 @@ MDIForm1::MDIForm1(Programma& programma, QWidget* parent)
     ui::servizi().aiuto->mostra(argomento.isValid() ? argomento.toInt() : 10000);
   });
   ui::Tastiera::Installa(mArea);
-  // The designed size where the screen's free area holds it with the window
-  // manager's frame, which is not known before the window is shown: a title
-  // bar and borders as large as the common desktops draw them.
+  // The screen's free area, less the window manager's frame, which is not
+  // known before the window is shown: a title bar and borders as large as
+  // the common desktops draw them.
   const QScreen* schermo = screen() ? screen() : QGuiApplication::primaryScreen();
   const QMargins cornice(8, 40, 8, 8);
   resize(ui::Finestre::SulloSchermo(QSize(ui::Pixel(18000), ui::Pixel(12000)),

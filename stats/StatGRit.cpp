@@ -79,7 +79,10 @@ void StatGRit::creaControlli() {
   ana->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ana->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   ana->setFixedSize(larghezza, altezza);
-  Sopra->addWidget(ana);
+  mCima = new QHBoxLayout;
+  mCima->addWidget(ana, 0, Qt::AlignTop);
+  mCima->addStretch();
+  Sopra->addLayout(mCima);
 
   // The reference draw and the group.
   Frame4 = new QGroupBox;

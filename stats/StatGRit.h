@@ -76,6 +76,8 @@ class StatGRit : public TelaioStatistiche {
   std::vector<std::string> ControlliAggiuntivi() override;
   QString Intestazione() const override { return QStringLiteral("RSC  -  Ritardi Statistico-Cabalistici"); }
   QString NomeFile() const override { return QStringLiteral("RSCstat"); }
+  // Beside the grid: the grid and the options leave the report few lines.
+  QBoxLayout* PostoDettaglio() override { return mCima; }
 
  private:
   void creaControlli();
@@ -85,4 +87,5 @@ class StatGRit : public TelaioStatistiche {
   long long numero(int Index) const;
 
   QButtonGroup* mLimiti = nullptr;
+  QBoxLayout* mCima = nullptr;  // the grid's row
 };

@@ -8,6 +8,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -18,8 +20,8 @@
 #include "core/nomi.h"
 #include "ui/Clessidra.h"
 #include "ui/Colori.h"
-#include "ui/Font.h"
 #include "ui/Finestre.h"
+#include "ui/Font.h"
 #include "ui/PannelloTesto.h"
 #include "ui/Rapporto.h"
 #include "ui/Servizi.h"
@@ -160,6 +162,7 @@ void TelaioStatistiche::creaControlli() {
   politica.setRetainSizeWhenHidden(true);
   Frame5->setSizePolicy(politica);
   auto* comandi = new QHBoxLayout;
+  mComandi = comandi;
   comandi->addWidget(Frame1);
   comandi->addLayout(pulsanti);
   comandi->addStretch();
@@ -171,10 +174,12 @@ void TelaioStatistiche::creaControlli() {
   // tallest of these windows), 25 where there is room.
   Text1->setMinimumHeight(5 * Text1->fontMetrics().lineSpacing() + 2 * Text1->frameWidth());
   auto* risultati = new QHBoxLayout;
+  mRisultati = risultati;
   risultati->addWidget(Text1, 1);
   risultati->addLayout(lista);
   Sopra = new QVBoxLayout;
   auto* finestra = new QVBoxLayout(this);
+  mFinestra = finestra;
   finestra->setContentsMargins(4, 4, 4, 0);
   finestra->addLayout(Sopra);
   finestra->addLayout(comandi);
@@ -217,6 +222,51 @@ void TelaioStatistiche::Dimensiona(int larghezzaTwip, int altezzaTwip) {
   // The registry opens the window larger where its controls and a report of
   // 25 lines need it; the report and the event list take the room left.
   ui::Finestre::ImpostaDimensioni(this, larghezzaTwip, altezzaTwip);
+}
+
+void TelaioStatistiche::showEvent(QShowEvent* evento) {
+  QWidget::showEvent(evento);
+  auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+  QMdiArea* area = sotto ? sotto->mdiArea() : nullptr;
+  if (!area || !PostoDettaglio() || mOspite) return;
+  mOspite = area->viewport();
+  mOspite->installEventFilter(this);
+  disponi();
+}
+
+bool TelaioStatistiche::eventFilter(QObject* oggetto, QEvent* evento) {
+  if (oggetto == mOspite && evento->type() == QEvent::Resize) disponi();
+  return QWidget::eventFilter(oggetto, evento);
+}
+
+void TelaioStatistiche::disponi() {
+  auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
+  if (!sotto || sotto->isMinimized()) return;
+  const bool prima = mAccanto;
+  // The host's width, less the window's frame where it shows one.
+  const int spazio = mOspite->width() - (sotto->isMaximized() ? 0 : sotto->width() - width());
+  risultatiAccanto(true);
+  if (layout()->minimumSize().width() > spazio) risultatiAccanto(false);
+  if (mAccanto != prima) ui::Finestre::Adatta(this);
+}
+
+void TelaioStatistiche::risultatiAccanto(bool accanto) {
+  if (accanto == mAccanto) return;
+  mAccanto = accanto;
+  QBoxLayout* dettaglio = PostoDettaglio();
+  (accanto ? mComandi : dettaglio)->removeWidget(Frame5);
+  (accanto ? mFinestra : mComandi)->removeItem(mRisultati);
+  mRisultati->setParent(nullptr);
+  if (accanto) {
+    dettaglio->addWidget(Frame5, 0, Qt::AlignTop);
+    mComandi->addLayout(mRisultati, 1);
+  } else {
+    mComandi->addWidget(Frame5);
+    mFinestra->insertLayout(mFinestra->indexOf(StBar), mRisultati, 1);
+  }
+  // Beside the results the options keep their height, which the row exceeds.
+  mComandi->setAlignment(Frame1, accanto ? Qt::AlignTop : Qt::Alignment());
+  mFinestra->setStretchFactor(mComandi, accanto ? 1 : 0);
 }
 
 void TelaioStatistiche::Cmd_Click(int Index) {

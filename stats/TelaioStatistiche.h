@@ -10,7 +10,9 @@
 // range caption. It places its own controls in the frame's layouts: above
 // the frame's controls (Sopra), in the options frame beside the wheels
 // (OpzioniFinestra), and may add the sorte options and the heading of the
-// event list.
+// event list. A window whose controls above leave little height may take the
+// report and the event list beside the options where the host is wide enough
+// (PostoDettaglio).
 #pragma once
 
 #include <QWidget>
@@ -125,6 +127,15 @@ class TelaioStatistiche : public QWidget {
   void AggiungiTitoloLista();
   // Sets the window's design size in twips.
   void Dimensiona(int larghezzaTwip, int altezzaTwip);
+  // A layout of the window's own (above the options) for the detail panel,
+  // so that the report and the event list may stand beside the options and
+  // the buttons and take the height down to the status bar; they do so while
+  // the host is wide enough for the window laid out that way. nullptr (the
+  // default): always below the options.
+  virtual QBoxLayout* PostoDettaglio() { return nullptr; }
+
+  void showEvent(QShowEvent* evento) override;
+  bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
   // Layouts the window fills: above the frame's controls, and beside the
   // wheels inside "OPZIONI".
@@ -138,7 +149,16 @@ class TelaioStatistiche : public QWidget {
   void creaControlli();
   void stampa();
   void salva();
+  // Lays the results beside the options where the host's width holds the
+  // window so, below them otherwise; the window grows to its new content.
+  void disponi();
+  void risultatiAccanto(bool accanto);
 
   QAbstractListModel* mEventi = nullptr;
+  QBoxLayout* mFinestra = nullptr;
+  QBoxLayout* mComandi = nullptr;    // options, buttons, detail panel
+  QBoxLayout* mRisultati = nullptr;  // report and event list
+  bool mAccanto = false;
+  QWidget* mOspite = nullptr;  // the host's viewport, watched for its width
   std::vector<std::string> mRapporto;
 };

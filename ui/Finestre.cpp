@@ -155,8 +155,7 @@ QSize Finestre::Apertura(QSize progetto, QSize contenuto, QSize spazio, QSize mi
 
 QSize Finestre::SulloSchermo(QSize progetto, QSize disponibile, QMargins cornice) {
   if (!disponibile.isValid()) return progetto;
-  const QSize interno = disponibile.shrunkBy(cornice);
-  return progetto.boundedTo(interno.expandedTo(QSize(1, 1)));
+  return disponibile.shrunkBy(cornice).expandedTo(QSize(1, 1));
 }
 
 void Finestre::Rinuncia(QWidget* w, const QString& motivo, Icona icona) {

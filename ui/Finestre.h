@@ -96,9 +96,11 @@ class Finestre : public QObject {
   // least its controls need without overlapping (the host then scrolls).
   // Each is an outer size in pixels; an invalid one does not count.
   static QSize Apertura(QSize progetto, QSize contenuto, QSize spazio, QSize minimo);
-  // The first size of a main window whose design size is `progetto`: as
-  // designed where the screen's available area, less the window manager's
-  // frame `cornice`, holds it, and smaller where it does not.
+  // The first size of a main window whose design size is `progetto`: the
+  // screen's available area less the window manager's frame `cornice`,
+  // larger or smaller than designed as that area is, so that the tool windows
+  // have the whole screen to open in; the design size when the area is not
+  // known.
   static QSize SulloSchermo(QSize progetto, QSize disponibile, QMargins cornice);
   // A window that cannot open (its data cannot be read): shows the reason in
   // a box (critical unless told otherwise) and closes the window once its

@@ -21,6 +21,49 @@ int Colonne(double larghezza, double carattere) {
   return static_cast<int>(std::clamp(n, double(kRientro + 1), 1e6));
 }
 
+bool Bianco(QChar c) { return c == QLatin1Char(' '); }
+
+// The end of the piece of `riga` that starts at `da` (a printing character)
+// when `n` characters fit and the line goes on past them: after the last
+// blank, "." or "," that fits; 0 when there is none.
+qsizetype Taglio(const QString& riga, qsizetype da, qsizetype n) {
+  for (qsizetype k = da + n; k > da; --k) {
+    const QChar prima = riga[k - 1];
+    if (Bianco(riga[k]) || prima == QLatin1Char('.') || prima == QLatin1Char(',')) return k;
+  }
+  return 0;
+}
+
+// Appends the piece of `riga` from `da` to `fine`, after `rientro`, and
+// returns where the next piece starts: past the blanks of the break.
+qsizetype Pezzo(QStringList& out, const QString& riga, const QString& rientro, qsizetype da,
+                qsizetype fine) {
+  qsizetype ultimo = fine;
+  while (Bianco(riga[ultimo - 1])) --ultimo;
+  out << rientro + riga.mid(da, ultimo - da);
+  while (fine < riga.size() && Bianco(riga[fine])) ++fine;
+  return fine;
+}
+
+// Appends the printed lines of a line of `n` printing characters, more than
+// `colonne`.
+void Continua(QStringList& out, const QString& riga, qsizetype n, qsizetype colonne) {
+  qsizetype da = 0;
+  while (Bianco(riga[da])) ++da;
+  // The line keeps its own indent where a piece fits after it; a line that
+  // starts with a word wider than the paper is cut at the edge; otherwise
+  // the line starts as a continuation.
+  qsizetype fine = da < colonne ? Taglio(riga, da, colonne - da) : 0;
+  if (fine == 0 && da == 0) fine = colonne;
+  if (fine > 0) da = Pezzo(out, riga, QString(), 0, fine);
+  const QString rientro(kRientro, QLatin1Char(' '));
+  const qsizetype seguito = colonne - kRientro;
+  while (da < n) {
+    fine = n - da <= seguito ? n : Taglio(riga, da, seguito);
+    da = Pezzo(out, riga, rientro, da, fine > 0 ? fine : da + seguito);
+  }
+}
+
 }  // namespace
 
 Impaginazione Impagina(const QStringList& righe, double punti, double larghezza,
@@ -35,17 +78,12 @@ Impaginazione Impagina(const QStringList& righe, double punti, double larghezza,
     out.punti -= kPassoPunti;
   out.colonne = Colonne(larghezza, avanzamento(out.punti));
 
-  const QString rientro(kRientro, QLatin1Char(' '));
-  const qsizetype seguito = out.colonne - kRientro;
   for (const QString& r : righe) {
     const qsizetype n = Lunghezza(r);
-    if (n <= out.colonne) {
+    if (n <= out.colonne)
       out.righe << r;
-      continue;
-    }
-    out.righe << r.left(out.colonne);
-    for (qsizetype i = out.colonne; i < n; i += seguito)
-      out.righe << rientro + r.mid(i, std::min(seguito, n - i));
+    else
+      Continua(out.righe, r, n, out.colonne);
   }
   return out;
 }

@@ -5,8 +5,14 @@
 // its widest line fits; otherwise at the largest size, in steps of half a
 // point, at which the widest line fits, but never below kPuntiMinimi. Past
 // that size a line too long for the paper goes on over the following lines,
-// each indented by kRientro blanks. No character is ever dropped, and when
-// nothing is continued the printed lines are the report's lines one for one.
+// each indented by kRientro blanks. A printed line ends at the last blank, or
+// after the last "." or ",", that fits, so that numbers and words stay whole;
+// only a word with no such break in the room is cut at the edge. The blanks
+// at a break are not printed; blanks that reach the edge before the first
+// character do not make a line of their own (the line starts as a
+// continuation). No other character is ever dropped, no printed line is
+// empty or holds the indent alone, and when nothing is continued the printed
+// lines are the report's lines one for one.
 #pragma once
 
 #include <QString>

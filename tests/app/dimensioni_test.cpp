@@ -15,6 +15,7 @@
 #include "forecast/AAM.h"
 #include "forecast/MetodiD.h"
 #include "methods/MetodiS.h"
+#include "stats/StatGRit.h"
 #include "stats/StatRicerca.h"
 #include "stats/TabForm.h"
 #include "support/programma_di_prova.h"
@@ -28,12 +29,17 @@ TEST(WindowSizes, DesignIsTheLeastTheHostTheMostAndContentIsWhole) {
   std::string tabella;  // the user's groups after eight others
   for (int g = 1; g <= 12; ++g) tabella += "G=GRUPPO " + std::to_string(g) + "\r\nF=Prima\r\nN=1.2\r\n";
   ASSERT_TRUE(file::ScriviAtomico(p.stato.CartellaProgramma / "TabFnum.txt", tabella));
-  {  // the main window's first size on the 800 x 600 test screen, with room for a frame
+  {  // the main window's first size: the screen's available area, with room for a frame
     MDIForm1 m(p.programma);
-    EXPECT_LE(m.width() + 16, m.screen()->availableGeometry().width());
-    EXPECT_LE(m.height() + 48, m.screen()->availableGeometry().height());
-    EXPECT_EQ(ui::Finestre::SulloSchermo({1200, 800}, {1366, 768}, QMargins(8, 40, 8, 8)), QSize(1200, 720));
+    EXPECT_EQ(m.size(), m.screen()->availableGeometry().size().shrunkBy(QMargins(8, 40, 8, 8)));
   }
+  // The available area, the first size.
+  const std::pair<QSize, QSize> schermi[] = {{{1366, 768}, {1350, 720}},
+                                             {{1600, 1000}, {1584, 952}},
+                                             {{1024, 600}, {1008, 552}},
+                                             {{}, {1200, 800}}};
+  for (auto [disponibile, prima] : schermi)
+    EXPECT_EQ(ui::Finestre::SulloSchermo({1200, 800}, disponibile, QMargins(8, 40, 8, 8)), prima);
   MDIForm1& m = p.principale();
   using M = MDIForm1;
   for (void (M::*comando)() : {&M::MnuPrevAAM_Click, &M::mnuPrevMetodiD_Click, &M::MnuStatAnaNum_Click,
@@ -80,4 +86,20 @@ TEST(WindowSizes, DesignIsTheLeastTheHostTheMostAndContentIsWhole) {
         EXPECT_EQ(s->Text1->size() - pannello, s->size() - finestra);
       }
     }
+}
+
+// Maximised in the main window as a 1366 x 768 screen opens it, the delay
+// groups fit it and show 15 lines of the report.
+TEST(WindowSizes, MaximisedDelayGroupsShowFifteenReportLines) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(120));
+  MDIForm1& m = p.principale();
+  m.resize(ui::Finestre::SulloSchermo({1200, 800}, {1366, 768}, QMargins(8, 40, 8, 8)));
+  m.MnuRscStat_Click();
+  auto* s = qobject_cast<StatGRit*>(m.finestre().attiva());
+  ASSERT_NE(s, nullptr);
+  s->parentWidget()->showMaximized();
+  QCoreApplication::processEvents();
+  EXPECT_GE(s->Text1->viewport()->height(), 15 * s->Text1->fontMetrics().lineSpacing());
+  EXPECT_LE(s->width(), m.area()->viewport()->width());
+  EXPECT_LE(s->height(), m.area()->viewport()->height());
 }

@@ -36,4 +36,24 @@ TEST(Impagina, ShrinksTheWholeJobThenContinuesLines) {
   }
 }
 
+// A continued line breaks at a blank or after "." or ",", never inside a
+// number or a word that fits, and prints no empty line nor the indent alone.
+TEST(Impagina, ContinuesAtABlankOrAfterAStop) {
+  QString dispari = QStringLiteral("  Dispari ==> 1");  // as the shipped formations print
+  for (int n = 3; n <= 89; n += 2) dispari += QLatin1Char('.') + QString::number(n);
+  const QString colpo = QStringLiteral("  12.34 su BA  3° colpo (12/05/2020)");  // a tester's hit
+  const std::pair<QString, QStringList> casi[] = {
+      {dispari, {dispari.left(dispari.indexOf("85.")), "    85.87.89"}},
+      {QString(115, u' ') + colpo,
+       {QString(115, u' ') + "  12.34 su BA  3°", "    colpo (12/05/2020)"}},
+      {QString(140, u' ') + colpo,
+       {"    12.34 su BA  3° colpo (12/05/2020)"}}};  // indent past the edge
+  for (const auto& [riga, attese] : casi) {
+    SCOPED_TRACE(riga.toStdString());
+    const ui::Impaginazione imp = ui::Impagina({riga}, 7, 572, Courier);  // 136 columns
+    EXPECT_EQ(imp.colonne, 136);
+    EXPECT_EQ(imp.righe, attese);
+  }
+}
+
 }  // namespace
