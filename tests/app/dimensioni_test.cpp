@@ -66,18 +66,25 @@ TEST(WindowSizes, DesignIsTheLeastTheHostTheMostAndContentIsWhole) {
       EXPECT_LE(c->width(), limite.width());
       EXPECT_LE(c->height(), limite.height());
       if (spazio.width() != 1200) continue;
-      if (auto* a = qobject_cast<AAM*>(w)) EXPECT_EQ(a->ana->horizontalScrollBar()->maximum(), 0);  // ten wheels
-      if (auto* d = qobject_cast<MetodiD*>(w))
+      if (auto* a = qobject_cast<AAM*>(w)) {
+        EXPECT_EQ(a->ana->horizontalScrollBar()->maximum(), 0);  // ten wheels
+      }
+      if (auto* d = qobject_cast<MetodiD*>(w)) {
         EXPECT_GE(d->Tx->viewport()->width(), 84 * d->Tx->fontMetrics().horizontalAdvance(QLatin1Char('0')) + 8);
-      if (auto* r = qobject_cast<StatRicerca*>(w))
+      }
+      if (auto* r = qobject_cast<StatRicerca*>(w)) {
         EXPECT_GE(r->Text1->viewport()->height(), 25 * r->Text1->fontMetrics().lineSpacing());
-      if (w->objectName() == QLatin1String("StatGRit") || qobject_cast<ExtraRuota*>(w))
+      }
+      if (w->objectName() == QLatin1String("StatGRit") || qobject_cast<ExtraRuota*>(w)) {
         EXPECT_EQ(c->height(), spazio.height());  // their content asks for more
+      }
       if (auto* e = qobject_cast<ExtraRuota*>(w)) {
         EXPECT_LT(e->OptRuota.at(2)->geometry().right(), e->OptRuota.at(8)->x());  // CAGLIARI, ROMA
         EXPECT_LT(e->OptRuota.at(7)->geometry().right(), e->OptRuota.at(7)->parentWidget()->contentsRect().right());
       }
-      if (auto* t = qobject_cast<TabForm*>(w)) EXPECT_GE(t->ListG->viewport()->height(), 12 * t->ListG->sizeHintForRow(0));
+      if (auto* t = qobject_cast<TabForm*>(w)) {
+        EXPECT_GE(t->ListG->viewport()->height(), 12 * t->ListG->sizeHintForRow(0));
+      }
       if (auto* s = qobject_cast<MetodiS*>(w)) {  // the report takes every pixel a maximised window gains
         s->TbMet->setCurrentIndex(1);
         const QSize pannello = s->Text1->size(), finestra = s->size();

@@ -30,7 +30,9 @@ TEST(Impagina, ShrinksTheWholeJobThenContinuesLines) {
     const ui::Impaginazione imp = ui::Impagina(righe, 10, c.larghezza, Courier);
     EXPECT_DOUBLE_EQ(imp.punti, c.punti);
     ASSERT_EQ(imp.righe.size(), c.righe);
-    if (c.righe == 3) EXPECT_EQ(imp.righe, righe);
+    if (c.righe == 3) {
+      EXPECT_EQ(imp.righe, righe);
+    }
     for (const QString& r : imp.righe)  // trailing blanks aside
       EXPECT_LE((r.lastIndexOf(QRegularExpression("[^ ]")) + 1) * Courier(imp.punti), c.larghezza);
   }
