@@ -24,6 +24,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/frmAbout.h"
 #include "archive/Extrazioni.h"
 #include "boards/CDF.h"
 #include "boards/ExtraRuota.h"
@@ -31,11 +32,10 @@
 #include "boards/Tabellone1.h"
 #include "boards/Tabellone2.h"
 #include "forecast/AAM.h"
-#include "forecast/Spia.h"
 #include "forecast/MetodiD.h"
+#include "forecast/Spia.h"
 #include "methods/Metodi.h"
 #include "methods/MetodiS.h"
-#include "app/frmAbout.h"
 #include "stats/StatData.h"
 #include "stats/StatGRit.h"
 #include "stats/StatRicerca.h"
@@ -43,11 +43,11 @@
 #include "ui/BarraValore.h"
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
-#include "ui/Sessione.h"
-#include "ui/Tastiera.h"
 #include "ui/Icone.h"
 #include "ui/NomiAccessibili.h"
 #include "ui/Servizi.h"
+#include "ui/Sessione.h"
+#include "ui/Tastiera.h"
 #include "ui/Testo.h"
 
 namespace {

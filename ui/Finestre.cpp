@@ -4,8 +4,8 @@
 #include <QLayout>
 #include <QStyle>
 #include <QTimer>
-#include <cstring>
 #include <QVariant>
+#include <cstring>
 
 #include "ui/Colori.h"
 #include "ui/NomiAccessibili.h"

@@ -87,9 +87,21 @@ TEST(FormationTable, ReaderShowsWhatASaveStoresAndCutsEndlessTexts) {
 
 TEST(FormationTable, EveryTableSavesAndOpensAsTheSameTable) {
   // Lines of fragments in either encoding, characters the code page lacks among them.
-  static const std::string pezzi[] = {
-      "G=", "F=", "N=", "g=", "x", "Citt\xE0", "Citt\xC3\xA0", "\xC5\x81\xC3\xB3" "d",
-      "\xCE\xA9", "\xC3\x83\xC2\xB0", " \x81\x8D", "1.2.45", "\xE2\x82\xAC", ""};
+  static const std::string pezzi[] = {"G=",
+                                      "F=",
+                                      "N=",
+                                      "g=",
+                                      "x",
+                                      "Citt\xE0",
+                                      "Citt\xC3\xA0",
+                                      "\xC5\x81\xC3\xB3"
+                                      "d",
+                                      "\xCE\xA9",
+                                      "\xC3\x83\xC2\xB0",
+                                      " \x81\x8D",
+                                      "1.2.45",
+                                      "\xE2\x82\xAC",
+                                      ""};
   static const char* const fini[] = {"\r\n", "\n", "\r"};
   std::mt19937 caso(26);
   for (int n = 0; n < 3000; ++n) {

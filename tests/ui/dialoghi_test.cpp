@@ -2,8 +2,6 @@
 // boxes runs (under the sanitizers, the box ends first, its handler returns
 // to a living window and the window closes afterwards), and Qt's own texts
 // in Italian.
-#include "ui/Sessione.h"
-
 #include <gtest/gtest.h>
 #include <utime.h>
 
@@ -24,6 +22,7 @@
 #include <fstream>
 
 #include "methods/tester_di_prova.h"
+#include "ui/Sessione.h"
 
 namespace {
 
