@@ -24,6 +24,7 @@ std::string DescriviErrore(int errore) {
     case ENOTDIR: return "percorso non valido";
     case EIO: return "errore di lettura o scrittura sul disco";
     case EDQUOT: return "quota disco superata";
+    case ENAMETOOLONG: return "nome del file troppo lungo";
     default: return "errore di sistema " + std::to_string(errore);
   }
 }

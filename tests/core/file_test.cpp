@@ -28,6 +28,10 @@ TEST(AtomicWrite, FailedSaveLeavesOldFile) {
   Esito e = file::ScriviAtomico(sbarrato, std::string_view("nuovo"));
   ASSERT_FALSE(e.ok());
   EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: percorso non valido");
+  // The temporary's name is longer than the target's: a name near the limit is said so.
+  const std::string lungo(240, 'n');
+  EXPECT_EQ(file::ScriviAtomico(dir.percorso() / lungo, std::string_view("x")).motivo(),
+            "impossibile scrivere " + lungo + ": nome del file troppo lungo");
   // A target the user made read-only is not replaced, and keeps its bytes.
   const auto f = dir.percorso() / "archivio.dat";
   ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("vecchio")).ok());
