@@ -573,7 +573,8 @@ void MDIForm1::aggiornaMenuFinestra() {
   mVociFinestre << mMnuFinestra->addSeparator();
   int n = 0;
   for (QWidget* w : aperte) {
-    QAction* a = mMnuFinestra->addAction(QStringLiteral("&%1 %2").arg(++n).arg(w->windowTitle()));
+    QAction* a = mMnuFinestra->addAction(
+        QStringLiteral("&%1 %2").arg(++n).arg(ui::VoceSemplice(w->windowTitle())));
     a->setCheckable(true);
     a->setChecked(w == mFinestre->attiva());
     connect(a, &QAction::triggered, this, [this, w] { mFinestre->porta(w); });

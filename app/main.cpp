@@ -4,15 +4,17 @@
 #include <QTimer>
 
 #include "app/Inizio.h"
-#include "ui/Programma.h"
 #include "app/StartForm.h"
 #include "ui/Icone.h"
 #include "ui/Italiano.h"
+#include "ui/Programma.h"
 #include "ui/Servizi.h"
+#include "ui/Testo.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   ui::ImpostaItaliano();
+  ui::ImpostaTestoSemplice();
   app.setQuitOnLastWindowClosed(false);
   app.setWindowIcon(ui::IconaProgramma());
   Stato stato;

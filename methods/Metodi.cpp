@@ -466,7 +466,7 @@ bool Metodi::eventFilter(QObject* oggetto, QEvent* evento) {
       if (oggetto == l->viewport()) {
         const QListWidgetItem* sotto =
             l->itemAt(static_cast<QMouseEvent*>(evento)->position().toPoint());
-        l->setToolTip(sotto ? sotto->text() : QString());
+        ui::SuggerimentoSemplice(l, sotto ? sotto->text() : QString());
       }
   }
   return QWidget::eventFilter(oggetto, evento);

@@ -146,7 +146,7 @@ void Metodi::Salva_Metodo() {
     ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
     return;
   }
-  setWindowTitle(ui::Q(*nome));
+  setWindowTitle(ui::TitoloSemplice(ui::Q(*nome)));
   RicordaCartella(percorso);
 }
 
@@ -168,7 +168,7 @@ void Metodi::Apri_Metodo() {
         ui::Icona::Critica);
     return;
   }
-  setWindowTitle(ui::Q(*nome));
+  setWindowTitle(ui::TitoloSemplice(ui::Q(*nome)));
   ListRit->clear();
   ListPro->clear();
   ListCalcoli->clear();

@@ -200,7 +200,7 @@ void StatRicerca::CmdNum_Click(int Index) {
 
 void StatRicerca::ListFormazioni_MouseMove(const QPoint& punto) {
   const QListWidgetItem* sotto = ListFormazioni->itemAt(punto);
-  ListFormazioni->setToolTip(sotto ? sotto->text() : QString());
+  ui::SuggerimentoSemplice(ListFormazioni, sotto ? sotto->text() : QString());
 }
 
 bool StatRicerca::eventFilter(QObject* oggetto, QEvent* evento) {

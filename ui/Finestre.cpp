@@ -16,6 +16,10 @@ namespace ui {
 
 namespace {
 
+// The refusal of a window given while it was being built, and its icon.
+constexpr char kRinuncia[] = "rinuncia";
+constexpr char kIconaRinuncia[] = "iconaRinuncia";
+
 // A layout keeps the sizes it was first told, and a widget not shown yet does
 // not tell it that it changed: every size in the window is asked afresh.
 void Rimisura(QWidget* w) {
@@ -47,6 +51,14 @@ QWidget* Finestre::attiva() const {
 }
 
 void Finestre::aggiungi(QWidget* w, bool cascata) {
+  if (const QVariant motivo = w->property(kRinuncia); motivo.isValid()) {
+    // A window that cannot open goes before anybody sees it, and its box
+    // stands over the main window. The caller may still hold the pointer.
+    w->deleteLater();
+    Msg(mArea->window(), motivo.toString(),
+        static_cast<Icona>(w->property(kIconaRinuncia).toInt()));
+    return;
+  }
   DaiNomi(w);
   QPoint posizione(0, 0);
   if (cascata) {
@@ -159,7 +171,14 @@ QSize Finestre::SulloSchermo(QSize progetto, QSize disponibile, QMargins cornice
 }
 
 void Finestre::Rinuncia(QWidget* w, const QString& motivo, Icona icona) {
-  Msg(w, motivo, icona);
+  if (!Cornice(w)) {
+    // Still being built: the registry says it once the window is built
+    // (see aggiungi), and never shows the window.
+    w->setProperty(kRinuncia, motivo);
+    w->setProperty(kIconaRinuncia, static_cast<int>(icona));
+    return;
+  }
+  Msg(w->window(), motivo, icona);
   QTimer::singleShot(0, w, [w] { Chiudi(w); });
 }
 

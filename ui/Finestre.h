@@ -102,9 +102,12 @@ class Finestre : public QObject {
   // have the whole screen to open in; the design size when the area is not
   // known.
   static QSize SulloSchermo(QSize progetto, QSize disponibile, QMargins cornice);
-  // A window that cannot open (its data cannot be read): shows the reason in
-  // a box (critical unless told otherwise) and closes the window once its
-  // construction is over.
+  // A window that cannot open (its data cannot be read): the reason in a box
+  // (critical unless told otherwise) over the main window. Called while the
+  // window is being built, the box comes once apri() or nuova() has it, and
+  // the window is never shown but deleted later (the pointer they return
+  // stays valid until the event loop runs); on an open window, the window
+  // then closes.
   static void Rinuncia(QWidget* w, const QString& motivo, Icona icona = Icona::Critica);
   // A notice of a window that may not be on screen yet (one given while it is
   // being built): a box with an OK button shown at once when the window is

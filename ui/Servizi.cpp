@@ -9,7 +9,9 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLocale>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QShowEvent>
 #include <QTreeView>
 #include <QUrl>
 #include <algorithm>
@@ -42,26 +45,44 @@ QString FiltroQt(const QString& filtro) {
   return out.join(QStringLiteral(";;"));
 }
 
-// The text of a box cut to what the screen holds, since a box grows with its
-// text: each line elided with "…" to the width a box may take, and no more
-// lines than the height holds once lines wider than half a box wrap.
-QString TestoCheEntra(const QString& testo, const QFontMetrics& fm, QSize schermo) {
-  const int larghezza = std::clamp(schermo.width() - 480, 300, 1000);
-  const int aCapo = std::clamp(schermo.width() / 2, 150, 500);
-  int righeLibere = std::max(3, (schermo.height() - 240) / std::max(1, fm.lineSpacing()));
-  QStringList out;
-  for (const QString& riga : testo.split(QLatin1Char('\n'))) {
-    const QString corta = fm.elidedText(riga, Qt::ElideRight, larghezza);
-    const int righe = std::max(1, (fm.horizontalAdvance(corta) + aCapo - 1) / aCapo);
-    if (righe >= righeLibere) {
-      out << QStringLiteral("…");
-      break;
-    }
-    righeLibere -= righe;
-    out << corta;
-  }
-  return out.join(QLatin1Char('\n'));
+// What a message box puts beside its text (icon, margins, frame) and above
+// and below it (title bar, margins, buttons), with room to spare.
+constexpr int kContornoLargo = 120;
+constexpr int kContornoAlto = 240;
+
+// How many rows a line takes wrapped at `larghezza`; a word wider than that
+// stands on a row of its own.
+int Righe(const QString& riga, const QFontMetrics& fm, int larghezza) {
+  if (riga.isEmpty()) return 1;
+  const int alta =
+      fm.boundingRect(QRect(0, 0, larghezza, 1 << 24), Qt::TextWordWrap, riga).height();
+  return std::max(1, (alta + fm.height() - 1) / std::max(1, fm.height()));
 }
+
+// The longest start of a line that, with "…" after it, wraps into `righe` rows.
+QString Inizio(const QString& riga, int righe, const QFontMetrics& fm, int larghezza) {
+  qsizetype dentro = 0;
+  qsizetype fuori = riga.size();
+  while (fuori - dentro > 1) {
+    const qsizetype mezzo = dentro + (fuori - dentro) / 2;
+    if (Righe(riga.left(mezzo) + u'…', fm, larghezza) <= righe)
+      dentro = mezzo;
+    else
+      fuori = mezzo;
+  }
+  return riga.left(dentro) + u'…';
+}
+
+// A line whose words are each no wider than `larghezza`: a longer one (a
+// name, a quoted line) loses its middle, so that what follows it stays.
+QString ParoleCheEntrano(const QString& riga, const QFontMetrics& fm, int larghezza) {
+  if (fm.horizontalAdvance(riga) <= larghezza) return riga;
+  QStringList parole = riga.split(QLatin1Char(' '));
+  for (QString& p : parole)
+    if (fm.horizontalAdvance(p) > larghezza) p = fm.elidedText(p, Qt::ElideMiddle, larghezza);
+  return parole.join(QLatin1Char(' '));
+}
+
 // The size and date columns of a file dialog in Italian: the file system
 // model writes them in the system's locale, whatever the program's.
 class ColonneItaliane : public QIdentityProxyModel {
@@ -82,6 +103,35 @@ class ColonneItaliane : public QIdentityProxyModel {
   }
 };
 
+// A box or input box stands over the tool window it speaks for, which Qt
+// would not do: it centres a dialog on its parent, and the parent of a tool
+// window's box is the main window (see DialoghiQt). Elsewhere Qt's place holds.
+template <class D>
+class Sopra : public D {
+ public:
+  Sopra(QWidget* padre, QWidget* origine) : D(padre) {
+    for (QWidget* w = origine; w && !w->isWindow(); w = w->parentWidget())
+      if (auto* s = qobject_cast<QMdiSubWindow*>(w)) mSopra = s;
+  }
+
+ protected:
+  void showEvent(QShowEvent* e) override {
+    D::showEvent(e);
+    if (e->spontaneous() || !mSopra || !mSopra->isVisible()) return;
+    const QRect schermo = this->screen()->availableGeometry();
+    QRect r = this->frameGeometry();
+    r.moveCenter(mSopra->mapToGlobal(mSopra->rect().center()));
+    r.moveRight(std::min(r.right(), schermo.right()));
+    r.moveBottom(std::min(r.bottom(), schermo.bottom()));
+    r.moveLeft(std::max(r.left(), schermo.left()));
+    r.moveTop(std::max(r.top(), schermo.top()));
+    this->move(r.topLeft());
+  }
+
+ private:
+  QPointer<QMdiSubWindow> mSopra;
+};
+
 // Boxes and dialogs live on the heap, parented to the top-level window so
 // that a closing tool window never takes one with it; each runs inside a
 // Sessione, so that the tool window stays until the box has returned. A box
@@ -90,11 +140,15 @@ class DialoghiQt : public Dialoghi {
  public:
   Risposta messaggio(QWidget* padre, const QString& testo, Icona icona, Pulsanti pulsanti,
                      const QString& titolo, Risposta predefinita) override {
-    QPointer<QMessageBox> box = new QMessageBox(Superiore(padre));
+    QPointer<QMessageBox> box = new Sopra<QMessageBox>(Superiore(padre), padre);
     box->setWindowTitle(titolo.isEmpty() ? servizi().titolo : titolo);
+    // Names, lines and pasted text read as they are, never as markup.
+    box->setTextFormat(Qt::PlainText);
     const QScreen* schermo = box->screen() ? box->screen() : QGuiApplication::primaryScreen();
+    const auto* etichetta = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
     box->setText(TestoCheEntra(QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                               box->fontMetrics(), schermo->availableGeometry().size()));
+                               etichetta ? etichetta->fontMetrics() : box->fontMetrics(),
+                               schermo->availableGeometry().size()));
     switch (icona) {
       case Icona::Nessuna: box->setIcon(QMessageBox::NoIcon); break;
       case Icona::Critica: box->setIcon(QMessageBox::Critical); break;
@@ -140,7 +194,7 @@ class DialoghiQt : public Dialoghi {
 
   std::optional<QString> chiedi(QWidget* padre, const QString& domanda, const QString& titolo,
                                 const QString& predefinito) override {
-    QPointer<QInputDialog> d = new QInputDialog(Superiore(padre));
+    QPointer<QInputDialog> d = new Sopra<QInputDialog>(Superiore(padre), padre);
     d->setWindowTitle(titolo.isEmpty() ? servizi().titolo : titolo);
     d->setLabelText(QString(domanda).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     d->setTextValue(predefinito);
@@ -249,6 +303,44 @@ Servizi& Installati() {
 }
 
 }  // namespace
+
+QString TestoCheEntra(const QString& testo, const QFontMetrics& fm, QSize schermo) {
+  // Qt lets a box grow to the width of a screen up to 1024 px wide, on a
+  // wider one to 480 px less but never over 1000 px; a longer text wraps,
+  // on rows at least half the screen (at most 500 px) wide.
+  const int massima =
+      schermo.width() <= 1024 ? schermo.width() : std::min(schermo.width() - 480, 1000);
+  const int parola = std::max(100, std::min(massima, schermo.width() - 40) - kContornoLargo);
+  const int aCapo = std::max(100, std::min(schermo.width() / 2, 500) - kContornoLargo);
+  const int righeMax =
+      std::max(3, (schermo.height() - kContornoAlto) / std::max(1, fm.lineSpacing()));
+  QStringList righe = testo.split(QLatin1Char('\n'));
+  int totale = 0;
+  for (QString& r : righe) {
+    r = ParoleCheEntrano(r, fm, parola);
+    totale += Righe(r, fm, aCapo);
+  }
+  if (totale <= righeMax) return righe.join(QLatin1Char('\n'));
+  // Too tall: the first lines as far as they go, then "…", and the last line
+  // when it is short (the question a box asks, the end of a list).
+  const int ultima = Righe(righe.constLast(), fm, aCapo);
+  const bool tieniUltima = righe.size() > 1 && ultima <= righeMax / 3;
+  int libere = righeMax - (tieniUltima ? ultima : 0);
+  const qsizetype fine = righe.size() - (tieniUltima ? 1 : 0);
+  QStringList out;
+  for (qsizetype i = 0; i < fine; ++i) {
+    const int r = Righe(righe[i], fm, aCapo);
+    if (r < libere || (r == libere && i + 1 == fine)) {
+      out << righe[i];
+      libere -= r;
+      continue;
+    }
+    out << (libere > 1 ? Inizio(righe[i], libere, fm, aCapo) : QStringLiteral("…"));
+    break;
+  }
+  if (tieniUltima) out << righe.constLast();
+  return out.join(QLatin1Char('\n'));
+}
 
 Servizi& servizi() { return Installati(); }
 

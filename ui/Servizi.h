@@ -12,8 +12,10 @@
 #include <optional>
 
 class QDialog;
+class QFontMetrics;
 class QMenu;
 class QPoint;
+class QSize;
 class QUrl;
 class QWidget;
 
@@ -109,6 +111,13 @@ Servizi& servizi();
 Servizi installaServizi(const Servizi& s);
 // Installs the Qt implementations for the given title and program folder.
 void installaServiziQt(const QString& titolo, const QString& cartellaProgramma);
+
+// The text of a message box as a screen of this size holds it, in the font
+// of the box: a word wider than the widest box loses its middle (so that
+// the reason after a long name stays), and when the lines, wrapped as the
+// box wraps them, are more than the screen's height holds, the first ones
+// are kept as far as they go, then "…", then the last line if it is short.
+QString TestoCheEntra(const QString& testo, const QFontMetrics& fm, QSize schermo);
 
 // Shortcuts for windows.
 Risposta Msg(QWidget* padre, const QString& testo, Icona icona = Icona::Nessuna,

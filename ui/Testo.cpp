@@ -1,14 +1,34 @@
 #include "ui/Testo.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
+#include <QLabel>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTextDocument>
 #include <algorithm>
 
 #include "core/testo.h"
 
 namespace ui {
+namespace {
+
+// Turns each label plain as it is polished, which every widget is before it
+// is first shown or measured for a layout.
+class EtichetteSemplici : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* oggetto, QEvent* evento) override {
+    if (evento->type() == QEvent::Polish)
+      if (auto* l = qobject_cast<QLabel*>(oggetto); l && l->textFormat() == Qt::AutoText)
+        l->setTextFormat(Qt::PlainText);
+    return false;
+  }
+};
+
+}  // namespace
 
 long long NumeroIniziale(const QString& testo) { return testo::InteroIniziale(S(testo)); }
 
@@ -33,6 +53,21 @@ int LarghezzaLista(const QComboBox* lista, const QStringList& testi) {
   opzioni.frame = true;
   const QSize contenuto(testo + 4, m.height());
   return lista->style()->sizeFromContents(QStyle::CT_ComboBox, &opzioni, contenuto, lista).width();
+}
+
+void ImpostaTestoSemplice() {
+  static QObject* filtro = nullptr;
+  if (filtro) return;
+  filtro = new EtichetteSemplici(qApp);
+  qApp->installEventFilter(filtro);
+}
+
+void SuggerimentoSemplice(QWidget* w, const QString& testo) {
+  // A tooltip is rich text whenever Qt guesses so: an escaped paragraph is
+  // always shown as the characters it holds. The screen reader gets the text
+  // itself, not the markup around it.
+  w->setToolTip(testo.isEmpty() ? QString() : Qt::convertFromPlainText(testo, Qt::WhiteSpacePre));
+  w->setAccessibleDescription(testo);
 }
 
 }  // namespace ui

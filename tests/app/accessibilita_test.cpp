@@ -10,6 +10,8 @@
 #include <functional>
 #include <tuple>
 
+#include "core/file.h"
+#include "stats/tabella_formazioni.h"
 #include "support/programma_di_prova.h"
 #include "ui/Finestre.h"
 
@@ -43,6 +45,8 @@ std::string Difetti(QWidget* finestra) {
 // Every control has its name; Tab and the keys work the scroll bars that choose a value.
 TEST(ScreenReaderAndKeyboard, NamedControlsAndValueScrollBars) {
   prova::ProgrammaDiProva p(prova::Sintetiche(60));
+  ASSERT_TRUE(file::ScriviAtomico(p.stato.CartellaProgramma / "TabFnum.txt",
+                                  formazioni::Codifica(formazioni::TabellaPredefinita())));
   MDIForm1& m = p.principale();
   EXPECT_EQ(Difetti(&m), "");
   for (const char* voce :
@@ -50,6 +54,7 @@ TEST(ScreenReaderAndKeyboard, NamedControlsAndValueScrollBars) {
         "MnuEstCDF", "MnuStatAnaNum", "MnuStatLaData", "MnuStatTab", "MnuPrevAAM", "MnuPrevSpia",
         "mnuPrevMetodiT", "mnuPrevMetodiD", "mnuPrevMetodiS"}) {
     m.voce(QString::fromLatin1(voce))->trigger();
+    ASSERT_NE(m.finestre().attiva(), nullptr) << voce;
     EXPECT_EQ(Difetti(m.finestre().attiva()), "") << voce;
     m.finestre().chiudiTutteTranne(nullptr);
   }

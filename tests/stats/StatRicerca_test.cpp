@@ -151,7 +151,7 @@ TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
 
   // The tooltip shows the item under the pointer.
   a.f->ListFormazioni_MouseMove(a.f->ListFormazioni->visualItemRect(a.f->ListFormazioni->item(0)).center());
-  EXPECT_EQ(a.f->ListFormazioni->toolTip(), "2.4.6");
+  EXPECT_EQ(a.f->ListFormazioni->accessibleDescription(), "2.4.6");
   a.dlg().risposte = {ui::Risposta::Si};
   a.f->CmdNum_Click(2);
   EXPECT_EQ(a.Messaggi().last(), "Eliminare tutte le Formazioni ?");

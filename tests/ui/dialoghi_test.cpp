@@ -23,24 +23,11 @@
 
 #include "methods/tester_di_prova.h"
 #include "ui/Sessione.h"
+#include "ui/dialoghi_veri.h"
 
 namespace {
 
-// The Qt message boxes and dialogs in place of the scripted ones, for the
-// length of a test.
-class DialoghiVeri {
- public:
-  DialoghiVeri() : mPrima(ui::servizi()) {
-    ui::installaServiziQt(mPrima.titolo, mPrima.cartellaProgramma);
-    ui::Servizi misti = mPrima;
-    misti.dialoghi = ui::servizi().dialoghi;
-    ui::installaServizi(misti);
-  }
-  ~DialoghiVeri() { ui::installaServizi(mPrima); }
-
- private:
-  ui::Servizi mPrima;
-};
+using prova::DialoghiVeri;
 
 template <class W>
 W* Aperta() {

@@ -1,0 +1,250 @@
+// The real message boxes: what comes from a file is shown as written, a box
+// keeps its words on the screens users have (the test screens: 800×600, the
+// primary, 1024×600 and 1366×768), and a box stands over the window it speaks
+// for.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <QTextDocument>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "methods/MetodiS.h"
+#include "methods/tester_di_prova.h"
+#include "stats/StatRicerca.h"
+#include "stats/TabForm.h"
+#include "stats/tabella_formazioni.h"
+#include "ui/Testo.h"
+#include "ui/dialoghi_veri.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// What a box showed, where, and how long after the action began.
+struct Riquadro {
+  QString testo;
+  Qt::TextFormat formato = Qt::AutoText;
+  QRect cornice;
+  QWidget* padre = nullptr;
+  bool accessibile = false;  // every accessible ancestor listed by its parent and visible
+  qint64 ms = -1;
+};
+
+// Whether a screen reader finds the box from the application down: each
+// accessible ancestor is visible and lists it among its children.
+bool Raggiungibile(QWidget* box) {
+  QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box);
+  while (i && i->role() != QAccessible::Application) {
+    QAccessibleInterface* sopra = i->parent();
+    if (!sopra || i->state().invisible || sopra->indexOfChild(i) < 0) return false;
+    i = sopra;
+  }
+  return i != nullptr;
+}
+
+// Runs `azione` and records the first message box it shows, then closes it.
+Riquadro Osserva(const std::function<void()>& azione) {
+  Riquadro r;
+  QElapsedTimer cronometro;
+  QTimer guarda;
+  QObject::connect(&guarda, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) {
+        const auto* l = b->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        r = {l->text(),         l->textFormat(),  b->frameGeometry(),
+             b->parentWidget(), Raggiungibile(b), cronometro.elapsed()};
+        guarda.stop();
+        b->reject();
+      }
+  });
+  guarda.start(0);
+  cronometro.start();
+  azione();
+  return r;
+}
+
+QScreen* Schermo(const char* nome) {
+  for (QScreen* s : QGuiApplication::screens())
+    if (s->name() == QLatin1String(nome)) return s;
+  ADD_FAILURE() << "no test screen " << nome;
+  return QGuiApplication::primaryScreen();
+}
+
+// The main window filling one of the test screens.
+QRect SulloSchermo(QWidget& principale, const char* nome) {
+  QScreen* s = Schermo(nome);
+  principale.setScreen(s);
+  principale.setGeometry(s->availableGeometry());
+  QTest::qWait(1);
+  return s->availableGeometry();
+}
+
+// The current folder for the length of a test: the folder a label's markup
+// would load a picture from.
+class CartellaCorrente {
+ public:
+  explicit CartellaCorrente(const fs::path& p) : mPrima(fs::current_path()) { fs::current_path(p); }
+  ~CartellaCorrente() { fs::current_path(mPrima); }
+
+ private:
+  fs::path mPrima;
+};
+
+// "zz" beside the program: a FIFO (which blocks whoever opens it) or a link to
+// /dev/zero (which never ends).
+void Trappola(const fs::path& cartella, bool fifo) {
+  fs::remove(cartella / "zz");
+  if (fifo)
+    ASSERT_EQ(::mkfifo((cartella / "zz").c_str(), 0600), 0);
+  else
+    fs::create_symlink("/dev/zero", cartella / "zz");
+}
+
+template <class W>
+void NomiDiMetodoComeScritti(void (MDIForm1::*apri)()) {
+  prova::TesterAperto<W> t(apri);
+  prova::DialoghiVeri veri(true);
+  CartellaCorrente qui(t.p.cartella.percorso());
+  QRect schermo = SulloSchermo(t.p.principale(), "1366x768");
+  for (const bool fifo : {true, false}) {
+    Trappola(t.p.cartella.percorso(), fifo);
+    for (const char* nome : {"<img src=zz>.mtd", "<img width=3000 height=2000>.mtd", "a&lt;b.mtd",
+                             "<b>grassetto<i>.mtd"}) {
+      SCOPED_TRACE(std::string(nome) + (fifo ? ", FIFO" : ", /dev/zero"));
+      t.Scrivi(nome, "0123\r\n");  // an options line too short
+      t.Scegli(nome);
+      const Riquadro r = Osserva([&] { t.m->Cmd_Click(5); });
+      EXPECT_TRUE(r.testo.startsWith(
+          QStringLiteral("Impossibile aprire il metodo %1:").arg(QString::fromUtf8(nome))))
+          << ui::S(r.testo);
+      EXPECT_EQ(r.formato, Qt::PlainText);
+      EXPECT_TRUE(schermo.contains(r.cornice)) << r.cornice.width() << "x" << r.cornice.height();
+      EXPECT_LT(r.ms, 1000);
+    }
+  }
+}
+
+}  // namespace
+
+TEST(TestoComeScritto, MethodFileNamesInBothTesters) {
+  NomiDiMetodoComeScritti<Metodi>(&MDIForm1::mnuPrevMetodiT_Click);
+  NomiDiMetodoComeScritti<MetodiS>(&MDIForm1::mnuPrevMetodiS_Click);
+}
+
+// Group names like markup open both table windows and read as written, in
+// their lists, tooltips and the window menu.
+TEST(TestoComeScritto, TableNamesInBothTableWindows) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(10));
+  CartellaCorrente qui(p.cartella.percorso());
+  Trappola(p.cartella.percorso(), true);
+  ASSERT_TRUE(file::ScriviAtomico(p.stato.CartellaProgramma / "TabFnum.txt",
+                                  "G=<img src=zz>\r\nF=<b>uno</b> & due\r\nN=1.2\r\n"));
+  MDIForm1& m = p.principale();
+  m.MnuStatTab_Click();
+  const TabForm* editor = m.finestre().trova<TabForm>();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->ListG->item(0)->text(), "<img src=zz>");
+  m.MnuStatAnaNum_Click();
+  ASSERT_NE(m.finestre().trova<StatRicerca>(), nullptr);
+  EXPECT_TRUE(p.servizi.dialoghi.testi().isEmpty()) << ui::S(p.servizi.dialoghi.testi().join('|'));
+  for (QLabel* l : m.findChildren<QLabel*>())
+    EXPECT_EQ(l->textFormat(), Qt::PlainText) << ui::S(l->text());
+  // A tooltip shows what the screen reader reads.
+  QWidget w;
+  ui::SuggerimentoSemplice(&w, QStringLiteral("<img src=zz> a&lt;b"));
+  EXPECT_EQ(w.accessibleDescription(), "<img src=zz> a&lt;b");
+  QTextDocument comeAppare;
+  comeAppare.setHtml(w.toolTip());
+  EXPECT_EQ(comeAppare.toPlainText(), "<img src=zz> a&lt;b");
+  // A window title and its item in the window menu.
+  EXPECT_EQ(ui::VoceSemplice(ui::TitoloSemplice(QStringLiteral("a[*]&b[*][*]"))), "a[*]&&b[*][*]");
+}
+
+// A box wraps what it can and cuts only what the screen cannot hold: each of
+// the program's notices whole on the smallest screen, the reason after a long
+// name, and ten huge lines inside either screen.
+TEST(RiquadriCheEntrano, KeepTheirWordsOnSmallScreens) {
+  prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+  prova::DialoghiVeri veri(true);
+  const QString avviso =
+      ui::Q(formazioni::AvvisoTabellaRidotta({true, true, true})) +
+      QStringLiteral(
+          "\n\nSalvandola, quanto non è stato caricato andrà perso.\n\nSalvare comunque ?");
+  const QString opzioni = QStringLiteral(
+      "Il metodo chiede sia \"Evidenzia solo casi positivi\" sia \"Solo Riepilogo\", che si "
+      "escludono: resta solo \"Solo Riepilogo\".");
+  for (const char* nome : {"1024x600", "1366x768"}) {
+    SCOPED_TRACE(nome);
+    const QRect schermo = SulloSchermo(t.p.principale(), nome);
+    for (const QString& testo : {avviso, QStringList(9, opzioni).join(u'\n')}) {
+      const Riquadro r = Osserva([&] { ui::Msg(t.m, testo); });
+      EXPECT_EQ(r.testo, testo);
+      EXPECT_TRUE(schermo.contains(r.cornice));
+    }
+    // The options as the tester announces them.
+    t.Scrivi("Fermo.mtd",
+             "0900991100010005211110000001000012\nM  1M  1\xB0"
+             "BA+5");
+    t.Scegli("Fermo.mtd");
+    EXPECT_EQ(Osserva([&] { t.m->Cmd_Click(5); }).testo, opzioni);
+    // A method saved under a name its temporary cannot carry.
+    t.Scegli((std::string(246, 'n') + ".mtd").c_str());
+    const Riquadro lungo = Osserva([&] { t.m->Cmd_Click(4); });
+    EXPECT_TRUE(lungo.testo.startsWith(QStringLiteral("impossibile scrivere ")))
+        << ui::S(lungo.testo);
+    EXPECT_TRUE(lungo.testo.endsWith(QStringLiteral(": nome del file troppo lungo")))
+        << ui::S(lungo.testo);
+    EXPECT_TRUE(schermo.contains(lungo.cornice));
+    for (const QString& riga :
+         {QString(10000, u'x'), QStringLiteral("campo fuori intervallo ").repeated(435)}) {
+      const Riquadro r = Osserva([&] {
+        ui::Msg(t.m, QStringList(10, riga).join(QStringLiteral("\r\n")), ui::Icona::Critica);
+      });
+      EXPECT_TRUE(schermo.contains(r.cornice)) << r.cornice.width() << "x" << r.cornice.height();
+    }
+  }
+}
+
+// A window that cannot open says so over the main window, from a box a screen
+// reader finds at once; a notice of an open window stands over that window.
+TEST(RiquadriCheEntrano, RefusalOverTheMainWindowNoticeOverItsWindow) {
+  for (const bool cartella : {false, true}) {
+    SCOPED_TRACE(cartella ? "a folder in the table's place" : "no table");
+    prova::ProgrammaDiProva p(prova::Sintetiche(10));
+    prova::DialoghiVeri veri(true);
+    if (cartella) fs::create_directory(p.stato.CartellaProgramma / "TabFnum.txt");
+    MDIForm1& m = p.principale();
+    const QRect principale = SulloSchermo(m, "1366x768");
+    const Riquadro rifiuto = Osserva([&] { m.MnuStatTab_Click(); });
+    EXPECT_EQ(rifiuto.padre, &m);
+    EXPECT_TRUE(rifiuto.accessibile);
+    EXPECT_LT(rifiuto.ms, 1000);
+    EXPECT_LE((rifiuto.cornice.center() - principale.center()).manhattanLength(), 4);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(m.finestre().trova<TabForm>(), nullptr);
+    EXPECT_TRUE(m.finestre().aperte().isEmpty());
+
+    const Riquadro avviso = Osserva([&] {
+      m.MnuStatAnaNum_Click();
+      QTest::qWait(50);
+    });
+    const auto* analisi = m.finestre().trova<StatRicerca>();
+    ASSERT_NE(analisi, nullptr);
+    const QRect finestra(analisi->parentWidget()->mapToGlobal(QPoint(0, 0)),
+                         analisi->parentWidget()->size());
+    EXPECT_TRUE(avviso.accessibile);
+    EXPECT_LE((avviso.cornice.center() - finestra.center()).manhattanLength(), 4)
+        << finestra.center().x() << "," << finestra.center().y();
+  }
+}
