@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLocale>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
@@ -120,7 +121,11 @@ class Sopra : public D {
     if (e->spontaneous() || !mSopra || !mSopra->isVisible()) return;
     const QRect schermo = this->screen()->availableGeometry();
     QRect r = this->frameGeometry();
-    r.moveCenter(mSopra->mapToGlobal(mSopra->rect().center()));
+    // The part of the window in view: a window larger than the host scrolls.
+    QRect finestra(mSopra->mapToGlobal(QPoint(0, 0)), mSopra->size());
+    if (const QMdiArea* area = mSopra->mdiArea())
+      finestra &= QRect(area->viewport()->mapToGlobal(QPoint(0, 0)), area->viewport()->size());
+    r.moveCenter(finestra.center());
     r.moveRight(std::min(r.right(), schermo.right()));
     r.moveBottom(std::min(r.bottom(), schermo.bottom()));
     r.moveLeft(std::max(r.left(), schermo.left()));
