@@ -23,7 +23,8 @@ std::vector<std::string> RigheStampa(const Archivio& a, int d, std::string_view 
 }
 
 Esito ScriviStampa(const std::filesystem::path& cartella, const std::vector<std::string>& righe) {
-  return file::ScriviAtomico(cartella / kFileStampa, testo::CodificaRighe(righe));
+  return file::ScriviAtomico(cartella / kFileStampa, testo::CodificaRighe(righe),
+                             file::Collegamento::Sostituisci);
 }
 
 }  // namespace Estrazioni

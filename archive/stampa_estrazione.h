@@ -23,6 +23,8 @@ std::vector<std::string> RigheStampa(const Archivio& a, int d, std::string_view 
 
 // Writes the lines as Stampa.txt into `cartella` (Windows-1252, CR LF, atomic).
 // Returns the reason on failure; the old file, if any, is then left as it was.
+// The file is the program's scratch copy, rewritten at every print: a
+// symbolic link of that name is replaced, never written through.
 Esito ScriviStampa(const std::filesystem::path& cartella, const std::vector<std::string>& righe);
 
 }  // namespace Estrazioni

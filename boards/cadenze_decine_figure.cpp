@@ -168,7 +168,8 @@ std::vector<std::string> RigheOutput(const Calcolo& c, std::string_view testoCic
 
 Esito ScriviOutput(const std::filesystem::path& cartellaProgramma,
                    const std::vector<std::string>& righe) {
-  return file::ScriviAtomico(cartellaProgramma / "output.txt", testo::CodificaRighe(righe));
+  return file::ScriviAtomico(cartellaProgramma / "output.txt", testo::CodificaRighe(righe),
+                             file::Collegamento::Sostituisci);
 }
 
 }  // namespace CadenzeDecineFigure

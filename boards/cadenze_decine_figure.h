@@ -100,6 +100,8 @@ std::vector<std::string> RigheOutput(const Calcolo& c, std::string_view testoCic
 
 // Writes the lines to output.txt in the folder (Windows-1252, CR LF),
 // atomically; on failure returns the reason and leaves any old file as it was.
+// The file is the program's own, rewritten at every print without asking: a
+// symbolic link of that name is replaced, never written through.
 Esito ScriviOutput(const std::filesystem::path& cartellaProgramma,
                    const std::vector<std::string>& righe);
 

@@ -25,6 +25,42 @@ std::string DescriviErrore(int errore) {
     case EIO: return "errore di lettura o scrittura sul disco";
     case EDQUOT: return "quota disco superata";
     case ENAMETOOLONG: return "nome del file troppo lungo";
+    case ELOOP:
+      return "troppi livelli di collegamenti simbolici (forse un ciclo)";
+    case ENOTEMPTY:
+      return "la cartella non è vuota";
+    case EEXIST:
+      return "esiste già";
+    case EBUSY:
+    case ETXTBSY:
+      return "file o dispositivo in uso";
+    case EMFILE:
+    case ENFILE:
+      return "troppi file aperti";
+    case EFBIG:
+      return "file troppo grande";
+    case ENOMEM:
+      return "memoria insufficiente";
+    case ENXIO:
+    case ENODEV:
+      return "dispositivo non disponibile";
+    case EXDEV:
+      return "file su dischi diversi";
+    case EMLINK:
+      return "troppi collegamenti al file";
+    case EINVAL:
+    case EILSEQ:
+      return "nome o operazione non validi per il disco";
+    case EOPNOTSUPP:
+      return "operazione non ammessa dal disco";
+    case EAGAIN:
+      return "risorsa momentaneamente non disponibile";
+    case EINTR:
+      return "operazione interrotta";
+    case ESTALE:
+    case ENOTCONN:
+    case ETIMEDOUT:
+      return "disco di rete non raggiungibile";
     default: return "errore di sistema " + std::to_string(errore);
   }
 }
@@ -189,16 +225,19 @@ bool Temporaneo(std::string_view voce, std::string_view nome) {
 void RimuoviTemporanei(const std::filesystem::path& cartella,
                        const std::function<bool(std::string_view nome)>& nostro) {
   constexpr std::size_t kAttorno = 2 + kCaratteriCasuali + kSuffissoTemporaneo.size();
+  // The iterator is advanced with an error code: a folder that fails half
+  // way through ends the clean-up, as one that cannot be opened does.
   std::error_code ec;
-  for (const auto& voce : std::filesystem::directory_iterator(cartella, ec)) {
-    const std::string f = voce.path().filename().string();
+  for (std::filesystem::directory_iterator it(cartella, ec), fine; !ec && it != fine;
+       it.increment(ec)) {
+    const std::string f = it->path().filename().string();
     // ".NAME.XXXXXX.tarvolane-tmp": the target's name is what the rest leaves.
     if (f.size() <= kAttorno || f[0] != '.') continue;
     const std::string_view nome = std::string_view(f).substr(1, f.size() - kAttorno);
     std::error_code tipo;
     if (Temporaneo(f, nome) && nostro(nome) &&
-        voce.symlink_status(tipo).type() == std::filesystem::file_type::regular)
-      std::filesystem::remove(voce.path(), tipo);
+        it->symlink_status(tipo).type() == std::filesystem::file_type::regular)
+      std::filesystem::remove(it->path(), tipo);
   }
 }
 
@@ -209,17 +248,24 @@ void RimuoviTemporanei(const std::filesystem::path& cartella,
   });
 }
 
-Esito ScriviAtomico(const std::filesystem::path& richiesto, std::string_view bytes) {
+Esito ScriviAtomico(const std::filesystem::path& richiesto, std::string_view bytes,
+                    Collegamento collegamento) {
   // Messages name the file the user asked for, a link included.
   const std::string nome = richiesto.filename().string();
-  const std::filesystem::path percorso = Destinazione(richiesto);
+  const std::filesystem::path percorso =
+      collegamento == Collegamento::Segui ? Destinazione(richiesto) : richiesto;
   const std::string nomeReale = percorso.filename().string();
   std::filesystem::path cartella = percorso.parent_path();
   if (cartella.empty()) cartella = ".";
-  // A file the user made read-only is not replaced (whoever runs the program).
+  // The rename replaces the name itself: a link still there is replaced, so
+  // neither its target's permissions nor its target's mode count.
   struct stat attuale;
-  if (::stat(percorso.c_str(), &attuale) == 0 && S_ISREG(attuale.st_mode) && (attuale.st_mode & 0222) == 0)
-    return Esito::Errore("impossibile scrivere " + nome + ": file in sola lettura");
+  const bool regolare = ::lstat(percorso.c_str(), &attuale) == 0 && S_ISREG(attuale.st_mode);
+  // A file the user made read-only is not replaced (whoever runs the program).
+  if (regolare && (attuale.st_mode & 0222) == 0)
+    return Esito::Errore("impossibile scrivere " + nome + ": " +
+                         ((attuale.st_mode & 0444) == 0 ? DescriviErrore(EACCES)
+                                                        : std::string("file in sola lettura")));
   // A save cut short earlier (a killed program, a power cut) left its
   // temporary here; this save of the same name is the moment to clear it.
   RimuoviTemporanei(cartella, std::vector<std::string>{nomeReale});
@@ -241,10 +287,8 @@ Esito ScriviAtomico(const std::filesystem::path& richiesto, std::string_view byt
     scritti += static_cast<std::size_t>(n);
   }
   // Keep the permissions of the file being replaced; a new file, or one in
-  // place of something that is no regular file (a device), gets 0644.
-  struct stat info;
-  const bool regolare = ::stat(percorso.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-  ::fchmod(fd, regolare ? (info.st_mode & 07777) : 0644);
+  // place of something that is no regular file (a device, a link), gets 0644.
+  ::fchmod(fd, regolare ? (attuale.st_mode & 07777) : 0644);
   if (::fsync(fd) != 0) return fallisci(errno);
   if (::close(fd) != 0) {
     const int errore = errno;
@@ -260,9 +304,11 @@ Esito ScriviAtomico(const std::filesystem::path& richiesto, std::string_view byt
   return Esito::Ok();
 }
 
-Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes) {
-  return ScriviAtomico(percorso, std::string_view(reinterpret_cast<const char*>(bytes.data()),
-                                                  bytes.size()));
+Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes,
+                    Collegamento collegamento) {
+  return ScriviAtomico(percorso,
+                       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                       collegamento);
 }
 
 Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cartella) {
@@ -277,6 +323,26 @@ Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cart
                                                        cartella.filename().string() + ": " +
                                                        DescriviErrore(ec.value()));
   return nomi;
+}
+
+bool SulCammino(const std::filesystem::path& percorso, const std::filesystem::path& nome) {
+  std::error_code ec;
+  // The entry itself, link or not, under its folder resolved.
+  const auto Voce = [&ec](const std::filesystem::path& p) {
+    const std::filesystem::path assoluto = std::filesystem::absolute(p, ec);
+    return std::filesystem::weakly_canonical(assoluto.parent_path(), ec) / assoluto.filename();
+  };
+  const std::filesystem::path cercato = Voce(nome);
+  std::filesystem::path qui = Voce(percorso);
+  // As many links as the system follows before it gives up (ELOOP).
+  for (int passi = 0; passi <= 40; ++passi) {
+    if (qui == cercato) return true;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(qui, ec))) return false;
+    const std::filesystem::path dove = std::filesystem::read_symlink(qui, ec);
+    if (ec) return false;
+    qui = Voce(dove.is_absolute() ? dove : qui.parent_path() / dove);
+  }
+  return false;
 }
 
 Esito Rimuovi(const std::filesystem::path& percorso) {

@@ -34,17 +34,32 @@ Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso, std::ui
 Risultato<bool> LeggiABlocchi(const std::filesystem::path& percorso, std::uintmax_t massimo,
                               const std::function<bool(std::string_view blocco)>& blocco);
 
+// What a write does with a target that is a symbolic link to a regular file.
+enum class Collegamento {
+  // A save the user asks for (a report, a method, the archive): the file the
+  // link points to gets the new bytes and the link stays.
+  Segui,
+  // A file the program derives or keeps for itself (the distance archives,
+  // the corrector's hand-off file): the link is replaced by a regular file
+  // and whatever it pointed to is left untouched.
+  Sostituisci,
+};
+
 // Writes the whole file through a temporary file in the same folder, flushed
 // to disk and renamed over the target (the folder is flushed too). A target
-// that is a symbolic link ending at a regular file is written through: the
-// file it points to gets the new bytes and the link stays (any other link is
-// replaced, as a missing file would be). The new file keeps the old one's
-// permissions; a target without any write permission is refused. On failure
-// the temporary file is removed, the target is left exactly as it was, and
-// the reason is returned. What earlier interrupted writes of the same name
-// left beside the target is removed first.
-Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes);
-Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes);
+// that is a symbolic link is written through or replaced as `collegamento`
+// says; a link that ends at no regular file is always replaced, as a missing
+// file would be. The new file keeps the permissions of the regular file it
+// replaces (0644 otherwise); a target without any write permission is
+// refused ("file in sola lettura", or "accesso negato" when it has no read
+// permission either). On failure the temporary file is removed, the target is
+// left exactly as it was, and the reason is returned. What earlier
+// interrupted writes of the same name left beside the target is removed
+// first.
+Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes,
+                    Collegamento collegamento = Collegamento::Segui);
+Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes,
+                    Collegamento collegamento = Collegamento::Segui);
 
 // True when `voce` is the name of a temporary file of an atomic write of
 // `nome`: ".", the name, ".", the six letters or digits of mkstemps and
@@ -62,6 +77,12 @@ void RimuoviTemporanei(const std::filesystem::path& cartella,
 // The names of the regular files of a folder, in the order the system gives
 // them. Fails with an Italian reason when the folder cannot be read.
 Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cartella);
+
+// True when `nome` is met on the way from `percorso` to the file it reads:
+// `percorso` itself, a symbolic link it goes through, or the file at the end
+// (folders on the way resolved). Replacing `nome` would change what
+// `percorso` reads. Never fails: false when the way cannot be followed.
+bool SulCammino(const std::filesystem::path& percorso, const std::filesystem::path& nome);
 
 // Removes a file. A file that is not there is no failure; any other
 // failure comes back with an Italian reason naming the file.

@@ -49,9 +49,13 @@ bool FileMancanti(const std::filesystem::path& cartella) {
 }
 
 Esito Scrivi(const std::filesystem::path& cartella, int k, const Archivio& tabella) {
+  if (file::SulCammino(cartella / "archivio.dat", cartella / NomeFile(k)))
+    return Esito::Errore("impossibile scrivere " + NomeFile(k) +
+                         ": archivio.dat è un collegamento a questo file");
   const auto b = tabella.bytes();
   return file::ScriviAtomico(cartella / NomeFile(k),
-                             std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+                             std::string_view(reinterpret_cast<const char*>(b.data()), b.size()),
+                             file::Collegamento::Sostituisci);
 }
 
 Risultato<Tabelle> Carica(const std::filesystem::path& cartella) {
@@ -72,8 +76,14 @@ Preparazione Prepara(const std::filesystem::path& cartella, const Archivio& a) {
     prep.tabelle[k - 1] = Crea_Archivio(a, k);
     if (!prep.errore.empty()) continue;
     const auto b = prep.tabelle[k - 1].bytes();
+    // A link is not the program's file, whatever it leads to: it is replaced.
+    std::error_code ec;
+    const bool collegamento =
+        std::filesystem::is_symlink(std::filesystem::symlink_status(cartella / NomeFile(k), ec));
     const auto suDisco = file::LeggiBinario(cartella / NomeFile(k), formato::kDimensione);
-    if (suDisco && std::equal(suDisco->begin(), suDisco->end(), b.begin(), b.end())) continue;
+    if (!collegamento && suDisco &&
+        std::equal(suDisco->begin(), suDisco->end(), b.begin(), b.end()))
+      continue;
     if (Esito e = Scrivi(cartella, k, prep.tabelle[k - 1]); !e) prep.errore = e.motivo();
     else ++prep.riscritti;
   }

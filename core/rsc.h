@@ -38,7 +38,10 @@ int UltimaEstrRSC(const Tabelle& t);
 
 // True when any of the five files is missing from the folder.
 bool FileMancanti(const std::filesystem::path& cartella);
-// Writes table k to its file (atomically).
+// Writes table k to its file (atomically). The file is the program's own: a
+// symbolic link of that name is replaced by a regular file, never written
+// through. Refused, writing nothing, when archivio.dat of the folder leads
+// through links to that name (the file would replace the draw archive).
 Esito Scrivi(const std::filesystem::path& cartella, int k, const Archivio& tabella);
 // Reads the five files; fails on a missing or unreadable file or a size other
 // than 275000 bytes.
@@ -46,8 +49,8 @@ Risultato<Tabelle> Carica(const std::filesystem::path& cartella);
 
 // The start-up's distance archives: the tables in memory are always the full
 // build of the archive (a few milliseconds), whatever the files hold; a file
-// that is missing, unreadable or differs from its table (an older archive, a
-// write cut short, a damaged byte) is rewritten.
+// that is missing, unreadable, a symbolic link, or differs from its table (an
+// older archive, a write cut short, a damaged byte) is rewritten.
 struct Preparazione {
   Tabelle tabelle;
   int UltimaEstrRSC = 0;

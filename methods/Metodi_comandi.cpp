@@ -205,7 +205,11 @@ void Metodi::Correggi(int riga) {
   }
   const std::filesystem::path riporto =
       mContesto.stato().CartellaProgramma / std::string(metodi::kFileRiporto);
-  if (const Esito scritto = file::ScriviAtomico(riporto, metodi::ScriviRiporto(testo)); !scritto) {
+  // The hand-off file is the program's: a link of that name is replaced,
+  // never written through (and the link alone is removed below).
+  if (const Esito scritto = file::ScriviAtomico(riporto, metodi::ScriviRiporto(testo),
+                                                file::Collegamento::Sostituisci);
+      !scritto) {
     ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
     return;
   }

@@ -125,7 +125,8 @@ void correggimetodo::correggi_Click() {
     return;
   }
   for (const std::string& avviso : corretta->avvisi) ui::Msg(this, ui::Q(avviso), ui::Icona::Critica);
-  if (const Esito scritto = file::ScriviAtomico(mRiporto, metodi::ScriviRiporto(corretta->riga));
+  if (const Esito scritto = file::ScriviAtomico(mRiporto, metodi::ScriviRiporto(corretta->riga),
+                                                file::Collegamento::Sostituisci);
       !scritto) {
     ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
     return;

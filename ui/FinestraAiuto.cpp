@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTextBlock>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "core/file.h"
 #include "ui/PaginaAiutoAccessibile.h"
@@ -38,6 +39,17 @@ int PosizioneAncora(const QTextDocument* documento, const QString& nome) {
     for (auto it = b.begin(); !it.atEnd(); ++it)
       if (it.fragment().charFormat().anchorNames().contains(nome)) return it.fragment().position();
   return -1;
+}
+
+// What the window shows in place of a page that cannot be read: its name,
+// and why when something of that name is there.
+QString PaginaMancante(const QString& percorso, const std::string& motivo) {
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(percorso.toStdString(), ec)))
+    return QStringLiteral("<p>Pagina della guida non trovata: %1</p>")
+        .arg(percorso.toHtmlEscaped());
+  return QStringLiteral("<p>Pagina della guida non leggibile: %1</p><p>%2</p>")
+      .arg(percorso.toHtmlEscaped(), QString::fromStdString(motivo).toHtmlEscaped());
 }
 
 }  // namespace
@@ -100,8 +112,13 @@ QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
   constexpr std::uintmax_t kMassimoPagina = 8 * 1024 * 1024;
   const QUrl indirizzo = nome.isRelative() && source().isValid() ? source().resolved(nome) : nome;
   if (!indirizzo.isLocalFile()) return QTextBrowser::loadResource(tipo, nome);
-  const auto dati = file::LeggiBinario(indirizzo.toLocalFile().toStdString(), kMassimoPagina);
-  if (!dati) return {};
+  const QString percorso = indirizzo.toLocalFile();
+  const auto dati = file::LeggiBinario(percorso.toStdString(), kMassimoPagina);
+  if (!dati) {
+    // A page says why it is not shown; a picture is simply left out.
+    if (tipo != QTextDocument::HtmlResource) return {};
+    return PaginaMancante(percorso, dati.motivo());
+  }
   return QByteArray(reinterpret_cast<const char*>(dati->data()),
                     static_cast<qsizetype>(dati->size()));
 }
@@ -179,14 +196,9 @@ FinestraAiuto* FinestraAiuto::Mostra(const QString& cartellaProgramma, int argom
   if (!finestra) finestra = new FinestraAiuto;
   finestra->setWindowTitle(QStringLiteral("Guida di ") + servizi().titolo);
   const QUrl indirizzo = IndirizzoArgomento(cartellaProgramma, argomento);
-  const QString file = indirizzo.toLocalFile();
-  if (QFileInfo::exists(file)) {
-    finestra->mPagina->setSearchPaths({QFileInfo(file).absolutePath()});
-    finestra->mPagina->setSource(indirizzo);
-  } else {
-    finestra->mPagina->setHtml(
-        QStringLiteral("<p>Pagina della guida non trovata: %1</p>").arg(file.toHtmlEscaped()));
-  }
+  // A page that is missing or cannot be read shows why (loadResource).
+  finestra->mPagina->setSearchPaths({QFileInfo(indirizzo.toLocalFile()).absolutePath()});
+  finestra->mPagina->setSource(indirizzo);
   finestra->show();
   finestra->raise();
   finestra->activateWindow();

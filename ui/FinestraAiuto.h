@@ -43,7 +43,8 @@ class PaginaAiuto : public QTextBrowser {
   void evidenzia(int i);
   // A page or picture of the help: a local file is read as the program reads
   // its other files (a regular file of at most a few megabytes, never waited
-  // on); one that cannot be read shows nothing.
+  // on). A page that cannot be read is replaced by a short page that names it
+  // and says why ("non trovata", or the reason); a picture is left out.
   QVariant loadResource(int tipo, const QUrl& nome) override;
 
  protected:

@@ -234,3 +234,38 @@ TEST(StartUp, UnwritableDistanceFilesAreSaidOnceAndTheProgramGoesOn) {
     EXPECT_EQ(dopo, disco);
   }
 }
+
+TEST(StartUp, DistanceFilesThatAreLinksAreReplacedAndWhatTheyLeadToIsLeftAlone) {
+  // Rsc3.dat -> archivio.dat, Rsc2.dat -> a user's file elsewhere, Rsc4.dat ->
+  // a user's copy of the right table; with and without a missing file.
+  for (bool mancanti : {false, true}) {
+    SCOPED_TRACE(mancanti ? "file mancanti" : "file presenti");
+    Lancio l;
+    prova::CartellaTemporanea altrove;
+    const auto d = l.cartella.percorso();
+    const Archivio a = CostruisciArchivio(prova::Sintetiche(80));
+    l.scriviArchivio(a);
+    for (int k : {1, 5})
+      if (!mancanti || k == 1) ASSERT_TRUE(Rsc::Scrivi(d, k, Rsc::Crea_Archivio(a, k)).ok());
+    ASSERT_TRUE(
+        file::ScriviAtomico(altrove.percorso() / "mio.dat", std::string_view("del giocatore")));
+    ASSERT_TRUE(
+        file::ScriviAtomico(altrove.percorso() / "copia.dat", Bytes(Rsc::Crea_Archivio(a, 4))));
+    std::filesystem::create_symlink("archivio.dat", d / "Rsc3.dat");
+    std::filesystem::create_symlink(altrove.percorso() / "mio.dat", d / "Rsc2.dat");
+    std::filesystem::create_symlink(altrove.percorso() / "copia.dat", d / "Rsc4.dat");
+    ASSERT_NE(l.avvia(), nullptr);
+    EXPECT_EQ(l.servizi.dialoghi.testi(), mancanti ? QStringList{kRscMancanti} : QStringList{});
+    EXPECT_EQ(*prova::LeggiTesto(d / "archivio.dat"), Bytes(a));
+    EXPECT_EQ(l.stato.ArchivioEstrazioni, a);
+    EXPECT_EQ(*prova::LeggiTesto(altrove.percorso() / "mio.dat"), "del giocatore");
+    EXPECT_EQ(*prova::LeggiTesto(altrove.percorso() / "copia.dat"),
+              Bytes(Rsc::Crea_Archivio(a, 4)));
+    for (int k = 1; k <= 5; ++k) {
+      SCOPED_TRACE(k);
+      EXPECT_TRUE(
+          std::filesystem::is_regular_file(std::filesystem::symlink_status(d / Rsc::NomeFile(k))));
+      EXPECT_EQ(*prova::LeggiTesto(d / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
+    }
+  }
+}

@@ -16,7 +16,11 @@ TEST(Printout, StampaTxtByteForByte) {
                      {16, 17, 18, 19, 20}, {21, 22, 23, 24, 25}, {26, 27, 28, 29, 30},
                      {31, 32, 33, 34, 35}, {36, 37, 38, 39, 40}})});
   prova::CartellaTemporanea dir;
+  // Stampa.txt a link to a user's file: the link goes, the file stays.
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "mio.txt", std::string_view("del giocatore")));
+  std::filesystem::create_symlink("mio.txt", dir.percorso() / "Stampa.txt");
   ASSERT_TRUE(ScriviStampa(dir.percorso(), {"vecchia stampa"}));
+  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "mio.txt"), "del giocatore");
   ASSERT_TRUE(ScriviStampa(dir.percorso(), RigheStampa(a, 1, "Tarvolane")));
   const std::string atteso =
       "                      Tarvolane \r\n"

@@ -124,8 +124,12 @@ TEST(CadencesDecadesFigures, OutputFileByteForByte) {
       blocco("DECINE - Ritardi", dec, "01 00 00 00 00 00 03 03 03 ", "03", 9) +
       blocco("FIGURE - Ritardi", fig, "00 02 02 01 01 01 01 03 02 ", "03", 9) + "\r\n";
   prova::CartellaTemporanea dir;
+  // output.txt a link to a user's file: the link goes, the file stays.
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "mio.txt", std::string_view("del giocatore")));
+  std::filesystem::create_symlink("mio.txt", dir.percorso() / "output.txt");
   ASSERT_TRUE(ScriviOutput(dir.percorso(), RigheOutput(*r, "3")));
   EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "output.txt"), atteso);
+  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "mio.txt"), "del giocatore");
   EXPECT_EQ(RigheOutput(*r, "03")[4], "CADENZE - Presenze nelle ultime 03 estrazioni");  // as typed
   EXPECT_FALSE(ScriviOutput(dir.percorso() / "manca", {"x"}));
 }

@@ -1,5 +1,7 @@
 #include "core/file.h"
 
+#include <dirent.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +10,28 @@
 #include <set>
 
 #include "support/cartella_temporanea.h"
+
+// A folder read that fails half way (an I/O error) cannot be had on demand:
+// while the flag is set, the system's readdir gives the first entry other
+// than "." and "..", then fails once with EIO and clears the flag.
+namespace {
+bool gLetturaCartellaFallisce = false;
+}  // namespace
+
+extern "C" struct dirent* readdir(DIR* cartella) {
+  using Readdir = struct dirent* (*)(DIR*);
+  static const auto originale = reinterpret_cast<Readdir>(::dlsym(RTLD_NEXT, "readdir"));
+  static bool giaData = false;
+  if (gLetturaCartellaFallisce && giaData) {
+    gLetturaCartellaFallisce = giaData = false;
+    errno = EIO;
+    return nullptr;
+  }
+  struct dirent* voce = originale(cartella);
+  const std::string_view nome = voce ? voce->d_name : "";
+  giaData = gLetturaCartellaFallisce && voce && nome != "." && nome != "..";
+  return voce;
+}
 
 TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
   prova::CartellaTemporanea dir;
@@ -39,6 +63,12 @@ TEST(AtomicWrite, FailedSaveLeavesOldFile) {
   e = file::ScriviAtomico(f, std::string_view("nuovo"));
   ASSERT_FALSE(e.ok());
   EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: file in sola lettura");
+  EXPECT_EQ(*file::LeggiTesto(f, 100), "vecchio");
+  // Neither readable nor writable (refused by its mode, so as root too).
+  ::chmod(f.c_str(), 0);
+  EXPECT_EQ(file::ScriviAtomico(f, std::string_view("nuovo")).motivo(),
+            "impossibile scrivere archivio.dat: accesso negato");
+  ::chmod(f.c_str(), 0644);
   EXPECT_EQ(*file::LeggiTesto(f, 100), "vecchio");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso()), {}), 2);
 }
@@ -91,6 +121,15 @@ TEST(AtomicWrite, ASaveOverALinkWritesTheFileItPointsTo) {
   ASSERT_TRUE(file::ScriviAtomico(link, std::string_view("nuovo")).ok());
   EXPECT_TRUE(std::filesystem::is_symlink(link));
   EXPECT_EQ(*file::LeggiTesto(vero, 100), "nuovo");
+  // A file the program keeps for itself replaces the link, even to a
+  // read-only file, and leaves the file it pointed to alone.
+  ::chmod(vero.c_str(), 0444);
+  ASSERT_TRUE(
+      file::ScriviAtomico(link, std::string_view("nostro"), file::Collegamento::Sostituisci));
+  EXPECT_EQ(*file::LeggiTesto(vero, 100), "nuovo");
+  EXPECT_EQ(*file::LeggiTesto(link, 100), "nostro");
+  EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(link)));
+  EXPECT_EQ(std::filesystem::status(link).permissions(), std::filesystem::perms(0644));
   // A link that leads to no regular file is replaced, never written through.
   std::filesystem::create_symlink("/dev/null", dir.percorso() / "nulla.txt");
   ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "nulla.txt", std::string_view("x")).ok());
@@ -119,6 +158,7 @@ TEST(WholeFileRead, OnlyARegularFileOfTheFormatsSizeIsReadAndNothingBlocks) {
   std::filesystem::create_directories(p("cartella"));
   ASSERT_EQ(::mkfifo(p("fifo").c_str(), 0600), 0);  // no writer: an open would wait for one
   std::filesystem::create_symlink("/dev/zero", p("zero"));
+  std::filesystem::create_symlink("ciclo", p("ciclo"));
   ASSERT_TRUE(file::ScriviAtomico(p("giusto"), std::string(275000, 'x')).ok());
   ASSERT_TRUE(file::ScriviAtomico(p("lungo"), std::string(275001, 'x')).ok());
   // A gigabyte that takes no room on disk: refused by its size, unread.
@@ -132,6 +172,8 @@ TEST(WholeFileRead, OnlyARegularFileOfTheFormatsSizeIsReadAndNothingBlocks) {
       {"cartella", "impossibile leggere cartella: è una cartella"},
       {"fifo", "impossibile leggere fifo: non è un file normale"},
       {"zero", "impossibile leggere zero: non è un file normale"},
+      {"ciclo",
+       "impossibile leggere ciclo: troppi livelli di collegamenti simbolici (forse un ciclo)"},
       {"giusto", nullptr},
       {"lungo", "impossibile leggere lungo: file troppo grande (275.001 byte, al massimo 275.000)"},
       {"enorme",
@@ -170,6 +212,23 @@ TEST(FolderListing, NamesTheFilesOnlyAndRefusesAMissingFolder) {
   const auto mancante = file::ElencaFile(dir.percorso() / "Detector_Files");
   ASSERT_FALSE(mancante);
   EXPECT_EQ(mancante.motivo(), "impossibile leggere la cartella Detector_Files: file o cartella inesistente");
+}
+
+TEST(FolderListing, AFolderThatFailsHalfWayIsRefusedAndItsCleanUpEndsQuietly) {
+  prova::CartellaTemporanea dir;
+  for (const char* nome : {"a.txt", ".a.txt.Ab12Cd.tarvolane-tmp", "b.txt"})
+    ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / nome, std::string_view("x")));
+  gLetturaCartellaFallisce = true;
+  const auto elenco = file::ElencaFile(dir.percorso());
+  gLetturaCartellaFallisce = true;
+  EXPECT_NO_THROW(file::RimuoviTemporanei(dir.percorso(), {"a.txt"}));
+  const bool intercettata = !gLetturaCartellaFallisce;
+  gLetturaCartellaFallisce = false;
+  if (!intercettata) GTEST_SKIP() << "la lettura delle cartelle non passa di qui";
+  ASSERT_FALSE(elenco);
+  EXPECT_EQ(elenco.motivo(), "impossibile leggere la cartella " +
+                                 dir.percorso().filename().string() +
+                                 ": errore di lettura o scrittura sul disco");
 }
 
 TEST(FileRemoval, RemovesAFileAcceptsAMissingOneAndNamesAFailure) {

@@ -121,18 +121,45 @@ TEST(DistanceArchiveFiles, FilesThatDoNotDescribeTheArchiveAreRewritten) {
 }
 
 TEST(DistanceArchiveFiles, AnUnwritableFileLeavesTheTablesRightInMemory) {
-  prova::CartellaTemporanea dir;
   const Archivio a = CostruisciArchivio(prova::Sintetiche(40));
   const Archivio meno = CostruisciArchivio(prova::Sintetiche(35));
-  for (int k = 1; k <= 5; ++k) ASSERT_TRUE(Rsc::Scrivi(dir.percorso(), k, Rsc::Crea_Archivio(meno, k)).ok());
-  std::filesystem::permissions(dir.percorso() / "Rsc2.dat", std::filesystem::perms::owner_read);
-  const auto prima = Contenuto(dir.percorso() / "Rsc3.dat");
-  const Rsc::Preparazione r = Rsc::Prepara(dir.percorso(), a);
-  EXPECT_EQ(r.errore, "impossibile scrivere Rsc2.dat: file in sola lettura");
-  EXPECT_EQ(r.riscritti, 1);  // Rsc1.dat; nothing is tried after the failure
-  EXPECT_EQ(Contenuto(dir.percorso() / "Rsc3.dat"), prima);
-  EXPECT_EQ(r.tabelle, CreaTutte(a));
-  EXPECT_EQ(r.UltimaEstrRSC, 40);
+  // Refused by the file's mode, whoever runs the program (root reads it).
+  for (const auto& [modo, motivo] :
+       {std::pair{std::filesystem::perms::owner_read, "file in sola lettura"},
+        std::pair{std::filesystem::perms::none, "accesso negato"}}) {
+    SCOPED_TRACE(motivo);
+    prova::CartellaTemporanea dir;
+    for (int k = 1; k <= 5; ++k)
+      ASSERT_TRUE(Rsc::Scrivi(dir.percorso(), k, Rsc::Crea_Archivio(meno, k)).ok());
+    std::filesystem::permissions(dir.percorso() / "Rsc2.dat", modo);
+    const auto prima = Contenuto(dir.percorso() / "Rsc3.dat");
+    const Rsc::Preparazione r = Rsc::Prepara(dir.percorso(), a);
+    EXPECT_EQ(r.errore, std::string("impossibile scrivere Rsc2.dat: ") + motivo);
+    EXPECT_EQ(r.riscritti, 1);  // Rsc1.dat; nothing is tried after the failure
+    EXPECT_EQ(Contenuto(dir.percorso() / "Rsc3.dat"), prima);
+    EXPECT_EQ(r.tabelle, CreaTutte(a));
+    EXPECT_EQ(r.UltimaEstrRSC, 40);
+  }
+}
+
+TEST(DistanceArchiveFiles, AnArchiveThatIsALinkToADistanceFileIsNeverReplaced) {
+  const Archivio a = CostruisciArchivio(prova::Sintetiche(40));
+  const std::string archivio(reinterpret_cast<const char*>(a.bytes().data()), a.bytes().size());
+  // archivio.dat -> Rsc3.dat, and archivio.dat -> Rsc3.dat -> a file elsewhere.
+  for (bool oltre : {false, true}) {
+    SCOPED_TRACE(oltre ? "Rsc3.dat porta altrove" : "Rsc3.dat è l'archivio");
+    prova::CartellaTemporanea dir;
+    const auto d = dir.percorso();
+    ASSERT_TRUE(file::ScriviAtomico(d / (oltre ? "vero.dat" : "Rsc3.dat"), archivio));
+    if (oltre) std::filesystem::create_symlink("vero.dat", d / "Rsc3.dat");
+    std::filesystem::create_symlink("Rsc3.dat", d / "archivio.dat");
+    const Rsc::Preparazione r = Rsc::Prepara(d, a);
+    EXPECT_EQ(r.errore,
+              "impossibile scrivere Rsc3.dat: archivio.dat è un collegamento a questo file");
+    EXPECT_EQ(Contenuto(d / "archivio.dat"), archivio);
+    EXPECT_EQ(std::filesystem::is_symlink(std::filesystem::symlink_status(d / "Rsc3.dat")), oltre);
+    EXPECT_EQ(r.tabelle, CreaTutte(a));
+  }
 }
 
 TEST(DistanceArchivesOnRealDraws, FullBuildAndExtensionAgreeWithARecount) {

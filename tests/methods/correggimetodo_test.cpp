@@ -93,3 +93,25 @@ TEST(LineCorrectorWindow, WhatCannotBeShownWrittenOrTakenBackChangesNothing) {
             "M  1M  1°BA+5");
   EXPECT_TRUE(a.Messaggi().last().startsWith("La riga corretta non è valida"));
 }
+
+TEST(LineCorrectorWindow, ARiportoThatIsALinkLeavesTheFileItLeadsToAlone) {
+  Aperto a;
+  const auto riporto = a.p.cartella.percorso() / "riporto.txt";
+  // The link is there before the tester writes, or comes while the corrector is open.
+  for (bool durante : {false, true}) {
+    SCOPED_TRACE(durante ? "durante" : "prima");
+    a.Scrivi("mio.txt", "del giocatore");
+    if (!durante) std::filesystem::create_symlink("mio.txt", riporto);
+    EXPECT_EQ(a.Correggi("M  1M  1°BA+5",
+                         [&](correggimetodo& c) {
+                           if (durante) {
+                             std::filesystem::remove(riporto);
+                             std::filesystem::create_symlink("mio.txt", riporto);
+                           }
+                           c.fisso[1]->setCurrentText(QStringLiteral(" 7"));
+                           c.correggi->click();
+                         }),
+              "M  1M  1°BA+7");
+    EXPECT_EQ(a.Leggi("mio.txt"), "del giocatore");
+  }
+}

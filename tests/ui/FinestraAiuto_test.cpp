@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAccessible>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
+#include <fstream>
 
 #include "core/file.h"
 #include "stats/tabella_formazioni.h"
@@ -140,11 +142,41 @@ TEST(Help, ScreenReadersSeeADocumentWithItsLinks) {
   f->close();
 }
 
-TEST(Help, APageThatIsNoRegularFileShowsNothingAndIsNeverWaitedOn) {
+TEST(Help, APageThatCannotBeReadIsNamedWithTheReasonAndNeverWaitedOn) {
   prova::CartellaTemporanea dir;
-  const auto fifo = dir.percorso() / "10000.html";
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // no writer: a plain open waits for ever
-  ui::PaginaAiuto pagina;
-  pagina.setSource(QUrl::fromLocalFile(QString::fromStdString(fifo.string())));
-  EXPECT_TRUE(pagina.toPlainText().isEmpty());
+  const auto p = [&](int argomento) {
+    return dir.percorso() / "help" / (std::to_string(argomento) + ".html");
+  };
+  std::filesystem::create_directories(p(5));
+  ASSERT_EQ(::mkfifo(p(1).c_str(), 0600), 0);  // no writer: a plain open waits for ever
+  std::filesystem::create_symlink("/dev/zero", p(2));
+  std::filesystem::create_symlink("3.html", p(3));
+  std::ofstream(p(4)).close();
+  ASSERT_EQ(::truncate(p(4).c_str(), 9 << 20), 0);
+  const struct {
+    int argomento;
+    const char* perche;  // nullptr: not there at all
+  } casi[] = {
+      {1, "non è un file normale"},
+      {2, "non è un file normale"},
+      {3, "troppi livelli di collegamenti simbolici (forse un ciclo)"},
+      {4, "file troppo grande (9.437.184 byte, al massimo 8.388.608)"},
+      {5, "è una cartella"},
+      {6, nullptr},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.argomento);
+    QPointer<ui::FinestraAiuto> f =
+        ui::FinestraAiuto::Mostra(QString::fromStdString(dir.percorso().string()), c.argomento);
+    const QString pagina = QString::fromStdString(p(c.argomento).string());
+    EXPECT_EQ(f->pagina()->toPlainText(),
+              c.perche
+                  ? QStringLiteral(
+                        "Pagina della guida non leggibile: %1\nimpossibile leggere %2.html: %3")
+                        .arg(pagina)
+                        .arg(c.argomento)
+                        .arg(QString::fromUtf8(c.perche))
+                  : QStringLiteral("Pagina della guida non trovata: ") + pagina);
+    f->close();
+  }
 }
