@@ -55,9 +55,12 @@ void Continua(QStringList& out, const QString& riga, qsizetype n, qsizetype colo
   // the line starts as a continuation.
   qsizetype fine = da < colonne ? Taglio(riga, da, colonne - da) : 0;
   if (fine == 0 && da == 0) fine = colonne;
+  // The continued pieces start a little past the line's own indent, under
+  // its text, where enough room is left there; else near the left edge.
+  const qsizetype sotto = da + kRientro;
+  const QString rientro(colonne - sotto >= kSpazioSotto ? sotto : kRientro, QLatin1Char(' '));
   if (fine > 0) da = Pezzo(out, riga, QString(), 0, fine);
-  const QString rientro(kRientro, QLatin1Char(' '));
-  const qsizetype seguito = colonne - kRientro;
+  const qsizetype seguito = colonne - rientro.size();
   while (da < n) {
     fine = n - da <= seguito ? n : Taglio(riga, da, seguito);
     da = Pezzo(out, riga, rientro, da, fine > 0 ? fine : da + seguito);

@@ -40,16 +40,24 @@ TEST(Impagina, ShrinksTheWholeJobThenContinuesLines) {
 
 // A continued line breaks at a blank or after "." or ",", never inside a
 // number or a word that fits, and prints no empty line nor the indent alone.
+// It goes on 4 columns past its line's indent when 40 columns are left there.
 TEST(Impagina, ContinuesAtABlankOrAfterAStop) {
   QString dispari = QStringLiteral("  Dispari ==> 1");  // as the shipped formations print
   for (int n = 3; n <= 89; n += 2) dispari += QLatin1Char('.') + QString::number(n);
   const QString colpo = QStringLiteral("  12.34 su BA  3° colpo (12/05/2020)");  // a tester's hit
+  const QString trenta = QStringLiteral(
+      "01.02.03.04.05.06.07.08.09.10.11.12.13.14.15.16.17.18.19.20.21.22.23.24.25.26.27.28.29.30");
   const std::pair<QString, QStringList> casi[] = {
-      {dispari, {dispari.left(dispari.indexOf("85.")), "    85.87.89"}},
+      {dispari, {dispari.left(dispari.indexOf("85.")), "      85.87.89"}},
       {QString(115, u' ') + colpo,
        {QString(115, u' ') + "  12.34 su BA  3°", "    colpo (12/05/2020)"}},
       {QString(140, u' ') + colpo,
-       {"    12.34 su BA  3° colpo (12/05/2020)"}}};  // indent past the edge
+       {"    12.34 su BA  3° colpo (12/05/2020)"}},  // indent past the edge
+      {QString(92, u' ') + trenta,                   // continued at 96, with 40 columns left
+       {QString(92, u' ') + trenta.left(42), QString(96, u' ') + trenta.mid(42, 39),
+        QString(96, u' ') + trenta.mid(81)}},
+      {QString(93, u' ') + trenta,  // at 97 only 39 would be left
+       {QString(93, u' ') + trenta.left(42), "    " + trenta.mid(42)}}};
   for (const auto& [riga, attese] : casi) {
     SCOPED_TRACE(riga.toStdString());
     const ui::Impaginazione imp = ui::Impagina({riga}, 7, 572, Courier);  // 136 columns
