@@ -1,5 +1,6 @@
 #include "stats/tabella_formazioni.h"
 
+#include <cstring>
 #include <functional>
 #include <set>
 
@@ -14,10 +15,37 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 bool Inizia(std::string_view riga, std::string_view prefisso) { return riga.substr(0, 2) == prefisso; }
 
+bool FineDiRiga(char c) { return c == '\n' || c == '\r'; }
+
+// Whether one of the eight bytes of `w` is `b`.
+constexpr bool HaByte(std::uint64_t w, unsigned char b) {
+  constexpr std::uint64_t kUni = 0x0101010101010101, kAlti = 0x8080808080808080;
+  const std::uint64_t v = w ^ (kUni * b);
+  return ((v - kUni) & ~v & kAlti) != 0;
+}
+
+bool HaFineRiga(const char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, sizeof w);
+  return HaByte(w, '\n') || HaByte(w, '\r');
+}
+
 // Where the first line of the text ends (at CR or LF), npos when it goes on.
+// Eight bytes at a time: lines may be megabytes long.
 std::size_t FineRiga(std::string_view testo) {
-  for (std::size_t i = 0; i < testo.size(); ++i)
-    if (testo[i] == '\n' || testo[i] == '\r') return i;
+  std::size_t i = 0;
+  while (i + 8 <= testo.size() && !HaFineRiga(testo.data() + i)) i += 8;
+  for (; i < testo.size(); ++i)
+    if (FineDiRiga(testo[i])) return i;
+  return std::string_view::npos;
+}
+
+// Where the last line end of the text is, npos when it has none.
+std::size_t UltimaFineRiga(std::string_view testo) {
+  std::size_t i = testo.size();
+  while (i >= 8 && !HaFineRiga(testo.data() + i - 8)) i -= 8;
+  while (i > 0)
+    if (FineDiRiga(testo[--i])) return i;
   return std::string_view::npos;
 }
 
@@ -56,56 +84,9 @@ std::optional<std::string_view> Cifre(std::string_view pezzo) {
 
 }  // namespace
 
-namespace {
-
-// Reads a table file from pieces of its bytes in order, keeping the raw
-// bytes of what the table can hold until the end tells their encoding.
-class Lettore {
- public:
-  // Takes the next piece; false once nothing later in the file can be kept.
-  bool aggiungi(std::string_view pezzo) {
-    if (mFermo) return false;
-    mUtf8.aggiungi(pezzo);
-    while (true) {
-      const std::size_t fine = FineRiga(pezzo);
-      const std::string_view parte = pezzo.substr(0, fine);
-      const std::size_t posto = kByteRiga - std::min(kByteRiga, mRiga.size());
-      mRiga.append(parte.substr(0, posto));
-      mLunga |= parte.size() > posto;
-      if (fine == std::string_view::npos) return true;
-      // CR LF, LF and CR all end a line: the empty line between CR and LF is ignored.
-      chiudiRiga();
-      if (mFermo) return false;
-      pezzo.remove_prefix(fine + 1);
-    }
-  }
-
-  Tabella fine(Riduzione* ridotta) {
-    if (!mRiga.empty() || mLunga) chiudiRiga();
-    const bool utf8 = mUtf8.valido();
-    auto testo = [&](const Grezzo& g) {
-      std::string t = testo::DaCp1252(testo::ACp1252(utf8 ? g.byte : testo::DaCp1252(g.byte)));
-      if (g.lungo || testo::Lunghezza(t) > kMaxCaratteri) {
-        mRiduzione.accorciati = true;
-        t = testo::Sinistra(t, kMaxCaratteri);
-      }
-      return t;
-    };
-    Tabella t;
-    for (const GruppoGrezzo& g : mGruppi) {
-      Gruppo& gruppo = t.gruppi.emplace_back(Gruppo{testo(g.nome), {}});
-      for (const FormazioneGrezza& f : g.formazioni)
-        gruppo.formazioni.push_back(
-            {testo(f.nome),
-             f.numeri ? std::optional<std::string>(testo(*f.numeri)) : std::nullopt});
-    }
-    if (ridotta) *ridotta = mRiduzione;
-    return t;
-  }
-
-  Riduzione& riduzione() { return mRiduzione; }
-
- private:
+// The state of a reader: the raw bytes of what the table can hold, kept
+// until the end tells their encoding.
+struct Lettore::Stato {
   // A line's bytes kept: its prefix, a UTF-8 byte-order mark and
   // kMaxCaratteri characters of at most four bytes each, so that a cut line
   // still gives kMaxCaratteri whole characters.
@@ -124,41 +105,32 @@ class Lettore {
     std::vector<FormazioneGrezza> formazioni;
   };
 
-  void chiudiRiga() {
-    std::string_view riga = mRiga;
-    if (mPrima && riga.substr(0, kBom.size()) == kBom) riga.remove_prefix(kBom.size());
-    mPrima = false;
-    // The prefixes are ASCII: they read the same in either encoding.
-    auto resto = [&] { return Grezzo{std::string(riga.substr(2)), mLunga}; };
-    if (Inizia(riga, "G=")) {
-      if (static_cast<int>(mGruppi.size()) == kMaxGruppi) {
-        mRiduzione.eccedenze = true;
-        mFermo = true;  // nothing after this group is kept
-      } else {
-        mGruppi.push_back({resto(), {}});
-        mNumeriInAttesa.reset();
-        mFormazioneScartata = false;
-      }
-    } else if (!mGruppi.empty()) {
-      auto& formazioni = mGruppi.back().formazioni;
-      if (Inizia(riga, "F=")) {
-        mFormazioneScartata = static_cast<int>(formazioni.size()) == kMaxFormazioni;
-        if (mFormazioneScartata)
-          mRiduzione.eccedenze = true;
-        else
-          formazioni.push_back({resto(), formazioni.empty() ? mNumeriInAttesa : std::nullopt});
-      } else if (Inizia(riga, "N=") && !mFormazioneScartata) {
-        // Numbers that come before the group's first "F=" line wait for it;
-        // the "N=" lines of a formation beyond the limit go with it.
-        (formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri) = resto();
-      }
-    }
+  bool aggiungi(std::string_view pezzo);
+  Tabella fine(bool tagliato, Riduzione* ridotta);
+
+  // The lines of `pezzo` from `inizio`, the start of a line, on. Gives where
+  // the line that the piece leaves open starts, or, once reading stops, the
+  // end of the line where it stopped (after its line end).
+  std::size_t righe(std::string_view pezzo, std::size_t inizio);
+  // Appends the bytes of the open line that it keeps.
+  void accoda(std::string_view parte) {
+    const std::size_t posto = kByteRiga - mRiga.size();
+    mRiga.append(parte.substr(0, posto));
+    mLunga |= parte.size() > posto;
+  }
+  void chiudiAperta() {
+    chiudiRiga(mRiga, mLunga);
     mRiga.clear();
     mLunga = false;
   }
+  // Takes a whole line: its first kByteRiga bytes and whether it went on.
+  void chiudiRiga(std::string_view riga, bool lunga);
 
+  // Whether the bytes given so far are UTF-8, and whether those up to the
+  // last line end were.
   testo::ValidatoreUtf8 mUtf8;
-  std::string mRiga;  // the line being read, at most kByteRiga bytes of it
+  bool mUtf8FineRiga = true;
+  std::string mRiga;  // the open line, at most kByteRiga bytes of it
   bool mLunga = false;
   bool mPrima = true;
   bool mFermo = false;
@@ -168,12 +140,122 @@ class Lettore {
   Riduzione mRiduzione;
 };
 
-}  // namespace
+Lettore::Lettore() : m(std::make_unique<Stato>()) {}
+Lettore::~Lettore() = default;
+bool Lettore::aggiungi(std::string_view pezzo) { return m->aggiungi(pezzo); }
+Tabella Lettore::fine(bool tagliato, Riduzione* ridotta) { return m->fine(tagliato, ridotta); }
+
+bool Lettore::Stato::aggiungi(std::string_view pezzo) {
+  if (mFermo) return false;
+  // The line left open by the earlier pieces (at the start, the file's first
+  // line) ends at the first line end of this piece.
+  const std::size_t prima = FineRiga(pezzo);
+  accoda(pezzo.substr(0, prima));
+  if (prima == std::string_view::npos) {
+    mUtf8.aggiungi(pezzo);
+    return true;
+  }
+  chiudiAperta();
+  const std::size_t aperta = mFermo ? prima + 1 : righe(pezzo, prima + 1);
+  // The encoding goes by the lines read: not by the bytes after the line
+  // where reading stops, nor by those of a line the bound may yet cut.
+  mUtf8.aggiungi(pezzo.substr(0, aperta));
+  mUtf8FineRiga = mUtf8.valido();
+  if (mFermo) return false;
+  mUtf8.aggiungi(pezzo.substr(aperta));
+  accoda(pezzo.substr(aperta));
+  return true;
+}
+
+std::size_t Lettore::Stato::righe(std::string_view pezzo, std::size_t inizio) {
+  // Only lines that can change the table are looked at, found by the byte
+  // that each must hold: before the first group and once a group has dropped
+  // a formation only a "G=" line can, else a "G=", "F=" or "N=" line.
+  for (std::size_t da = inizio;;) {
+    const bool soloGruppi = mGruppi.empty() || mFormazioneScartata;
+    const char cercato = soloGruppi ? 'G' : '=';
+    const void* trovato =
+        da < pezzo.size() ? std::memchr(pezzo.data() + da, cercato, pezzo.size() - da) : nullptr;
+    if (!trovato) break;
+    const std::size_t dove =
+        static_cast<std::size_t>(static_cast<const char*>(trovato) - pezzo.data());
+    da = dove + 1;
+    const std::size_t r = soloGruppi ? dove : dove - 1;
+    // A record's prefix starts a line; one cut by the piece's end is read
+    // with the open line.
+    if (r < inizio || r + 1 >= pezzo.size() || pezzo[r + 1] != '=' ||
+        (r > inizio && !FineDiRiga(pezzo[r - 1])) ||
+        (pezzo[r] != 'G' && pezzo[r] != 'F' && pezzo[r] != 'N'))
+      continue;
+    const std::size_t lunghezza = FineRiga(pezzo.substr(r));
+    if (lunghezza == std::string_view::npos) return r;
+    chiudiRiga(pezzo.substr(r, std::min(lunghezza, kByteRiga)), lunghezza > kByteRiga);
+    inizio = da = r + lunghezza + 1;
+    if (mFermo) return inizio;
+  }
+  // What is left holds no line that matters: the last one stays open.
+  const std::size_t ultima = UltimaFineRiga(pezzo.substr(inizio));
+  return ultima == std::string_view::npos ? inizio : inizio + ultima + 1;
+}
+
+void Lettore::Stato::chiudiRiga(std::string_view riga, bool lunga) {
+  if (mPrima && riga.substr(0, kBom.size()) == kBom) riga.remove_prefix(kBom.size());
+  mPrima = false;
+  // The prefixes are ASCII: they read the same in either encoding.
+  auto resto = [&] { return Grezzo{std::string(riga.substr(2)), lunga}; };
+  if (Inizia(riga, "G=")) {
+    if (static_cast<int>(mGruppi.size()) == kMaxGruppi) {
+      mRiduzione.eccedenze = true;
+      mFermo = true;  // nothing after this group is kept
+    } else {
+      mGruppi.push_back({resto(), {}});
+      mNumeriInAttesa.reset();
+      mFormazioneScartata = false;
+    }
+  } else if (!mGruppi.empty()) {
+    auto& formazioni = mGruppi.back().formazioni;
+    if (Inizia(riga, "F=")) {
+      mFormazioneScartata = static_cast<int>(formazioni.size()) == kMaxFormazioni;
+      if (mFormazioneScartata)
+        mRiduzione.eccedenze = true;
+      else
+        formazioni.push_back({resto(), formazioni.empty() ? mNumeriInAttesa : std::nullopt});
+    } else if (Inizia(riga, "N=") && !mFormazioneScartata) {
+      // Numbers that come before the group's first "F=" line wait for it;
+      // the "N=" lines of a formation beyond the limit go with it.
+      (formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri) = resto();
+    }
+  }
+}
+
+Tabella Lettore::Stato::fine(bool tagliato, Riduzione* ridotta) {
+  // A line that the bound cut is dropped, whatever it began as.
+  if (!tagliato && (!mRiga.empty() || mLunga)) chiudiAperta();
+  const bool utf8 = tagliato ? mUtf8FineRiga : mUtf8.valido();
+  mRiduzione.nonLetto = tagliato;
+  auto testo = [&](const Grezzo& g) {
+    std::string t = testo::DaCp1252(testo::ACp1252(utf8 ? g.byte : testo::DaCp1252(g.byte)));
+    if (g.lungo || testo::Lunghezza(t) > kMaxCaratteri) {
+      mRiduzione.accorciati = true;
+      t = testo::Sinistra(t, kMaxCaratteri);
+    }
+    return t;
+  };
+  Tabella t;
+  for (const GruppoGrezzo& g : mGruppi) {
+    Gruppo& gruppo = t.gruppi.emplace_back(Gruppo{testo(g.nome), {}});
+    for (const FormazioneGrezza& f : g.formazioni)
+      gruppo.formazioni.push_back(
+          {testo(f.nome), f.numeri ? std::optional<std::string>(testo(*f.numeri)) : std::nullopt});
+  }
+  if (ridotta) *ridotta = mRiduzione;
+  return t;
+}
 
 Tabella Decodifica(std::string_view bytes, Riduzione* ridotta) {
   Lettore l;
   l.aggiungi(bytes);
-  return l.fine(ridotta);
+  return l.fine(false, ridotta);
 }
 
 std::string Codifica(const Tabella& t) {
@@ -219,8 +301,7 @@ Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella, R
   const auto oltre = file::LeggiABlocchi(
       percorso, kMassimoByteFile, [&l](std::string_view pezzo) { return l.aggiungi(pezzo); });
   if (!oltre) return Esito::Errore(oltre.motivo());
-  l.riduzione().nonLetto = *oltre;
-  return std::optional<Tabella>(l.fine(ridotta));
+  return std::optional<Tabella>(l.fine(*oltre, ridotta));
 }
 
 Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t) {
