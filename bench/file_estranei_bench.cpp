@@ -95,13 +95,16 @@ BENCHMARK(BM_FileEstraneo)
     ->Iterations(3);
 
 // A table of 100 MB, read to the 64 MB bound: a heading every megabyte (a
-// group whose name fills it), empty lines, comment lines, or formations
-// beyond the limit of one group: the three last are all short lines.
+// group whose name fills it), or short lines after one heading: empty lines,
+// comments, formations beyond the limit of the group, "N=" lines each
+// replacing the one before, comments holding "=".
 void BM_TabellaDa100MB(benchmark::State& state) {
   prova::CartellaTemporanea dir;
   const int forma = static_cast<int>(state.range(0));
-  const char* const nomi[] = {"un gruppo ogni MB", "righe vuote", "commenti", "formazioni"};
-  const std::string righe[] = {"", "\r\n", "' commento\r\n", "F=Formazione\r\nN=1.2.3\r\n"};
+  const char* const nomi[] = {"un gruppo ogni MB", "righe vuote", "commenti",
+                              "formazioni",        "numeri",      "commenti con ="};
+  const std::string righe[] = {
+      "", "\r\n", "' commento\r\n", "F=Formazione\r\nN=1.2.3\r\n", "N=1.2.3\r\n", "' x=y\r\n"};
   std::FILE* f = std::fopen((dir.percorso() / "TabFnum.txt").c_str(), "wb");
   for (int mb = 0; mb < 100; ++mb) {
     std::string pezzo = forma == 0 || mb == 0 ? "G=Gruppo " + std::to_string(mb) : "";
@@ -118,6 +121,6 @@ void BM_TabellaDa100MB(benchmark::State& state) {
     if (!t || !*t || !r.nonLetto) state.SkipWithError("lettura fino al limite attesa");
   }
 }
-BENCHMARK(BM_TabellaDa100MB)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TabellaDa100MB)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "stats/tabella_formazioni.h"
 
+#include <bit>
 #include <cstring>
 #include <functional>
 #include <set>
@@ -13,20 +14,34 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-bool Inizia(std::string_view riga, std::string_view prefisso) { return riga.substr(0, 2) == prefisso; }
+bool Inizia(std::string_view riga, std::string_view prefisso) { return riga.starts_with(prefisso); }
 
 bool FineDiRiga(char c) { return c == '\n' || c == '\r'; }
 
+// Lines are looked for eight or sixteen bytes at a time: a table file may
+// hold tens of megabytes of lines that change nothing.
+constexpr std::uint64_t kUni = 0x0101010101010101, kAlti = 0x8080808080808080;
+
+std::uint64_t Carica(const char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, sizeof w);
+  return w;
+}
+
 // Whether one of the eight bytes of `w` is `b`.
 constexpr bool HaByte(std::uint64_t w, unsigned char b) {
-  constexpr std::uint64_t kUni = 0x0101010101010101, kAlti = 0x8080808080808080;
   const std::uint64_t v = w ^ (kUni * b);
   return ((v - kUni) & ~v & kAlti) != 0;
 }
 
+// The bytes of a mask in memory order from its lowest bits.
+std::uint64_t InOrdine(std::uint64_t m) {
+  if constexpr (std::endian::native == std::endian::big) return __builtin_bswap64(m);
+  return m;
+}
+
 bool HaFineRiga(const char* p) {
-  std::uint64_t w;
-  std::memcpy(&w, p, sizeof w);
+  const std::uint64_t w = Carica(p);
   return HaByte(w, '\n') || HaByte(w, '\r');
 }
 
@@ -46,6 +61,45 @@ std::size_t UltimaFineRiga(std::string_view testo) {
   while (i >= 8 && !HaFineRiga(testo.data() + i - 8)) i -= 8;
   while (i > 0)
     if (FineDiRiga(testo[--i])) return i;
+  return std::string_view::npos;
+}
+
+typedef unsigned char Sedici __attribute__((vector_size(16)));
+
+// The next place from `da` on where a line starts with "G=" or "F=" ("G="
+// alone when `soloGruppi`) and the piece holds the "=", npos when none. The
+// last line before it that starts with "N=" (when not `soloGruppi`), if any,
+// goes to `numeri`. Sixteen bytes at a time.
+// REQUIRES: da > 0
+std::size_t ProssimoRecord(std::string_view t, std::size_t da, bool soloGruppi,
+                           std::size_t& numeri) {
+  const char* p = t.data();
+  for (; da + 17 <= t.size(); da += 16) {
+    Sedici lettera, uguale, prima;
+    std::memcpy(&lettera, p + da, 16);
+    std::memcpy(&uguale, p + da + 1, 16);
+    std::memcpy(&prima, p + da - 1, 16);
+    const auto riga = (uguale == '=') & ((prima == '\n') | (prima == '\r'));
+    const auto gf = riga & (soloGruppi ? lettera == 'G' : (lettera | 1) == 'G');  // 'F' is 'G' - 1
+    const auto n = riga & (lettera == 'N');
+    std::uint64_t mgf[2], mn[2] = {0, 0};
+    std::memcpy(mgf, &gf, 16);
+    if (!soloGruppi) std::memcpy(mn, &n, 16);
+    if ((mgf[0] | mgf[1] | mn[0] | mn[1]) == 0) continue;
+    for (std::size_t h = 0; h < 2; ++h) {
+      const std::uint64_t a = InOrdine(mgf[h]);
+      std::uint64_t b = InOrdine(mn[h]);
+      const std::size_t k = a ? static_cast<std::size_t>(std::countr_zero(a)) / 8 : 8;
+      if (k < 8) b &= (std::uint64_t{1} << (8 * k)) - 1;  // the "N=" lines before it
+      if (b) numeri = da + 8 * h + static_cast<std::size_t>(63 - std::countl_zero(b)) / 8;
+      if (k < 8) return da + 8 * h + k;
+    }
+  }
+  for (; da + 1 < t.size(); ++da) {
+    if (t[da + 1] != '=' || !FineDiRiga(t[da - 1])) continue;
+    if (t[da] == 'G' || (!soloGruppi && t[da] == 'F')) return da;
+    if (!soloGruppi && t[da] == 'N') numeri = da;
+  }
   return std::string_view::npos;
 }
 
@@ -168,31 +222,27 @@ bool Lettore::Stato::aggiungi(std::string_view pezzo) {
 }
 
 std::size_t Lettore::Stato::righe(std::string_view pezzo, std::size_t inizio) {
-  // Only lines that can change the table are looked at, found by the byte
-  // that each must hold: before the first group and once a group has dropped
-  // a formation only a "G=" line can, else a "G=", "F=" or "N=" line.
-  for (std::size_t da = inizio;;) {
-    const bool soloGruppi = mGruppi.empty() || mFormazioneScartata;
-    const char cercato = soloGruppi ? 'G' : '=';
-    const void* trovato =
-        da < pezzo.size() ? std::memchr(pezzo.data() + da, cercato, pezzo.size() - da) : nullptr;
-    if (!trovato) break;
-    const std::size_t dove =
-        static_cast<std::size_t>(static_cast<const char*>(trovato) - pezzo.data());
-    da = dove + 1;
-    const std::size_t r = soloGruppi ? dove : dove - 1;
-    // A record's prefix starts a line; one cut by the piece's end is read
-    // with the open line.
-    if (r < inizio || r + 1 >= pezzo.size() || pezzo[r + 1] != '=' ||
-        (r > inizio && !FineDiRiga(pezzo[r - 1])) ||
-        (pezzo[r] != 'G' && pezzo[r] != 'F' && pezzo[r] != 'N'))
-      continue;
+  // Only lines that can change the table are looked at: before the first
+  // group and once a group has dropped a formation only "G=" lines, else
+  // "G=", "F=" and "N=" lines; of "N=" lines in a row only the last counts.
+  auto prendi = [&](std::size_t r) {
     const std::size_t lunghezza = FineRiga(pezzo.substr(r));
-    if (lunghezza == std::string_view::npos) return r;
+    if (lunghezza == std::string_view::npos) return false;  // the open line
     chiudiRiga(pezzo.substr(r, std::min(lunghezza, kByteRiga)), lunghezza > kByteRiga);
-    inizio = da = r + lunghezza + 1;
+    inizio = r + lunghezza + 1;
+    return true;
+  };
+  std::size_t numeri = std::string_view::npos;  // an "N=" line not yet taken
+  while (true) {
+    const std::size_t r =
+        ProssimoRecord(pezzo, inizio, mGruppi.empty() || mFormazioneScartata, numeri);
+    if (r == std::string_view::npos) break;
+    if (numeri != std::string_view::npos) prendi(numeri);  // it ends before r
+    numeri = std::string_view::npos;
+    if (!prendi(r)) return r;
     if (mFermo) return inizio;
   }
+  if (numeri != std::string_view::npos && !prendi(numeri)) return numeri;
   // What is left holds no line that matters: the last one stays open.
   const std::size_t ultima = UltimaFineRiga(pezzo.substr(inizio));
   return ultima == std::string_view::npos ? inizio : inizio + ultima + 1;
@@ -223,7 +273,13 @@ void Lettore::Stato::chiudiRiga(std::string_view riga, bool lunga) {
     } else if (Inizia(riga, "N=") && !mFormazioneScartata) {
       // Numbers that come before the group's first "F=" line wait for it;
       // the "N=" lines of a formation beyond the limit go with it.
-      (formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri) = resto();
+      // The bytes go where the replaced ones were: a file may repeat the line
+      // millions of times.
+      std::optional<Grezzo>& numeri =
+          formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri;
+      if (!numeri) numeri.emplace();
+      numeri->byte.assign(riga.substr(2));
+      numeri->lungo = lunga;
     }
   }
 }
