@@ -277,7 +277,7 @@ void Lettore::Stato::chiudiRiga(std::string_view riga, bool lunga) {
       // millions of times.
       std::optional<Grezzo>& numeri =
           formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri;
-      if (!numeri) numeri.emplace();
+      if (!numeri) numeri = Grezzo{};
       numeri->byte.assign(riga.substr(2));
       numeri->lungo = lunga;
     }
