@@ -94,4 +94,33 @@ BENCHMARK(BM_FileEstraneo)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// A table of 100 MB, read to the 64 MB bound: a heading every megabyte (a
+// group whose name fills it), or short lines after one heading: empty lines,
+// comments, formations beyond the limit of the group, "N=" lines each
+// replacing the one before, comments holding "=".
+void BM_TabellaDa100MB(benchmark::State& state) {
+  prova::CartellaTemporanea dir;
+  const int forma = static_cast<int>(state.range(0));
+  const char* const nomi[] = {"un gruppo ogni MB", "righe vuote", "commenti",
+                              "formazioni",        "numeri",      "commenti con ="};
+  const std::string righe[] = {
+      "", "\r\n", "' commento\r\n", "F=Formazione\r\nN=1.2.3\r\n", "N=1.2.3\r\n", "' x=y\r\n"};
+  std::FILE* f = std::fopen((dir.percorso() / "TabFnum.txt").c_str(), "wb");
+  for (int mb = 0; mb < 100; ++mb) {
+    std::string pezzo = forma == 0 || mb == 0 ? "G=Gruppo " + std::to_string(mb) : "";
+    if (forma == 0) pezzo.resize((1u << 20) - 2, 'n');
+    if (!pezzo.empty()) pezzo += "\r\n";
+    while (forma != 0 && pezzo.size() < (1u << 20)) pezzo += righe[forma];
+    std::fwrite(pezzo.data(), 1, pezzo.size(), f);
+  }
+  std::fclose(f);
+  state.SetLabel(nomi[forma]);
+  for (auto _ : state) {
+    formazioni::Riduzione r;
+    const auto t = formazioni::Leggi(dir.percorso(), &r);
+    if (!t || !*t || !r.nonLetto) state.SkipWithError("lettura fino al limite attesa");
+  }
+}
+BENCHMARK(BM_TabellaDa100MB)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "stats/tabella_formazioni.h"
 
+#include <bit>
+#include <cstring>
 #include <functional>
 #include <set>
 
@@ -12,12 +14,92 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-bool Inizia(std::string_view riga, std::string_view prefisso) { return riga.substr(0, 2) == prefisso; }
+bool Inizia(std::string_view riga, std::string_view prefisso) { return riga.starts_with(prefisso); }
+
+bool FineDiRiga(char c) { return c == '\n' || c == '\r'; }
+
+// Lines are looked for eight or sixteen bytes at a time: a table file may
+// hold tens of megabytes of lines that change nothing.
+constexpr std::uint64_t kUni = 0x0101010101010101, kAlti = 0x8080808080808080;
+
+std::uint64_t Carica(const char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, sizeof w);
+  return w;
+}
+
+// Whether one of the eight bytes of `w` is `b`.
+constexpr bool HaByte(std::uint64_t w, unsigned char b) {
+  const std::uint64_t v = w ^ (kUni * b);
+  return ((v - kUni) & ~v & kAlti) != 0;
+}
+
+// The bytes of a mask in memory order from its lowest bits.
+std::uint64_t InOrdine(std::uint64_t m) {
+  if constexpr (std::endian::native == std::endian::big) return __builtin_bswap64(m);
+  return m;
+}
+
+bool HaFineRiga(const char* p) {
+  const std::uint64_t w = Carica(p);
+  return HaByte(w, '\n') || HaByte(w, '\r');
+}
 
 // Where the first line of the text ends (at CR or LF), npos when it goes on.
+// Eight bytes at a time: lines may be megabytes long.
 std::size_t FineRiga(std::string_view testo) {
-  for (std::size_t i = 0; i < testo.size(); ++i)
-    if (testo[i] == '\n' || testo[i] == '\r') return i;
+  std::size_t i = 0;
+  while (i + 8 <= testo.size() && !HaFineRiga(testo.data() + i)) i += 8;
+  for (; i < testo.size(); ++i)
+    if (FineDiRiga(testo[i])) return i;
+  return std::string_view::npos;
+}
+
+// Where the last line end of the text is, npos when it has none.
+std::size_t UltimaFineRiga(std::string_view testo) {
+  std::size_t i = testo.size();
+  while (i >= 8 && !HaFineRiga(testo.data() + i - 8)) i -= 8;
+  while (i > 0)
+    if (FineDiRiga(testo[--i])) return i;
+  return std::string_view::npos;
+}
+
+typedef unsigned char Sedici __attribute__((vector_size(16)));
+
+// The next place from `da` on where a line starts with "G=" or "F=" ("G="
+// alone when `soloGruppi`) and the piece holds the "=", npos when none. The
+// last line before it that starts with "N=" (when not `soloGruppi`), if any,
+// goes to `numeri`. Sixteen bytes at a time.
+// REQUIRES: da > 0
+std::size_t ProssimoRecord(std::string_view t, std::size_t da, bool soloGruppi,
+                           std::size_t& numeri) {
+  const char* p = t.data();
+  for (; da + 17 <= t.size(); da += 16) {
+    Sedici lettera, uguale, prima;
+    std::memcpy(&lettera, p + da, 16);
+    std::memcpy(&uguale, p + da + 1, 16);
+    std::memcpy(&prima, p + da - 1, 16);
+    const auto riga = (uguale == '=') & ((prima == '\n') | (prima == '\r'));
+    const auto gf = riga & (soloGruppi ? lettera == 'G' : (lettera | 1) == 'G');  // 'F' is 'G' - 1
+    const auto n = riga & (lettera == 'N');
+    std::uint64_t mgf[2], mn[2] = {0, 0};
+    std::memcpy(mgf, &gf, 16);
+    if (!soloGruppi) std::memcpy(mn, &n, 16);
+    if ((mgf[0] | mgf[1] | mn[0] | mn[1]) == 0) continue;
+    for (std::size_t h = 0; h < 2; ++h) {
+      const std::uint64_t a = InOrdine(mgf[h]);
+      std::uint64_t b = InOrdine(mn[h]);
+      const std::size_t k = a ? static_cast<std::size_t>(std::countr_zero(a)) / 8 : 8;
+      if (k < 8) b &= (std::uint64_t{1} << (8 * k)) - 1;  // the "N=" lines before it
+      if (b) numeri = da + 8 * h + static_cast<std::size_t>(63 - std::countl_zero(b)) / 8;
+      if (k < 8) return da + 8 * h + k;
+    }
+  }
+  for (; da + 1 < t.size(); ++da) {
+    if (t[da + 1] != '=' || !FineDiRiga(t[da - 1])) continue;
+    if (t[da] == 'G' || (!soloGruppi && t[da] == 'F')) return da;
+    if (!soloGruppi && t[da] == 'N') numeri = da;
+  }
   return std::string_view::npos;
 }
 
@@ -56,56 +138,9 @@ std::optional<std::string_view> Cifre(std::string_view pezzo) {
 
 }  // namespace
 
-namespace {
-
-// Reads a table file from pieces of its bytes in order, keeping the raw
-// bytes of what the table can hold until the end tells their encoding.
-class Lettore {
- public:
-  // Takes the next piece; false once nothing later in the file can be kept.
-  bool aggiungi(std::string_view pezzo) {
-    if (mFermo) return false;
-    mUtf8.aggiungi(pezzo);
-    while (true) {
-      const std::size_t fine = FineRiga(pezzo);
-      const std::string_view parte = pezzo.substr(0, fine);
-      const std::size_t posto = kByteRiga - std::min(kByteRiga, mRiga.size());
-      mRiga.append(parte.substr(0, posto));
-      mLunga |= parte.size() > posto;
-      if (fine == std::string_view::npos) return true;
-      // CR LF, LF and CR all end a line: the empty line between CR and LF is ignored.
-      chiudiRiga();
-      if (mFermo) return false;
-      pezzo.remove_prefix(fine + 1);
-    }
-  }
-
-  Tabella fine(Riduzione* ridotta) {
-    if (!mRiga.empty() || mLunga) chiudiRiga();
-    const bool utf8 = mUtf8.valido();
-    auto testo = [&](const Grezzo& g) {
-      std::string t = testo::DaCp1252(testo::ACp1252(utf8 ? g.byte : testo::DaCp1252(g.byte)));
-      if (g.lungo || testo::Lunghezza(t) > kMaxCaratteri) {
-        mRiduzione.accorciati = true;
-        t = testo::Sinistra(t, kMaxCaratteri);
-      }
-      return t;
-    };
-    Tabella t;
-    for (const GruppoGrezzo& g : mGruppi) {
-      Gruppo& gruppo = t.gruppi.emplace_back(Gruppo{testo(g.nome), {}});
-      for (const FormazioneGrezza& f : g.formazioni)
-        gruppo.formazioni.push_back(
-            {testo(f.nome),
-             f.numeri ? std::optional<std::string>(testo(*f.numeri)) : std::nullopt});
-    }
-    if (ridotta) *ridotta = mRiduzione;
-    return t;
-  }
-
-  Riduzione& riduzione() { return mRiduzione; }
-
- private:
+// The state of a reader: the raw bytes of what the table can hold, kept
+// until the end tells their encoding.
+struct Lettore::Stato {
   // A line's bytes kept: its prefix, a UTF-8 byte-order mark and
   // kMaxCaratteri characters of at most four bytes each, so that a cut line
   // still gives kMaxCaratteri whole characters.
@@ -124,41 +159,32 @@ class Lettore {
     std::vector<FormazioneGrezza> formazioni;
   };
 
-  void chiudiRiga() {
-    std::string_view riga = mRiga;
-    if (mPrima && riga.substr(0, kBom.size()) == kBom) riga.remove_prefix(kBom.size());
-    mPrima = false;
-    // The prefixes are ASCII: they read the same in either encoding.
-    auto resto = [&] { return Grezzo{std::string(riga.substr(2)), mLunga}; };
-    if (Inizia(riga, "G=")) {
-      if (static_cast<int>(mGruppi.size()) == kMaxGruppi) {
-        mRiduzione.eccedenze = true;
-        mFermo = true;  // nothing after this group is kept
-      } else {
-        mGruppi.push_back({resto(), {}});
-        mNumeriInAttesa.reset();
-        mFormazioneScartata = false;
-      }
-    } else if (!mGruppi.empty()) {
-      auto& formazioni = mGruppi.back().formazioni;
-      if (Inizia(riga, "F=")) {
-        mFormazioneScartata = static_cast<int>(formazioni.size()) == kMaxFormazioni;
-        if (mFormazioneScartata)
-          mRiduzione.eccedenze = true;
-        else
-          formazioni.push_back({resto(), formazioni.empty() ? mNumeriInAttesa : std::nullopt});
-      } else if (Inizia(riga, "N=") && !mFormazioneScartata) {
-        // Numbers that come before the group's first "F=" line wait for it;
-        // the "N=" lines of a formation beyond the limit go with it.
-        (formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri) = resto();
-      }
-    }
+  bool aggiungi(std::string_view pezzo);
+  Tabella fine(bool tagliato, Riduzione* ridotta);
+
+  // The lines of `pezzo` from `inizio`, the start of a line, on. Gives where
+  // the line that the piece leaves open starts, or, once reading stops, the
+  // end of the line where it stopped (after its line end).
+  std::size_t righe(std::string_view pezzo, std::size_t inizio);
+  // Appends the bytes of the open line that it keeps.
+  void accoda(std::string_view parte) {
+    const std::size_t posto = kByteRiga - mRiga.size();
+    mRiga.append(parte.substr(0, posto));
+    mLunga |= parte.size() > posto;
+  }
+  void chiudiAperta() {
+    chiudiRiga(mRiga, mLunga);
     mRiga.clear();
     mLunga = false;
   }
+  // Takes a whole line: its first kByteRiga bytes and whether it went on.
+  void chiudiRiga(std::string_view riga, bool lunga);
 
+  // Whether the bytes given so far are UTF-8, and whether those up to the
+  // last line end were.
   testo::ValidatoreUtf8 mUtf8;
-  std::string mRiga;  // the line being read, at most kByteRiga bytes of it
+  bool mUtf8FineRiga = true;
+  std::string mRiga;  // the open line, at most kByteRiga bytes of it
   bool mLunga = false;
   bool mPrima = true;
   bool mFermo = false;
@@ -168,12 +194,124 @@ class Lettore {
   Riduzione mRiduzione;
 };
 
-}  // namespace
+Lettore::Lettore() : m(std::make_unique<Stato>()) {}
+Lettore::~Lettore() = default;
+bool Lettore::aggiungi(std::string_view pezzo) { return m->aggiungi(pezzo); }
+Tabella Lettore::fine(bool tagliato, Riduzione* ridotta) { return m->fine(tagliato, ridotta); }
+
+bool Lettore::Stato::aggiungi(std::string_view pezzo) {
+  if (mFermo) return false;
+  // The line left open by the earlier pieces (at the start, the file's first
+  // line) ends at the first line end of this piece.
+  const std::size_t prima = FineRiga(pezzo);
+  accoda(pezzo.substr(0, prima));
+  if (prima == std::string_view::npos) {
+    mUtf8.aggiungi(pezzo);
+    return true;
+  }
+  chiudiAperta();
+  const std::size_t aperta = mFermo ? prima + 1 : righe(pezzo, prima + 1);
+  // The encoding goes by the lines read: not by the bytes after the line
+  // where reading stops, nor by those of a line the bound may yet cut.
+  mUtf8.aggiungi(pezzo.substr(0, aperta));
+  mUtf8FineRiga = mUtf8.valido();
+  if (mFermo) return false;
+  mUtf8.aggiungi(pezzo.substr(aperta));
+  accoda(pezzo.substr(aperta));
+  return true;
+}
+
+std::size_t Lettore::Stato::righe(std::string_view pezzo, std::size_t inizio) {
+  // Only lines that can change the table are looked at: before the first
+  // group and once a group has dropped a formation only "G=" lines, else
+  // "G=", "F=" and "N=" lines; of "N=" lines in a row only the last counts.
+  auto prendi = [&](std::size_t r) {
+    const std::size_t lunghezza = FineRiga(pezzo.substr(r));
+    if (lunghezza == std::string_view::npos) return false;  // the open line
+    chiudiRiga(pezzo.substr(r, std::min(lunghezza, kByteRiga)), lunghezza > kByteRiga);
+    inizio = r + lunghezza + 1;
+    return true;
+  };
+  std::size_t numeri = std::string_view::npos;  // an "N=" line not yet taken
+  while (true) {
+    const std::size_t r =
+        ProssimoRecord(pezzo, inizio, mGruppi.empty() || mFormazioneScartata, numeri);
+    if (r == std::string_view::npos) break;
+    if (numeri != std::string_view::npos) prendi(numeri);  // it ends before r
+    numeri = std::string_view::npos;
+    if (!prendi(r)) return r;
+    if (mFermo) return inizio;
+  }
+  if (numeri != std::string_view::npos && !prendi(numeri)) return numeri;
+  // What is left holds no line that matters: the last one stays open.
+  const std::size_t ultima = UltimaFineRiga(pezzo.substr(inizio));
+  return ultima == std::string_view::npos ? inizio : inizio + ultima + 1;
+}
+
+void Lettore::Stato::chiudiRiga(std::string_view riga, bool lunga) {
+  if (mPrima && riga.substr(0, kBom.size()) == kBom) riga.remove_prefix(kBom.size());
+  mPrima = false;
+  // The prefixes are ASCII: they read the same in either encoding.
+  auto resto = [&] { return Grezzo{std::string(riga.substr(2)), lunga}; };
+  if (Inizia(riga, "G=")) {
+    if (static_cast<int>(mGruppi.size()) == kMaxGruppi) {
+      mRiduzione.eccedenze = true;
+      mFermo = true;  // nothing after this group is kept
+    } else {
+      mGruppi.push_back({resto(), {}});
+      mNumeriInAttesa.reset();
+      mFormazioneScartata = false;
+    }
+  } else if (!mGruppi.empty()) {
+    auto& formazioni = mGruppi.back().formazioni;
+    if (Inizia(riga, "F=")) {
+      mFormazioneScartata = static_cast<int>(formazioni.size()) == kMaxFormazioni;
+      if (mFormazioneScartata)
+        mRiduzione.eccedenze = true;
+      else
+        formazioni.push_back({resto(), formazioni.empty() ? mNumeriInAttesa : std::nullopt});
+    } else if (Inizia(riga, "N=") && !mFormazioneScartata) {
+      // Numbers that come before the group's first "F=" line wait for it;
+      // the "N=" lines of a formation beyond the limit go with it.
+      // The bytes go where the replaced ones were: a file may repeat the line
+      // millions of times.
+      std::optional<Grezzo>& numeri =
+          formazioni.empty() ? mNumeriInAttesa : formazioni.back().numeri;
+      if (!numeri) numeri = Grezzo{};
+      numeri->byte.assign(riga.substr(2));
+      numeri->lungo = lunga;
+    }
+  }
+}
+
+Tabella Lettore::Stato::fine(bool tagliato, Riduzione* ridotta) {
+  // A line that the bound cut is dropped, whatever it began as.
+  if (!tagliato && (!mRiga.empty() || mLunga)) chiudiAperta();
+  const bool utf8 = tagliato ? mUtf8FineRiga : mUtf8.valido();
+  mRiduzione.nonLetto = tagliato;
+  auto testo = [&](const Grezzo& g) {
+    std::string t = testo::DaCp1252(testo::ACp1252(utf8 ? g.byte : testo::DaCp1252(g.byte)));
+    if (g.lungo || testo::Lunghezza(t) > kMaxCaratteri) {
+      mRiduzione.accorciati = true;
+      t = testo::Sinistra(t, kMaxCaratteri);
+    }
+    return t;
+  };
+  Tabella t;
+  for (const GruppoGrezzo& g : mGruppi) {
+    Gruppo& gruppo = t.gruppi.emplace_back(Gruppo{testo(g.nome), {}});
+    for (const FormazioneGrezza& f : g.formazioni)
+      gruppo.formazioni.push_back(
+          {testo(f.nome), f.numeri ? std::optional<std::string>(testo(*f.numeri)) : std::nullopt});
+  }
+  if (ridotta) *ridotta = mRiduzione;
+  return t;
+}
 
 Tabella Decodifica(std::string_view bytes, Riduzione* ridotta) {
   Lettore l;
   l.aggiungi(bytes);
-  return l.fine(ridotta);
+  return l.fine(false, ridotta);
 }
 
 std::string Codifica(const Tabella& t) {
@@ -219,8 +357,7 @@ Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella, R
   const auto oltre = file::LeggiABlocchi(
       percorso, kMassimoByteFile, [&l](std::string_view pezzo) { return l.aggiungi(pezzo); });
   if (!oltre) return Esito::Errore(oltre.motivo());
-  l.riduzione().nonLetto = *oltre;
-  return std::optional<Tabella>(l.fine(ridotta));
+  return std::optional<Tabella>(l.fine(*oltre, ridotta));
 }
 
 Esito Scrivi(const std::filesystem::path& cartella, const Tabella& t) {

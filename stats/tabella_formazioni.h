@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,10 +77,36 @@ struct Riduzione {
 // of the same formation replaces an earlier one. Keeps the first kMaxGruppi
 // groups and of each the first kMaxFormazioni formations, and of each name
 // and number string its first kMaxCaratteri characters, and drops the rest
-// as it reads, so that a huge file costs little memory; `ridotta`, when
-// given, tells what was dropped. Texts show what a save will store:
-// characters that Windows-1252 lacks read as "?".
+// as it reads, so that a huge file costs little memory; reading stops at the
+// end of the first "G=" line beyond kMaxGruppi. `ridotta`, when given, tells
+// what was dropped. The encoding is decided on the bytes read, whole lines
+// with their line ends, up to the end of the line where reading stops: UTF-8
+// when they are valid UTF-8, else Windows-1252. Texts show what a save will
+// store: characters that Windows-1252 lacks read as "?".
 Tabella Decodifica(std::string_view bytes, Riduzione* ridotta = nullptr);
+
+// Reads a table file from pieces of its bytes, in order, as Decodifica reads
+// them whole: the table is the same wherever the pieces are cut.
+class Lettore {
+ public:
+  Lettore();
+  ~Lettore();
+  Lettore(const Lettore&) = delete;
+  Lettore& operator=(const Lettore&) = delete;
+
+  // Takes the next piece; false once nothing later in the file can be kept
+  // (reading stopped at the end of a line of this piece).
+  bool aggiungi(std::string_view pezzo);
+  // The table of the pieces given. `tagliato`: they end at a bound with the
+  // file going on, so the line they leave open is dropped, its bytes do not
+  // count for the encoding, and `ridotta` says that part was not read.
+  Tabella fine(bool tagliato, Riduzione* ridotta = nullptr);
+
+ private:
+  struct Stato;
+  std::unique_ptr<Stato> m;
+};
+
 // The file's bytes: per group its "G=" line, then per formation its "F=" line
 // and its "N=" line (an empty line when it has none). A group without
 // formations is written as its "G=" line alone.
@@ -92,10 +119,10 @@ std::string AvvisoTabellaRidotta(const Riduzione& r);
 // True when `cartella`/TabFnum.txt exists (or the folder cannot be looked into).
 bool Presente(const std::filesystem::path& cartella);
 // Reads `cartella`/TabFnum.txt as Decodifica does, piece by piece: no more
-// than kMassimoByteFile bytes, and no further than the first group beyond
-// kMaxGruppi. Gives nullopt when the file does not exist, an error with the
-// Italian reason when it exists but cannot be read (a FIFO or a device is
-// refused without waiting on it).
+// than kMassimoByteFile bytes (a line that the bound cuts is dropped), and no
+// further than the first group beyond kMaxGruppi. Gives nullopt when the
+// file does not exist, an error with the Italian reason when it exists but
+// cannot be read (a FIFO or a device is refused without waiting on it).
 Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella,
                                         Riduzione* ridotta = nullptr);
 // Writes the table to `cartella`/TabFnum.txt through an atomic write; on

@@ -30,6 +30,23 @@ TEST(TextCodec, ReadsAnyLineEndAndEitherEncoding) {
   }
 }
 
+TEST(TextCodec, UTF8CheckInPiecesAgreesWithTheWholeCheck) {
+  const std::string casi[] = {"abcdefghijklmno\xC3\xA0pqrstuvwxyz",
+                              "abcdefgh\xC3",
+                              "abcdefghijklmnop\xE0bc",
+                              "\xF0\x9F\x98\x80xxxxxxxxxxxxxxxx",
+                              "xxxxxxx\xC3\xA0xxxxxxxxx\xE2\x82",
+                              "xxxxxxxxxxxxxxx\xED\xA0\x80xxxxxxxx",
+                              "xxxxxxxxxxxxxxxxxxxxxxxx\x80"};
+  for (const std::string& c : casi)
+    for (std::size_t n = 1; n <= c.size(); ++n) {
+      SCOPED_TRACE(c + " / " + std::to_string(n));
+      testo::ValidatoreUtf8 v;
+      for (std::size_t i = 0; i < c.size(); i += n) v.aggiungi(std::string_view(c).substr(i, n));
+      EXPECT_EQ(v.valido(), testo::Utf8Valido(c));
+    }
+}
+
 TEST(ItalianNumbers, ThousandsDotAndDecimalComma) {
   EXPECT_EQ(testo::Intero(0), "0");
   EXPECT_EQ(testo::Intero(999), "999");

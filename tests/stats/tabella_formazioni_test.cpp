@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <random>
 #include <set>
 
@@ -21,6 +22,33 @@ const std::string kFile =
     "G=CADENZE\r\nF=Cadenza 1\r\nN=1.11.21\r\nF=Citt\xE0\r\nN=5.50\r\n"
     "G=VUOTO\r\n"
     "G=MIEI\r\nF=Ambo\r\nN=3.17\r\n";
+
+// The bytes in pieces of `n` bytes; `tagliato` as Lettore::fine.
+Tabella APezzi(std::string_view b, std::size_t n, bool tagliato = false, Riduzione* r = nullptr) {
+  Lettore l;
+  for (std::size_t i = 0; i < b.size() && l.aggiungi(b.substr(i, n)); i += n) {
+  }
+  return l.fine(tagliato, r);
+}
+
+// A UTF-8 table of more groups than it keeps, its first line a comment long
+// enough to put the byte `dopo` bytes after the "\xC3" of the line after
+// the 102nd heading ("F=Città") last in the first 64 KiB. Next comes a line
+// in Windows-1252, which reading never reaches.
+std::string TabellaOltreILimite(std::size_t dopo) {
+  std::string t, lungo = "F=";
+  for (std::size_t i = 0; i < kMaxCaratteri * 2; ++i) lungo += "\xC3\xA8";  // cut inside an "è"
+  for (int g = 0; g < kMaxGruppi; ++g) {
+    const std::string k = std::to_string(g);
+    t += "G=Citt\xC3\xA0 " + k + "\r\nN=3\nF=perch\xC3\xA9 " + k + "\rN=1.2\r\n' x=y\r\n";
+    for (int f = 0; g == 1 && f <= kMaxFormazioni; ++f) t += "F=f\r\nN=4\r\n";
+    if (g == 2) t += lungo + "\n";
+  }
+  t += "G=Oltre\r\nF=Citt\xC3\xA0\r\nF=Citt\xE0\r\n";
+  const std::string testa = "\xEF\xBB\xBF' ";
+  const std::size_t senza = testa.size() + 1 + t.rfind("\xC3\xA0");
+  return testa + std::string(65535 - dopo - senza, '-') + "\n" + t;
+}
 
 }  // namespace
 
@@ -218,4 +246,52 @@ TEST(FormationTable, ShippedTableIsBuiltFromTheNumberClasses) {
   const auto spedito = prova::LeggiTesto(TARVOLANE_TABFNUM);
   ASSERT_TRUE(spedito) << spedito.motivo();
   EXPECT_EQ(*spedito, Codifica(t));
+}
+
+TEST(FormationTable, TableReadInPartKeepsItsEncodingWhereverPiecesEnd) {
+  for (std::size_t dopo : {0, 1}) {
+    const std::string b = TabellaOltreILimite(dopo);
+    Riduzione r;
+    const Tabella t = Decodifica(b, &r);
+    ASSERT_EQ(t.gruppi.size(), static_cast<std::size_t>(kMaxGruppi));
+    EXPECT_EQ(t.gruppi[0].nome, "Città 0");
+    EXPECT_EQ(t.gruppi[100].formazioni, (std::vector<Formazione>{{"perché 100", "1.2"}}));
+    EXPECT_EQ(t.gruppi[1].formazioni.size(), static_cast<std::size_t>(kMaxFormazioni));
+    std::string e;
+    for (std::size_t i = 0; i < kMaxCaratteri; ++i) e += "è";
+    EXPECT_EQ(t.gruppi[2].formazioni[1].nome, e);
+    EXPECT_TRUE(r.eccedenze && r.accorciati && !r.nonLetto);
+    // A line that the bound cuts inside "à" is dropped with its bytes.
+    const std::size_t g50 = b.find("G=Citt\xC3\xA0 50");
+    const Tabella prime50 = Decodifica(b.substr(0, g50));
+    for (std::size_t n = 1; n <= 300 || n == 1u << 16; n = n == 300 ? 1u << 16 : n + 1) {
+      SCOPED_TRACE(n);
+      ASSERT_EQ(APezzi(b, n), t);
+      Riduzione tagliata;
+      ASSERT_EQ(APezzi(b.substr(0, g50 + 7), n, true, &tagliata), prime50);
+      ASSERT_TRUE(tagliata.nonLetto);
+    }
+  }
+}
+
+TEST(FormationTable, FileReadInPartKeepsItsEncoding) {
+  prova::CartellaTemporanea dir;
+  const auto f = dir.percorso() / "TabFnum.txt";
+  for (std::size_t dopo : {0, 1}) {
+    const std::string b = TabellaOltreILimite(dopo);
+    ASSERT_TRUE(file::ScriviAtomico(f, b));
+    const Tabella t = **Leggi(dir.percorso());
+    EXPECT_EQ(t.gruppi[0].nome, "Città 0");
+    EXPECT_EQ(t, Decodifica(b));
+  }
+  // The 64 MB bound inside "à" of a heading: the heading is no group.
+  const std::string testa = "G=Citt\xC3\xA0\r\nF=perch\xC3\xA9\r\n", coda = "\r\nG=Gr\xC3";
+  ASSERT_TRUE(file::ScriviAtomico(f, testa));
+  ASSERT_EQ(::truncate(f.c_str(), kMassimoByteFile - coda.size()), 0);
+  std::FILE* aperto = std::fopen(f.c_str(), "ab");
+  std::fputs((coda + "\xA0nde\r\n").c_str(), aperto);
+  std::fclose(aperto);
+  Riduzione r;
+  EXPECT_EQ(**Leggi(dir.percorso(), &r), Decodifica(testa));
+  EXPECT_TRUE(r.nonLetto);
 }
