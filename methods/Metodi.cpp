@@ -433,6 +433,10 @@ QSize Metodi::sizeHint() const {
   return {ui::Pixel(kSinistraTesto + kMargine) + testo.width(), ui::Pixel(kAltoTesto + kMargine) + testo.height()};
 }
 
+// The controls stand where they were placed: a window smaller than that
+// would cut the bottom ones off, where a host too small scrolls it instead.
+QSize Metodi::minimumSizeHint() const { return {ui::Pixel(kLarghezza), ui::Pixel(mFondo + 120)}; }
+
 void Metodi::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
   Disponi();

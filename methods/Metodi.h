@@ -48,6 +48,7 @@ class Metodi : public QWidget {
 
   // The designed window with a report pane of the width and lines it asks for.
   QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
   // Composer.
   void CmbEstratto_Click();
