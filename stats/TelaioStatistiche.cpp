@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -97,6 +98,7 @@ void TelaioStatistiche::creaControlli() {
 
   const char* const didascalie[] = {"Elabora", "Esci", "&Stampa", "S&alva"};
   auto* pulsanti = new QVBoxLayout;
+  mPulsanti = pulsanti;
   for (int i = 0; i <= 3; ++i) {
     auto* b = new QPushButton(QString::fromLatin1(didascalie[i]));
     b->setObjectName(QStringLiteral("Cmd%1").arg(i));
@@ -163,12 +165,15 @@ void TelaioStatistiche::creaControlli() {
   Frame5->setSizePolicy(politica);
   auto* comandi = new QHBoxLayout;
   mComandi = comandi;
+  // Empty, so without room, unless the options and the buttons stand in it.
+  mOpzioni = new QVBoxLayout;
+  comandi->addLayout(mOpzioni);
   comandi->addWidget(Frame1);
   comandi->addLayout(pulsanti);
   comandi->addStretch();
   comandi->addWidget(Frame5);
   auto* lista = new QVBoxLayout;
-  lista->setObjectName(QStringLiteral("lista"));
+  mLista = lista;
   lista->addWidget(ListRit, 1);
   // Down to five lines where the host is short (a 768-pixel screen holds the
   // tallest of these windows), 25 where there is room.
@@ -214,8 +219,7 @@ void TelaioStatistiche::AggiungiTitoloLista() {
   LabelLista = new QLabel(QStringLiteral("Dettaglio Presenze / Ritardo"));
   LabelLista->setObjectName(QStringLiteral("LabelLista"));
   LabelLista->setBuddy(ListRit);
-  auto* lista = findChild<QVBoxLayout*>(QStringLiteral("lista"));
-  lista->insertWidget(0, LabelLista);
+  mLista->insertWidget(mLista->indexOf(ListRit), LabelLista);
 }
 
 void TelaioStatistiche::Dimensiona(int larghezzaTwip, int altezzaTwip) {
@@ -224,48 +228,113 @@ void TelaioStatistiche::Dimensiona(int larghezzaTwip, int altezzaTwip) {
   ui::Finestre::ImpostaDimensioni(this, larghezzaTwip, altezzaTwip);
 }
 
+namespace {
+
+// A layout keeps the sizes its items told it until it is invalidated, and
+// an inner layout's change does not invalidate the outer ones.
+void Invalida(QLayoutItem* elemento) {
+  QLayout* l = elemento->layout();
+  if (!l) return;
+  l->invalidate();
+  for (int i = 0; QLayoutItem* figlio = l->itemAt(i); ++i) Invalida(figlio);
+}
+
+}  // namespace
+
+QSize TelaioStatistiche::minimumSizeHint() const {
+  QSize minimo = QWidget::minimumSizeHint();
+  if (mDisposta) minimo.setWidth(mLarghezzaMinima);
+  return minimo;
+}
+
 void TelaioStatistiche::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
   auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
   QMdiArea* area = sotto ? sotto->mdiArea() : nullptr;
-  if (!area || !PostoDettaglio() || mOspite) return;
-  mOspite = area->viewport();
-  mOspite->installEventFilter(this);
-  disponi();
+  if (!area || !PostoDettaglio() || mDisposta) return;
+  mDisposta = true;
+  Invalida(layout());
+  mLarghezzaMinima = layout()->minimumSize().width();
+  // Opening, the window may take the room the host has from where it
+  // stands: the arrangement that room holds, as large as it asks there.
+  const int cornice = sotto->isMaximized() ? 0 : sotto->x() + sotto->width() - width();
+  disponi(area->viewport()->width() - cornice);
+  ui::Finestre::Adatta(this);
+  disponi(width());
 }
 
-bool TelaioStatistiche::eventFilter(QObject* oggetto, QEvent* evento) {
-  if (oggetto == mOspite && evento->type() == QEvent::Resize) disponi();
-  return QWidget::eventFilter(oggetto, evento);
+void TelaioStatistiche::resizeEvent(QResizeEvent* evento) {
+  QWidget::resizeEvent(evento);
+  // Only the width chooses the arrangement.
+  if (mDisposta && !mInCorso && evento->size().width() != evento->oldSize().width())
+    disponi(width());
 }
 
-void TelaioStatistiche::disponi() {
+void TelaioStatistiche::disponi(int larghezza) {
   auto* sotto = qobject_cast<QMdiSubWindow*>(parentWidget());
   if (!sotto || sotto->isMinimized()) return;
-  const bool prima = mAccanto;
-  // The host's width, less the window's frame where it shows one.
-  const int spazio = mOspite->width() - (sotto->isMaximized() ? 0 : sotto->width() - width());
-  risultatiAccanto(true);
-  if (layout()->minimumSize().width() > spazio) risultatiAccanto(false);
-  if (mAccanto != prima) ui::Finestre::Adatta(this);
+  mInCorso = true;
+  for (Disposizione d : {Disposizione::Larga, Disposizione::Media, Disposizione::Stretta}) {
+    applica(d);
+    Invalida(layout());
+    const int minima = layout()->minimumSize().width();
+    if (d == Disposizione::Stretta) mLarghezzaMinima = minima;
+    if (minima <= larghezza) break;
+  }
+  // Nothing of the window is left outside it: where its controls need more
+  // room than it has (the narrower arrangements are taller), it grows, also
+  // maximised, and the host scrolls.
+  updateGeometry();
+  const QSize voluta = sotto->size().expandedTo(minimumSizeHint() + sotto->size() - size());
+  if (voluta != sotto->size()) sotto->resize(voluta);
+  layout()->activate();
+  mInCorso = false;
 }
 
-void TelaioStatistiche::risultatiAccanto(bool accanto) {
-  if (accanto == mAccanto) return;
-  mAccanto = accanto;
-  QBoxLayout* dettaglio = PostoDettaglio();
-  (accanto ? mComandi : dettaglio)->removeWidget(Frame5);
-  (accanto ? mFinestra : mComandi)->removeItem(mRisultati);
+void TelaioStatistiche::applica(Disposizione d) {
+  if (d == mDisposizione) return;
+  mDisposizione = d;
+  QBoxLayout* posto = PostoDettaglio();
+  for (QBoxLayout* l : {mComandi, posto, mLista}) l->removeWidget(Frame5);
+  mComandi->removeItem(mRisultati);
+  mFinestra->removeItem(mRisultati);
   mRisultati->setParent(nullptr);
-  if (accanto) {
-    dettaglio->addWidget(Frame5, 0, Qt::AlignTop);
-    mComandi->addLayout(mRisultati, 1);
-  } else {
+  const bool accanto = d != Disposizione::Stretta, media = d == Disposizione::Media;
+  if (d == Disposizione::Larga)
+    posto->addWidget(Frame5, 0, Qt::AlignTop);
+  else if (media)
+    mLista->insertWidget(0, Frame5);
+  else
     mComandi->addWidget(Frame5);
+  if (accanto)
+    mComandi->addLayout(mRisultati, 1);
+  else
     mFinestra->insertLayout(mFinestra->indexOf(StBar), mRisultati, 1);
+  // In the middle one the buttons stand in a row under the options, the
+  // column's stretch below them.
+  if (media != (mOpzioni->indexOf(Frame1) >= 0)) {
+    QBoxLayout* da = media ? mComandi : mOpzioni;
+    da->removeWidget(Frame1);
+    da->removeItem(mPulsanti);
+    mPulsanti->setParent(nullptr);
+    mPulsanti->setDirection(media ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    // Its own stretch after the buttons takes the room along the new direction.
+    const auto lungo = QSizePolicy::Expanding, corto = QSizePolicy::Minimum;
+    mPulsanti->itemAt(mPulsanti->count() - 1)
+        ->spacerItem()
+        ->changeSize(0, 0, media ? lungo : corto, media ? corto : lungo);
+    if (media) {
+      mOpzioni->addWidget(Frame1);
+      mOpzioni->addLayout(mPulsanti);
+      mOpzioni->addStretch(1);
+    } else {
+      delete mOpzioni->takeAt(0);
+      mComandi->insertWidget(1, Frame1);
+      mComandi->insertLayout(2, mPulsanti);
+    }
   }
   // Beside the results the options keep their height, which the row exceeds.
-  mComandi->setAlignment(Frame1, accanto ? Qt::AlignTop : Qt::Alignment());
+  mComandi->setAlignment(Frame1, d == Disposizione::Larga ? Qt::AlignTop : Qt::Alignment());
   mFinestra->setStretchFactor(mComandi, accanto ? 1 : 0);
 }
 

@@ -11,7 +11,7 @@
 // the frame's controls (Sopra), in the options frame beside the wheels
 // (OpzioniFinestra), and may add the sorte options and the heading of the
 // event list. A window whose controls above leave little height may take the
-// report and the event list beside the options where the host is wide enough
+// report and the event list beside the options where it is wide enough
 // (PostoDettaglio).
 #pragma once
 
@@ -82,6 +82,10 @@ class TelaioStatistiche : public QWidget {
   // The report lines the pane shows (empty after a run without events).
   const std::vector<std::string>& Rapporto() const { return mRapporto; }
 
+  // Where the window chooses its arrangement by its width, it may be made as
+  // narrow as the narrowest one needs.
+  QSize minimumSizeHint() const override;
+
  protected:
   TelaioStatistiche(const ui::Contesto& contesto, QWidget* parent = nullptr);
 
@@ -129,13 +133,12 @@ class TelaioStatistiche : public QWidget {
   void Dimensiona(int larghezzaTwip, int altezzaTwip);
   // A layout of the window's own (above the options) for the detail panel,
   // so that the report and the event list may stand beside the options and
-  // the buttons and take the height down to the status bar; they do so while
-  // the host is wide enough for the window laid out that way. nullptr (the
+  // the buttons and take the height down to the status bar. nullptr (the
   // default): always below the options.
   virtual QBoxLayout* PostoDettaglio() { return nullptr; }
 
   void showEvent(QShowEvent* evento) override;
-  bool eventFilter(QObject* oggetto, QEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
 
   // Layouts the window fills: above the frame's controls, and beside the
   // wheels inside "OPZIONI".
@@ -149,16 +152,27 @@ class TelaioStatistiche : public QWidget {
   void creaControlli();
   void stampa();
   void salva();
-  // Lays the results beside the options where the host's width holds the
-  // window so, below them otherwise; the window grows to its new content.
-  void disponi();
-  void risultatiAccanto(bool accanto);
+  // Where a window with PostoDettaglio puts the results, from the widest to
+  // the narrowest: beside the options with the detail panel beside the
+  // window's own controls above (Larga); beside the options with the buttons
+  // under them and the detail panel over the event list (Media); below the
+  // options (Stretta, the frame's only one for the other windows).
+  enum class Disposizione { Larga, Media, Stretta };
+  // The widest arrangement whose controls fit `larghezza` pixels; the window
+  // then grows where its height no longer holds them.
+  void disponi(int larghezza);
+  void applica(Disposizione d);
 
   QAbstractListModel* mEventi = nullptr;
   QBoxLayout* mFinestra = nullptr;
   QBoxLayout* mComandi = nullptr;    // options, buttons, detail panel
+  QBoxLayout* mOpzioni = nullptr;    // options over buttons, in the middle arrangement
+  QBoxLayout* mPulsanti = nullptr;   // the four buttons
+  QBoxLayout* mLista = nullptr;      // heading and event list
   QBoxLayout* mRisultati = nullptr;  // report and event list
-  bool mAccanto = false;
-  QWidget* mOspite = nullptr;  // the host's viewport, watched for its width
+  Disposizione mDisposizione = Disposizione::Stretta;
+  bool mDisposta = false;    // the first arrangement is chosen, on first show
+  bool mInCorso = false;     // an arrangement is being applied
+  int mLarghezzaMinima = 0;  // the least width of the narrowest arrangement
   std::vector<std::string> mRapporto;
 };

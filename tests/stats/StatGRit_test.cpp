@@ -6,14 +6,19 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QListView>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "finestra_statistica.h"
 #include "ui/Colori.h"
+#include "ui/Finestre.h"
 #include "ui/Griglia.h"
+#include "ui/PannelloTesto.h"
 
 namespace gr = GruppiRitardo;
 
@@ -36,6 +41,33 @@ struct Finestra : prova::FinestraStatistica<StatGRit> {
     return gr::Calcola_Situazione(p.stato.ArchivioEstrazioni, p.stato.TabelleRSC, r).gruppi;
   }
 };
+
+QRect Posto(const QWidget* w, const QWidget& finestra) {
+  return {w->mapTo(&finestra, QPoint(0, 0)), w->size()};
+}
+
+// The arrangement shown, read from where the controls stand.
+std::string Disposizione(const StatGRit& s) {
+  const QRect dettaglio = Posto(s.Frame5, s), rapporto = Posto(s.Text1, s),
+              opzioni = Posto(s.Frame1, s);
+  if (dettaglio.top() < Posto(s.ana, s).bottom()) return "larga";  // beside the grid
+  if (rapporto.top() == opzioni.top() && dettaglio.bottom() < Posto(s.ListRit, s).top())
+    return "media";
+  return rapporto.top() > opzioni.bottom() ? "stretta" : "?";
+}
+
+// The shown controls that lie, whole or in part, outside the window, and the
+// window itself where it is smaller than its controls need (they overlap).
+std::string Fuori(const QWidget& finestra) {
+  QStringList out;
+  for (QWidget* w : finestra.findChildren<QWidget*>())
+    if (!w->isWindow() && w->isVisibleTo(&finestra) &&
+        !finestra.rect().contains(Posto(w, finestra)))
+      out << w->objectName();
+  if (finestra.size().expandedTo(finestra.layout()->minimumSize()) != finestra.size())
+    out << finestra.objectName();
+  return out.join(QLatin1Char(' ')).toStdString();
+}
 
 }  // namespace
 
@@ -199,4 +231,66 @@ TEST(StatGRit, RunReportsTheChosenGroupAndSorte) {
   s.Cmd[2]->click();
   ASSERT_EQ(f.p.servizi.stampante.documenti.size(), 1u);
   EXPECT_EQ(f.p.servizi.stampante.documenti[0].righe[0], QStringLiteral("RSC  -  Ritardi Statistico-Cabalistici"));
+}
+
+// The window lays itself out by its own width, whatever the host's: the
+// widest arrangement that fits, again at every change of its width, and it
+// may be made narrower than the one it shows.
+TEST(StatGRit, ArrangementFollowsTheWindowsOwnWidth) {
+  Finestra f;
+  StatGRit& s = *f.s;
+  s.CheckESTR[11]->click();
+  s.Cmd[0]->click();  // the detail panel shown
+  ASSERT_TRUE(s.Frame5->isVisible());
+  auto* c = qobject_cast<QMdiSubWindow*>(s.parentWidget());
+  const int cornice = c->width() - s.width();
+  auto larghezza = [&](int w) {
+    c->resize(w + cornice, c->height());
+    QCoreApplication::processEvents();
+  };
+  EXPECT_EQ(Disposizione(s), "stretta");  // the 1200-pixel host
+  larghezza(1700);
+  EXPECT_EQ(Disposizione(s), "larga");
+  EXPECT_LT(c->minimumSizeHint().width(), s.layout()->minimumSize().width());
+  // As low as it may be so: the narrower arrangements are taller.
+  c->resize(c->width(), s.layout()->minimumSize().height() + c->height() - s.height());
+  std::string prima = "larga";
+  for (std::string attesa : {"media", "stretta"}) {
+    const int soglia = s.layout()->minimumSize().width();  // the least of the one shown
+    larghezza(soglia);
+    EXPECT_EQ(Disposizione(s), prima);
+    larghezza(soglia - 1);
+    EXPECT_EQ(Disposizione(s), attesa);
+    EXPECT_EQ(Fuori(s), "");
+    prima = attesa;
+  }
+  larghezza(1700);
+  EXPECT_EQ(Disposizione(s), "larga");
+
+  // Maximised, it has the host's room, down to the least its controls need.
+  c->showMaximized();
+  for (auto [principale, attesa] :
+       {std::pair{QSize(900, 500), "stretta"}, std::pair{QSize(1800, 900), "larga"}}) {
+    f.m.resize(principale);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Disposizione(s), attesa);
+    EXPECT_EQ(Fuori(s), "");
+    EXPECT_EQ(c->size(), f.m.area()->viewport()->size().expandedTo(c->minimumSizeHint()));
+  }
+}
+
+// Maximised in the main window as a 1280 x 800 screen opens it, the report
+// shows at least 15 lines.
+TEST(StatGRit, MaximisedAt1280x800ShowsFifteenReportLines) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(kUltima));
+  MDIForm1& m = p.principale();
+  m.resize(ui::Finestre::SulloSchermo({1200, 800}, {1280, 800}, QMargins(8, 40, 8, 8)));
+  m.MnuRscStat_Click();
+  auto* s = qobject_cast<StatGRit*>(m.finestre().attiva());
+  ASSERT_NE(s, nullptr);
+  s->parentWidget()->showMaximized();
+  QCoreApplication::processEvents();
+  EXPECT_GE(s->Text1->viewport()->height(), 15 * s->Text1->fontMetrics().lineSpacing());
+  EXPECT_EQ(s->size(), m.area()->viewport()->size());
+  EXPECT_EQ(Fuori(*s), "");
 }
