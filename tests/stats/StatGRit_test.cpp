@@ -278,19 +278,3 @@ TEST(StatGRit, ArrangementFollowsTheWindowsOwnWidth) {
     EXPECT_EQ(c->size(), f.m.area()->viewport()->size().expandedTo(c->minimumSizeHint()));
   }
 }
-
-// Maximised in the main window as a 1280 x 800 screen opens it, the report
-// shows at least 15 lines.
-TEST(StatGRit, MaximisedAt1280x800ShowsFifteenReportLines) {
-  prova::ProgrammaDiProva p(prova::Sintetiche(kUltima));
-  MDIForm1& m = p.principale();
-  m.resize(ui::Finestre::SulloSchermo({1200, 800}, {1280, 800}, QMargins(8, 40, 8, 8)));
-  m.MnuRscStat_Click();
-  auto* s = qobject_cast<StatGRit*>(m.finestre().attiva());
-  ASSERT_NE(s, nullptr);
-  s->parentWidget()->showMaximized();
-  QCoreApplication::processEvents();
-  EXPECT_GE(s->Text1->viewport()->height(), 15 * s->Text1->fontMetrics().lineSpacing());
-  EXPECT_EQ(s->size(), m.area()->viewport()->size());
-  EXPECT_EQ(Fuori(*s), "");
-}
