@@ -61,7 +61,7 @@ int Righe(const QString& riga, const QFontMetrics& fm, int larghezza) {
 }
 
 // The longest start of a line that, with "…" after it, wraps into `righe` rows.
-QString Inizio(const QString& riga, int righe, const QFontMetrics& fm, int larghezza) {
+QString PrimaParte(const QString& riga, int righe, const QFontMetrics& fm, int larghezza) {
   qsizetype dentro = 0;
   qsizetype fuori = riga.size();
   while (fuori - dentro > 1) {
@@ -340,7 +340,7 @@ QString TestoCheEntra(const QString& testo, const QFontMetrics& fm, QSize scherm
       libere -= r;
       continue;
     }
-    out << (libere > 1 ? Inizio(righe[i], libere, fm, aCapo) : QStringLiteral("…"));
+    out << (libere > 1 ? PrimaParte(righe[i], libere, fm, aCapo) : QStringLiteral("…"));
     break;
   }
   if (tieniUltima) out << righe.constLast();
