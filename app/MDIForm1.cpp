@@ -574,7 +574,7 @@ void MDIForm1::aggiornaMenuFinestra() {
   int n = 0;
   for (QWidget* w : aperte) {
     QAction* a = mMnuFinestra->addAction(
-        QStringLiteral("&%1 %2").arg(++n).arg(ui::VoceSemplice(w->windowTitle())));
+        QStringLiteral("&%1 %2").arg(++n).arg(ui::VoceMenu(w)));
     a->setCheckable(true);
     a->setChecked(w == mFinestre->attiva());
     connect(a, &QAction::triggered, this, [this, w] { mFinestre->porta(w); });

@@ -26,7 +26,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   // Form_Load: the title follows the executable's name, as at start-up.
   const QString titolo =
       ui::Q(Inizio::TitoloApplicazione(QCoreApplication::applicationFilePath().toStdString()));
-  setWindowTitle(QStringLiteral("Informazioni su ") + titolo);
+  ui::Nomina(this, QStringLiteral("Informazioni su ") + titolo);
 
   Picture1 = new QLabel;
   Picture1->setPixmap(ui::ImmagineAvvio(titolo).scaledToWidth(210, Qt::SmoothTransformation));

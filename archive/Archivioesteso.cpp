@@ -16,10 +16,10 @@ constexpr int kLarghezzaColonna = 250;  // twips
 
 Archivioesteso::Archivioesteso(const Stato& s, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Archivioesteso"));
-  setWindowTitle(QStringLiteral("Archivio delle ultime 100 estrazioni"));
+  ui::Nomina(this, QStringLiteral("Archivio delle ultime 100 estrazioni"));
   GridArchivio = new ui::Griglia;
   GridArchivio->setObjectName(QStringLiteral("Archivioesteso"));
-  GridArchivio->setAccessibleName(windowTitle());
+  GridArchivio->setAccessibleName(ui::Nome(this));
   QFont carattere(QStringLiteral("MS Sans Serif"));
   carattere.setStyleHint(QFont::SansSerif);
   carattere.setPointSize(7);

@@ -6,10 +6,11 @@
 
 #include "core/rsc.h"
 #include "ui/Clessidra.h"
+#include "ui/Testo.h"
 
 CreaArchivi::CreaArchivi(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("CreaArchivi"));
-  setWindowTitle(QStringLiteral("RSC"));
+  ui::Nomina(this, QStringLiteral("RSC"));
   setWindowModality(Qt::ApplicationModal);
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   Label1 = new QLabel(QStringLiteral("RSC"));

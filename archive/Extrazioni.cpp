@@ -154,7 +154,7 @@ void CasellaTesto::focusOutEvent(QFocusEvent* e) {
 
 Extrazioni::Extrazioni(const ui::Contesto& contesto) : mContesto(contesto) {
   setObjectName(QStringLiteral("Extrazioni"));
-  setWindowTitle(QStringLiteral("Estrazioni"));
+  ui::Nomina(this, QStringLiteral("Estrazioni"));
   ui::Finestre::ImpostaDimensioni(this, 7188, 7215);
   ui::Finestre::NascondeLimiti(this);
   setProperty("argomentoAiuto", kAiutoVista);

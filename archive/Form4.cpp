@@ -16,10 +16,10 @@ constexpr int kRigheMinime = 30;
 
 Form4::Form4(const Stato& s, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Form4"));
-  setWindowTitle(QStringLiteral("Analisi dell'estrazione visualizzata"));
+  ui::Nomina(this, QStringLiteral("Analisi dell'estrazione visualizzata"));
   ana = new ui::Griglia;
   ana->setObjectName(QStringLiteral("ana"));
-  ana->setAccessibleName(windowTitle());
+  ana->setAccessibleName(ui::Nome(this));
   ana->setFont(ui::FontRapporto());
   ana->setBackColor(ui::Colore(0xFFFFFF));
   ana->setForeColor(ui::Colore(0x800000));

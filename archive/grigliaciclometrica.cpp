@@ -24,7 +24,7 @@ const char* const kSigle[] = {"BA", "CA", "FI", "GE", "MI", "NA", "PA", "RO", "T
 
 grigliaciclometrica::grigliaciclometrica(const Stato& s, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("grigliaciclometrica"));
-  setWindowTitle(QStringLiteral("grigliaciclometrica"));
+  ui::Nomina(this, QStringLiteral("grigliaciclometrica"));
   const Estrazioni::TipoGriglia tipo = Estrazioni::TipoGrigliaDa(s.TipoGriglia);
   Label1 = new QLabel(tipo == Estrazioni::TipoGriglia::Distanze ? QStringLiteral("Distanze:") : QStringLiteral("Somme:"));
   evidenzia = new QComboBox;

@@ -55,7 +55,7 @@ CDF::CDF(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("CDF"));
   setProperty("argomentoAiuto", 30040);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("Ritardi/Presenze  Cadenze Decine Figure"));
+  ui::Nomina(this, QStringLiteral("Ritardi/Presenze  Cadenze Decine Figure"));
   ui::Finestre::ImpostaDimensioni(this, 11940, 7260);
   creaControlli();
   preparaGriglie();

@@ -30,7 +30,7 @@ ExtraRuota::ExtraRuota(const ui::Contesto& contesto, QWidget* parent)
     : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("ExtraRuota"));
   setProperty("argomentoAiuto", 30050);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("Estrazioni per Ruota"));
+  ui::Nomina(this, QStringLiteral("Estrazioni per Ruota"));
   ui::Finestre::ImpostaDimensioni(this, 5900, 7200);
 
   // Above the grid: the header line and the wheel shown.

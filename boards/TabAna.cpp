@@ -10,7 +10,7 @@
 TabAna::TabAna(const ui::Contesto& contesto, QWidget* parent) : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("TabAna"));
   setProperty("argomentoAiuto", 30010);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("Tabellone Analitico"));
+  ui::Nomina(this, QStringLiteral("Tabellone Analitico"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);
   IntestazioneAnalitica();
   auto copia = Inizio::CaricaArchivio(mStato.CartellaDati);

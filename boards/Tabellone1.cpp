@@ -19,7 +19,7 @@ Tabellone1::Tabellone1(const ui::Contesto& contesto, QWidget* parent)
     : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("Tabellone1"));
   setProperty("argomentoAiuto", 30020);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Analitico"));
+  ui::Nomina(this, QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Analitico"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);
   Frame1 = new QGroupBox(QStringLiteral("Archivio"), this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -47,7 +47,7 @@ void Tabellone1::OptArchivio_Click(int Index) {
   }
   Seleziona(OptArchivio[Index]);
   EstrattoScelto = k;
-  setWindowTitle(
+  ui::Nomina(this,
       QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Analitico  -  Estratto %1")
           .arg(k));
   // The new archive is shown at the end of the current range.

@@ -9,7 +9,7 @@ Tabellone2::Tabellone2(const ui::Contesto& contesto, QWidget* parent)
     : TelaioTabellone(contesto, parent) {
   setObjectName(QStringLiteral("Tabellone2"));
   setProperty("argomentoAiuto", 30030);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Ritardi Misti"));
+  ui::Nomina(this, QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Tabellone Ritardi Misti"));
   ui::Finestre::ImpostaDimensioni(this, 17000, 9000);
   ana->setRows(3);
   ana->setFixedRows(2);

@@ -39,7 +39,7 @@ AAM::AAM(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("AAM"));
   setProperty("argomentoAiuto", 50020);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("Ambate ad Attesa Minima"));
+  ui::Nomina(this, QStringLiteral("Ambate ad Attesa Minima"));
   ui::Finestre::ImpostaDimensioni(this, 11600, 6465);
   creaControlli();
   Intesta_Griglie();

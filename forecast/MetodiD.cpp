@@ -36,7 +36,7 @@ MetodiD::MetodiD(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mContesto(contesto), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("MetodiD"));
   setProperty("argomentoAiuto", 50010);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("Method Detector"));
+  ui::Nomina(this, QStringLiteral("Method Detector"));
   ui::Finestre::NascondeLimiti(this);
   ui::Finestre::ImpostaDimensioni(this, 11805, 7200);
   creaControlli();

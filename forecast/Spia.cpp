@@ -37,7 +37,7 @@ Spia::Spia(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mStato(contesto.stato()) {
   setObjectName(QStringLiteral("Spia"));
   setProperty("argomentoAiuto", 50030);  // F1: its paragraph of the guide
-  setWindowTitle(kTitolo);
+  ui::Nomina(this, kTitolo);
   ui::Finestre::ImpostaDimensioni(this, 10740, 5115);
   creaControlli();
   EstrInizio = mStato.EstrInizio;
@@ -176,7 +176,7 @@ void Spia::CmdRep_Click() {
   // The whole report is one computation: the chosen spy number, its scroll
   // bar and its label never move.
   mostraRapporto(ns::Intestazione(mStato.Titolo));
-  setWindowTitle(QStringLiteral(" **** PROCESSING HOT ****"));
+  ui::Nomina(this, QStringLiteral(" **** PROCESSING HOT ****"));
   Text1->repaint();
   EstrInizio = mStato.EstrInizio;
   EstrFine = mStato.EstrFine;
@@ -191,7 +191,7 @@ void Spia::CmdRep_Click() {
   } else {
     ui::Msg(this, ui::Q(r.motivo()), ui::Icona::Critica);
   }
-  setWindowTitle(kTitolo);
+  ui::Nomina(this, kTitolo);
 }
 
 void Spia::mostraRapporto(std::vector<std::string> righe) {

@@ -82,7 +82,7 @@ Metodi::Metodi(const ui::Contesto& contesto, QWidget* parent)
 Metodi::Metodi(const ui::Contesto& contesto, const metodi::Regole& regole, QWidget* parent)
     : QWidget(parent), mContesto(contesto), mRegole(regole) {
   setObjectName(QStringLiteral("Metodi"));
-  setWindowTitle(QStringLiteral("Metodi"));
+  ui::Nomina(this, QStringLiteral("Metodi"));
   ui::Finestre::NascondeLimiti(this);
   QFont carattere = font();
   carattere.setPointSize(8);

@@ -146,7 +146,7 @@ void Metodi::Salva_Metodo() {
     ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
     return;
   }
-  setWindowTitle(ui::TitoloSemplice(ui::Q(*nome)));
+  ui::Nomina(this, ui::Q(*nome));
   RicordaCartella(percorso);
 }
 
@@ -168,7 +168,7 @@ void Metodi::Apri_Metodo() {
         ui::Icona::Critica);
     return;
   }
-  setWindowTitle(ui::TitoloSemplice(ui::Q(*nome)));
+  ui::Nomina(this, ui::Q(*nome));
   ListRit->clear();
   ListPro->clear();
   ListCalcoli->clear();
@@ -258,7 +258,8 @@ void Metodi::MostraTesto(std::string testo) {
 }
 
 QString Metodi::NomeProposto() const {
-  return windowTitle() == QLatin1String("Metodi") ? QStringLiteral("Metodo") : windowTitle();
+  const QString nome = ui::Nome(this);
+  return nome == QLatin1String("Metodi") ? QStringLiteral("Metodo") : nome;
 }
 
 void Metodi::RicordaCartella(const QString& percorso) {

@@ -180,7 +180,7 @@ void Metodi::CmdNumPronostico(int Index) {
       if (Index == 11) posti.push_back(sel);
       for (int r = 0; Index == 12 && r < ListPro->count(); ++r) posti.push_back(r);
       const metodi::Opzioni opzioni = LeggiOpzioni();
-      MostraTesto(metodi::Descrivi(Pronostici(), posti, ui::S(windowTitle()),
+      MostraTesto(metodi::Descrivi(Pronostici(), posti, ui::S(ui::Nome(this)),
                                    Index == 12 ? &opzioni : nullptr, mContesto.stato().indici,
                                    mRegole));
       TbMet->setCurrentIndex(1);

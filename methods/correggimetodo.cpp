@@ -27,7 +27,7 @@ QComboBox* Lista(const QString& nome, const QStringList& voci, int larghezzaTwip
 correggimetodo::correggimetodo(std::filesystem::path riporto, QWidget* parent)
     : QDialog(parent), mRiporto(std::move(riporto)) {
   setObjectName(QStringLiteral("correggimetodo"));
-  setWindowTitle(QStringLiteral("Correzione manuale della riga di calcolo"));
+  ui::Nomina(this, QStringLiteral("Correzione manuale della riga di calcolo"));
   auto* griglia = new QGridLayout(this);
   griglia->setHorizontalSpacing(ui::Pixel(60));
   sorte = Lista(QStringLiteral("sorte"), {"M", "A", "T", "Q", "C"}, 720);

@@ -5,6 +5,7 @@
 #include "core/stato.h"
 #include "ui/Colori.h"
 #include "ui/Griglia.h"
+#include "ui/Testo.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr int kAltezzaRiga = 285;       // twips
 
 griglia::griglia(Stato& stato, QWidget* parent) : QDialog(parent), mStato(stato) {
   setObjectName(QStringLiteral("griglia"));
-  setWindowTitle(QStringLiteral("griglia"));
+  ui::Nomina(this, QStringLiteral("griglia"));
   ana = new ui::Griglia;
   ana->setObjectName(QStringLiteral("ana"));
   ana->setAccessibleName(QStringLiteral("Numeri"));

@@ -1,11 +1,12 @@
 #include "stats/StatData.h"
 
 #include "stats/statistica_data.h"
+#include "ui/Testo.h"
 
 StatData::StatData(const ui::Contesto& contesto, QWidget* parent) : TelaioStatistiche(contesto, parent) {
   setObjectName(QStringLiteral("StatData"));
   setProperty("argomentoAiuto", 60020);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("'sta Data sorte o non sorte ?"));
+  ui::Nomina(this, QStringLiteral("'sta Data sorte o non sorte ?"));
   AggiungiTitoloLista();
   Dimensiona(11340, 7155);
   CopiaRange();

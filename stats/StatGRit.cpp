@@ -35,7 +35,7 @@ constexpr int kColonne = 1 + 10 * gr::kNumeriGruppo;
 StatGRit::StatGRit(const ui::Contesto& contesto, QWidget* parent) : TelaioStatistiche(contesto, parent) {
   setObjectName(QStringLiteral("StatGRit"));
   setProperty("argomentoAiuto", 60010);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Statistiche Gruppi Ritardo"));
+  ui::Nomina(this, QStringLiteral("RSC (Ritardi Statistico-Cabalistici) - Statistiche Gruppi Ritardo"));
   creaControlli();
   Dimensiona(11835, 7155);
 
@@ -51,7 +51,8 @@ StatGRit::StatGRit(const ui::Contesto& contesto, QWidget* parent) : TelaioStatis
   Crea_Gruppi_Ritardo();
   EstrFine = EstrUltima;
   EstrInizio = 1;
-  LbData->setText(ui::Q(Inizio::DataBreve(mStato.TabelleRSC[0], EstrRiferimento)));
+  DataLb = Inizio::DataBreve(mStato.TabelleRSC[0], EstrRiferimento);
+  LbData->setText(ui::Q(DataLb));
   TxtEstr[1]->setText(QString::number(EstrUltima));
   Mostra_Periodo();
 }
@@ -272,7 +273,8 @@ void StatGRit::CmdEst_Click(int Index) {
   EstrRiferimento = nuovo;
   Calcola_Ritardi_RSC();
   Crea_Gruppi_Ritardo();
-  LbData->setText(ui::Q(Inizio::DataBreve(mStato.TabelleRSC[0], EstrRiferimento)));
+  DataLb = Inizio::DataBreve(mStato.TabelleRSC[0], EstrRiferimento);
+  LbData->setText(ui::Q(DataLb));
   SvuotaRisultati();
   EstrFine = EstrRiferimento;
   Mostra_Periodo();
@@ -335,7 +337,7 @@ void StatGRit::TxtData_Change(int Index) {
 
 void StatGRit::Mostra_Periodo() {
   Panel1->setText(ui::Q(
-      Statistiche::DidascaliaGruppi(mStato.TabelleRSC[0], EstrInizio, EstrFine, ui::S(LbData->text()))));
+      Statistiche::DidascaliaGruppi(mStato.TabelleRSC[0], EstrInizio, EstrFine, DataLb)));
 }
 
 void StatGRit::scegliLimite(int Index) {

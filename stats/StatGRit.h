@@ -35,6 +35,7 @@ class StatGRit : public TelaioStatistiche {
   int EstrUltima = 0;
   int EstrRiferimento = 0;
   std::string DataRiferimento;
+  std::string DataLb;  // the short date LbData shows, empty before the first
   int GruppoScelto = 1;
   GruppiRitardo::Situazione Situazione;
 

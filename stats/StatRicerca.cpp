@@ -32,7 +32,7 @@ constexpr int kNumeri = Qt::UserRole;
 StatRicerca::StatRicerca(const ui::Contesto& contesto, QWidget* parent) : TelaioStatistiche(contesto, parent) {
   setObjectName(QStringLiteral("StatRicerca"));
   setProperty("argomentoAiuto", 60030);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("Analisi Formazioni Numeriche"));
+  ui::Nomina(this, QStringLiteral("Analisi Formazioni Numeriche"));
   AggiungiSorte(1);
   AggiungiTitoloLista();
   creaControlli();

@@ -91,7 +91,7 @@ TabForm::TabForm(const ui::Contesto& contesto, QWidget* parent)
     : QWidget(parent), mCartella(contesto.stato().CartellaProgramma) {
   setObjectName(QStringLiteral("TabForm"));
   setProperty("argomentoAiuto", 60040);  // F1: its paragraph of the guide
-  setWindowTitle(QStringLiteral("Gestione Tabella Formazioni Numeriche"));
+  ui::Nomina(this, QStringLiteral("Gestione Tabella Formazioni Numeriche"));
   ui::Finestre::NascondeLimiti(this);
   ui::Finestre::IndipendenteDallArchivio(this);
   creaControlli();
@@ -301,6 +301,7 @@ void TabForm::CmdGru_Click(int Index) {
     ui::Msg(this, QStringLiteral("La Tabella contiene già %1 gruppi !").arg(fz::kMaxGruppi));
     return;
   }
+  mModificaGruppo = Index != 0;
   CmdInsG->setText(Index == 0 ? QStringLiteral("&Inserisci Gruppo") : QStringLiteral("&Modifica Gruppo"));
   impostaModo(Modo::PannelloGruppo);
   TxG->setText(Index == 0 ? QString() : ListG->item(g)->text());
@@ -321,7 +322,7 @@ void TabForm::eliminaGruppo(int g) {
 void TabForm::CmdInsG_Click() {
   const QString nome = TxG->text();
   if (nome.isEmpty()) return;
-  const bool modifica = CmdInsG->text() == QLatin1String("&Modifica Gruppo");
+  const bool modifica = mModificaGruppo;
   const int g = gruppo();
   // A renamed group may keep its own name (in other capitals, say).
   if (fz::GruppoPresente(Tabella, ui::S(nome), modifica ? g : -1)) {
@@ -338,6 +339,7 @@ void TabForm::CmdInsG_Click() {
   Tabella.gruppi.push_back({maiuscolo, {}});
   ListG->addItem(ui::Q(maiuscolo));
   ListG->setCurrentRow(ListG->count() - 1);
+  mModificaFormazione = false;
   CmdOK->setText(QStringLiteral("&Inserisci Formazione"));
   impostaModo(Modo::PannelloFormazione);
   TxG->setText(ui::Q(maiuscolo));
@@ -382,6 +384,7 @@ void TabForm::CmdFor_Click(int Index) {
     ui::Msg(this, QStringLiteral("Il Gruppo contiene già %1 formazioni !").arg(fz::kMaxFormazioni));
     return;
   }
+  mModificaFormazione = Index != 0;
   CmdOK->setText(Index == 0 ? QStringLiteral("&Inserisci Formazione") : QStringLiteral("&Modifica Formazione"));
   impostaModo(Modo::PannelloFormazione);
   TxG->setText(ListG->item(g)->text());
@@ -409,7 +412,7 @@ void TabForm::CmdOK_Click() {
   }
   const int g = gruppo();
   auto& elenco = Tabella.gruppi[g].formazioni;
-  const bool modifica = CmdOK->text() == QLatin1String("&Modifica Formazione");
+  const bool modifica = mModificaFormazione;
   const int f = modifica ? formazione() : -1;
   const std::string nome = ui::S(TxF->text());
   // A modified formation may keep its own name, so that only its numbers change.

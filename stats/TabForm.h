@@ -106,6 +106,10 @@ class TabForm : public QWidget {
 
   std::filesystem::path mCartella;
   Modo mModo = Modo::Consultazione;
+  // What the two panels' buttons do: modify the selected group or formation
+  // (their captions say so), or insert a new one.
+  bool mModificaGruppo = false;
+  bool mModificaFormazione = false;
   QWidget* mDestra = nullptr;
   QWidget* mVista = nullptr;
 };

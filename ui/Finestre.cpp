@@ -31,6 +31,7 @@ void Rimisura(QWidget* w) {
 }  // namespace
 
 Finestre::Finestre(QMdiArea* area, QObject* parent) : QObject(parent), mArea(area) {
+  NominaCornici();
   connect(mArea, &QMdiArea::subWindowActivated, this, &Finestre::attivata);
 }
 

@@ -3,12 +3,17 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QWidget>
+
+#include "ui/Testo.h"
 
 namespace ui {
 
@@ -34,7 +39,53 @@ QString NomeDerivato(const QWidget* w, const QHash<const QWidget*, const QLabel*
   return QString();
 }
 
+// The frame of a tool window: Qt's own, but for the name.
+class CorniceAccessibile : public QAccessibleWidget {
+ public:
+  explicit CorniceAccessibile(QMdiSubWindow* cornice) : QAccessibleWidget(cornice, QAccessible::Window) {}
+
+  static QAccessibleInterface* Fabbrica(const QString& classe, QObject* oggetto) {
+    auto* cornice = qobject_cast<QMdiSubWindow*>(oggetto);
+    return classe == QLatin1String("QMdiSubWindow") && cornice ? new CorniceAccessibile(cornice) : nullptr;
+  }
+
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+    const QWidget* w = cornice()->widget();
+    if (const QString nome = w ? Nome(w) : QString(); !nome.isEmpty()) return nome;
+    return cornice()->windowTitle().remove(QLatin1String("[*]"));
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    const QMdiSubWindow* c = cornice();
+    s.focusable = true;
+    s.focused = c == QApplication::focusWidget() || c->isAncestorOf(QApplication::focusWidget());
+    s.movable = s.sizeable = !c->isMaximized();
+    s.invisible = !c->isVisible();
+    s.offscreen = c->parentWidget() && !c->parentWidget()->contentsRect().contains(c->geometry());
+    s.disabled = !c->isEnabled();
+    return s;
+  }
+  // Its one child is the window it frames.
+  int childCount() const override { return cornice()->widget() ? 1 : 0; }
+  QAccessibleInterface* child(int i) const override {
+    QWidget* w = cornice()->widget();
+    return i == 0 && w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* figlio) const override {
+    return figlio && figlio->object() && figlio->object() == cornice()->widget() ? 0 : -1;
+  }
+
+ private:
+  QMdiSubWindow* cornice() const { return static_cast<QMdiSubWindow*>(widget()); }
+};
+
 }  // namespace
+
+void NominaCornici() {
+  static const bool fatto = (QAccessible::installFactory(&CorniceAccessibile::Fabbrica), true);
+  (void)fatto;
+}
 
 QString SenzaTasti(const QString& caption) {
   QString out;

@@ -26,4 +26,9 @@ QString SenzaTasti(const QString& caption);
 // when the window is built.
 void DaiNomi(QWidget* finestra);
 
+// Makes the frame of each tool window in the host say the name its window
+// was given (ui::Nomina) as written: Qt's own drops every "[*]" of the title.
+// Calling it again does nothing.
+void NominaCornici();
+
 }  // namespace ui

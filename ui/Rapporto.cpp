@@ -36,7 +36,7 @@ bool StampaRighe(QWidget* padre, const QStringList& righe) {
   }
   // The job is named after the window, so the print queue or a folder of
   // printed files tells the reports apart.
-  QString nome = padre ? padre->windowTitle().trimmed() : QString();
+  QString nome = padre ? SuUnaRiga(Nome(padre)).trimmed() : QString();
   if (nome.isEmpty()) nome = Titolo();
   QString errore;
   if (!stampante.stampa(nome, righe, QStringLiteral("Courier"), 10, &errore)) {

@@ -1,13 +1,14 @@
 #include "ui/Testo.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QTextDocument>
 #include <algorithm>
 
 #include "core/testo.h"
@@ -63,11 +64,34 @@ void ImpostaTestoSemplice() {
 }
 
 void SuggerimentoSemplice(QWidget* w, const QString& testo) {
-  // A tooltip is rich text whenever Qt guesses so: an escaped paragraph is
-  // always shown as the characters it holds. The screen reader gets the text
-  // itself, not the markup around it.
-  w->setToolTip(testo.isEmpty() ? QString() : Qt::convertFromPlainText(testo, Qt::WhiteSpacePre));
+  w->setToolTip(testo);
   w->setAccessibleDescription(testo);
+}
+
+namespace {
+constexpr char kNome[] = "nomeFinestra";
+}  // namespace
+
+void Nomina(QWidget* finestra, const QString& nome) {
+  finestra->setProperty(kNome, nome);
+  // "[*][*]" shows as "[*]".
+  finestra->setWindowTitle(SuUnaRiga(nome).replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+  // The frame reads its name from here: the title may read the same.
+  if (auto* cornice = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) {
+    QAccessibleEvent cambiato(cornice, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&cambiato);
+  }
+}
+
+QString Nome(const QWidget* finestra) { return finestra->property(kNome).toString(); }
+
+QString SuUnaRiga(QString testo) {
+  testo.replace(QLatin1String("\r\n"), QLatin1String(" "));
+  for (QChar& c : testo)
+    if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == u'\x85' ||
+        c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+      c = u' ';
+  return testo;
 }
 
 }  // namespace ui

@@ -1,8 +1,9 @@
 // Conversions between the model's UTF-8 texts and Qt strings, the rule for
 // numbers read from text boxes, and the rule that text is shown as written:
 // Qt guesses markup in the text of a label or a tooltip ("<b>", "&lt;",
-// "<img src=…>", whose picture it would load), and a menu item takes "&" as
-// its mnemonic, while names, lines and pasted text must read as they are.
+// "<img src=…>", whose picture it would load), a menu item takes "&" as its
+// mnemonic and a title "[*]" as the modified mark, while names, lines and
+// pasted text must read as they are.
 #pragma once
 
 #include <QString>
@@ -27,22 +28,28 @@ long long NumeroIniziale(const QString& testo);
 int LarghezzaLista(const QComboBox* lista, const QStringList& testi);
 
 // Makes every label of the application plain text from before it is first
-// shown, Qt's own (in input boxes and file dialogs) included; REQUIRES: a
-// QApplication. Calling it again does nothing.
+// shown, Qt's own (in input boxes, file dialogs and the tooltip) included;
+// REQUIRES: a QApplication. Calling it again does nothing.
 void ImpostaTestoSemplice();
 // Sets a widget's tooltip (and what a screen reader says of it) to a text
-// shown as written; an empty text removes the tooltip.
+// shown as written: the tooltip's label is plain text (ImpostaTestoSemplice).
+// An empty text removes the tooltip.
 void SuggerimentoSemplice(QWidget* w, const QString& testo);
-// A window title that reads as `testo`: Qt takes "[*]" in a title as the
-// place of the modified mark, "[*][*]" as "[*]".
-inline QString TitoloSemplice(QString testo) {
-  return testo.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
-}
-// The caption of a menu item that reads as the window title `titolo` (set
-// through TitoloSemplice where it holds a name), each "&" kept.
-inline QString VoceSemplice(QString titolo) {
-  return titolo.replace(QLatin1String("[*][*]"), QLatin1String("[*]"))
-      .replace(QLatin1Char('&'), QLatin1String("&&"));
+
+// Gives a window the name of what it shows (a method's, say). The title shows
+// it on one line (SuUnaRiga), "[*]" included, which Qt would take as the
+// place of the modified mark; the window menu (VoceMenu), what a screen
+// reader says of the window, the summaries, file names and print jobs made
+// from it ask Nome(): nothing reads the title back.
+void Nomina(QWidget* finestra, const QString& nome);
+// The name given with Nomina; empty when none was.
+QString Nome(const QWidget* finestra);
+// A name as a title or a menu item shows it: each tab or line break one blank.
+QString SuUnaRiga(QString testo);
+// The caption of a window's item in the window menu: its name on one line,
+// each "&" kept.
+inline QString VoceMenu(const QWidget* finestra) {
+  return SuUnaRiga(Nome(finestra)).replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
 }  // namespace ui

@@ -148,16 +148,15 @@ TEST(MainWindow, HelpWebAndAbout) {
 TEST(MainWindow, CloseAllClosesEveryChildAndTheWindowMenuListsThem) {
   prova::ProgrammaDiProva p(DieciEstrazioni());
   MDIForm1& m = p.principale();
-  for (const char* titolo : {"Uno", "Due", "Tre"}) {
-    auto* w = m.finestre().nuova<QWidget>();
-    w->setWindowTitle(QString::fromLatin1(titolo));
-  }
+  // Each item reads as its window's name, on one line.
+  for (const char* nome : {"Uno", "a&b [*]", "x\ty\r\nz\n"})
+    ui::Nomina(m.finestre().nuova<QWidget>(), QString::fromLatin1(nome));
   QMenu* finestra = m.menuBar()->findChild<QMenu*>(QStringLiteral("MnuFinestra"));
   emit finestra->aboutToShow();
   QStringList elenco;
   for (QAction* a : finestra->actions()) elenco << (a->isSeparator() ? QStringLiteral("-") : a->text());
   EXPECT_EQ(elenco, (QStringList{"&Chiudi Tutte", "&Riduci tutte ad Icona", "&Disponi Icone", "-",
-                                 "&1 Uno", "&2 Due", "&3 Tre"}));
+                                 "&1 Uno", "&2 a&&b [*]", "&3 x y z "}));
   m.voce(QStringLiteral("MnuFinestraIcona"))->trigger();
   for (QMdiSubWindow* s : m.area()->subWindowList()) EXPECT_TRUE(s->isMinimized());
   m.voce(QStringLiteral("MnuFinestraChiudi"))->trigger();

@@ -6,15 +6,22 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QAccessible>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 #include <filesystem>
 #include <functional>
 
@@ -23,6 +30,8 @@
 #include "stats/StatRicerca.h"
 #include "stats/TabForm.h"
 #include "stats/tabella_formazioni.h"
+#include "ui/NomiAccessibili.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Testo.h"
 #include "ui/dialoghi_veri.h"
 
@@ -146,15 +155,109 @@ TEST(TestoComeScritto, TableNamesInBothTableWindows) {
   EXPECT_TRUE(p.servizi.dialoghi.testi().isEmpty()) << ui::S(p.servizi.dialoghi.testi().join('|'));
   for (QLabel* l : m.findChildren<QLabel*>())
     EXPECT_EQ(l->textFormat(), Qt::PlainText) << ui::S(l->text());
-  // A tooltip shows what the screen reader reads.
-  QWidget w;
-  ui::SuggerimentoSemplice(&w, QStringLiteral("<img src=zz> a&lt;b"));
-  EXPECT_EQ(w.accessibleDescription(), "<img src=zz> a&lt;b");
-  QTextDocument comeAppare;
-  comeAppare.setHtml(w.toolTip());
-  EXPECT_EQ(comeAppare.toPlainText(), "<img src=zz> a&lt;b");
-  // A window title and its item in the window menu.
-  EXPECT_EQ(ui::VoceSemplice(ui::TitoloSemplice(QStringLiteral("a[*]&b[*][*]"))), "a[*]&&b[*][*]");
+}
+
+namespace {
+
+// The tooltip Qt shows over a line of a list: the text its label paints and
+// the name a screen reader reads for it.
+std::pair<QString, QString> SuggerimentoSopra(QListWidget* lista, int riga) {
+  QWidget* v = lista->viewport();
+  const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
+  QMouseEvent mossa(QEvent::MouseMove, punto, v->mapToGlobal(punto), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(v, &mossa);
+  QHelpEvent aiuto(QEvent::ToolTip, punto, v->mapToGlobal(punto));
+  QApplication::sendEvent(v, &aiuto);
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    auto* e = qobject_cast<QLabel*>(w);
+    if (!e || e->objectName() != QLatin1String("qtooltip_label") || !e->isVisible()) continue;
+    QString mostrato = e->text();
+    if (e->textFormat() == Qt::RichText ||
+        (e->textFormat() == Qt::AutoText && Qt::mightBeRichText(mostrato))) {
+      QTextDocument documento;
+      documento.setHtml(mostrato);
+      mostrato = documento.toPlainText();
+    }
+    return {mostrato, QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name)};
+  }
+  return {QStringLiteral("<nessun suggerimento>"), QString()};
+}
+
+}  // namespace
+
+// Pointing at a line of the tester's lists or of the formations analysed
+// shows the line as written, and a screen reader reads it so.
+TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
+  prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+  t.p.principale().MnuStatAnaNum_Click();
+  auto* analisi = t.p.principale().finestre().trova<StatRicerca>();
+  ASSERT_NE(analisi, nullptr);
+  const QStringList righe{QStringLiteral("M  1M  1°BA+5 & 2°CA+17"), QStringLiteral("1.2.3"),
+                          QStringLiteral("<b>grassetto</b>"), QStringLiteral("a&lt;b"),
+                          QStringLiteral("<img src=zz>")};
+  for (QListWidget* lista : {t.m->ListPro, t.m->ListRit, analisi->ListFormazioni}) {
+    SCOPED_TRACE(ui::S(lista->objectName()));
+    lista->clear();
+    lista->addItems(righe);
+    for (int r = 0; r < righe.size(); ++r) {
+      const auto [mostrato, letto] = SuggerimentoSopra(lista, r);
+      EXPECT_EQ(mostrato, righe[r]);
+      EXPECT_EQ(letto, righe[r]);
+    }
+    QToolTip::hideText();
+  }
+}
+
+// A method's name comes from its file, whatever the title makes of "[*]" and
+// "&": the summary, the names the save dialogs propose, the print job, the
+// window menu and what a screen reader says of the window.
+TEST(TestoComeScritto, MethodNamesAreNeverReadBackFromTheTitle) {
+  prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+  QString proposto, riquadro;
+  QTimer guarda;
+  QObject::connect(&guarda, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+        proposto = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        d->reject();
+      }
+      if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) {
+        riquadro = b->text();
+        b->reject();
+      }
+    }
+  });
+  guarda.start(0);
+  for (const char* nome : {"prova[*]", "x[*]y", "a&b"}) {
+    SCOPED_TRACE(nome);
+    const std::string file = std::string(nome) + ".mtd";
+    t.Scrivi(file.c_str(),
+             "0200010500040015000110000100000001\r\nMA  1M  1\xB0"
+             "BA+5,3\xB0"
+             "NA-12 & 2\xB0"
+             "RO+7\r\n");
+    t.Scegli(file.c_str());
+    t.m->Cmd_Click(5);
+    ASSERT_TRUE(t.Messaggi().isEmpty()) << ui::S(t.Messaggi().join('|'));
+    prova::DialoghiVeri veri;
+    t.m->CmdNum_Click(12);
+    EXPECT_EQ(t.m->Text1->testo().section('\n', 0, 0), QStringLiteral("Metodo <%1>").arg(nome));
+    for (const int salva : {4, 3}) {
+      proposto.clear();
+      t.m->Cmd_Click(salva);
+      EXPECT_EQ(proposto, QString::fromUtf8(nome)) << salva;
+    }
+    EXPECT_EQ(riquadro, QString());
+    t.m->Cmd_Click(2);
+    EXPECT_EQ(t.p.servizi.stampante.documenti.back().nome, QString::fromUtf8(nome));
+    auto* cornice = qobject_cast<QMdiSubWindow*>(t.m->parentWidget());
+    ASSERT_NE(cornice, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(cornice)->text(QAccessible::Name), nome);
+    QMenu* finestra = t.p.principale().menuBar()->findChild<QMenu*>(QStringLiteral("MnuFinestra"));
+    emit finestra->aboutToShow();
+    EXPECT_EQ(ui::SenzaTasti(finestra->actions().last()->text()), QStringLiteral("1 %1").arg(nome));
+  }
 }
 
 // A box wraps what it can and cuts only what the screen cannot hold: each of
