@@ -160,7 +160,7 @@ void AAM::elabora() {
   ana->clear();
   Intesta_Griglie();
   ana->show();
-  LbPeriodo->setText(Panel1->text());
+  LbPeriodo->setText(ui::Q(Inizio::Descrivi_Periodo(mStato.ArchivioEstrazioni, EstrInizio, EstrFine)));
   PBar->setValue(0);
   PBar->show();
   const am::Elaborazione e = am::Elabora(mStato.ArchivioEstrazioni, EstrInizio, EstrFine,
