@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBlock>
@@ -114,13 +115,25 @@ QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
   if (!indirizzo.isLocalFile()) return QTextBrowser::loadResource(tipo, nome);
   const QString percorso = indirizzo.toLocalFile();
   const auto dati = file::LeggiBinario(percorso.toStdString(), kMassimoPagina);
-  if (!dati) {
-    // A page says why it is not shown; a picture is simply left out.
-    if (tipo != QTextDocument::HtmlResource) return {};
-    return PaginaMancante(percorso, dati.motivo());
+  if (tipo == QTextDocument::ImageResource) {
+    // Qt opens the file of a picture itself, unbounded, when it gets no
+    // picture from here: one that cannot be read or decoded is a single
+    // transparent dot instead, which leaves nothing to see.
+    QImage immagine;
+    if (dati) immagine.loadFromData(dati->data(), static_cast<int>(dati->size()));
+    if (immagine.isNull()) {
+      immagine = QImage(1, 1, QImage::Format_ARGB32);
+      immagine.fill(Qt::transparent);
+    }
+    return immagine;
   }
-  return QByteArray(reinterpret_cast<const char*>(dati->data()),
-                    static_cast<qsizetype>(dati->size()));
+  if (dati)
+    return QByteArray(reinterpret_cast<const char*>(dati->data()),
+                      static_cast<qsizetype>(dati->size()));
+  // A page that cannot be read says why it is not shown; a style sheet that
+  // cannot be read is empty, since on a null value Qt opens the file itself.
+  if (tipo == QTextDocument::HtmlResource) return PaginaMancante(percorso, dati.motivo());
+  return QByteArray();
 }
 
 void PaginaAiuto::doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) {

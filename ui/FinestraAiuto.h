@@ -44,7 +44,9 @@ class PaginaAiuto : public QTextBrowser {
   // A page or picture of the help: a local file is read as the program reads
   // its other files (a regular file of at most a few megabytes, never waited
   // on). A page that cannot be read is replaced by a short page that names it
-  // and says why ("non trovata", or the reason); a picture is left out.
+  // and says why ("non trovata", or the reason); a picture that cannot be
+  // read or decoded is left out, and so is a style sheet that cannot be read.
+  // Qt never opens any of them by itself.
   QVariant loadResource(int tipo, const QUrl& nome) override;
 
  protected:

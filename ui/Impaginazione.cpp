@@ -55,15 +55,22 @@ void Continua(QStringList& out, const QString& riga, qsizetype n, qsizetype colo
   // the line starts as a continuation.
   qsizetype fine = da < colonne ? Taglio(riga, da, colonne - da) : 0;
   if (fine == 0 && da == 0) fine = colonne;
-  // The continued pieces start a little past the line's own indent, under
-  // its text, where enough room is left there; else near the left edge.
+  // A continued piece starts a little past the line's own indent, under its
+  // text, where enough room is left there and its first word fits in it;
+  // else near the left edge, where a long word stays whole. The rest of a
+  // word cut at the edge goes on there too.
   const qsizetype sotto = da + kRientro;
-  const QString rientro(colonne - sotto >= kSpazioSotto ? sotto : kRientro, QLatin1Char(' '));
+  const bool spazio = colonne - sotto >= kSpazioSotto;
+  bool tagliata = false;
   if (fine > 0) da = Pezzo(out, riga, QString(), 0, fine);
-  const qsizetype seguito = colonne - rientro.size();
   while (da < n) {
+    qsizetype seguito = colonne - sotto;
+    if (!spazio || tagliata || (n - da > seguito && Taglio(riga, da, seguito) == 0))
+      seguito = colonne - kRientro;
     fine = n - da <= seguito ? n : Taglio(riga, da, seguito);
-    da = Pezzo(out, riga, rientro, da, fine > 0 ? fine : da + seguito);
+    tagliata = fine == 0;
+    da = Pezzo(out, riga, QString(colonne - seguito, QLatin1Char(' ')), da,
+               fine > 0 ? fine : da + seguito);
   }
 }
 

@@ -6,10 +6,11 @@
 // point, at which the widest line fits, but never below kPuntiMinimi. Past
 // that size a line too long for the paper goes on over the following lines,
 // each kRientro blanks past the line's own indent when kSpazioSotto columns
-// or more are left there, else kRientro blanks from the left edge. A printed
-// line ends at the last blank, or after the last "." or ",", that fits, so
-// that numbers and words stay whole; only a word with no such break in the
-// room is cut at the edge. The blanks at a break are not printed; blanks
+// or more are left there and the piece's first word fits in them, else
+// kRientro blanks from the left edge. A printed line ends at the last blank,
+// or after the last "." or ",", that fits, so that numbers and words stay
+// whole; only a word longer than the room from the left edge is cut there,
+// and goes on at the left edge. The blanks at a break are not printed; blanks
 // that reach the edge before the first character do not make a line of their
 // own (the line starts as a continuation). No other character is ever
 // dropped, no printed line is empty or holds the indent alone, and when

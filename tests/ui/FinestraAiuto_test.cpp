@@ -1,5 +1,6 @@
 #include "ui/FinestraAiuto.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,7 +12,9 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
+#include <atomic>
 #include <fstream>
+#include <thread>
 
 #include "core/file.h"
 #include "stats/tabella_formazioni.h"
@@ -57,6 +60,51 @@ const Strumento kStrumenti[] = {
     {&MDIForm1::mnuPrevMetodiT_Click, 90010}, {&MDIForm1::mnuPrevMetodiD_Click, 50010},
     {&MDIForm1::mnuPrevMetodiS_Click, 90010},
 };
+
+// Gives each FIFO a writer as soon as something opens it to read, so that
+// such a reader goes on instead of waiting for ever, and tells whether one did.
+class GuardiaFifo {
+ public:
+  explicit GuardiaFifo(std::vector<std::filesystem::path> fifo) : mFifo(std::move(fifo)) {}
+  ~GuardiaFifo() {
+    mFine = true;
+    mFilo.join();
+  }
+  bool aperta() const { return mAperta; }
+
+ private:
+  void guarda() {
+    while (!mFine) {
+      for (const auto& f : mFifo)
+        if (const int fd = ::open(f.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+          mAperta = true;
+          ::close(fd);
+        }
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
+  std::vector<std::filesystem::path> mFifo;
+  std::atomic<bool> mFine{false}, mAperta{false};
+  std::thread mFilo{&GuardiaFifo::guarda, this};
+};
+
+// The help page of a topic as the window draws it: its pixels that are not
+// background, and those that are red.
+std::pair<int, int> Disegno(const std::filesystem::path& cartella, int argomento) {
+  QPointer<ui::FinestraAiuto> f =
+      ui::FinestraAiuto::Mostra(QString::fromStdString(cartella.string()), argomento);
+  f->pagina()->setCursorWidth(0);  // the caret blinks
+  const QImage pagina = f->pagina()->viewport()->grab().toImage();
+  f->close();
+  std::pair<int, int> n{0, 0};
+  for (int y = 0; y < pagina.height(); ++y)
+    for (int x = 0; x < pagina.width(); ++x) {
+      const QColor c = pagina.pixelColor(x, y);
+      n.first += c != pagina.pixelColor(0, 0);
+      n.second += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+    }
+  return n;
+}
 
 }  // namespace
 
@@ -178,5 +226,58 @@ TEST(Help, APageThatCannotBeReadIsNamedWithTheReasonAndNeverWaitedOn) {
                         .arg(QString::fromUtf8(c.perche))
                   : QStringLiteral("Pagina della guida non trovata: ") + pagina);
     f->close();
+  }
+}
+
+// A picture, or a style sheet, that cannot be read is left out: the page
+// shows its text alone, and nothing opens the file behind the reader's back.
+TEST(Help, APictureThatCannotBeReadIsLeftOutAndNeverWaitedOn) {
+  prova::CartellaTemporanea dir;
+  const auto help = dir.percorso() / "help";
+  std::filesystem::create_directories(help / "cartella.png");
+  const std::vector<std::filesystem::path> fifo{help / "attesa.png", help / "<b>.png",
+                                                help / "attesa.css", dir.percorso() / "fuori.png",
+                                                dir.percorso() / "assoluta.png"};
+  for (const auto& f : fifo) ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0);
+  GuardiaFifo guardia(fifo);
+  std::filesystem::create_symlink("/dev/zero", help / "zero.png");
+  std::ofstream(help / "grande.png").close();
+  ASSERT_EQ(::truncate((help / "grande.png").c_str(), 1 << 30), 0);
+  std::ofstream(help / "testo.png") << "non sono un'immagine";
+  QImage rosso(8, 8, QImage::Format_RGB32);
+  rosso.fill(Qt::red);
+  for (const auto& p : {help / "rosso.png", dir.percorso() / "rosso.png"})
+    ASSERT_TRUE(rosso.save(QString::fromStdString(p.string())));
+  // What each page holds between two paragraphs. The FIFOs come first, so
+  // that a reader that opens one fails the test before the link to /dev/zero
+  // could fill the memory.
+  const std::string casi[] = {"",
+                              R"(<img src="attesa.png">)",
+                              R"(<img src="&lt;b&gt;.png">)",
+                              R"(<link rel="stylesheet" type="text/css" href="attesa.css">)",
+                              R"(<img src="../fuori.png">)",
+                              "<img src=\"" + fifo.back().string() + "\">",
+                              R"(<img src="zero.png">)",
+                              R"(<img src="grande.png">)",
+                              R"(<img src="cartella.png">)",
+                              R"(<img src="testo.png">)",
+                              R"(<img src="mancante.png">)",
+                              R"(<img src="rosso.png">)",
+                              R"(<img src="../rosso.png">)"};
+  const auto disegno = [&](int i) {
+    std::ofstream(help / (std::to_string(i) + ".html"))
+        << "<html><head><title>Prova</title></head><body><p>Prima</p><p>" << casi[i]
+        << "</p><p>Dopo</p></body></html>";
+    return Disegno(dir.percorso(), i);
+  };
+  const int testo = disegno(0).first;
+  for (int i = 1; i < int(std::size(casi)); ++i) {
+    SCOPED_TRACE(casi[i]);
+    const auto [inchiostro, rossi] = disegno(i);
+    ASSERT_FALSE(guardia.aperta());
+    EXPECT_EQ(rossi, casi[i].find("rosso") != std::string::npos ? 64 : 0);
+    if (rossi == 0) {
+      EXPECT_EQ(inchiostro, testo);  // nothing drawn in its place
+    }
   }
 }

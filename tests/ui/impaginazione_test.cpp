@@ -40,13 +40,19 @@ TEST(Impagina, ShrinksTheWholeJobThenContinuesLines) {
 
 // A continued line breaks at a blank or after "." or ",", never inside a
 // number or a word that fits, and prints no empty line nor the indent alone.
-// It goes on 4 columns past its line's indent when 40 columns are left there.
+// It goes on 4 columns past its line's indent when 40 columns are left there
+// and the piece's first word fits in them.
 TEST(Impagina, ContinuesAtABlankOrAfterAStop) {
   QString dispari = QStringLiteral("  Dispari ==> 1");  // as the shipped formations print
   for (int n = 3; n <= 89; n += 2) dispari += QLatin1Char('.') + QString::number(n);
   const QString colpo = QStringLiteral("  12.34 su BA  3° colpo (12/05/2020)");  // a tester's hit
   const QString trenta = QStringLiteral(
       "01.02.03.04.05.06.07.08.09.10.11.12.13.14.15.16.17.18.19.20.21.22.23.24.25.26.27.28.29.30");
+  const auto parola = [](int lunghezza) {  // a word without a break: "ABC...ZAB..."
+    QString p;
+    for (int i = 0; i < lunghezza; ++i) p += QChar(u'A' + i % 26);
+    return p;
+  };
   const std::pair<QString, QStringList> casi[] = {
       {dispari, {dispari.left(dispari.indexOf("85.")), "      85.87.89"}},
       {QString(115, u' ') + colpo,
@@ -57,7 +63,17 @@ TEST(Impagina, ContinuesAtABlankOrAfterAStop) {
        {QString(92, u' ') + trenta.left(42), QString(96, u' ') + trenta.mid(42, 39),
         QString(96, u' ') + trenta.mid(81)}},
       {QString(93, u' ') + trenta,  // at 97 only 39 would be left
-       {QString(93, u' ') + trenta.left(42), "    " + trenta.mid(42)}}};
+       {QString(93, u' ') + trenta.left(42), "    " + trenta.mid(42)}},
+      // A word that does not fit in the 40 columns at 96 goes on at 4, whole
+      // up to 132 characters; a longer one is cut there and goes on at 4.
+      {QString(92, u' ') + "Ambo " + parola(40),
+       {QString(92, u' ') + "Ambo", QString(96, u' ') + parola(40)}},
+      {QString(92, u' ') + "Ambo " + parola(41), {QString(92, u' ') + "Ambo", "    " + parola(41)}},
+      {QString(92, u' ') + "Ambo " + parola(132) + " 12.34",
+       {QString(92, u' ') + "Ambo", "    " + parola(132), QString(96, u' ') + "12.34"}},
+      {QString(92, u' ') + "Ambo " + parola(133),
+       {QString(92, u' ') + "Ambo", "    " + parola(133).left(132),
+        "    " + parola(133).mid(132)}}};
   for (const auto& [riga, attese] : casi) {
     SCOPED_TRACE(riga.toStdString());
     const ui::Impaginazione imp = ui::Impagina({riga}, 7, 572, Courier);  // 136 columns
