@@ -97,8 +97,14 @@ class FileAperto {
   // blocking in case the name changed in between.
   Esito apri(const std::filesystem::path& percorso, const std::string& nome) {
     struct stat info;
-    if (::stat(percorso.c_str(), &info) != 0)
-      return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
+    if (::stat(percorso.c_str(), &info) != 0) {
+      const int errore = errno;
+      // The name is there, but as a link to nothing: say so, rather than
+      // that a file the user can see is missing.
+      if (errore == ENOENT && ::lstat(percorso.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+        return Esito::Errore(MotivoLettura(nome, "è un collegamento a un file inesistente"));
+      return Esito::Errore(MotivoLettura(nome, DescriviErrore(errore)));
+    }
     if (auto no = NonLeggibile(nome, info.st_mode)) return Esito::Errore(*no);
     mFd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (mFd < 0) return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));

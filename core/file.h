@@ -17,7 +17,8 @@ namespace file {
 
 // Every read is bounded and never blocks. Only a regular file (or a link to
 // one) is read: a folder is refused as such, anything else (a FIFO, a
-// device, a socket) with "non è un file normale", without waiting on it. The
+// device, a socket) with "non è un file normale", without waiting on it; a
+// link that leads nowhere with "è un collegamento a un file inesistente". The
 // reasons are Italian and name the file.
 
 // Reads the whole file, which must hold at most `massimo` bytes: a longer

@@ -159,6 +159,7 @@ TEST(WholeFileRead, OnlyARegularFileOfTheFormatsSizeIsReadAndNothingBlocks) {
   ASSERT_EQ(::mkfifo(p("fifo").c_str(), 0600), 0);  // no writer: an open would wait for one
   std::filesystem::create_symlink("/dev/zero", p("zero"));
   std::filesystem::create_symlink("ciclo", p("ciclo"));
+  std::filesystem::create_symlink("assente", p("rotto"));
   ASSERT_TRUE(file::ScriviAtomico(p("giusto"), std::string(275000, 'x')).ok());
   ASSERT_TRUE(file::ScriviAtomico(p("lungo"), std::string(275001, 'x')).ok());
   // A gigabyte that takes no room on disk: refused by its size, unread.
@@ -174,6 +175,7 @@ TEST(WholeFileRead, OnlyARegularFileOfTheFormatsSizeIsReadAndNothingBlocks) {
       {"zero", "impossibile leggere zero: non è un file normale"},
       {"ciclo",
        "impossibile leggere ciclo: troppi livelli di collegamenti simbolici (forse un ciclo)"},
+      {"rotto", "impossibile leggere rotto: è un collegamento a un file inesistente"},
       {"giusto", nullptr},
       {"lungo", "impossibile leggere lungo: file troppo grande (275.001 byte, al massimo 275.000)"},
       {"enorme",
