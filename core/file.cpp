@@ -331,22 +331,42 @@ Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cart
   return nomi;
 }
 
+namespace {
+
+// A name in a folder, whatever path reaches the folder (a bind mount, a
+// linked folder, "a/../a"): the folder's device and inode, and the name.
+struct Voce {
+  dev_t dispositivo;
+  ino_t inode;
+  std::string nome;
+  bool operator==(const Voce&) const = default;
+};
+
+std::optional<Voce> Identifica(const std::filesystem::path& p) {
+  const std::filesystem::path cartella = p.has_parent_path() ? p.parent_path() : ".";
+  struct stat info;
+  if (::stat(cartella.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
+  return Voce{info.st_dev, info.st_ino, p.filename().string()};
+}
+
+}  // namespace
+
 bool SulCammino(const std::filesystem::path& percorso, const std::filesystem::path& nome) {
-  std::error_code ec;
-  // The entry itself, link or not, under its folder resolved.
-  const auto Voce = [&ec](const std::filesystem::path& p) {
-    const std::filesystem::path assoluto = std::filesystem::absolute(p, ec);
-    return std::filesystem::weakly_canonical(assoluto.parent_path(), ec) / assoluto.filename();
-  };
-  const std::filesystem::path cercato = Voce(nome);
-  std::filesystem::path qui = Voce(percorso);
+  const std::optional<Voce> cercato = Identifica(nome);
+  if (!cercato) return false;
+  std::filesystem::path qui = percorso;
   // As many links as the system follows before it gives up (ELOOP).
   for (int passi = 0; passi <= 40; ++passi) {
-    if (qui == cercato) return true;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(qui, ec))) return false;
+    const std::optional<Voce> voce = Identifica(qui);
+    if (!voce) return false;
+    if (*voce == *cercato) return true;
+    struct stat info;
+    if (::lstat(qui.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return false;
+    std::error_code ec;
     const std::filesystem::path dove = std::filesystem::read_symlink(qui, ec);
     if (ec) return false;
-    qui = Voce(dove.is_absolute() ? dove : qui.parent_path() / dove);
+    // A relative link is read from its own folder.
+    qui = dove.is_absolute() ? dove : qui.parent_path() / dove;
   }
   return false;
 }

@@ -80,8 +80,10 @@ void RimuoviTemporanei(const std::filesystem::path& cartella,
 Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cartella);
 
 // True when `nome` is met on the way from `percorso` to the file it reads:
-// `percorso` itself, a symbolic link it goes through, or the file at the end
-// (folders on the way resolved). Replacing `nome` would change what
+// `percorso` itself, a symbolic link it goes through, or the file at the end.
+// Each step is compared with `nome` by its folder's device and inode and its
+// own name, so that the same folder reached by another path (a bind mount, a
+// linked folder) is still the same. Replacing `nome` would change what
 // `percorso` reads. Never fails: false when the way cannot be followed.
 bool SulCammino(const std::filesystem::path& percorso, const std::filesystem::path& nome);
 
