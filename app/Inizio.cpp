@@ -33,7 +33,7 @@ StartForm* Main(Programma& programma, const Ambiente& ambiente, std::unique_ptr<
 
   // 3. Archive present, and sound: a damaged archive ends the start-up too,
   // before anything is written.
-  if (!QFileInfo::exists(QDir(ambiente.cartellaDati).filePath(QStringLiteral("archivio.dat")))) {
+  if (ArchivioAssente(s.CartellaDati)) {
     ui::Msg(nullptr,
             QStringLiteral("Nella directory del programma \r\nnon è presente il file archivio.dat\r\n"),
             ui::Icona::Critica);

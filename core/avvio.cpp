@@ -11,6 +11,12 @@ std::string TitoloApplicazione(std::string_view percorsoEseguibile) {
   return nome == "VESPANTE" ? "Vespante" : "Tarvolane";
 }
 
+bool ArchivioAssente(const std::filesystem::path& cartellaDati) {
+  std::error_code ec;
+  return std::filesystem::symlink_status(cartellaDati / "archivio.dat", ec).type() ==
+         std::filesystem::file_type::not_found;
+}
+
 Risultato<Archivio> CaricaArchivio(const std::filesystem::path& cartellaDati) {
   auto dati = file::LeggiBinario(cartellaDati / "archivio.dat", formato::kDimensione);
   if (!dati) return Risultato<Archivio>::Errore(dati.motivo());

@@ -15,6 +15,11 @@ namespace Inizio {
 // VESPANTE; "Tarvolane" otherwise.
 std::string TitoloApplicazione(std::string_view percorsoEseguibile);
 
+// True when the folder holds nothing named archivio.dat, not even a link.
+// Anything else there (a link to nowhere or in a loop, a folder, a FIFO) is
+// for CaricaArchivio to refuse with its reason.
+bool ArchivioAssente(const std::filesystem::path& cartellaDati);
+
 // Reads and checks archivio.dat from the folder (see Archivio::Decodifica).
 Risultato<Archivio> CaricaArchivio(const std::filesystem::path& cartellaDati);
 

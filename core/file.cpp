@@ -97,8 +97,14 @@ class FileAperto {
   // blocking in case the name changed in between.
   Esito apri(const std::filesystem::path& percorso, const std::string& nome) {
     struct stat info;
-    if (::stat(percorso.c_str(), &info) != 0)
-      return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
+    if (::stat(percorso.c_str(), &info) != 0) {
+      const int errore = errno;
+      // The name is there, but as a link to nothing: say so, rather than
+      // that a file the user can see is missing.
+      if (errore == ENOENT && ::lstat(percorso.c_str(), &info) == 0 && S_ISLNK(info.st_mode))
+        return Esito::Errore(MotivoLettura(nome, "è un collegamento a un file inesistente"));
+      return Esito::Errore(MotivoLettura(nome, DescriviErrore(errore)));
+    }
     if (auto no = NonLeggibile(nome, info.st_mode)) return Esito::Errore(*no);
     mFd = ::open(percorso.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (mFd < 0) return Esito::Errore(MotivoLettura(nome, DescriviErrore(errno)));
@@ -190,14 +196,59 @@ void SincronizzaCartella(const std::filesystem::path& cartella) {
   ::close(fd);
 }
 
-std::string ModelloTemporaneo(const std::string& nome) {
-  return "." + nome + ".XXXXXX" + std::string(kSuffissoTemporaneo);
-}
-
-constexpr std::size_t kCaratteriCasuali = 6;  // the XXXXXX of the template
+constexpr std::size_t kCaratteriCasuali = 6;  // the XXXXXX of mkstemps
 
 bool Casuale(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// 64-bit FNV-1a of the name, as 16 lower-case hex digits. Never to change:
+// a temporary that a save cut short left is known by it after an upgrade.
+std::string Impronta(std::string_view nome) {
+  std::uint64_t h = 0xcbf29ce484222325u;
+  for (const char c : nome) {
+    h ^= static_cast<unsigned char>(c);
+    h *= 0x100000001b3u;
+  }
+  static constexpr char kCifre[] = "0123456789abcdef";
+  std::string out(16, '0');
+  for (int i = 15; i >= 0; --i, h >>= 4) out[static_cast<std::size_t>(i)] = kCifre[h & 0xF];
+  return out;
+}
+
+// What stands before the random part of a temporary of `nome`: ".NAME." in
+// the usual form; in the short form, for a name that leaves the usual one
+// no room, ".DIGEST-", which is never what the usual form has there.
+std::string Prima(std::string_view nome, bool corto) {
+  return corto ? "." + Impronta(nome) + "-" : "." + std::string(nome) + ".";
+}
+
+std::string ModelloTemporaneo(std::string_view nome, bool corto) {
+  return Prima(nome, corto) + "XXXXXX" + std::string(kSuffissoTemporaneo);
+}
+
+// True when `voce` is `prima`, six letters or digits and kSuffissoTemporaneo.
+bool DaModello(std::string_view voce, std::string_view prima) {
+  if (voce.size() != prima.size() + kCaratteriCasuali + kSuffissoTemporaneo.size() ||
+      !voce.starts_with(prima) || !voce.ends_with(kSuffissoTemporaneo))
+    return false;
+  const std::string_view casuali = voce.substr(prima.size(), kCaratteriCasuali);
+  return std::all_of(casuali.begin(), casuali.end(), Casuale);
+}
+
+// Removes the regular files of the folder whose names `temporaneo` accepts.
+void RimuoviSe(const std::filesystem::path& cartella,
+               const std::function<bool(std::string_view voce)>& temporaneo) {
+  // The iterator is advanced with an error code: a folder that fails half
+  // way through ends the clean-up, as one that cannot be opened does.
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(cartella, ec), fine; !ec && it != fine;
+       it.increment(ec)) {
+    std::error_code tipo;
+    if (temporaneo(it->path().filename().string()) &&
+        it->symlink_status(tipo).type() == std::filesystem::file_type::regular)
+      std::filesystem::remove(it->path(), tipo);
+  }
 }
 
 // The file a save of `percorso` replaces: the end of a symbolic link when
@@ -213,38 +264,26 @@ std::filesystem::path Destinazione(const std::filesystem::path& percorso) {
 }  // namespace
 
 bool Temporaneo(std::string_view voce, std::string_view nome) {
-  const std::size_t attesa = 1 + nome.size() + 1 + kCaratteriCasuali + kSuffissoTemporaneo.size();
-  if (nome.empty() || voce.size() != attesa) return false;
-  if (voce[0] != '.' || voce.substr(1, nome.size()) != nome || voce[nome.size() + 1] != '.' ||
-      !voce.ends_with(kSuffissoTemporaneo))
-    return false;
-  const std::string_view casuali = voce.substr(nome.size() + 2, kCaratteriCasuali);
-  return std::all_of(casuali.begin(), casuali.end(), Casuale);
+  return !nome.empty() &&
+         (DaModello(voce, Prima(nome, false)) || DaModello(voce, Prima(nome, true)));
 }
 
 void RimuoviTemporanei(const std::filesystem::path& cartella,
                        const std::function<bool(std::string_view nome)>& nostro) {
   constexpr std::size_t kAttorno = 2 + kCaratteriCasuali + kSuffissoTemporaneo.size();
-  // The iterator is advanced with an error code: a folder that fails half
-  // way through ends the clean-up, as one that cannot be opened does.
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(cartella, ec), fine; !ec && it != fine;
-       it.increment(ec)) {
-    const std::string f = it->path().filename().string();
+  RimuoviSe(cartella, [&nostro](std::string_view f) {
     // ".NAME.XXXXXX.tarvolane-tmp": the target's name is what the rest leaves.
-    if (f.size() <= kAttorno || f[0] != '.') continue;
-    const std::string_view nome = std::string_view(f).substr(1, f.size() - kAttorno);
-    std::error_code tipo;
-    if (Temporaneo(f, nome) && nostro(nome) &&
-        it->symlink_status(tipo).type() == std::filesystem::file_type::regular)
-      std::filesystem::remove(it->path(), tipo);
-  }
+    if (f.size() <= kAttorno) return false;
+    const std::string_view nome = f.substr(1, f.size() - kAttorno);
+    return DaModello(f, Prima(nome, false)) && nostro(nome);
+  });
 }
 
 void RimuoviTemporanei(const std::filesystem::path& cartella,
                        const std::vector<std::string>& nomi) {
-  RimuoviTemporanei(cartella, [&nomi](std::string_view nome) {
-    return std::find(nomi.begin(), nomi.end(), nome) != nomi.end();
+  RimuoviSe(cartella, [&nomi](std::string_view f) {
+    return std::any_of(nomi.begin(), nomi.end(),
+                       [f](const std::string& nome) { return Temporaneo(f, nome); });
   });
 }
 
@@ -269,8 +308,13 @@ Esito ScriviAtomico(const std::filesystem::path& richiesto, std::string_view byt
   // A save cut short earlier (a killed program, a power cut) left its
   // temporary here; this save of the same name is the moment to clear it.
   RimuoviTemporanei(cartella, std::vector<std::string>{nomeReale});
-  std::string modello = (cartella / ModelloTemporaneo(nomeReale)).string();
-  const int fd = ::mkstemps(modello.data(), static_cast<int>(kSuffissoTemporaneo.size()));
+  std::string modello = (cartella / ModelloTemporaneo(nomeReale, false)).string();
+  int fd = ::mkstemps(modello.data(), static_cast<int>(kSuffissoTemporaneo.size()));
+  // A name near the file system's limit leaves the usual temporary no room.
+  if (fd < 0 && errno == ENAMETOOLONG) {
+    modello = (cartella / ModelloTemporaneo(nomeReale, true)).string();
+    fd = ::mkstemps(modello.data(), static_cast<int>(kSuffissoTemporaneo.size()));
+  }
   if (fd < 0) return Esito::Errore("impossibile scrivere " + nome + ": " + DescriviErrore(errno));
   auto fallisci = [&](int errore) {
     ::close(fd);
@@ -325,22 +369,42 @@ Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cart
   return nomi;
 }
 
+namespace {
+
+// A name in a folder, whatever path reaches the folder (a bind mount, a
+// linked folder, "a/../a"): the folder's device and inode, and the name.
+struct Voce {
+  dev_t dispositivo;
+  ino_t inode;
+  std::string nome;
+  bool operator==(const Voce&) const = default;
+};
+
+std::optional<Voce> Identifica(const std::filesystem::path& p) {
+  const std::filesystem::path cartella = p.has_parent_path() ? p.parent_path() : ".";
+  struct stat info;
+  if (::stat(cartella.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
+  return Voce{info.st_dev, info.st_ino, p.filename().string()};
+}
+
+}  // namespace
+
 bool SulCammino(const std::filesystem::path& percorso, const std::filesystem::path& nome) {
-  std::error_code ec;
-  // The entry itself, link or not, under its folder resolved.
-  const auto Voce = [&ec](const std::filesystem::path& p) {
-    const std::filesystem::path assoluto = std::filesystem::absolute(p, ec);
-    return std::filesystem::weakly_canonical(assoluto.parent_path(), ec) / assoluto.filename();
-  };
-  const std::filesystem::path cercato = Voce(nome);
-  std::filesystem::path qui = Voce(percorso);
+  const std::optional<Voce> cercato = Identifica(nome);
+  if (!cercato) return false;
+  std::filesystem::path qui = percorso;
   // As many links as the system follows before it gives up (ELOOP).
   for (int passi = 0; passi <= 40; ++passi) {
-    if (qui == cercato) return true;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(qui, ec))) return false;
+    const std::optional<Voce> voce = Identifica(qui);
+    if (!voce) return false;
+    if (*voce == *cercato) return true;
+    struct stat info;
+    if (::lstat(qui.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return false;
+    std::error_code ec;
     const std::filesystem::path dove = std::filesystem::read_symlink(qui, ec);
     if (ec) return false;
-    qui = Voce(dove.is_absolute() ? dove : qui.parent_path() / dove);
+    // A relative link is read from its own folder.
+    qui = dove.is_absolute() ? dove : qui.parent_path() / dove;
   }
   return false;
 }

@@ -17,7 +17,8 @@ namespace file {
 
 // Every read is bounded and never blocks. Only a regular file (or a link to
 // one) is read: a folder is refused as such, anything else (a FIFO, a
-// device, a socket) with "non è un file normale", without waiting on it. The
+// device, a socket) with "non è un file normale", without waiting on it; a
+// link that leads nowhere with "è un collegamento a un file inesistente". The
 // reasons are Italian and name the file.
 
 // Reads the whole file, which must hold at most `massimo` bytes: a longer
@@ -55,7 +56,8 @@ enum class Collegamento {
 // permission either). On failure the temporary file is removed, the target is
 // left exactly as it was, and the reason is returned. What earlier
 // interrupted writes of the same name left beside the target is removed
-// first.
+// first. The temporary is named as Temporaneo says, in the short form only
+// when the system finds the usual one too long.
 Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes,
                     Collegamento collegamento = Collegamento::Segui);
 Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes,
@@ -64,14 +66,19 @@ Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std
 // True when `voce` is the name of a temporary file of an atomic write of
 // `nome`: ".", the name, ".", the six letters or digits of mkstemps and
 // kSuffissoTemporaneo (".archivio.dat.Ab12Cd.tarvolane-tmp" for
-// "archivio.dat"). The suffix keeps a user's own ".out.txt.backup" apart.
+// "archivio.dat"); or, for a name that leaves that form no room on its file
+// system, the short form: ".", 16 lower-case hex digits of a digest of the
+// name, "-", the six letters or digits and the suffix
+// (".0123456789abcdef-Ab12Cd.tarvolane-tmp"). The suffix keeps a user's own
+// ".out.txt.backup" apart; the "-" keeps the two forms apart.
 inline constexpr std::string_view kSuffissoTemporaneo = ".tarvolane-tmp";
 bool Temporaneo(std::string_view voce, std::string_view nome);
 // Removes what interrupted atomic writes of the named files left in the
 // folder (regular files only). Never fails.
 void RimuoviTemporanei(const std::filesystem::path& cartella, const std::vector<std::string>& nomi);
 // The same for every target name that `nostro` accepts (a family of names,
-// as the method detector's files).
+// as the method detector's files). The short form names no target, so only
+// temporaries of the usual form are known here.
 void RimuoviTemporanei(const std::filesystem::path& cartella,
                        const std::function<bool(std::string_view nome)>& nostro);
 // The names of the regular files of a folder, in the order the system gives
@@ -79,8 +86,10 @@ void RimuoviTemporanei(const std::filesystem::path& cartella,
 Risultato<std::vector<std::string>> ElencaFile(const std::filesystem::path& cartella);
 
 // True when `nome` is met on the way from `percorso` to the file it reads:
-// `percorso` itself, a symbolic link it goes through, or the file at the end
-// (folders on the way resolved). Replacing `nome` would change what
+// `percorso` itself, a symbolic link it goes through, or the file at the end.
+// Each step is compared with `nome` by its folder's device and inode and its
+// own name, so that the same folder reached by another path (a bind mount, a
+// linked folder) is still the same. Replacing `nome` would change what
 // `percorso` reads. Never fails: false when the way cannot be followed.
 bool SulCammino(const std::filesystem::path& percorso, const std::filesystem::path& nome);
 

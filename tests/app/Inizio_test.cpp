@@ -1,12 +1,14 @@
 #include "app/Inizio.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QTest>
 #include <fstream>
+#include <functional>
 #include <map>
 
 #include "app/StartForm.h"
@@ -76,15 +78,42 @@ struct Lancio {
 }  // namespace
 
 TEST(StartUp, MissingArchiveEndsWithItsMessageAndWritesNothing) {
-  Lancio l;
-  EXPECT_EQ(l.avvia(), nullptr);
-  ASSERT_EQ(l.servizi.dialoghi.messaggi.size(), 1u);
-  const auto& m = l.servizi.dialoghi.messaggi[0];
-  EXPECT_EQ(m.testo, kArchivioMancante);
-  EXPECT_EQ(m.icona, ui::Icona::Critica);
-  EXPECT_EQ(m.pulsanti, ui::Pulsanti::Ok);
-  EXPECT_EQ(m.titolo, QStringLiteral("Tarvolane"));
-  EXPECT_FALSE(std::filesystem::exists(l.cartella.percorso() / "Detector_Files"));
+  // Only a name that is not there at all is missing; anything else of that
+  // name gets the reason every reader gives.
+  const auto Motivo = [](const char* perche) {
+    return QStringLiteral("impossibile leggere archivio.dat: ") + QString::fromUtf8(perche);
+  };
+  const struct {
+    const char* cosa;
+    std::function<void(const std::filesystem::path&)> fai;
+    QString testo;
+  } casi[] = {
+      {"assente", [](const auto&) {}, kArchivioMancante},
+      {"ciclo", [](const auto& f) { std::filesystem::create_symlink("archivio.dat", f); },
+       Motivo("troppi livelli di collegamenti simbolici (forse un ciclo)")},
+      {"collegamento rotto",
+       [](const auto& f) { std::filesystem::create_symlink("altrove.dat", f); },
+       Motivo("è un collegamento a un file inesistente")},
+      {"FIFO", [](const auto& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
+       Motivo("non è un file normale")},
+      {"/dev/zero", [](const auto& f) { std::filesystem::create_symlink("/dev/zero", f); },
+       Motivo("non è un file normale")},
+      {"cartella", [](const auto& f) { std::filesystem::create_directory(f); },
+       Motivo("è una cartella")},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.cosa);
+    Lancio l;
+    c.fai(l.cartella.percorso() / "archivio.dat");
+    EXPECT_EQ(l.avvia(), nullptr);
+    ASSERT_EQ(l.servizi.dialoghi.messaggi.size(), 1u);
+    const auto& m = l.servizi.dialoghi.messaggi[0];
+    EXPECT_EQ(m.testo.toStdString(), c.testo.toStdString());
+    EXPECT_EQ(m.icona, ui::Icona::Critica);
+    EXPECT_EQ(m.pulsanti, ui::Pulsanti::Ok);
+    EXPECT_EQ(m.titolo, QStringLiteral("Tarvolane"));
+    EXPECT_FALSE(std::filesystem::exists(l.cartella.percorso() / "Detector_Files"));
+  }
 }
 
 TEST(StartUp, DamagedArchiveEndsWithTheFaultAndWritesNothing) {
@@ -245,8 +274,11 @@ TEST(StartUp, DistanceFilesThatAreLinksAreReplacedAndWhatTheyLeadToIsLeftAlone) 
     const auto d = l.cartella.percorso();
     const Archivio a = CostruisciArchivio(prova::Sintetiche(80));
     l.scriviArchivio(a);
-    for (int k : {1, 5})
-      if (!mancanti || k == 1) ASSERT_TRUE(Rsc::Scrivi(d, k, Rsc::Crea_Archivio(a, k)).ok());
+    for (int k : {1, 5}) {
+      if (!mancanti || k == 1) {
+        ASSERT_TRUE(Rsc::Scrivi(d, k, Rsc::Crea_Archivio(a, k)).ok());
+      }
+    }
     ASSERT_TRUE(
         file::ScriviAtomico(altrove.percorso() / "mio.dat", std::string_view("del giocatore")));
     ASSERT_TRUE(

@@ -74,11 +74,14 @@ TEST(StartUpLoading, InterruptedSavesOfEveryProgramFileAreClearedAndNothingElse)
   prova::CartellaTemporanea dati, programma;
   std::filesystem::create_directory(dati.percorso() / "Detector_Files");
   // What a save cut short leaves, and names a user may give files of his own.
+  // 2244a73e4388266f is the digest of "Rsc3.dat", in the short form.
   const std::string t = ".XyZ789.tarvolane-tmp";
+  const std::string corto = ".2244a73e4388266f-XyZ789.tarvolane-tmp";
+  const std::string simile = ".2244a73e4388266e-XyZ789.tarvolane-tmp";
   for (const std::string& v :
        {".Rsc3.dat" + t, ".TabFnum.txt" + t, "Detector_Files/.BA5200503.mdd" + t,
         "Detector_Files/.mio.mdd" + t, std::string(".archivio.dat.backup"),
-        std::string(".Rsc3.dat.AbCdEf")})
+        std::string(".Rsc3.dat.AbCdEf"), corto, simile})
     std::ofstream(dati.percorso() / v) << "x";
   for (const std::string& v :
        {".TabFnum.txt" + t, ".riporto.txt" + t, ".Stampa.txt" + t, ".output.txt" + t,
@@ -90,6 +93,7 @@ TEST(StartUpLoading, InterruptedSavesOfEveryProgramFileAreClearedAndNothingElse)
   EXPECT_EQ(Fotografia(dati.percorso()), (F{{".TabFnum.txt" + t, "x"},
                                             {".archivio.dat.backup", "x"},
                                             {".Rsc3.dat.AbCdEf", "x"},
+                                            {simile, "x"},
                                             {"Detector_Files", "<cartella>"}}));
   EXPECT_EQ(Fotografia(dati.percorso() / "Detector_Files"), (F{{".mio.mdd" + t, "x"}}));
   EXPECT_EQ(Fotografia(programma.percorso()), (F{{".Rapporto.txt" + t, "x"},

@@ -52,8 +52,8 @@ TEST(AtomicWrite, FailedSaveLeavesOldFile) {
   Esito e = file::ScriviAtomico(sbarrato, std::string_view("nuovo"));
   ASSERT_FALSE(e.ok());
   EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: percorso non valido");
-  // The temporary's name is longer than the target's: a name near the limit is said so.
-  const std::string lungo(240, 'n');
+  // A name longer than the file system takes is said so.
+  const std::string lungo(256, 'n');
   EXPECT_EQ(file::ScriviAtomico(dir.percorso() / lungo, std::string_view("x")).motivo(),
             "impossibile scrivere " + lungo + ": nome del file troppo lungo");
   // A target the user made read-only is not replaced, and keeps its bytes.
@@ -113,6 +113,45 @@ TEST(AtomicWrite, ASaveClearsWhatAnInterruptedSaveOfTheSameNameLeftAndNoUserFile
   EXPECT_EQ(restano, altri);
 }
 
+TEST(AtomicWrite, ANameUpToTheSystemsLimitIsSavedAndLeavesNoTemporary) {
+  std::vector<std::string> nomi;
+  for (std::size_t n = 233; n <= 255; ++n) nomi.push_back(std::string(n - 4, 'n') + ".txt");
+  std::string euro;  // 255 bytes of three-byte characters
+  for (int i = 0; i < 85; ++i) euro += "€";
+  nomi.push_back(euro);
+  for (const std::string& nome : nomi) {
+    SCOPED_TRACE(nome.size());
+    prova::CartellaTemporanea dir;
+    ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / nome, std::string_view("vecchio")).ok());
+    const Esito e = file::ScriviAtomico(dir.percorso() / nome, std::string_view("nuovo"));
+    ASSERT_TRUE(e.ok()) << e.motivo();
+    EXPECT_EQ(*file::LeggiTesto(dir.percorso() / nome, 100), "nuovo");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso()), {}), 1);
+  }
+}
+
+TEST(AtomicWrite, TheShortTemporaryOfALongNameIsClearedByItsNextSaveOnly) {
+  prova::CartellaTemporanea dir;
+  // The digests of 240 "n" and of 240 "m", as every version names them.
+  const std::string n(240, 'n'), h = "97ace4fb5fa81be5", altro = "3f4e458565397bd5";
+  const std::string t = ".tarvolane-tmp";
+  const std::set<std::string> nostri = {"." + h + "-Ab12Cd" + t, "." + h + "-zzzzzz" + t};
+  const std::set<std::string> altri = {
+      "." + altro + "-Ab12Cd" + t,  // an interrupted save of another long name
+      "." + h + ".Ab12Cd" + t,        "." + h + "-Ab12C" + t, h + "-Ab12Cd" + t,
+      ".97ACE4FB5FA81BE5-Ab12Cd" + t, "." + h + "-Ab12Cd.bak"};
+  for (const auto* insieme : {&nostri, &altri})
+    for (const std::string& voce : *insieme) std::ofstream(dir.percorso() / voce) << "resto";
+  std::filesystem::create_directory(dir.percorso() / ("." + h + "-Cartel" + t));
+  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / n, std::string_view("x")).ok());
+  std::set<std::string> restano;
+  for (const auto& v : std::filesystem::directory_iterator(dir.percorso()))
+    restano.insert(v.path().filename());
+  std::set<std::string> attesi = altri;
+  attesi.insert({n, "." + h + "-Cartel" + t});
+  EXPECT_EQ(restano, attesi);
+}
+
 TEST(AtomicWrite, ASaveOverALinkWritesTheFileItPointsTo) {
   prova::CartellaTemporanea dir;
   const auto vero = dir.percorso() / "vero.txt", link = dir.percorso() / "link.txt";
@@ -159,6 +198,7 @@ TEST(WholeFileRead, OnlyARegularFileOfTheFormatsSizeIsReadAndNothingBlocks) {
   ASSERT_EQ(::mkfifo(p("fifo").c_str(), 0600), 0);  // no writer: an open would wait for one
   std::filesystem::create_symlink("/dev/zero", p("zero"));
   std::filesystem::create_symlink("ciclo", p("ciclo"));
+  std::filesystem::create_symlink("assente", p("rotto"));
   ASSERT_TRUE(file::ScriviAtomico(p("giusto"), std::string(275000, 'x')).ok());
   ASSERT_TRUE(file::ScriviAtomico(p("lungo"), std::string(275001, 'x')).ok());
   // A gigabyte that takes no room on disk: refused by its size, unread.
@@ -174,6 +214,7 @@ TEST(WholeFileRead, OnlyARegularFileOfTheFormatsSizeIsReadAndNothingBlocks) {
       {"zero", "impossibile leggere zero: non è un file normale"},
       {"ciclo",
        "impossibile leggere ciclo: troppi livelli di collegamenti simbolici (forse un ciclo)"},
+      {"rotto", "impossibile leggere rotto: è un collegamento a un file inesistente"},
       {"giusto", nullptr},
       {"lungo", "impossibile leggere lungo: file troppo grande (275.001 byte, al massimo 275.000)"},
       {"enorme",

@@ -1,6 +1,10 @@
 #include "core/rsc.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <functional>
@@ -145,21 +149,96 @@ TEST(DistanceArchiveFiles, AnUnwritableFileLeavesTheTablesRightInMemory) {
 TEST(DistanceArchiveFiles, AnArchiveThatIsALinkToADistanceFileIsNeverReplaced) {
   const Archivio a = CostruisciArchivio(prova::Sintetiche(40));
   const std::string archivio(reinterpret_cast<const char*>(a.bytes().data()), a.bytes().size());
-  // archivio.dat -> Rsc3.dat, and archivio.dat -> Rsc3.dat -> a file elsewhere.
-  for (bool oltre : {false, true}) {
-    SCOPED_TRACE(oltre ? "Rsc3.dat porta altrove" : "Rsc3.dat è l'archivio");
+  const std::string rifiuto =
+      "impossibile scrivere Rsc3.dat: archivio.dat è un collegamento a questo file";
+  // How archivio.dat reaches the archive's bytes: `collegamento` is its
+  // link, `fai` lays out the rest.
+  using Fai = std::function<void(const std::filesystem::path&)>;
+  const struct {
+    const char* come;
+    std::string collegamento;
+    Fai fai;
+    bool rifiutato;
+  } casi[] = {
+      {"Rsc3.dat è l'archivio", "Rsc3.dat", [](const auto&) {}, true},
+      {"Rsc3.dat porta altrove", "Rsc3.dat",
+       [](const auto& d) {
+         std::filesystem::rename(d / "Rsc3.dat", d / "vero.dat");
+         std::filesystem::create_symlink("vero.dat", d / "Rsc3.dat");
+       },
+       true},
+      {"per una cartella collegata", "specchio/Rsc3.dat",
+       [](const auto& d) { std::filesystem::create_directory_symlink(".", d / "specchio"); }, true},
+      {"per sotto/..", "sotto/../Rsc3.dat",
+       [](const auto& d) { std::filesystem::create_directory(d / "sotto"); }, true},
+      // A hard link is another name of the same bytes: replacing Rsc3.dat
+      // leaves them to archivio.dat.
+      {"collegamento fisico", "",
+       [](const auto& d) { std::filesystem::create_hard_link(d / "Rsc3.dat", d / "archivio.dat"); },
+       false},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.come);
     prova::CartellaTemporanea dir;
     const auto d = dir.percorso();
-    ASSERT_TRUE(file::ScriviAtomico(d / (oltre ? "vero.dat" : "Rsc3.dat"), archivio));
-    if (oltre) std::filesystem::create_symlink("vero.dat", d / "Rsc3.dat");
-    std::filesystem::create_symlink("Rsc3.dat", d / "archivio.dat");
+    ASSERT_TRUE(file::ScriviAtomico(d / "Rsc3.dat", archivio));
+    c.fai(d);
+    if (!c.collegamento.empty())
+      std::filesystem::create_symlink(c.collegamento, d / "archivio.dat");
     const Rsc::Preparazione r = Rsc::Prepara(d, a);
-    EXPECT_EQ(r.errore,
-              "impossibile scrivere Rsc3.dat: archivio.dat è un collegamento a questo file");
-    EXPECT_EQ(Contenuto(d / "archivio.dat"), archivio);
-    EXPECT_EQ(std::filesystem::is_symlink(std::filesystem::symlink_status(d / "Rsc3.dat")), oltre);
+    EXPECT_EQ(r.errore, c.rifiutato ? rifiuto : "");
+    EXPECT_TRUE(Contenuto(d / "archivio.dat") == archivio) << "l'archivio è stato sostituito";
     EXPECT_EQ(r.tabelle, CreaTutte(a));
   }
+}
+
+// The same folder reached through a bind mount, in a child process with a
+// mount namespace of its own (a user namespace too when not root), so that
+// nothing is mounted outside it. Skipped where the system allows neither.
+TEST(DistanceArchiveFiles, AnArchiveThatLeadsToADistanceFileThroughABindMountIsNeverReplaced) {
+  const Archivio a = CostruisciArchivio(prova::Sintetiche(40));
+  const std::string archivio(reinterpret_cast<const char*>(a.bytes().data()), a.bytes().size());
+  prova::CartellaTemporanea dir;
+  const auto d = dir.percorso();
+  ASSERT_TRUE(file::ScriviAtomico(d / "Rsc3.dat", archivio));
+  std::filesystem::create_directory(d / "specchio");
+  std::filesystem::create_symlink("specchio/Rsc3.dat", d / "archivio.dat");
+  int tubo[2];
+  ASSERT_EQ(::pipe(tubo), 0);
+  const uid_t uid = ::getuid();
+  const gid_t gid = ::getgid();
+  const pid_t figlio = ::fork();
+  ASSERT_GE(figlio, 0);
+  if (figlio == 0) {
+    ::close(tubo[0]);
+    const auto Scrivi = [](const char* f, const std::string& testo) { std::ofstream(f) << testo; };
+    if (::unshare(CLONE_NEWNS) != 0) {
+      if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) ::_exit(2);
+      Scrivi("/proc/self/setgroups", "deny");
+      Scrivi("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1");
+      Scrivi("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1");
+    }
+    if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount(d.c_str(), (d / "specchio").c_str(), nullptr, MS_BIND, nullptr) != 0)
+      ::_exit(2);
+    const std::string errore = Rsc::Prepara(d, a).errore;
+    const bool scritto =
+        ::write(tubo[1], errore.data(), errore.size()) == static_cast<ssize_t>(errore.size());
+    ::_exit(scritto ? 0 : 1);
+  }
+  ::close(tubo[1]);
+  std::string errore;
+  char pezzo[256];
+  for (ssize_t n; (n = ::read(tubo[0], pezzo, sizeof pezzo)) > 0;) errore.append(pezzo, n);
+  ::close(tubo[0]);
+  int stato = 0;
+  ASSERT_EQ(::waitpid(figlio, &stato, 0), figlio);
+  ASSERT_TRUE(WIFEXITED(stato));
+  if (WEXITSTATUS(stato) == 2) GTEST_SKIP() << "qui non si può montare una cartella";
+  ASSERT_EQ(WEXITSTATUS(stato), 0);
+  EXPECT_EQ(errore, "impossibile scrivere Rsc3.dat: archivio.dat è un collegamento a questo file");
+  // Outside the child archivio.dat leads nowhere; its bytes are in Rsc3.dat.
+  EXPECT_TRUE(Contenuto(d / "Rsc3.dat") == archivio) << "l'archivio è stato sostituito";
 }
 
 TEST(DistanceArchivesOnRealDraws, FullBuildAndExtensionAgreeWithARecount) {

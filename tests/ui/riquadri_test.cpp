@@ -287,8 +287,8 @@ TEST(RiquadriCheEntrano, KeepTheirWordsOnSmallScreens) {
              "BA+5");
     t.Scegli("Fermo.mtd");
     EXPECT_EQ(Osserva([&] { t.m->Cmd_Click(5); }).testo, opzioni);
-    // A method saved under a name its temporary cannot carry.
-    t.Scegli((std::string(246, 'n') + ".mtd").c_str());
+    // A method saved under a name longer than the file system takes.
+    t.Scegli((std::string(252, 'n') + ".mtd").c_str());
     const Riquadro lungo = Osserva([&] { t.m->Cmd_Click(4); });
     EXPECT_TRUE(lungo.testo.startsWith(QStringLiteral("impossibile scrivere ")))
         << ui::S(lungo.testo);
