@@ -12,23 +12,31 @@
 // and JSON output are the library's own and come as each benchmark ends.
 #include <benchmark/benchmark.h>
 
+#include <cctype>
+#include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifdef TARVOLANE_BENCH_FINESTRE
 #include <QApplication>
 #endif
 
-namespace benchmark {
-// The flags as the library read them from the command line or from the
-// environment (BENCHMARK_FORMAT, BENCHMARK_OUT, BENCHMARK_OUT_FORMAT).
-extern std::string FLAGS_benchmark_format;
-extern std::string FLAGS_benchmark_out;
-extern std::string FLAGS_benchmark_out_format;
-}  // namespace benchmark
-
 namespace {
+
+// An output option as the library reads it: the last "--name=value" of the
+// command line, else the environment variable of the name in capitals
+// (BENCHMARK_FORMAT for benchmark_format), else empty.
+std::string Opzione(int argc, char** argv, const std::string& nome) {
+  std::string variabile = nome, valore;
+  for (char& c : variabile) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (const char* v = std::getenv(variabile.c_str())) valore = v;
+  const std::string prefisso = "--" + nome + "=";
+  for (int i = 1; i < argc; ++i)
+    if (std::string_view(argv[i]).starts_with(prefisso)) valore = argv[i] + prefisso.size();
+  return valore;
+}
 
 // The library marks its CSV reporter as going away in a later release;
 // while it has the format, this reporter is that one.
@@ -56,12 +64,14 @@ int main(int argc, char** argv) {
 #ifdef TARVOLANE_BENCH_FINESTRE
   QApplication app(argc, argv);
 #endif
+  // Read before the library takes its options out of argv.
+  std::unique_ptr<benchmark::BenchmarkReporter> schermo, file;
+  if (Opzione(argc, argv, "benchmark_format") == "csv") schermo = std::make_unique<RiportoCsv>();
+  if (!Opzione(argc, argv, "benchmark_out").empty() &&
+      Opzione(argc, argv, "benchmark_out_format") == "csv")
+    file = std::make_unique<RiportoCsv>();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  std::unique_ptr<benchmark::BenchmarkReporter> schermo, file;
-  if (benchmark::FLAGS_benchmark_format == "csv") schermo = std::make_unique<RiportoCsv>();
-  if (!benchmark::FLAGS_benchmark_out.empty() && benchmark::FLAGS_benchmark_out_format == "csv")
-    file = std::make_unique<RiportoCsv>();
   benchmark::RunSpecifiedBenchmarks(schermo.get(), file.get());
   benchmark::Shutdown();
   return 0;

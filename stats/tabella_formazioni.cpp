@@ -64,16 +64,78 @@ std::size_t UltimaFineRiga(std::string_view testo) {
   return std::string_view::npos;
 }
 
+// ProssimoRecord looks at sixteen places at a time with the vector extension
+// of GCC and Clang; without it, or when the build asks for the plain search
+// (TARVOLANE_SENZA_VETTORI), at eight in a 64-bit word. Either marks eight
+// places in a mask, from its lowest byte in memory order (InOrdine): a
+// marked place has its whole byte, or its top bit, set.
+#if defined(__GNUC__) && !defined(TARVOLANE_SENZA_VETTORI)
+#define TARVOLANE_VETTORI 1
 typedef unsigned char Sedici __attribute__((vector_size(16)));
+#else
+constexpr std::uint64_t kBassi = 0x7F7F7F7F7F7F7F7F;
+
+// The top bit of each byte of `w` that is `b`, and no other bit.
+constexpr std::uint64_t Uguali(std::uint64_t w, unsigned char b) {
+  const std::uint64_t v = w ^ (kUni * b);
+  return ~(((v & kBassi) + kBassi) | v) & kAlti;
+}
+#endif
+
+// Of the byte marks of a mask in memory order, the place of the last one.
+int UltimoSegno(std::uint64_t m) { return (63 - std::countl_zero(m)) / 8; }
+
+// The "N=" lines that a search went past, as the marks of the last two
+// groups of eight places that held any: enough for the last two lines.
+class UltimiNumeri {
+ public:
+  // Eight places from `da` with the "N=" lines marked in `m` (not 0), in
+  // memory order; they come after those given before.
+  void metti(std::size_t da, std::uint64_t m) {
+    mDa[1] = mDa[0];
+    mSegni[1] = mSegni[0];
+    mDa[0] = da;
+    mSegni[0] = m;
+  }
+  // The last line, npos when none.
+  std::size_t ultima() const { return ultimaDi(0); }
+  // The line before the last one, npos when none.
+  std::size_t penultima() const {
+    if (!mSegni[0]) return std::string_view::npos;
+    const int u = UltimoSegno(mSegni[0]);
+    const std::uint64_t prima = mSegni[0] & ((std::uint64_t{1} << (8 * u)) - 1);
+    return prima ? mDa[0] + static_cast<std::size_t>(UltimoSegno(prima)) : ultimaDi(1);
+  }
+
+ private:
+  // The last line of the i-th latest group of eight places.
+  std::size_t ultimaDi(int i) const {
+    return mSegni[i] ? mDa[i] + static_cast<std::size_t>(UltimoSegno(mSegni[i]))
+                     : std::string_view::npos;
+  }
+
+  std::size_t mDa[2] = {0, 0};
+  std::uint64_t mSegni[2] = {0, 0};
+};
 
 // The next place from `da` on where a line starts with "G=" or "F=" ("G="
 // alone when `soloGruppi`) and the piece holds the "=", npos when none. The
-// last line before it that starts with "N=" (when not `soloGruppi`), if any,
-// goes to `numeri`. Sixteen bytes at a time.
+// "N=" lines before it (when not `soloGruppi`) go to `numeri`.
 // REQUIRES: da > 0
 std::size_t ProssimoRecord(std::string_view t, std::size_t da, bool soloGruppi,
-                           std::size_t& numeri) {
+                           UltimiNumeri& numeri) {
   const char* p = t.data();
+  // The first record of the eight places from `base` marked in `gf`, npos
+  // when none; the "N=" lines marked in `n` before it go to `numeri`.
+  auto segna = [&numeri](std::size_t base, std::uint64_t gf, std::uint64_t n) {
+    gf = InOrdine(gf);
+    n = InOrdine(n);
+    const std::size_t k = gf ? static_cast<std::size_t>(std::countr_zero(gf)) / 8 : 8;
+    if (k < 8) n &= (std::uint64_t{1} << (8 * k)) - 1;
+    if (n) numeri.metti(base, n);
+    return k < 8 ? base + k : std::string_view::npos;
+  };
+#ifdef TARVOLANE_VETTORI
   for (; da + 17 <= t.size(); da += 16) {
     Sedici lettera, uguale, prima;
     std::memcpy(&lettera, p + da, 16);
@@ -86,19 +148,26 @@ std::size_t ProssimoRecord(std::string_view t, std::size_t da, bool soloGruppi,
     std::memcpy(mgf, &gf, 16);
     if (!soloGruppi) std::memcpy(mn, &n, 16);
     if ((mgf[0] | mgf[1] | mn[0] | mn[1]) == 0) continue;
-    for (std::size_t h = 0; h < 2; ++h) {
-      const std::uint64_t a = InOrdine(mgf[h]);
-      std::uint64_t b = InOrdine(mn[h]);
-      const std::size_t k = a ? static_cast<std::size_t>(std::countr_zero(a)) / 8 : 8;
-      if (k < 8) b &= (std::uint64_t{1} << (8 * k)) - 1;  // the "N=" lines before it
-      if (b) numeri = da + 8 * h + static_cast<std::size_t>(63 - std::countl_zero(b)) / 8;
-      if (k < 8) return da + 8 * h + k;
-    }
+    for (std::size_t h = 0; h < 2; ++h)
+      if (const std::size_t r = segna(da + 8 * h, mgf[h], mn[h]); r != std::string_view::npos)
+        return r;
   }
+#else
+  for (; da + 9 <= t.size(); da += 8) {
+    const std::uint64_t uguale = Carica(p + da + 1);
+    if (!HaByte(uguale, '=')) continue;
+    const std::uint64_t lettera = Carica(p + da), prima = Carica(p + da - 1);
+    const std::uint64_t riga = Uguali(uguale, '=') & (Uguali(prima, '\n') | Uguali(prima, '\r'));
+    if (riga == 0) continue;
+    const std::uint64_t gf = riga & Uguali(soloGruppi ? lettera : lettera | kUni, 'G');
+    const std::uint64_t n = soloGruppi ? 0 : riga & Uguali(lettera, 'N');
+    if (const std::size_t r = segna(da, gf, n); r != std::string_view::npos) return r;
+  }
+#endif
   for (; da + 1 < t.size(); ++da) {
     if (t[da + 1] != '=' || !FineDiRiga(t[da - 1])) continue;
     if (t[da] == 'G' || (!soloGruppi && t[da] == 'F')) return da;
-    if (!soloGruppi && t[da] == 'N') numeri = da;
+    if (!soloGruppi && t[da] == 'N') numeri.metti(da, 1);
   }
   return std::string_view::npos;
 }
@@ -232,17 +301,23 @@ std::size_t Lettore::Stato::righe(std::string_view pezzo, std::size_t inizio) {
     inizio = r + lunghezza + 1;
     return true;
   };
-  std::size_t numeri = std::string_view::npos;  // an "N=" line not yet taken
+  UltimiNumeri numeri;  // "N=" lines not yet taken
   while (true) {
     const std::size_t r =
         ProssimoRecord(pezzo, inizio, mGruppi.empty() || mFormazioneScartata, numeri);
     if (r == std::string_view::npos) break;
-    if (numeri != std::string_view::npos) prendi(numeri);  // it ends before r
-    numeri = std::string_view::npos;
+    if (numeri.ultima() != std::string_view::npos) prendi(numeri.ultima());  // it ends before r
+    numeri = {};
     if (!prendi(r)) return r;
     if (mFermo) return inizio;
   }
-  if (numeri != std::string_view::npos && !prendi(numeri)) return numeri;
+  if (const std::size_t n = numeri.ultima(); n != std::string_view::npos && !prendi(n)) {
+    // The piece leaves the last "N=" line open, and the bound may cut it:
+    // the whole one before it stands until the open one ends.
+    if (const std::size_t prima = numeri.penultima(); prima != std::string_view::npos)
+      prendi(prima);
+    return n;
+  }
   // What is left holds no line that matters: the last one stays open.
   const std::size_t ultima = UltimaFineRiga(pezzo.substr(inizio));
   return ultima == std::string_view::npos ? inizio : inizio + ultima + 1;

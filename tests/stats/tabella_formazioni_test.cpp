@@ -274,6 +274,42 @@ TEST(FormationTable, TableReadInPartKeepsItsEncodingWhereverPiecesEnd) {
   }
 }
 
+// The bound cuts an "N=" line of a formation whose earlier "N=" lines are
+// whole: the last whole one stands, wherever the pieces end. The cut line is
+// the k-th of its run; lines are short or longer than sixteen bytes; a
+// comment, short or longer than a piece of 64 KiB, may come before it.
+TEST(FormationTable, LineCutByTheBoundLeavesTheWholeNumbersBeforeIt) {
+  const struct {
+    int k;
+    std::string coda;  // after "<2j-1>.<2j>", the numbers of line j
+    std::string tra;   // a line before the cut one
+  } casi[] = {{2, "", ""},
+              {3, "", ""},
+              {10, "", ""},
+              {2, ".11.12.13.14.15.16", ""},
+              {3, ".11.12.13.14", ""},
+              {2, "", "' un commento di oltre sedici byte\r\n"},
+              {2, "", "' " + std::string(70000, '-') + "\r\n"}};
+  for (const auto& c : casi)
+    for (const std::string fine : {"\r\n", "\n", "\r"}) {
+      auto numeri = [&c](int j) {
+        return std::to_string(2 * j - 1) + "." + std::to_string(2 * j) + c.coda;
+      };
+      std::string b = "G=g" + fine + "F=ultima" + fine;
+      for (int j = 1; j < c.k; ++j) b += "N=" + numeri(j) + fine;
+      b += c.tra + "N=" + numeri(c.k);
+      // The bound after "N=", inside the numbers, at the end of the line.
+      const std::size_t aperta = b.rfind("N=");
+      for (std::size_t taglio : {aperta + 2, aperta + 3, b.size()})
+        for (std::size_t n = 1; n <= 80 || n == 1u << 16; n = n == 80 ? 1u << 16 : n + 1) {
+          SCOPED_TRACE("k=" + std::to_string(c.k) + ", bound at " + std::to_string(taglio) +
+                       ", pieces of " + std::to_string(n));
+          ASSERT_EQ(APezzi(b.substr(0, taglio), n, true).gruppi[0].formazioni[0].numeri,
+                    numeri(c.k - 1));
+        }
+    }
+}
+
 TEST(FormationTable, FileReadInPartKeepsItsEncoding) {
   prova::CartellaTemporanea dir;
   const auto f = dir.percorso() / "TabFnum.txt";
@@ -284,14 +320,21 @@ TEST(FormationTable, FileReadInPartKeepsItsEncoding) {
     EXPECT_EQ(t.gruppi[0].nome, "Città 0");
     EXPECT_EQ(t, Decodifica(b));
   }
-  // The 64 MB bound inside "à" of a heading: the heading is no group.
-  const std::string testa = "G=Citt\xC3\xA0\r\nF=perch\xC3\xA9\r\n", coda = "\r\nG=Gr\xC3";
-  ASSERT_TRUE(file::ScriviAtomico(f, testa));
-  ASSERT_EQ(::truncate(f.c_str(), kMassimoByteFile - coda.size()), 0);
-  std::FILE* aperto = std::fopen(f.c_str(), "ab");
-  std::fputs((coda + "\xA0nde\r\n").c_str(), aperto);
-  std::fclose(aperto);
-  Riduzione r;
-  EXPECT_EQ(**Leggi(dir.percorso(), &r), Decodifica(testa));
-  EXPECT_TRUE(r.nonLetto);
+  // The 64 MB bound inside "à" of a heading: the heading is no group. Inside
+  // an "N=" line after a whole one in the same piece: the whole one stands.
+  const std::string testa = "G=Citt\xC3\xA0\r\nF=perch\xC3\xA9\r\n";
+  const struct {
+    std::string coda, oltre, tenuto;
+  } casi[] = {{"\r\nG=Gr\xC3", "\xA0nde\r\n", ""}, {"\r\nN=1.2\r\nN=3.4", "5\r\n", "N=1.2\r\n"}};
+  for (const auto& c : casi) {
+    SCOPED_TRACE(::testing::PrintToString(c.coda));
+    ASSERT_TRUE(file::ScriviAtomico(f, testa));
+    ASSERT_EQ(::truncate(f.c_str(), kMassimoByteFile - c.coda.size()), 0);
+    std::FILE* aperto = std::fopen(f.c_str(), "ab");
+    std::fputs((c.coda + c.oltre).c_str(), aperto);
+    std::fclose(aperto);
+    Riduzione r;
+    EXPECT_EQ(**Leggi(dir.percorso(), &r), Decodifica(testa + c.tenuto));
+    EXPECT_TRUE(r.nonLetto);
+  }
 }
