@@ -245,8 +245,11 @@ TEST(StartUp, DistanceFilesThatAreLinksAreReplacedAndWhatTheyLeadToIsLeftAlone) 
     const auto d = l.cartella.percorso();
     const Archivio a = CostruisciArchivio(prova::Sintetiche(80));
     l.scriviArchivio(a);
-    for (int k : {1, 5})
-      if (!mancanti || k == 1) ASSERT_TRUE(Rsc::Scrivi(d, k, Rsc::Crea_Archivio(a, k)).ok());
+    for (int k : {1, 5}) {
+      if (!mancanti || k == 1) {
+        ASSERT_TRUE(Rsc::Scrivi(d, k, Rsc::Crea_Archivio(a, k)).ok());
+      }
+    }
     ASSERT_TRUE(
         file::ScriviAtomico(altrove.percorso() / "mio.dat", std::string_view("del giocatore")));
     ASSERT_TRUE(
