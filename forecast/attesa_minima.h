@@ -92,8 +92,9 @@ struct Elaborazione {
   std::array<std::vector<int>, 11> combinazioni{};        // [wheel 1..10]
   std::array<std::array<Sorte, kSorti + 1>, 11> sorti{};  // [wheel 1..10][sorte 1..5]
   // Texts of the body of the ranking grid, [row 1..9][wheel 1..10]: rows 1-3
-  // the places, 4 the combination, 5-9 the sortes.
-  std::array<std::array<std::string, 11>, 10> celle{};
+  // the places, 4 the combination, 5-9 the sortes. No "{}": clang 14 crashes
+  // on a value-initialised nested array of strings; each starts empty anyway.
+  std::array<std::array<std::string, 11>, 10> celle;
   std::vector<Allarme> allarmi;
 };
 

@@ -75,10 +75,11 @@ TEST(ScreenReaderAndKeyboard, NamedControlsAndValueScrollBars) {
     for (int i = 0; i < 300 && QApplication::focusWidget() != barra; ++i)
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), barra) << nome;
+    const QString valore = QString::fromLatin1(mostrato);
     auto mostrati = [&] {  // the labels and range bounds that read the value
       QStringList t{QString::number(p.stato.EstrInizio), QString::number(p.stato.EstrFine)};
       for (QLabel* l : w->findChildren<QLabel*>()) t << l->text().trimmed();
-      return t.count(QString::fromLatin1(mostrato));
+      return t.count(valore);
     };
     const int prima = mostrati();
     QTest::keyClick(barra, tasto);

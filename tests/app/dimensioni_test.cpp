@@ -66,10 +66,12 @@ TEST(WindowSizes, DesignIsTheLeastTheHostTheMostAndContentIsWhole) {
       EXPECT_LE(c->width(), limite.width());
       EXPECT_LE(c->height(), limite.height());
       // Nothing of the window lies outside it.
-      for (const QWidget* figlio : w->findChildren<QWidget*>())
-        if (figlio->isVisible())
+      for (const QWidget* figlio : w->findChildren<QWidget*>()) {
+        if (figlio->isVisible()) {
           EXPECT_TRUE(w->rect().contains(QRect(figlio->mapTo(w, QPoint(0, 0)), figlio->size())))
               << figlio->objectName().toStdString();
+        }
+      }
       if (spazio.width() != 1200) continue;
       if (auto* a = qobject_cast<AAM*>(w)) {
         EXPECT_EQ(a->ana->horizontalScrollBar()->maximum(), 0);  // ten wheels

@@ -33,7 +33,8 @@ TEST(TextCodec, ReadsAnyLineEndAndEitherEncoding) {
 TEST(TextCodec, UTF8CheckInPiecesAgreesWithTheWholeCheck) {
   const std::string casi[] = {"abcdefghijklmno\xC3\xA0pqrstuvwxyz",
                               "abcdefgh\xC3",
-                              "abcdefghijklmnop\xE0bc",
+                              "abcdefghijklmnop\xE0"
+                              "bc",  // a lead byte, then no continuation
                               "\xF0\x9F\x98\x80xxxxxxxxxxxxxxxx",
                               "xxxxxxx\xC3\xA0xxxxxxxxx\xE2\x82",
                               "xxxxxxxxxxxxxxx\xED\xA0\x80xxxxxxxx",
