@@ -5,12 +5,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 CARTELLA=build-test
-PIU=""
+PACCHETTI_IN_PIU=""
 case "$(basename "${CXX:-}")" in
-  clang*) CARTELLA=build-test-clang PIU="clang libclang-rt-dev" ;;
+  clang*) CARTELLA=build-test-clang PACCHETTI_IN_PIU="clang libclang-rt-dev" ;;
 esac
-# shellcheck disable=SC2086
-. scripts/pacchetti.sh $PIU
+. scripts/pacchetti.sh
 cmake -S . -B "$CARTELLA" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTARVOLANE_SANITIZE=ON -DTARVOLANE_BENCH=ON
 cmake --build "$CARTELLA"
 export QT_QPA_PLATFORM=offscreen
