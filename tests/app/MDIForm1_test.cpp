@@ -157,6 +157,10 @@ TEST(MainWindow, CloseAllClosesEveryChildAndTheWindowMenuListsThem) {
   for (QAction* a : finestra->actions()) elenco << (a->isSeparator() ? QStringLiteral("-") : a->text());
   EXPECT_EQ(elenco, (QStringList{"&Chiudi Tutte", "&Riduci tutte ad Icona", "&Disponi Icone", "-",
                                  "&1 Uno", "&2 a&&b [*]", "&3 x y z "}));
+  // Titles too are one line (Qt shows "[*][*]" as "[*]").
+  QStringList titoli;
+  for (QMdiSubWindow* s : m.area()->subWindowList(QMdiArea::CreationOrder)) titoli << s->windowTitle();
+  EXPECT_EQ(titoli, (QStringList{"Uno", "a&b [*][*]", "x y z "}));
   m.voce(QStringLiteral("MnuFinestraIcona"))->trigger();
   for (QMdiSubWindow* s : m.area()->subWindowList()) EXPECT_TRUE(s->isMinimized());
   m.voce(QStringLiteral("MnuFinestraChiudi"))->trigger();
