@@ -132,9 +132,11 @@ void AAM::Intesta_Griglie() {
   ana->setFixedHeight(alto);
 }
 
-void AAM::Mostra_Periodo() {
-  Panel1->setText(ui::Q(Inizio::Descrivi_Periodo(mStato.ArchivioEstrazioni, EstrInizio, EstrFine)));
+QString AAM::Periodo() const {
+  return ui::Q(Inizio::Descrivi_Periodo(mStato.ArchivioEstrazioni, EstrInizio, EstrFine));
 }
+
+void AAM::Mostra_Periodo() { Panel1->setText(Periodo()); }
 
 bool AAM::prendiRange() {
   if (mStato.EstrInizio == EstrInizio && mStato.EstrFine == EstrFine) return false;
@@ -160,7 +162,7 @@ void AAM::elabora() {
   ana->clear();
   Intesta_Griglie();
   ana->show();
-  LbPeriodo->setText(ui::Q(Inizio::Descrivi_Periodo(mStato.ArchivioEstrazioni, EstrInizio, EstrFine)));
+  LbPeriodo->setText(Periodo());
   PBar->setValue(0);
   PBar->show();
   const am::Elaborazione e = am::Elabora(mStato.ArchivioEstrazioni, EstrInizio, EstrFine,

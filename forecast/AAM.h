@@ -49,6 +49,8 @@ class AAM : public QWidget {
   void CmdEsci_Click();
   void Intesta_Griglie();
   void Mostra_Periodo();
+  // The period of the range taken, as the status bar and the grid's label say it.
+  QString Periodo() const;
 
  private:
   void creaControlli();

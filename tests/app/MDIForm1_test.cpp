@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "app/frmAbout.h"
 #include "archive/Extrazioni.h"
@@ -157,10 +158,14 @@ TEST(MainWindow, CloseAllClosesEveryChildAndTheWindowMenuListsThem) {
   for (QAction* a : finestra->actions()) elenco << (a->isSeparator() ? QStringLiteral("-") : a->text());
   EXPECT_EQ(elenco, (QStringList{"&Chiudi Tutte", "&Riduci tutte ad Icona", "&Disponi Icone", "-",
                                  "&1 Uno", "&2 a&&b [*]", "&3 x y z "}));
-  // Titles too are one line (Qt shows "[*][*]" as "[*]").
-  QStringList titoli;
-  for (QMdiSubWindow* s : m.area()->subWindowList(QMdiArea::CreationOrder)) titoli << s->windowTitle();
-  EXPECT_EQ(titoli, (QStringList{"Uno", "a&b [*][*]", "x y z "}));
+  // A title reads the same, on one line: here the title a window outside the
+  // host gives the window manager, which the host's frames paint alike.
+  for (const auto& [nome, titolo] : {std::pair{"a&b [*]", "a&b [*]"}, {"x\ty\r\nz\n", "x y z "}}) {
+    QWidget fuori;
+    ui::Nomina(&fuori, QString::fromLatin1(nome));
+    fuori.winId();
+    EXPECT_EQ(fuori.windowHandle()->title(), QString::fromLatin1(titolo));
+  }
   m.voce(QStringLiteral("MnuFinestraIcona"))->trigger();
   for (QMdiSubWindow* s : m.area()->subWindowList()) EXPECT_TRUE(s->isMinimized());
   m.voce(QStringLiteral("MnuFinestraChiudi"))->trigger();
