@@ -160,7 +160,8 @@ class Metodi : public QWidget {
   void Salva_Output();
   // Sets the output pane from the model's text.
   void MostraTesto(std::string testo);
-  // The method's name: the caption, "Metodo" while it is "Metodi".
+  // The name the output's save proposes: the method's, "Metodo" while no
+  // method file has been opened or saved.
   QString NomeProposto() const;
   // Remembers the folder of a file chosen in a dialog.
   void RicordaCartella(const QString& percorso);
@@ -171,5 +172,8 @@ class Metodi : public QWidget {
   metodi::Base mBase;
   std::optional<metodi::Tavola> mTavola;
   std::string mTesto;
+  // The method file last opened or saved, as the dialog gave it; none yet
+  // while the window shows a method of its own. Its name is the method's.
+  std::optional<QString> mFileMetodo;
   int mFondo = 0;  // twips: the bottom of page 1's composer as designed
 };

@@ -131,8 +131,12 @@ void Metodi::Salva_Output() {
 
 void Metodi::Salva_Metodo() {
   if (!Controlla_Opzioni()) return;
+  // The file the method came from, whatever the case of its extension, so
+  // that accepting the proposal replaces it (after the dialog's question).
+  const QFileInfo aperto(mFileMetodo.value_or(QString()));
   const ui::DialogoFile d{QString(), QString::fromLatin1(kFiltroMetodo), QStringLiteral(".mtd"),
-                          NomeProposto(), CartellaAvvio};
+                          mFileMetodo ? aperto.fileName() : QStringLiteral("Metodo"),
+                          mFileMetodo ? aperto.absolutePath() : CartellaAvvio};
   const QString percorso = ui::servizi().dialoghi->salva(this, d);
   if (percorso.isEmpty()) return;
   const auto nome = metodi::NomeMetodo(ui::S(percorso));
@@ -146,6 +150,7 @@ void Metodi::Salva_Metodo() {
     ui::Msg(this, ui::Q(scritto.motivo()), ui::Icona::Critica);
     return;
   }
+  mFileMetodo = percorso;
   ui::Nomina(this, ui::Q(*nome));
   RicordaCartella(percorso);
 }
@@ -168,6 +173,7 @@ void Metodi::Apri_Metodo() {
         ui::Icona::Critica);
     return;
   }
+  mFileMetodo = percorso;
   ui::Nomina(this, ui::Q(*nome));
   ListRit->clear();
   ListPro->clear();
@@ -258,8 +264,7 @@ void Metodi::MostraTesto(std::string testo) {
 }
 
 QString Metodi::NomeProposto() const {
-  const QString nome = ui::Nome(this);
-  return nome == QLatin1String("Metodi") ? QStringLiteral("Metodo") : nome;
+  return mFileMetodo ? ui::Nome(this) : QStringLiteral("Metodo");
 }
 
 void Metodi::RicordaCartella(const QString& percorso) {

@@ -180,9 +180,11 @@ void Metodi::CmdNumPronostico(int Index) {
       if (Index == 11) posti.push_back(sel);
       for (int r = 0; Index == 12 && r < ListPro->count(); ++r) posti.push_back(r);
       const metodi::Opzioni opzioni = LeggiOpzioni();
-      MostraTesto(metodi::Descrivi(Pronostici(), posti, ui::S(ui::Nome(this)),
-                                   Index == 12 ? &opzioni : nullptr, mContesto.stato().indici,
-                                   mRegole));
+      // The name on one line, as the title shows it: the summary's lines are its own.
+      const std::string nome = ui::S(ui::SuUnaRiga(ui::Nome(this)));
+      MostraTesto(metodi::Descrivi(
+          Pronostici(), posti, mFileMetodo ? std::optional<std::string_view>(nome) : std::nullopt,
+          Index == 12 ? &opzioni : nullptr, mContesto.stato().indici, mRegole));
       TbMet->setCurrentIndex(1);
       return;
     }

@@ -92,10 +92,11 @@ void Pronostico_(std::string& s, std::string_view riga, int posto, const Regole&
 }  // namespace
 
 std::string Descrivi(const std::vector<std::string>& righe, const std::vector<int>& posti,
-                     std::string_view didascalia, const Opzioni* opzioni, const Indici& indici,
-                     const Regole& r) {
+                     std::optional<std::string_view> nome, const Opzioni* opzioni,
+                     const Indici& indici, const Regole& r) {
   std::string s = "Metodo <";
-  s += didascalia == "Metodi" ? std::string("senza nome>") : std::string(didascalia) + ">";
+  s += nome ? *nome : std::string_view("senza nome");
+  s += ">";
   s += kFineRiga;
   s += kFineRiga;
   if (opzioni) Opzioni_(s, *opzioni, indici);

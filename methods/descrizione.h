@@ -3,6 +3,7 @@
 // entries.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,16 +15,16 @@
 namespace metodi {
 
 // The description of the lines at the given 0-based places of `righe`, as
-// it is written into an empty output pane: "Metodo <name>" (or "<senza
-// nome>" while the window's caption is "Metodi"), an empty line, the test
-// options when `opzioni` is given (the whole-method summary), then one
-// block per line, blocks parted by an empty line. A line that does not
-// parse is described by its own text. Lines end with CR LF.
-// REQUIRES: every place names a line; the year entries of *opzioni name
-// entries of indici.AnniArchivio
+// it is written into an empty output pane: "Metodo <name>" ("<senza nome>"
+// when `nome` is nullopt: no method file opened or saved yet), an empty
+// line, the test options when `opzioni` is given (the whole-method
+// summary), then one block per line, blocks parted by an empty line. A line
+// that does not parse is described by its own text. Lines end with CR LF.
+// REQUIRES: every place names a line; `nome` holds no line break; the year
+// entries of *opzioni name entries of indici.AnniArchivio
 std::string Descrivi(const std::vector<std::string>& righe, const std::vector<int>& posti,
-                     std::string_view didascalia, const Opzioni* opzioni, const Indici& indici,
-                     const Regole& r);
+                     std::optional<std::string_view> nome, const Opzioni* opzioni,
+                     const Indici& indici, const Regole& r);
 
 // The faults that stop a back-test or a save, one per line ended by CR LF:
 // no ticked wheel box ("TUTTE" counts), no line in the method. Empty when

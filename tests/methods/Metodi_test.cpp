@@ -228,7 +228,10 @@ TEST(MetodiWindow, SavesAndReopensAMethodExactly) {
   a.Scegli("Copia.mtd");
   n.Cmd_Click(4);
   EXPECT_EQ(a.Leggi("Copia.mtd"), atteso);
-  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, "Prova");
+  // The opened file, in its folder.
+  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, "Prova.mtd");
+  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().cartella,
+            ui::Q(a.p.cartella.percorso().string()));
 }
 
 TEST(MetodiWindow, AFaultyMethodFileChangesNothing) {
@@ -351,7 +354,7 @@ TEST(MetodiWindow, DescribesTheMethod) {
   m.ListPro->setCurrentRow(1);
   m.CmdNum[11]->click();
   EXPECT_EQ(m.TbMet->currentIndex(), 1);
-  EXPECT_EQ(m.Testo(), metodi::Descrivi(m.Pronostici(), {1}, "Metodi", nullptr, a.p.stato.indici,
+  EXPECT_EQ(m.Testo(), metodi::Descrivi(m.Pronostici(), {1}, std::nullopt, nullptr, a.p.stato.indici,
                                         metodi::Lotto()));
   m.CheckRuota[1]->click();
   m.CmdNum[12]->click();

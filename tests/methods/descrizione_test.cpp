@@ -71,7 +71,7 @@ TEST(MethodSummary, OptionLinesAndSingleLines) {
   o.ruote[10] = 1;
   o.ruote[0] = 1;
   auto testa = [&](const Opzioni& x) {
-    const std::string s = Descrivi({"M  PM  1°BA+5"}, {0}, "Metodi", &x, indici, Lotto());
+    const std::string s = Descrivi({"M  PM  1°BA+5"}, {0}, std::nullopt, &x, indici, Lotto());
     return s.substr(0, s.find("FORMAZIONE"));
   };
   EXPECT_EQ(
@@ -115,7 +115,7 @@ TEST(MethodSummary, TheSuperEnalottoNamesItsPoints) {
                                         "QC  TM  1°MI+1 & 1°MI+2 & 1°MI+3 & 1°MI+4 & 1°MI+5 & 1°MI+6",
                                         "T  3M  5°VE-7 & 1°TO+0 & 2°TO+0"};
   // "Dettagli Pronostico" on the third line of an unsaved method.
-  EXPECT_EQ(Descrivi(metodo, {2}, "Metodi", nullptr, indici, metodi::SuperEnalotto()),
+  EXPECT_EQ(Descrivi(metodo, {2}, std::nullopt, nullptr, indici, metodi::SuperEnalotto()),
             Righe({"Metodo <senza nome>", "", "FORMAZIONE N. 3",
                    " Estrazione di calcolo : Terza del Mese", " Gioca per la Sorte di : Cinque",
                    "  Elemento n. 1", "   5° Estratto di VENEZIA - fisso 7", "  Elemento n. 2",

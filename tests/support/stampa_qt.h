@@ -5,9 +5,12 @@
 // in that program sees the same overloads.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <QStringList>
 #include <ostream>
+#include <string>
 
 inline void PrintTo(const QString& s, std::ostream* os) {
   static constexpr char kCifre[] = "0123456789ABCDEF";
@@ -38,3 +41,18 @@ inline void PrintTo(const QStringList& l, std::ostream* os) {
   }
   *os << (l.isEmpty() ? "}" : " }");
 }
+
+// A C string compared with a QString is text, as GoogleTest takes one
+// compared with a std::string; otherwise a failure prints its address.
+namespace testing::internal {
+template <>
+class FormatForComparison<char*, QString> {
+ public:
+  static std::string Format(const char* s) { return ::testing::PrintToString(s); }
+};
+template <>
+class FormatForComparison<const char*, QString> {
+ public:
+  static std::string Format(const char* s) { return ::testing::PrintToString(s); }
+};
+}  // namespace testing::internal

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QTextDocument>
@@ -24,6 +25,7 @@
 #include <QToolTip>
 #include <filesystem>
 #include <functional>
+#include <set>
 
 #include "methods/MetodiS.h"
 #include "methods/tester_di_prova.h"
@@ -219,34 +221,132 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
   }
 }
 
+namespace {
+
+// Watches the real file dialogs and boxes of a command: records the name a
+// file dialog proposes, the folder it shows and the text of a box, then
+// cancels both, or accepts the file dialog's proposal and answers "Sì" to its
+// question.
+class Osservatore {
+ public:
+  explicit Osservatore(bool accetta = false) : mAccetta(accetta) {
+    QObject::connect(&mGuarda, &QTimer::timeout, [this] { guarda(); });
+    mGuarda.start(0);
+  }
+  QString proposto, cartella, riquadro;
+
+ private:
+  void guarda() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) {
+        riquadro = b->text();
+        if (QAbstractButton* si = b->button(QMessageBox::Yes); si && mAccetta)
+          si->click();
+        else
+          b->reject();
+        return;
+      }
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible() && d != mVisto) {
+        mVisto = d;
+        proposto = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        cartella = d->directory().absolutePath();
+        // Later: the question it asks runs a loop of its own.
+        if (mAccetta)
+          QMetaObject::invokeMethod(d, &QDialog::accept, Qt::QueuedConnection);
+        else
+          d->reject();
+      }
+  }
+
+  bool mAccetta;
+  QTimer mGuarda;
+  QPointer<QFileDialog> mVisto;
+};
+
+// The names in a folder.
+std::set<std::string> Elenco(const fs::path& cartella) {
+  std::set<std::string> nomi;
+  for (const auto& voce : fs::directory_iterator(cartella)) nomi.insert(voce.path().filename());
+  return nomi;
+}
+
+constexpr std::string_view kMetodo =
+    "0200010500040015000110000100000001\r\nMA  1M  1\xB0"
+    "BA+5,3\xB0"
+    "NA-12 & 2\xB0"
+    "RO+7\r\n";
+
+// "Salva Metodo" on an opened method proposes its file, extension included,
+// in its folder; accepting the proposal replaces that file after the
+// dialog's question, and no other file appears. "Metodi" is a name like any
+// other. A name with line breaks heads the summary on one line.
+template <class W>
+void SalvaNelFileAperto(void (MDIForm1::*apri)()) {
+  prova::TesterAperto<W> t(apri);
+  const fs::path cartella = t.p.cartella.percorso() / "altrove";
+  fs::create_directory(cartella);
+  for (const char* nome : {"METODO1.MTD", "Metodi.mtd"}) {
+    SCOPED_TRACE(nome);
+    const fs::path file = cartella / nome;
+    ASSERT_TRUE(file::ScriviAtomico(file, kMetodo));
+    t.p.servizi.dialoghi.file.push_back(ui::Q(file.string()));
+    t.m->Cmd_Click(5);
+    ASSERT_TRUE(t.Messaggi().isEmpty()) << ui::S(t.Messaggi().join('|'));
+    const QString metodo = QString::fromUtf8(nome).chopped(4);
+    t.m->CmdNum_Click(12);
+    EXPECT_EQ(t.m->Text1->testo().section('\n', 0, 0), QStringLiteral("Metodo <%1>").arg(metodo));
+    t.m->ListPro->addItem(QStringLiteral("M  1M  2°CA+7"));
+    const std::set<std::string> prima = Elenco(cartella);
+    prova::DialoghiVeri veri;
+    {
+      Osservatore o(true);
+      t.m->Cmd_Click(4);
+      EXPECT_EQ(o.proposto, QString::fromUtf8(nome));
+      EXPECT_EQ(o.cartella, ui::Q(cartella.string()));
+      EXPECT_TRUE(o.riquadro.contains(QString::fromUtf8(nome))) << ui::S(o.riquadro);
+    }
+    EXPECT_EQ(Elenco(cartella), prima);
+    EXPECT_EQ(t.Leggi(("altrove/" + std::string(nome)).c_str()), std::string(kMetodo) + "M  1M  2\xB0" "CA+7\r\n");
+    EXPECT_EQ(t.m->windowTitle(), metodo);
+    Osservatore o;
+    t.m->Cmd_Click(3);
+    EXPECT_EQ(o.proposto, metodo);
+  }
+  // A name with a tab and line breaks: the title shows it on one line, a
+  // screen reader reads it as written.
+  t.Scrivi("x\ty\r\nz\n.mtd", kMetodo);
+  t.Scegli("x\ty\r\nz\n.mtd");
+  t.m->Cmd_Click(5);
+  EXPECT_EQ(t.m->windowTitle(), "x y z ");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(t.m->parentWidget())->text(QAccessible::Name),
+            "x\ty\r\nz\n");
+  t.m->CmdNum_Click(12);
+  t.Scegli("Uscita.txt");
+  t.m->Cmd_Click(3);
+  const std::string uscita = t.Leggi("Uscita.txt");
+  const std::string inizio = "TARVOLANE\r\n\r\nMetodo <x y z >\r\n\r\nPeriodo Test";
+  EXPECT_EQ(uscita.substr(0, inizio.size()), inizio);
+  for (std::size_t i = uscita.find('\n'); i != std::string::npos; i = uscita.find('\n', i + 1))
+    EXPECT_EQ(uscita[i - 1], '\r') << i;
+}
+
+}  // namespace
+
+TEST(TestoComeScritto, ASaveWritesBackToTheFileThatWasOpened) {
+  SalvaNelFileAperto<Metodi>(&MDIForm1::mnuPrevMetodiT_Click);
+  SalvaNelFileAperto<MetodiS>(&MDIForm1::mnuPrevMetodiS_Click);
+}
+
 // A method's name comes from its file, whatever the title makes of "[*]" and
 // "&": the summary, the names the save dialogs propose, the print job, the
 // window menu and what a screen reader says of the window.
 TEST(TestoComeScritto, MethodNamesAreNeverReadBackFromTheTitle) {
   prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
-  QString proposto, riquadro;
-  QTimer guarda;
-  QObject::connect(&guarda, &QTimer::timeout, [&] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
-        proposto = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-        d->reject();
-      }
-      if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) {
-        riquadro = b->text();
-        b->reject();
-      }
-    }
-  });
-  guarda.start(0);
   for (const char* nome : {"prova[*]", "x[*]y", "a&b"}) {
     SCOPED_TRACE(nome);
     const std::string file = std::string(nome) + ".mtd";
-    t.Scrivi(file.c_str(),
-             "0200010500040015000110000100000001\r\nMA  1M  1\xB0"
-             "BA+5,3\xB0"
-             "NA-12 & 2\xB0"
-             "RO+7\r\n");
+    t.Scrivi(file.c_str(), kMetodo);
     t.Scegli(file.c_str());
     t.m->Cmd_Click(5);
     ASSERT_TRUE(t.Messaggi().isEmpty()) << ui::S(t.Messaggi().join('|'));
@@ -254,11 +354,11 @@ TEST(TestoComeScritto, MethodNamesAreNeverReadBackFromTheTitle) {
     t.m->CmdNum_Click(12);
     EXPECT_EQ(t.m->Text1->testo().section('\n', 0, 0), QStringLiteral("Metodo <%1>").arg(nome));
     for (const int salva : {4, 3}) {
-      proposto.clear();
+      Osservatore o;
       t.m->Cmd_Click(salva);
-      EXPECT_EQ(proposto, QString::fromUtf8(nome)) << salva;
+      EXPECT_EQ(o.proposto, QString::fromUtf8(salva == 4 ? file.c_str() : nome)) << salva;
+      EXPECT_EQ(o.riquadro, QString());
     }
-    EXPECT_EQ(riquadro, QString());
     t.m->Cmd_Click(2);
     EXPECT_EQ(t.p.servizi.stampante.documenti.back().nome, QString::fromUtf8(nome));
     auto* cornice = qobject_cast<QMdiSubWindow*>(t.m->parentWidget());
