@@ -571,10 +571,13 @@ void MDIForm1::aggiornaMenuFinestra() {
   const QList<QWidget*> aperte = mFinestre->aperte();
   if (aperte.isEmpty()) return;
   mVociFinestre << mMnuFinestra->addSeparator();
+  // A long name loses its middle: the menu stays within half the screen.
+  const QScreen* schermo = screen();
+  const int larghezza = schermo ? schermo->availableGeometry().width() / 2 : 512;
   int n = 0;
   for (QWidget* w : aperte) {
-    QAction* a = mMnuFinestra->addAction(
-        QStringLiteral("&%1 %2").arg(++n).arg(ui::VoceMenu(w)));
+    QAction* a = mMnuFinestra->addAction(QStringLiteral("&%1 %2").arg(++n).arg(
+        ui::VoceMenu(w, mMnuFinestra->fontMetrics(), larghezza)));
     a->setCheckable(true);
     a->setChecked(w == mFinestre->attiva());
     connect(a, &QAction::triggered, this, [this, w] { mFinestre->porta(w); });

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -25,7 +26,34 @@ class EtichetteSemplici : public QObject {
     if (evento->type() == QEvent::Polish)
       if (auto* l = qobject_cast<QLabel*>(oggetto); l && l->textFormat() == Qt::AutoText)
         l->setTextFormat(Qt::PlainText);
+    if (evento->type() == QEvent::Resize)
+      if (auto* l = qobject_cast<QLabel*>(oggetto);
+          l && l->wordWrap() && l->objectName() == QLatin1String("qtooltip_label"))
+        SuUnaRigaSeEntra(l);
     return false;
+  }
+
+ private:
+  // Qt's tooltip wraps a text that it guesses might be markup into a narrow
+  // box, although its label shows plain text: such a line gets the size of
+  // any other, on one line unless wider than its screen. The tip keeps its
+  // place, moved back inside the screen when it grew past the edge.
+  static void SuUnaRigaSeEntra(QLabel* suggerimento) {
+    if (suggerimento->textFormat() != Qt::PlainText) return;
+    suggerimento->setWordWrap(false);
+    QSize misura = suggerimento->sizeHint();
+    const QRect schermo =
+        suggerimento->screen() ? suggerimento->screen()->geometry() : QRect(0, 0, 1 << 20, 1 << 20);
+    if (misura.width() > schermo.width()) {
+      suggerimento->setWordWrap(true);
+      return;
+    }
+    // The extra pixel Qt gives a tip beside its text.
+    misura.rwidth() += 1;
+    QRect r(suggerimento->geometry().topLeft(), misura);
+    const int bordo = suggerimento->frameGeometry().right() - suggerimento->geometry().right();
+    if (r.right() + bordo > schermo.right()) r.moveRight(schermo.right() - bordo);
+    suggerimento->setGeometry(r);
   }
 };
 
@@ -84,6 +112,12 @@ void Nomina(QWidget* finestra, const QString& nome) {
 }
 
 QString Nome(const QWidget* finestra) { return finestra->property(kNome).toString(); }
+
+QString VoceMenu(const QWidget* finestra, const QFontMetrics& fm, int larghezza) {
+  QString voce = SuUnaRiga(Nome(finestra));
+  if (fm.horizontalAdvance(voce) > larghezza) voce = fm.elidedText(voce, Qt::ElideMiddle, larghezza);
+  return voce.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
 
 QString SuUnaRiga(QString testo) {
   testo.replace(QLatin1String("\r\n"), QLatin1String(" "));

@@ -12,6 +12,7 @@
 #include <string_view>
 
 class QComboBox;
+class QFontMetrics;
 class QWidget;
 
 namespace ui {
@@ -47,9 +48,8 @@ QString Nome(const QWidget* finestra);
 // A name as a title or a menu item shows it: each tab or line break one blank.
 QString SuUnaRiga(QString testo);
 // The caption of a window's item in the window menu: its name on one line,
-// each "&" kept.
-inline QString VoceMenu(const QWidget* finestra) {
-  return SuUnaRiga(Nome(finestra)).replace(QLatin1Char('&'), QLatin1String("&&"));
-}
+// each "&" kept, losing its middle to "…" where it is wider than `larghezza`
+// pixels in the menu's font `fm`.
+QString VoceMenu(const QWidget* finestra, const QFontMetrics& fm, int larghezza);
 
 }  // namespace ui

@@ -171,9 +171,15 @@ TEST(TestoComeScritto, TableNamesInBothTableWindows) {
 
 namespace {
 
-// The tooltip Qt shows over a line of a list: the text its label paints and
-// the name a screen reader reads for it.
-std::pair<QString, QString> SuggerimentoSopra(QListWidget* lista, int riga) {
+// The tooltip Qt shows over a line of a list: the text its label paints, the
+// name a screen reader reads for it, and the label itself.
+struct Suggerimento {
+  QString mostrato = QStringLiteral("<nessun suggerimento>");
+  QString letto;
+  const QLabel* etichetta = nullptr;
+};
+
+Suggerimento SuggerimentoSopra(QListWidget* lista, int riga) {
   QWidget* v = lista->viewport();
   const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
   QMouseEvent mossa(QEvent::MouseMove, punto, v->mapToGlobal(punto), Qt::NoButton, Qt::NoButton,
@@ -191,31 +197,51 @@ std::pair<QString, QString> SuggerimentoSopra(QListWidget* lista, int riga) {
       documento.setHtml(mostrato);
       mostrato = documento.toPlainText();
     }
-    return {mostrato, QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name)};
+    return {mostrato, QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name), e};
   }
-  return {QStringLiteral("<nessun suggerimento>"), QString()};
+  return {};
 }
 
 }  // namespace
 
 // Pointing at a line of the tester's lists or of the formations analysed
-// shows the line as written, and a screen reader reads it so.
+// shows the line as written, on one line unless it is wider than the screen
+// (whatever Qt guesses of markup in it), and a screen reader reads it so.
 TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
   prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
   t.p.principale().MnuStatAnaNum_Click();
   auto* analisi = t.p.principale().finestre().trova<StatRicerca>();
   ASSERT_NE(analisi, nullptr);
+  // On a screen that holds the whole main window, where there is one.
+  if (Schermo("1366x768")) SulloSchermo(t.p.principale(), "1366x768");
+  const QString lunga = QStringLiteral("M  1M  1°BA+5 & 2°CA+17 <b>").repeated(40);
   const QStringList righe{QStringLiteral("M  1M  1°BA+5 & 2°CA+17"), QStringLiteral("1.2.3"),
                           QStringLiteral("<b>grassetto</b>"), QStringLiteral("a&lt;b"),
-                          QStringLiteral("<img src=zz>")};
+                          QStringLiteral("<img src=zz>"),
+                          QStringLiteral("M  1M  1°BA+5 & 2°CA+17 <b>grassetto</b>"),
+                          QStringLiteral("M  1M  1°BA+5 &lt; 3°FI+2 & 4°NA+11"),
+                          QStringLiteral("MA  1M  1°BA+5,3°NA-12 <img src=zz>"), lunga};
   for (QListWidget* lista : {t.m->ListPro, t.m->ListRit, analisi->ListFormazioni}) {
     SCOPED_TRACE(ui::S(lista->objectName()));
     lista->clear();
     lista->addItems(righe);
     for (int r = 0; r < righe.size(); ++r) {
-      const auto [mostrato, letto] = SuggerimentoSopra(lista, r);
-      EXPECT_EQ(mostrato, righe[r]);
-      EXPECT_EQ(letto, righe[r]);
+      SCOPED_TRACE(r);
+      const Suggerimento s = SuggerimentoSopra(lista, r);
+      EXPECT_EQ(s.mostrato, righe[r]);
+      EXPECT_EQ(s.letto, righe[r]);
+      if (!s.etichetta) continue;
+      // One line as wide as the text; the long line wrapped to the screen.
+      const QFontMetrics fm = s.etichetta->fontMetrics();
+      const QScreen* schermo = QGuiApplication::screenAt(s.etichetta->geometry().center());
+      ASSERT_NE(schermo, nullptr);
+      EXPECT_LE(s.etichetta->width(), schermo->geometry().width());
+      if (righe[r] == lunga) {
+        EXPECT_GT(s.etichetta->height(), 2 * fm.lineSpacing());
+      } else {
+        EXPECT_GE(s.etichetta->contentsRect().width(), fm.horizontalAdvance(righe[r]));
+        EXPECT_LT(s.etichetta->height(), 2 * fm.lineSpacing());
+      }
     }
     QToolTip::hideText();
   }
@@ -368,6 +394,33 @@ TEST(TestoComeScritto, MethodNamesAreNeverReadBackFromTheTitle) {
     emit finestra->aboutToShow();
     EXPECT_EQ(ui::SenzaTasti(finestra->actions().last()->text()), QStringLiteral("1 %1").arg(nome));
   }
+}
+
+// A name too long for the screen loses its middle in the window menu, which
+// then fits the smallest screen; the title keeps the whole name.
+TEST(RiquadriCheEntrano, ALongNameInTheWindowMenu) {
+  RICHIEDE_SCHERMO("1024x600");
+  prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
+  const QRect schermo = SulloSchermo(t.p.principale(), "1024x600");
+  const std::string nome = "Inizio" + std::string(240, 'W') + "Fine!";
+  t.Scrivi((nome + ".mtd").c_str(), kMetodo);
+  t.Scegli((nome + ".mtd").c_str());
+  t.m->Cmd_Click(5);
+  EXPECT_EQ(t.m->windowTitle(), ui::Q(nome));
+  QMenuBar* barra = t.p.principale().menuBar();
+  QMenu* finestra = barra->findChild<QMenu*>(QStringLiteral("MnuFinestra"));
+  QTest::mouseClick(barra, Qt::LeftButton, {},
+                    barra->actionGeometry(finestra->menuAction()).center());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra));
+  EXPECT_TRUE(schermo.contains(finestra->geometry()))
+      << finestra->x() << "," << finestra->y() << " " << finestra->width();
+  QAction* ultima = finestra->actions().last();
+  const QString voce = ui::SenzaTasti(ultima->text());
+  EXPECT_LE(finestra->actionGeometry(ultima).right(), finestra->rect().right());
+  EXPECT_TRUE(voce.startsWith(QStringLiteral("1 Inizio")) && voce.endsWith(QStringLiteral("Fine!")) &&
+              voce.contains(u'…'))
+      << ui::S(voce);
+  finestra->hide();
 }
 
 // A box wraps what it can and cuts only what the screen cannot hold: each of
