@@ -210,7 +210,7 @@ TEST(FormationAnalysisWindow, RunShowsTheModelsReportAndSavesItAlone) {
   a.dlg().file = {QString::fromStdString(salvato.string())};
   a.f->Cmd_Click(3);
   EXPECT_EQ(a.dlg().dialoghiFile.back().nome, "FormazioneNumerica");
-  EXPECT_EQ(*prova::LeggiTesto(salvato), testo::CodificaRighe(atteso.rapporto));
+  EXPECT_EQ(prova::Testo(salvato), testo::CodificaRighe(atteso.rapporto));
 
   // No event: "NESSUN RISULTATO" and an empty report.
   a.f->ListFormazioni->item(0)->setText(QStringLiteral("88.89"));

@@ -34,7 +34,7 @@ struct Editor {
     QTest::qWait(1);  // the notices of the reading come once the window is shown
   }
   std::filesystem::path file() const { return p.stato.CartellaProgramma / "TabFnum.txt"; }
-  std::string disco() const { return *prova::LeggiTesto(file()); }
+  std::string disco() const { return prova::Testo(file()); }
   ui::DialoghiDiProva& dlg() { return p.servizi.dialoghi; }
   QStringList Messaggi() const { return p.servizi.dialoghi.testi(); }
   int larghezza() const { return f->parentWidget()->width(); }
