@@ -418,16 +418,25 @@ std::string AvvisoTabellaRidotta(const Riduzione& r) {
   return out;
 }
 
-bool Presente(const std::filesystem::path& cartella) {
-  // A file that cannot even be looked at counts as there: reading it says why.
+namespace {
+
+// Whether the table's name is taken in the folder. The name itself is looked
+// at, not what it leads to: a link to a file that is not there (a stick not
+// plugged in) is there, and reading it says so. A name that cannot even be
+// looked at counts as there too: reading it says why.
+bool NomeOccupato(const std::filesystem::path& percorso) {
   std::error_code ec;
-  return std::filesystem::exists(cartella / kNomeFile, ec) || ec;
+  return std::filesystem::symlink_status(percorso, ec).type() !=
+         std::filesystem::file_type::not_found;
 }
+
+}  // namespace
+
+bool Presente(const std::filesystem::path& cartella) { return NomeOccupato(cartella / kNomeFile); }
 
 Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella, Riduzione* ridotta) {
   const std::filesystem::path percorso = cartella / kNomeFile;
-  std::error_code ec;
-  if (!std::filesystem::exists(percorso, ec) && !ec) return std::optional<Tabella>();
+  if (!NomeOccupato(percorso)) return std::optional<Tabella>();
   Lettore l;
   const auto oltre = file::LeggiABlocchi(
       percorso, kMassimoByteFile, [&l](std::string_view pezzo) { return l.aggiungi(pezzo); });

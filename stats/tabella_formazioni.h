@@ -116,13 +116,15 @@ std::string Codifica(const Tabella& t);
 // it: one line for each kind of loss.
 std::string AvvisoTabellaRidotta(const Riduzione& r);
 
-// True when `cartella`/TabFnum.txt exists (or the folder cannot be looked into).
+// True when `cartella` holds the name TabFnum.txt (or the folder cannot be
+// looked into), a symbolic link to nothing included.
 bool Presente(const std::filesystem::path& cartella);
 // Reads `cartella`/TabFnum.txt as Decodifica does, piece by piece: no more
 // than kMassimoByteFile bytes (a line that the bound cuts is dropped), and no
 // further than the first group beyond kMaxGruppi. Gives nullopt when the
-// file does not exist, an error with the Italian reason when it exists but
-// cannot be read (a FIFO or a device is refused without waiting on it).
+// folder has no such name, an error with the Italian reason when the name is
+// there but cannot be read (a FIFO or a device is refused without waiting on
+// it; a link to nothing is "un collegamento a un file inesistente").
 Risultato<std::optional<Tabella>> Leggi(const std::filesystem::path& cartella,
                                         Riduzione* ridotta = nullptr);
 // Writes the table to `cartella`/TabFnum.txt through an atomic write; on

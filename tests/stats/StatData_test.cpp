@@ -156,7 +156,7 @@ TEST(StatisticsWindow, SaveWritesTheHeadingAndTheReportPrintChecksThePrinter) {
   EXPECT_EQ(d.nome, QStringLiteral("laData"));
   std::string atteso = "laData di Estrazione\r\n\r\n";
   for (const auto& r : f.s->Rapporto()) atteso += r + "\r\n";
-  EXPECT_EQ(*prova::LeggiTesto(percorso), atteso);
+  EXPECT_EQ(prova::Testo(percorso), atteso);
   EXPECT_NE(atteso.find("Distribuzione x Ruota\r\n------------------------------\r\nBARI        40%\r\n"
                         "CAGLIARI    20%\r\n"),
             std::string::npos);

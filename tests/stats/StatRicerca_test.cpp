@@ -110,6 +110,28 @@ TEST(FormationAnalysisWindow, MissingTableDisablesItsControls) {
   EXPECT_FALSE(a.f->CmbF->isEnabled());
 }
 
+// A table left as a link to a file that is not there is named for what it
+// is, at the opening and at each new reading, like any table that cannot be
+// read: the controls stay, so that the table can be read once it is back.
+TEST(FormationAnalysisWindow, TableLinkedToNothingIsNamedAndTheLinkKept) {
+  prova::ProgrammaDiProva p(Estrazioni());
+  const auto tabella = p.stato.CartellaProgramma / "TabFnum.txt";
+  std::filesystem::create_symlink("chiavetta/TabFnum.txt", tabella);
+  p.principale().MnuStatAnaNum_Click();
+  auto* f = p.principale().finestre().trova<StatRicerca>();
+  ASSERT_NE(f, nullptr);
+  QTest::qWait(1);
+  f->CmdAggiungi_Click(1);
+  const QString motivo =
+      QStringLiteral("impossibile leggere TabFnum.txt: è un collegamento a un file inesistente");
+  ASSERT_EQ(p.servizi.dialoghi.testi(), (QStringList{motivo, motivo}));
+  EXPECT_EQ(p.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
+  EXPECT_TRUE(f->CmdAggiungi[1]->isEnabled());
+  EXPECT_EQ(f->CmbF->count(), 0);
+  EXPECT_EQ(std::filesystem::read_symlink(tabella), "chiavetta/TabFnum.txt");
+  EXPECT_FALSE(std::filesystem::exists(tabella));
+}
+
 TEST(FormationAnalysisWindow, FormationListIsTypedCheckedTakenAndEdited) {
   Analisi a;
   prova::Digita(a.f->TxtFormazione, QStringLiteral(".123..5x."));
@@ -188,7 +210,7 @@ TEST(FormationAnalysisWindow, RunShowsTheModelsReportAndSavesItAlone) {
   a.dlg().file = {QString::fromStdString(salvato.string())};
   a.f->Cmd_Click(3);
   EXPECT_EQ(a.dlg().dialoghiFile.back().nome, "FormazioneNumerica");
-  EXPECT_EQ(*prova::LeggiTesto(salvato), testo::CodificaRighe(atteso.rapporto));
+  EXPECT_EQ(prova::Testo(salvato), testo::CodificaRighe(atteso.rapporto));
 
   // No event: "NESSUN RISULTATO" and an empty report.
   a.f->ListFormazioni->item(0)->setText(QStringLiteral("88.89"));

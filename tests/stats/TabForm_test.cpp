@@ -34,7 +34,7 @@ struct Editor {
     QTest::qWait(1);  // the notices of the reading come once the window is shown
   }
   std::filesystem::path file() const { return p.stato.CartellaProgramma / "TabFnum.txt"; }
-  std::string disco() const { return *prova::LeggiTesto(file()); }
+  std::string disco() const { return prova::Testo(file()); }
   ui::DialoghiDiProva& dlg() { return p.servizi.dialoghi; }
   QStringList Messaggi() const { return p.servizi.dialoghi.testi(); }
   int larghezza() const { return f->parentWidget()->width(); }
@@ -86,6 +86,25 @@ TEST(FormationEditor, MissingFileClosesTheEditor) {
   QTest::qWait(1);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(e.p.principale().finestre().trova<TabForm>(), nullptr);
+}
+
+// A table left as a link to a file that is not there (a stick not plugged
+// in) is named for what it is, like any table that cannot be read, and the
+// link stays as it was.
+TEST(FormationEditor, TableLinkedToNothingIsNamedAndTheLinkKept) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(10));
+  const auto tabella = p.stato.CartellaProgramma / "TabFnum.txt";
+  std::filesystem::create_symlink("chiavetta/TabFnum.txt", tabella);
+  p.principale().MnuStatTab_Click();
+  QTest::qWait(1);
+  ASSERT_EQ(p.servizi.dialoghi.messaggi.size(), 1u);
+  EXPECT_EQ(p.servizi.dialoghi.messaggi[0].testo,
+            QStringLiteral("impossibile leggere TabFnum.txt: è un collegamento a un file inesistente"));
+  EXPECT_EQ(p.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(p.principale().finestre().trova<TabForm>(), nullptr);
+  EXPECT_EQ(std::filesystem::read_symlink(tabella), "chiavetta/TabFnum.txt");
+  EXPECT_FALSE(std::filesystem::exists(tabella));
 }
 
 TEST(FormationEditor, StandardGroupsRefuseEveryChangeButAddingAGroup) {

@@ -50,11 +50,22 @@ std::string TabellaOltreILimite(std::size_t dopo) {
   return testa + std::string(65535 - dopo - senza, '-') + "\n" + t;
 }
 
+// The table that Leggi reads in `cartella`: an empty table and a failure,
+// not a crash, when it reads none.
+Tabella Letta(const std::filesystem::path& cartella, Riduzione* ridotta = nullptr) {
+  const auto letta = Leggi(cartella, ridotta);
+  if (letta && *letta) return **letta;
+  ADD_FAILURE() << "TabFnum.txt non letto: " << (letta ? "assente" : letta.motivo());
+  return {};
+}
+
 }  // namespace
 
 TEST(FormationTable, ProgramFilesRoundTripByteForByte) {
   const Tabella t = Decodifica(kFile);
-  EXPECT_EQ(t.gruppi[0].formazioni[1], (Formazione{"Città", "5.50"}));
+  EXPECT_EQ(t, (Tabella{{{"CADENZE", {{"Cadenza 1", "1.11.21"}, {"Città", "5.50"}}},
+                         {"VUOTO", {}},
+                         {"MIEI", {{"Ambo", "3.17"}}}}}));
   EXPECT_EQ(Codifica(t), kFile);
   // Also the five bytes that Windows-1252 leaves unassigned.
   const std::string indefiniti =
@@ -85,7 +96,7 @@ TEST(FormationTable, ReaderKeepsTheEditorsLimitsAsItReads) {
   const Tabella t = Decodifica(grande, &ridotta);
   EXPECT_TRUE(ridotta.eccedenze);
   ASSERT_EQ(t.gruppi.size(), static_cast<std::size_t>(kMaxGruppi));
-  EXPECT_EQ(t.gruppi[0].formazioni.size(), static_cast<std::size_t>(kMaxFormazioni));
+  ASSERT_EQ(t.gruppi[0].formazioni.size(), static_cast<std::size_t>(kMaxFormazioni));
   EXPECT_EQ(t.gruppi[0].formazioni.back(), (Formazione{"f100", "101"}));
 }
 
@@ -94,8 +105,7 @@ TEST(FormationTable, ReaderShowsWhatASaveStoresAndCutsEndlessTexts) {
   const Tabella t = Decodifica(
       "G=\xC5\x81\xC3\xB3"
       "d\xC5\xBA\nF=\xCE\xA9\nN=1.2\n");
-  EXPECT_EQ(t.gruppi[0].nome, "?ód?");
-  EXPECT_EQ(t.gruppi[0].formazioni[0].nome, "?");
+  EXPECT_EQ(t, (Tabella{{{"?ód?", {{"?", "1.2"}}}}}));
   EXPECT_EQ(Decodifica(Codifica(t)), t);
 
   // A name of 50 MB, UTF-8 numbers of 400 characters: their first 300 characters.
@@ -106,8 +116,8 @@ TEST(FormationTable, ReaderShowsWhatASaveStoresAndCutsEndlessTexts) {
       Decodifica("G=" + std::string(50u << 20, 'x') + "\r\nF=f\r\nN=" + numeri + "\r\n", &r);
   EXPECT_TRUE(r.accorciati);
   EXPECT_FALSE(r.eccedenze || r.nonLetto);
-  EXPECT_EQ(lunga.gruppi[0].nome, std::string(kMaxCaratteri, 'x'));
-  EXPECT_EQ(*lunga.gruppi[0].formazioni[0].numeri, numeri.substr(0, 2 * kMaxCaratteri));
+  EXPECT_EQ(lunga, (Tabella{{{std::string(kMaxCaratteri, 'x'),
+                              {{"f", numeri.substr(0, 2 * kMaxCaratteri)}}}}}));
   EXPECT_EQ(AvvisoTabellaRidotta(r),
             "Alcuni nomi o numeri della tabella superano i 300 caratteri: "
             "sono stati accorciati.");
@@ -157,9 +167,7 @@ TEST(FormationTable, FileIsReadInBoundedPiecesAndNeverWaited) {
   ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("G=A\r\nF=a\r\nN=1\r\n")));
   ASSERT_EQ(::truncate(f.c_str(), std::int64_t{1} << 30), 0);
   Riduzione r;
-  const auto letta = Leggi(enorme.percorso(), &r);
-  ASSERT_TRUE(letta) << letta.motivo();
-  EXPECT_EQ(**letta, Decodifica("G=A\r\nF=a\r\nN=1\r\n"));
+  EXPECT_EQ(Letta(enorme.percorso(), &r), Decodifica("G=A\r\nF=a\r\nN=1\r\n"));
   EXPECT_TRUE(r.nonLetto);
   EXPECT_NE(AvvisoTabellaRidotta(r).find("Il file supera i 64 MB"), std::string::npos);
 }
@@ -233,8 +241,8 @@ TEST(FormationTable, ShippedTableIsBuiltFromTheNumberClasses) {
     SCOPED_TRACE(t.gruppi[g].nome);
     std::multiset<int> numeri;
     for (const Formazione& f : t.gruppi[g].formazioni) {
-      EXPECT_TRUE(ControllaNumeri(*f.numeri).empty()) << f.nome;
-      for (int n : DividiNumeri(*f.numeri)) numeri.insert(n);
+      EXPECT_TRUE(ControllaNumeri(f.numeri.value_or("")).empty()) << f.nome;
+      for (int n : DividiNumeri(f.numeri.value_or(""))) numeri.insert(n);
     }
     if (t.gruppi[g].nome == "GEMELLI") continue;
     EXPECT_EQ(numeri.size(), 90u);
@@ -259,7 +267,7 @@ TEST(FormationTable, TableReadInPartKeepsItsEncodingWhereverPiecesEnd) {
     EXPECT_EQ(t.gruppi[1].formazioni.size(), static_cast<std::size_t>(kMaxFormazioni));
     std::string e;
     for (std::size_t i = 0; i < kMaxCaratteri; ++i) e += "è";
-    EXPECT_EQ(t.gruppi[2].formazioni[1].nome, e);
+    EXPECT_EQ(t.gruppi[2].formazioni, (std::vector<Formazione>{{"perché 2", "1.2"}, {e, {}}}));
     EXPECT_TRUE(r.eccedenze && r.accorciati && !r.nonLetto);
     // A line that the bound cuts inside "à" is dropped with its bytes.
     const std::size_t g50 = b.find("G=Citt\xC3\xA0 50");
@@ -304,8 +312,8 @@ TEST(FormationTable, LineCutByTheBoundLeavesTheWholeNumbersBeforeIt) {
         for (std::size_t n = 1; n <= 80 || n == 1u << 16; n = n == 80 ? 1u << 16 : n + 1) {
           SCOPED_TRACE("k=" + std::to_string(c.k) + ", bound at " + std::to_string(taglio) +
                        ", pieces of " + std::to_string(n));
-          ASSERT_EQ(APezzi(b.substr(0, taglio), n, true).gruppi[0].formazioni[0].numeri,
-                    numeri(c.k - 1));
+          ASSERT_EQ(APezzi(b.substr(0, taglio), n, true),
+                    (Tabella{{{"g", {{"ultima", numeri(c.k - 1)}}}}}));
         }
     }
 }
@@ -316,8 +324,10 @@ TEST(FormationTable, FileReadInPartKeepsItsEncoding) {
   for (std::size_t dopo : {0, 1}) {
     const std::string b = TabellaOltreILimite(dopo);
     ASSERT_TRUE(file::ScriviAtomico(f, b));
-    const Tabella t = **Leggi(dir.percorso());
-    EXPECT_EQ(t.gruppi[0].nome, "Città 0");
+    const Tabella t = Letta(dir.percorso());
+    if (!t.gruppi.empty()) {
+      EXPECT_EQ(t.gruppi[0].nome, "Città 0");
+    }
     EXPECT_EQ(t, Decodifica(b));
   }
   // The 64 MB bound inside "à" of a heading: the heading is no group. Inside
@@ -334,7 +344,7 @@ TEST(FormationTable, FileReadInPartKeepsItsEncoding) {
     std::fputs((c.coda + c.oltre).c_str(), aperto);
     std::fclose(aperto);
     Riduzione r;
-    EXPECT_EQ(**Leggi(dir.percorso(), &r), Decodifica(testa + c.tenuto));
+    EXPECT_EQ(Letta(dir.percorso(), &r), Decodifica(testa + c.tenuto));
     EXPECT_TRUE(r.nonLetto);
   }
 }

@@ -11,26 +11,13 @@
 #include <QStringList>
 #include <ostream>
 #include <string>
+#include <string_view>
+
+#include "support/stampa_modello.h"  // the text printer, and the model's values
 
 inline void PrintTo(const QString& s, std::ostream* os) {
-  static constexpr char kCifre[] = "0123456789ABCDEF";
-  *os << '"';
-  for (const char c : s.toUtf8()) {
-    const auto b = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\')
-      *os << '\\' << c;
-    else if (c == '\n')
-      *os << "\\n";
-    else if (c == '\r')
-      *os << "\\r";
-    else if (c == '\t')
-      *os << "\\t";
-    else if (b < 0x20 || b == 0x7F)
-      *os << "\\x" << kCifre[b >> 4] << kCifre[b & 15];
-    else
-      *os << c;
-  }
-  *os << '"';
+  const QByteArray utf8 = s.toUtf8();
+  prova::StampaTesto(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), os);
 }
 
 inline void PrintTo(const QStringList& l, std::ostream* os) {
