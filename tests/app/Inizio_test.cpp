@@ -37,7 +37,7 @@ std::map<std::string, std::string> Fotografia(const std::filesystem::path& dir) 
   std::map<std::string, std::string> out;
   for (const auto& v : std::filesystem::directory_iterator(dir))
     out[v.path().filename().string()] =
-        v.is_regular_file() ? *prova::LeggiTesto(v.path()) : "<cartella>";
+        v.is_regular_file() ? prova::Testo(v.path()) : "<cartella>";
   return out;
 }
 
@@ -160,7 +160,7 @@ TEST(StartUp, FirstRunBuildsTheDistanceArchivesAndOpensTheMainWindow) {
   EXPECT_EQ(l.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
   EXPECT_TRUE(std::filesystem::is_directory(l.cartella.percorso() / "Detector_Files"));
   for (int k = 1; k <= 5; ++k)
-    EXPECT_EQ(*prova::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)),
+    EXPECT_EQ(prova::Testo(l.cartella.percorso() / Rsc::NomeFile(k)),
               Bytes(Rsc::Crea_Archivio(a, k)));
   EXPECT_EQ(l.stato.TotEstrazioni(), 4999);
   EXPECT_EQ(l.stato.UltimaEstrRSC, 4999);
@@ -182,7 +182,7 @@ TEST(StartUp, OneMissingDistanceFileRebuildsAllFiveOnce) {
   ASSERT_NE(l.avvia(), nullptr);
   EXPECT_EQ(l.servizi.dialoghi.messaggi.size(), 1u);
   for (int k = 1; k <= 5; ++k)
-    EXPECT_EQ(*prova::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)),
+    EXPECT_EQ(prova::Testo(l.cartella.percorso() / Rsc::NomeFile(k)),
               Bytes(Rsc::Crea_Archivio(a, k)));
 }
 
@@ -197,7 +197,7 @@ TEST(StartUp, NewerDrawsExtendTheDistanceArchivesWithoutAMessage) {
   EXPECT_TRUE(l.servizi.dialoghi.messaggi.empty());
   EXPECT_EQ(l.stato.UltimaEstrRSC, 203);
   EXPECT_EQ(l.stato.TabelleRSC[4], Rsc::Crea_Archivio(a, 5));
-  EXPECT_EQ(*prova::LeggiTesto(l.cartella.percorso() / "Rsc5.dat"),
+  EXPECT_EQ(prova::Testo(l.cartella.percorso() / "Rsc5.dat"),
             Bytes(Rsc::Crea_Archivio(a, 5)));
 }
 
@@ -225,7 +225,7 @@ TEST(StartUp, StaleDistanceFilesAndInterruptedWritesAreMendedWithoutAMessage) {
   EXPECT_TRUE(l.servizi.dialoghi.messaggi.empty());
   for (int k = 1; k <= 5; ++k) {
     EXPECT_EQ(l.stato.TabelleRSC[k - 1], Rsc::Crea_Archivio(a, k));
-    EXPECT_EQ(*prova::LeggiTesto(l.cartella.percorso() / Rsc::NomeFile(k)),
+    EXPECT_EQ(prova::Testo(l.cartella.percorso() / Rsc::NomeFile(k)),
               Bytes(Rsc::Crea_Archivio(a, k)));
   }
   EXPECT_FALSE(
@@ -288,16 +288,16 @@ TEST(StartUp, DistanceFilesThatAreLinksAreReplacedAndWhatTheyLeadToIsLeftAlone) 
     std::filesystem::create_symlink(altrove.percorso() / "copia.dat", d / "Rsc4.dat");
     ASSERT_NE(l.avvia(), nullptr);
     EXPECT_EQ(l.servizi.dialoghi.testi(), mancanti ? QStringList{kRscMancanti} : QStringList{});
-    EXPECT_EQ(*prova::LeggiTesto(d / "archivio.dat"), Bytes(a));
+    EXPECT_EQ(prova::Testo(d / "archivio.dat"), Bytes(a));
     EXPECT_EQ(l.stato.ArchivioEstrazioni, a);
-    EXPECT_EQ(*prova::LeggiTesto(altrove.percorso() / "mio.dat"), "del giocatore");
-    EXPECT_EQ(*prova::LeggiTesto(altrove.percorso() / "copia.dat"),
+    EXPECT_EQ(prova::Testo(altrove.percorso() / "mio.dat"), "del giocatore");
+    EXPECT_EQ(prova::Testo(altrove.percorso() / "copia.dat"),
               Bytes(Rsc::Crea_Archivio(a, 4)));
     for (int k = 1; k <= 5; ++k) {
       SCOPED_TRACE(k);
       EXPECT_TRUE(
           std::filesystem::is_regular_file(std::filesystem::symlink_status(d / Rsc::NomeFile(k))));
-      EXPECT_EQ(*prova::LeggiTesto(d / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
+      EXPECT_EQ(prova::Testo(d / Rsc::NomeFile(k)), Bytes(Rsc::Crea_Archivio(a, k)));
     }
   }
 }

@@ -200,14 +200,14 @@ TEST(MainWindow, ReturnCtrlF4AndTheActiveWindowsMnemonics) {
   // In view mode "&Elimina Estrazione" and "&Esci" share it: the focus moves
   // between them and neither is pressed.
   p.servizi.dialoghi.messaggi.clear();
-  const auto prima = *prova::LeggiBinario(p.cartella.percorso() / "archivio.dat");
+  const auto prima = prova::Binario(p.cartella.percorso() / "archivio.dat");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
   EXPECT_EQ(QApplication::focusWidget(), e->CmdElimina);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
   EXPECT_EQ(QApplication::focusWidget(), e->CmdEsci);
   QTest::qWait(300);
   EXPECT_TRUE(p.servizi.dialoghi.messaggi.empty());
-  EXPECT_EQ(*prova::LeggiBinario(p.cartella.percorso() / "archivio.dat"), prima);
+  EXPECT_EQ(prova::Binario(p.cartella.percorso() / "archivio.dat"), prima);
   // Ctrl+F4 closes the active inner window.
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
   QTest::qWait(1);

@@ -52,7 +52,7 @@ struct Editor {
   ui::DialoghiDiProva& dlg() { return p.servizi.dialoghi; }
   QString ultimo() const { return p.servizi.dialoghi.messaggi.empty() ? QString() : p.servizi.dialoghi.messaggi.back().testo; }
   std::filesystem::path file(const char* nome) const { return p.cartella.percorso() / nome; }
-  std::vector<std::uint8_t> disco() const { return *prova::LeggiBinario(file("archivio.dat")); }
+  std::vector<std::uint8_t> disco() const { return prova::Binario(file("archivio.dat")); }
   static std::vector<std::uint8_t> Byte(const Archivio& a) { return {a.bytes().begin(), a.bytes().end()}; }
   void scrivi(const Estrazione& x, Data d) {
     e.Giorni->setDate(QDate(d.anno, d.mese, d.giorno));
@@ -576,7 +576,7 @@ TEST(ArchiveEditor, ClosingAfterAChangeWritesAndRefreshesEverything) {
     EXPECT_EQ(a(10, 1, 3), 88);
     EXPECT_EQ(ed.disco(), Editor::Byte(a));
     for (int k = 1; k <= 5; ++k) {
-      const auto rsc = *prova::LeggiBinario(ed.file(Rsc::NomeFile(k).c_str()));
+      const auto rsc = prova::Binario(ed.file(Rsc::NomeFile(k).c_str()));
       EXPECT_EQ(rsc, Editor::Byte(Rsc::Crea_Archivio(a, k))) << k;
       EXPECT_EQ(rsc[formato::Offset(5000, 0, formato::kSecolo)], 99);
       EXPECT_EQ(ed.p.stato.TabelleRSC[k - 1], Rsc::Crea_Archivio(a, k));
@@ -620,13 +620,13 @@ TEST(ArchiveEditor, AFullArchiveRefusesANewDraw) {
   EXPECT_EQ(e.CmbData->count(), 4999);
   EXPECT_EQ(e.LbIndice->text(), QStringLiteral("1 / 4999"));
 
-  const auto prima = *prova::LeggiBinario(p.cartella.percorso() / "archivio.dat");
+  const auto prima = prova::Binario(p.cartella.percorso() / "archivio.dat");
   e.CmdInserisci_Click();
   ASSERT_EQ(p.servizi.dialoghi.messaggi.size(), 1u);
   EXPECT_EQ(p.servizi.dialoghi.messaggi[0].testo, QStringLiteral("ARCHIVIO PIENO: IMPOSSIBILE INSERIRE ALTRE ESTRAZIONI"));
   EXPECT_EQ(p.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
   EXPECT_TRUE(e.Frame1->isHidden());
-  EXPECT_EQ(*prova::LeggiBinario(p.cartella.percorso() / "archivio.dat"), prima);
+  EXPECT_EQ(prova::Binario(p.cartella.percorso() / "archivio.dat"), prima);
 }
 
 TEST(ArchiveEditor, PastesADrawFromTheClipboard) {
@@ -683,7 +683,7 @@ TEST(ArchiveEditor, PrintoutWritesStampaTxtAndOpensItWithOrWithoutAPrinter) {
   e.Scroll->setValue(10);
   e.stampa->click();
   EXPECT_TRUE(ed.dlg().messaggi.empty());
-  const auto righe = testo::DecodificaRighe(*prova::LeggiTesto(stampa));
+  const auto righe = testo::DecodificaRighe(prova::Testo(stampa));
   ASSERT_EQ(righe.size(), 16u);
   EXPECT_EQ(righe[0], "                      Tarvolane ");
   EXPECT_EQ(righe[2], "Estrazione n. 10 del 15.1.2000 (Sab)");

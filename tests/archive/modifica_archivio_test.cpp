@@ -34,7 +34,7 @@ struct Editor {
     EXPECT_TRUE(ScriviArchivio(File(), s.ArchivioEstrazioni));
   }
   std::filesystem::path File() const { return dir.percorso() / "archivio.dat"; }
-  std::vector<std::uint8_t> SulDisco() const { return *prova::LeggiBinario(File()); }
+  std::vector<std::uint8_t> SulDisco() const { return prova::Binario(File()); }
   static std::vector<std::uint8_t> Byte(const Archivio& a) {
     return {a.bytes().begin(), a.bytes().end()};
   }
@@ -168,7 +168,7 @@ TEST(Closing, AfterACorrectionWritesArchiveAndAllFiveDistanceFiles) {
   for (int k = 1; k <= 5; ++k) {
     SCOPED_TRACE(k);
     auto t =
-        Archivio::DecodificaGrezza(*prova::LeggiBinario(ed.dir.percorso() / Rsc::NomeFile(k)), "");
+        Archivio::DecodificaGrezza(prova::Binario(ed.dir.percorso() / Rsc::NomeFile(k)), "");
     ASSERT_TRUE(t);
     EXPECT_EQ((*t)(5000, 0, 4), 99);
     EXPECT_EQ(*t, Rsc::Crea_Archivio(ed.s.ArchivioEstrazioni, k));

@@ -20,7 +20,7 @@ TEST(Printout, StampaTxtByteForByte) {
   ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "mio.txt", std::string_view("del giocatore")));
   std::filesystem::create_symlink("mio.txt", dir.percorso() / "Stampa.txt");
   ASSERT_TRUE(ScriviStampa(dir.percorso(), {"vecchia stampa"}));
-  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "mio.txt"), "del giocatore");
+  EXPECT_EQ(prova::Testo(dir.percorso() / "mio.txt"), "del giocatore");
   ASSERT_TRUE(ScriviStampa(dir.percorso(), RigheStampa(a, 1, "Tarvolane")));
   const std::string atteso =
       "                      Tarvolane \r\n"
@@ -39,5 +39,5 @@ TEST(Printout, StampaTxtByteForByte) {
       "Venezia  36 37 38 39 40\r\n"
       "\r\n"
       "Colonna SuperEnalotto  :  1 - 5 - 11 - 16 - 21 - 26 - Jolly 36\r\n";
-  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "Stampa.txt"), atteso);
+  EXPECT_EQ(prova::Testo(dir.percorso() / "Stampa.txt"), atteso);
 }

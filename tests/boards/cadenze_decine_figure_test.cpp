@@ -128,8 +128,8 @@ TEST(CadencesDecadesFigures, OutputFileByteForByte) {
   ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "mio.txt", std::string_view("del giocatore")));
   std::filesystem::create_symlink("mio.txt", dir.percorso() / "output.txt");
   ASSERT_TRUE(ScriviOutput(dir.percorso(), RigheOutput(*r, "3")));
-  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "output.txt"), atteso);
-  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "mio.txt"), "del giocatore");
+  EXPECT_EQ(prova::Testo(dir.percorso() / "output.txt"), atteso);
+  EXPECT_EQ(prova::Testo(dir.percorso() / "mio.txt"), "del giocatore");
   EXPECT_EQ(RigheOutput(*r, "03")[4], "CADENZE - Presenze nelle ultime 03 estrazioni");  // as typed
   EXPECT_FALSE(ScriviOutput(dir.percorso() / "manca", {"x"}));
 }

@@ -86,7 +86,7 @@ TEST(PerWheelTable, SavedFileByteForByte) {
     const auto righe = RigheFile("Tarvolane", fileScelto, t, ruota, Ritardo, true);
     EXPECT_EQ(righe.size(), 96u);
     ASSERT_TRUE(file::ScriviAtomico(percorso, testo::CodificaRighe(righe)));
-    EXPECT_EQ(*prova::LeggiTesto(percorso), atteso);
+    EXPECT_EQ(prova::Testo(percorso), atteso);
   }
   // Smallest delays first: 40 (0), then 7 (1).
   EXPECT_EQ(RigheFile("Tarvolane", 0, t, 1, Ritardo, true)[7], "    2    7    1    3    2");

@@ -20,7 +20,7 @@ std::map<std::string, std::string> Fotografia(const std::filesystem::path& dir) 
   std::map<std::string, std::string> out;
   for (const auto& v : std::filesystem::directory_iterator(dir))
     out[v.path().filename().string()] =
-        v.is_regular_file() ? *prova::LeggiTesto(v.path()) : std::string("<cartella>");
+        v.is_regular_file() ? prova::Testo(v.path()) : std::string("<cartella>");
   return out;
 }
 

@@ -109,7 +109,7 @@ TEST(MethodDetector, RunShowsTheReportWhichSavesAndPrintsUnderTheTitle) {
   const auto percorso = a.p.cartella.percorso() / "Detector.txt";
   a.p.servizi.dialoghi.file = {ui::Q(percorso.string())};
   a.f->Cmd[2]->click();
-  EXPECT_EQ(*prova::LeggiTesto(percorso),
+  EXPECT_EQ(prova::Testo(percorso),
             testo::CodificaRighe(Detector::RigheOutput("Tarvolane", rapporto)));
   EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, QStringLiteral("Detector"));
   a.f->Cmd[3]->click();
@@ -144,8 +144,8 @@ TEST(MethodDetector, SavesTheRunsOwnMethodAndListsItForLaterMonths) {
   a.f->Cmd[4]->click();
   a.f->Cmd[5]->click();
   const std::string atteso = Detector::FileMetodo(a.Gennaio2000());
-  EXPECT_EQ(*prova::LeggiTesto(a.Cartella() / "BA5200001.mdd"), atteso);
-  EXPECT_EQ(*prova::LeggiTesto(a.Cartella() / "BA5200001.mtd"), atteso);
+  EXPECT_EQ(prova::Testo(a.Cartella() / "BA5200001.mdd"), atteso);
+  EXPECT_EQ(prova::Testo(a.Cartella() / "BA5200001.mtd"), atteso);
   EXPECT_EQ(a.Messaggi(), QStringList(2, QStringLiteral("Creazione Metodo Eseguita")));
   EXPECT_EQ(a.p.servizi.dialoghi.messaggi[0].icona, ui::Icona::Esclamativa);
 

@@ -311,7 +311,7 @@ TEST(Detector, SavingWritesDetectorFilesAgainAndRefusesCleanly) {
   // The folder is missing: it is made again; a second save replaces the file.
   for (const char* estensione : {".mdd", ".mdd", ".mtd"})
     ASSERT_TRUE(Detector::Salva_Metodo(dir.percorso(), r, estensione));
-  EXPECT_EQ(*prova::LeggiTesto(dir.percorso() / "Detector_Files" / "BA5200001.mtd"),
+  EXPECT_EQ(prova::Testo(dir.percorso() / "Detector_Files" / "BA5200001.mtd"),
             Detector::FileMetodo(r));
   EXPECT_EQ(file::ElencaFile(dir.percorso() / "Detector_Files")->size(), 2u);
   EXPECT_EQ(Detector::Elenca_Metodi(dir.percorso(), 1, 2, 2000),
@@ -319,5 +319,5 @@ TEST(Detector, SavingWritesDetectorFilesAgainAndRefusesCleanly) {
   // A file stands where the folder should be: the reason, and nothing written.
   ASSERT_TRUE(file::ScriviAtomico(altra.percorso() / "Detector_Files", std::string_view("x")));
   EXPECT_FALSE(Detector::Salva_Metodo(altra.percorso(), r, ".mtd"));
-  EXPECT_EQ(*prova::LeggiTesto(altra.percorso() / "Detector_Files"), "x");
+  EXPECT_EQ(prova::Testo(altra.percorso() / "Detector_Files"), "x");
 }

@@ -28,5 +28,12 @@ inline std::string Testo(const std::filesystem::path& p) {
 inline Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& p) {
   return file::LeggiBinario(p, kTuttoIlFile);
 }
+// The bytes of a file that a test made, as Testo gives its text.
+inline std::vector<std::uint8_t> Binario(const std::filesystem::path& p) {
+  Risultato<std::vector<std::uint8_t>> letto = LeggiBinario(p);
+  if (letto) return std::move(letto).prendi();
+  ADD_FAILURE() << letto.motivo();
+  return {};
+}
 
 }  // namespace prova
