@@ -1,15 +1,19 @@
 #include "ui/FinestraAiuto.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBlock>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include "core/file.h"
 #include "ui/PaginaAiutoAccessibile.h"
@@ -42,15 +46,41 @@ int PosizioneAncora(const QTextDocument* documento, const QString& nome) {
   return -1;
 }
 
-// What the window shows in place of a page that cannot be read: its name,
-// and why when something of that name is there.
+// What the window shows in place of a page that cannot be read: its name (a
+// file, or an address that is not one), and why.
+QString PaginaNonLeggibile(const QString& indirizzo, const std::string& motivo) {
+  return QStringLiteral("<p>Pagina della guida non leggibile: %1</p><p>%2</p>")
+      .arg(indirizzo.toHtmlEscaped(), QString::fromStdString(motivo).toHtmlEscaped());
+}
+
+// The same for a file: "non trovata" when nothing of that name is there.
 QString PaginaMancante(const QString& percorso, const std::string& motivo) {
   std::error_code ec;
   if (!std::filesystem::exists(std::filesystem::symlink_status(percorso.toStdString(), ec)))
     return QStringLiteral("<p>Pagina della guida non trovata: %1</p>")
         .arg(percorso.toHtmlEscaped());
-  return QStringLiteral("<p>Pagina della guida non leggibile: %1</p><p>%2</p>")
-      .arg(percorso.toHtmlEscaped(), QString::fromStdString(motivo).toHtmlEscaped());
+  return PaginaNonLeggibile(percorso, motivo);
+}
+
+// What a picture that is not shown becomes: a single transparent dot, which
+// leaves nothing to see.
+QImage Puntino() {
+  QImage puntino(1, 1, QImage::Format_ARGB32);
+  puntino.fill(Qt::transparent);
+  return puntino;
+}
+
+// The bytes a "data:" address carries ("data:[type][;base64],bytes"); none
+// when it has no comma.
+std::optional<QByteArray> Contenuto(const QUrl& indirizzo) {
+  const QByteArray testo = QByteArray::fromPercentEncoding(
+      indirizzo.url(QUrl::FullyEncoded | QUrl::RemoveScheme).toLatin1());
+  const qsizetype virgola = testo.indexOf(',');
+  if (virgola < 0) return std::nullopt;
+  const QByteArray contenuto = testo.mid(virgola + 1);
+  if (testo.left(virgola).trimmed().toLower().endsWith(";base64"))
+    return QByteArray::fromBase64(contenuto);
+  return contenuto;
 }
 
 }  // namespace
@@ -97,7 +127,14 @@ QList<Collegamento> PaginaAiuto::collegamenti() const {
 void PaginaAiuto::segui(int i) {
   const QList<Collegamento> c = collegamenti();
   if (i < 0 || i >= c.size()) return;
-  setSource(source().resolved(QUrl(c[i].indirizzo)));
+  const QUrl indirizzo = source().resolved(QUrl(c[i].indirizzo));
+  // A web address goes to the desktop, as Return or a click sends it
+  // (openExternalLinks): the window shows the help's own pages alone.
+  const QString schema = indirizzo.scheme();
+  if (!indirizzo.isRelative() && schema != QLatin1String("file") && schema != QLatin1String("qrc"))
+    servizi().desktop->apri(indirizzo);
+  else
+    setSource(indirizzo);
 }
 
 void PaginaAiuto::evidenzia(int i) {
@@ -111,29 +148,53 @@ void PaginaAiuto::evidenzia(int i) {
 
 QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
   constexpr std::uintmax_t kMassimoPagina = 8 * 1024 * 1024;
+  if (tipo == QTextDocument::HtmlResource || tipo == QTextDocument::MarkdownResource)
+    mMemoriaImmagini = kMemoriaImmagini;  // another page, with pictures of its own
   const QUrl indirizzo = nome.isRelative() && source().isValid() ? source().resolved(nome) : nome;
-  if (!indirizzo.isLocalFile()) return QTextBrowser::loadResource(tipo, nome);
-  const QString percorso = indirizzo.toLocalFile();
-  const auto dati = file::LeggiBinario(percorso.toStdString(), kMassimoPagina);
-  if (tipo == QTextDocument::ImageResource) {
-    // Qt opens the file of a picture itself, unbounded, when it gets no
-    // picture from here: one that cannot be read or decoded is a single
-    // transparent dot instead, which leaves nothing to see.
-    QImage immagine;
-    if (dati) immagine.loadFromData(dati->data(), static_cast<int>(dati->size()));
-    if (immagine.isNull()) {
-      immagine = QImage(1, 1, QImage::Format_ARGB32);
-      immagine.fill(Qt::transparent);
-    }
-    return immagine;
+  // Whatever is not read here gets a value all the same: on a null value Qt
+  // opens the file itself, unbounded, and takes a name it cannot read (a web
+  // address) for a file under the current folder.
+  std::optional<QByteArray> dati;
+  std::string motivo = "non è un file locale";
+  if (indirizzo.isLocalFile()) {
+    const auto letti = file::LeggiBinario(indirizzo.toLocalFile().toStdString(), kMassimoPagina);
+    if (letti)
+      dati = QByteArray(reinterpret_cast<const char*>(letti->data()),
+                        static_cast<qsizetype>(letti->size()));
+    else
+      motivo = letti.motivo();
+  } else if (indirizzo.scheme() == QLatin1String("data")) {
+    dati = Contenuto(indirizzo);
+    motivo = "indirizzo data: senza virgola";
   }
-  if (dati)
-    return QByteArray(reinterpret_cast<const char*>(dati->data()),
-                      static_cast<qsizetype>(dati->size()));
+  if (tipo == QTextDocument::ImageResource) return dati ? immagine(*dati) : Puntino();
+  if (dati) return *dati;
   // A page that cannot be read says why it is not shown; a style sheet that
-  // cannot be read is empty, since on a null value Qt opens the file itself.
-  if (tipo == QTextDocument::HtmlResource) return PaginaMancante(percorso, dati.motivo());
-  return QByteArray();
+  // cannot be read is empty.
+  if (tipo != QTextDocument::HtmlResource) return QByteArray();
+  if (indirizzo.isLocalFile()) return PaginaMancante(indirizzo.toLocalFile(), motivo);
+  return PaginaNonLeggibile(indirizzo.toDisplayString(), motivo);
+}
+
+QImage PaginaAiuto::immagine(const QByteArray& dati) {
+  QBuffer buffer;
+  buffer.setData(dati);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader lettore(&buffer);
+  const QSize misura = lettore.size();
+  if (misura.isEmpty()) return Puntino();  // no size in its header
+  const int bytePerPixel =
+      std::max(4, QImage::toPixelFormat(lettore.imageFormat()).bitsPerPixel() / 8);
+  const qint64 pixel = qint64(misura.width()) * misura.height();  // below 2^62
+  if (pixel > mMemoriaImmagini / bytePerPixel) return Puntino();
+  mMemoriaImmagini -= pixel * bytePerPixel;
+  if (const QScreen* schermo = screen()) {
+    const QSize spazio = schermo->size();
+    if (misura.width() > spazio.width() || misura.height() > spazio.height())
+      lettore.setScaledSize(misura.scaled(spazio, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+  }
+  const QImage letta = lettore.read();
+  return letta.isNull() ? Puntino() : letta;
 }
 
 void PaginaAiuto::doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) {

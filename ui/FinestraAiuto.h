@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <QList>
 #include <QTextBrowser>
 #include <QUrl>
@@ -41,13 +42,25 @@ class PaginaAiuto : public QTextBrowser {
   void segui(int i);
   // Gives link i the keyboard focus, as Tab does.
   void evidenzia(int i);
-  // A page or picture of the help: a local file is read as the program reads
-  // its other files (a regular file of at most a few megabytes, never waited
-  // on). A page that cannot be read is replaced by a short page that names it
-  // and says why ("non trovata", or the reason); a picture that cannot be
-  // read or decoded is left out, and so is a style sheet that cannot be read.
+  // A page, style sheet or picture of the help: a local file is read as the
+  // program reads its other files (a regular file of at most a few megabytes,
+  // never waited on), and a "data:" address gives the bytes it carries. Any
+  // other address (http:, ftp:, ...) is not read at all. A page that cannot be
+  // read is replaced by a short page that names it and says why ("non
+  // trovata", or the reason); a style sheet that cannot be read is empty; a
+  // picture that cannot be read or decoded is left out (a transparent dot).
   // Qt never opens any of them by itself.
+  //
+  // A picture is decoded only when its header gives its size, and within the
+  // page's budget: all the pictures of a page together may take at most
+  // kMemoriaImmagini bytes, each counted at its own size and at least 4 bytes
+  // a pixel (what the decoder fills, whatever is kept afterwards), so a
+  // decoding bomb, or one picture named many times, costs little time and
+  // memory. A picture past the budget is left out; the budget starts afresh
+  // with each page read. A picture larger than the screen is scaled down on
+  // reading to fit it, keeping its proportions; any other is shown as it is.
   QVariant loadResource(int tipo, const QUrl& nome) override;
+  static constexpr qint64 kMemoriaImmagini = qint64(64) << 20;  // 16 megapixels
 
  protected:
   void doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) override;
@@ -56,8 +69,10 @@ class PaginaAiuto : public QTextBrowser {
  private:
   void notificaCursore();
   void cambioPagina(const QUrl& indirizzo);
+  QImage immagine(const QByteArray& dati);
 
   QUrl mPagina;  // the page shown, without its anchor
+  qint64 mMemoriaImmagini = kMemoriaImmagini;  // what the page's pictures may still take
 };
 
 class FinestraAiuto : public QDialog {

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <atomic>
@@ -21,6 +22,7 @@
 #include "support/cartella_temporanea.h"
 #include "support/programma_di_prova.h"
 #include "ui/Finestre.h"
+#include "ui/ServiziDiProva.h"
 
 namespace {
 
@@ -88,14 +90,11 @@ class GuardiaFifo {
   std::thread mFilo{&GuardiaFifo::guarda, this};
 };
 
-// The help page of a topic as the window draws it: its pixels that are not
-// background, and those that are red.
-std::pair<int, int> Disegno(const std::filesystem::path& cartella, int argomento) {
-  QPointer<ui::FinestraAiuto> f =
-      ui::FinestraAiuto::Mostra(QString::fromStdString(cartella.string()), argomento);
-  f->pagina()->setCursorWidth(0);  // the caret blinks
-  const QImage pagina = f->pagina()->viewport()->grab().toImage();
-  f->close();
+// The help page as the window draws it: its pixels that are not background,
+// and those that are red.
+std::pair<int, int> Inchiostro(ui::PaginaAiuto* p) {
+  p->setCursorWidth(0);  // the caret blinks
+  const QImage pagina = p->viewport()->grab().toImage();
   std::pair<int, int> n{0, 0};
   for (int y = 0; y < pagina.height(); ++y)
     for (int x = 0; x < pagina.width(); ++x) {
@@ -105,6 +104,27 @@ std::pair<int, int> Disegno(const std::filesystem::path& cartella, int argomento
     }
   return n;
 }
+
+// The help page of a topic as the window draws it (Inchiostro).
+std::pair<int, int> Disegno(const std::filesystem::path& cartella, int argomento) {
+  QPointer<ui::FinestraAiuto> f =
+      ui::FinestraAiuto::Mostra(QString::fromStdString(cartella.string()), argomento);
+  const auto n = Inchiostro(f->pagina());
+  f->close();
+  return n;
+}
+
+// Makes a folder the current one for as long as it lives.
+class CartellaCorrente {
+ public:
+  explicit CartellaCorrente(const std::filesystem::path& cartella) {
+    QDir::setCurrent(QString::fromStdString(cartella.string()));
+  }
+  ~CartellaCorrente() { QDir::setCurrent(mPrima); }
+
+ private:
+  QString mPrima = QDir::currentPath();
+};
 
 }  // namespace
 
@@ -235,8 +255,15 @@ TEST(Help, APictureThatCannotBeReadIsLeftOutAndNeverWaitedOn) {
   prova::CartellaTemporanea dir;
   const auto help = dir.percorso() / "help";
   std::filesystem::create_directories(help / "cartella.png");
-  const std::vector<std::filesystem::path> fifo{help / "attesa.png", help / "<b>.png",
-                                                help / "attesa.css", dir.percorso() / "fuori.png",
+  // Qt takes a web address it cannot read for a file under the current folder.
+  const CartellaCorrente corrente(dir.percorso());
+  std::filesystem::create_directories(dir.percorso() / "http:" / "h");
+  const std::vector<std::filesystem::path> fifo{help / "attesa.png",
+                                                help / "<b>.png",
+                                                help / "attesa.css",
+                                                dir.percorso() / "http:" / "h" / "x.png",
+                                                dir.percorso() / "http:" / "h" / "x.css",
+                                                dir.percorso() / "fuori.png",
                                                 dir.percorso() / "assoluta.png"};
   for (const auto& f : fifo) ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0);
   GuardiaFifo guardia(fifo);
@@ -248,13 +275,20 @@ TEST(Help, APictureThatCannotBeReadIsLeftOutAndNeverWaitedOn) {
   rosso.fill(Qt::red);
   for (const auto& p : {help / "rosso.png", dir.percorso() / "rosso.png"})
     ASSERT_TRUE(rosso.save(QString::fromStdString(p.string())));
+  QFile png(QString::fromStdString((help / "rosso.png").string()));
+  ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+  const std::string rossoInLinea =
+      "data:image/png;base64," + png.readAll().toBase64().toStdString();
   // What each page holds between two paragraphs. The FIFOs come first, so
   // that a reader that opens one fails the test before the link to /dev/zero
-  // could fill the memory.
+  // could fill the memory. The last picture is written in the page itself
+  // (red, as "rosso" in it says).
   const std::string casi[] = {"",
                               R"(<img src="attesa.png">)",
                               R"(<img src="&lt;b&gt;.png">)",
                               R"(<link rel="stylesheet" type="text/css" href="attesa.css">)",
+                              R"(<img src="http://h/x.png">)",
+                              R"(<link rel="stylesheet" type="text/css" href="http://h/x.css">)",
                               R"(<img src="../fuori.png">)",
                               "<img src=\"" + fifo.back().string() + "\">",
                               R"(<img src="zero.png">)",
@@ -263,7 +297,8 @@ TEST(Help, APictureThatCannotBeReadIsLeftOutAndNeverWaitedOn) {
                               R"(<img src="testo.png">)",
                               R"(<img src="mancante.png">)",
                               R"(<img src="rosso.png">)",
-                              R"(<img src="../rosso.png">)"};
+                              R"(<img src="../rosso.png">)",
+                              "<img alt=\"rosso\" src=\"" + rossoInLinea + "\">"};
   const auto disegno = [&](int i) {
     std::ofstream(help / (std::to_string(i) + ".html"))
         << "<html><head><title>Prova</title></head><body><p>Prima</p><p>" << casi[i]
@@ -280,4 +315,79 @@ TEST(Help, APictureThatCannotBeReadIsLeftOutAndNeverWaitedOn) {
       EXPECT_EQ(inchiostro, testo);  // nothing drawn in its place
     }
   }
+}
+
+// A picture costs what its page allows: one that decodes huge is left out,
+// however many times the page names it, and so is one past the page's
+// budget; one larger than the screen is scaled down to it; a small one is
+// shown as it is. The budget starts afresh with each page.
+TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
+  prova::CartellaTemporanea dir;
+  const auto help = dir.percorso() / "help";
+  std::filesystem::create_directories(help);
+  const std::pair<const char*, QSize> immagini[] = {
+      {"enorme.png", {5600, 5600}}, {"grande.png", {1600, 1200}}, {"rosso.png", {8, 8}}};
+  for (const auto& [nome, misura] : immagini) {
+    QImage rossa(misura, QImage::Format_RGB32);  // 5600×5600: about 100 KB of PNG
+    rossa.fill(Qt::red);
+    ASSERT_TRUE(rossa.save(QString::fromStdString((help / nome).string())));
+  }
+  {
+    std::ofstream pagina1(help / "1.html"), pagina2(help / "2.html");
+    for (int i = 0; i < 12; ++i) {
+      if (i < 8) pagina1 << "<img src=\"enorme.png?" << i << "\">";
+      pagina2 << "<img src=\"grande.png?" << i << "\">";
+    }
+    pagina1 << "<p><img src=\"rosso.png\"></p>";
+  }
+  const QString cartella = QString::fromStdString(dir.percorso().string());
+  QPointer<ui::FinestraAiuto> f;  // one window throughout: the budget goes with the page
+  int mostrate[2] = {0, 0};
+  for (int volta = 0; volta < 2; ++volta) {
+    SCOPED_TRACE(volta);
+    f = ui::FinestraAiuto::Mostra(cartella, 2);
+    const QSize schermo = f->pagina()->screen()->size();
+    for (int i = 0; i < 12; ++i) {
+      const QImage copia = f->pagina()
+                               ->document()
+                               ->resource(QTextDocument::ImageResource,
+                                          QUrl(QStringLiteral("grande.png?%1").arg(i)))
+                               .value<QImage>();  // what Qt draws
+      if (copia.size() == QSize(1, 1)) continue;  // left out
+      ++mostrate[volta];
+      EXPECT_EQ(copia.size(), QSize(1600, 1200).scaled(schermo, Qt::KeepAspectRatio));
+    }
+    f = ui::FinestraAiuto::Mostra(cartella, 1);
+    EXPECT_EQ(Inchiostro(f->pagina()).second, 64);  // the small picture alone
+  }
+  EXPECT_GT(mostrate[0], 0);
+  EXPECT_LT(mostrate[0], 12);
+  EXPECT_LE(mostrate[0] * 1600 * 1200 * 4, ui::PaginaAiuto::kMemoriaImmagini);
+  EXPECT_EQ(mostrate[1], mostrate[0]);
+  f->close();
+}
+
+// A web address is not the help's: a link to it goes to the desktop, for
+// assistive technology as for Return, and a page of that name says why it
+// is not shown.
+TEST(Help, AWebAddressGoesToTheDesktopAndIsNeverShownAsAPage) {
+  ui::ServiziDiProva servizi;
+  prova::CartellaTemporanea dir;
+  std::filesystem::create_directories(dir.percorso() / "help");
+  std::ofstream(dir.percorso() / "help" / "1.html")
+      << R"(<html><body><p><a href="http://h/x.html">web</a> <a href="2.html">due</a></p></body></html>)";
+  QPointer<ui::FinestraAiuto> f =
+      ui::FinestraAiuto::Mostra(QString::fromStdString(dir.percorso().string()), 1);
+  ui::PaginaAiuto* pagina = f->pagina();
+  const QUrl prima = pagina->source();
+  QAccessibleInterface* web = QAccessible::queryAccessibleInterface(pagina)->child(0);
+  ASSERT_NE(web, nullptr);
+  web->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(servizi.desktop.aperti, std::vector<QUrl>{QUrl(QStringLiteral("http://h/x.html"))});
+  EXPECT_EQ(pagina->source(), prima);
+  pagina->setSource(QUrl(QStringLiteral("http://h/x.html")));
+  EXPECT_EQ(
+      pagina->toPlainText(),
+      QStringLiteral("Pagina della guida non leggibile: http://h/x.html\nnon è un file locale"));
+  f->close();
 }
