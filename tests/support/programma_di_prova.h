@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <memory>
 
 #include "app/MDIForm1.h"
@@ -44,6 +45,10 @@ class ProgrammaDiProva {
       // The designed 1200 x 800, whatever the test screen holds.
       mPrincipale->resize(1200, 800);
       mPrincipale->show();
+      // On a display the window manager maps the window later and answers
+      // with the size it had then; a size a test sets before that answer
+      // would be undone by it.
+      (void)QTest::qWaitForWindowExposed(mPrincipale);
     }
     return *mPrincipale;
   }
