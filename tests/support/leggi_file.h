@@ -17,23 +17,22 @@ inline constexpr std::uintmax_t kTuttoIlFile = std::uintmax_t{1} << 30;
 inline Risultato<std::string> LeggiTesto(const std::filesystem::path& p) {
   return file::LeggiTesto(p, kTuttoIlFile);
 }
-// The text of a file that a test made: an empty text and a failure naming
-// the reason, not a crash, when it cannot be read.
-inline std::string Testo(const std::filesystem::path& p) {
-  Risultato<std::string> letto = LeggiTesto(p);
-  if (letto) return std::move(letto).prendi();
-  ADD_FAILURE() << letto.motivo();
-  return {};
-}
 inline Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::path& p) {
   return file::LeggiBinario(p, kTuttoIlFile);
 }
-// The bytes of a file that a test made, as Testo gives its text.
-inline std::vector<std::uint8_t> Binario(const std::filesystem::path& p) {
-  Risultato<std::vector<std::uint8_t>> letto = LeggiBinario(p);
+
+// What a read gave, or an empty value and a failure naming the reason: a
+// file the test cannot read back is a plain failure, not a crash.
+template <class T>
+T Letto(Risultato<T> letto) {
   if (letto) return std::move(letto).prendi();
   ADD_FAILURE() << letto.motivo();
   return {};
+}
+// The text and the bytes of a file that a test made.
+inline std::string Testo(const std::filesystem::path& p) { return Letto(LeggiTesto(p)); }
+inline std::vector<std::uint8_t> Binario(const std::filesystem::path& p) {
+  return Letto(LeggiBinario(p));
 }
 
 }  // namespace prova
