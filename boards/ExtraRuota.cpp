@@ -230,7 +230,7 @@ void ExtraRuota::CmdSalva_Click() {
   ui::DialogoFile d;
   d.filtro = QStringLiteral("File di Output (*.txt)|*.txt");
   d.estensione = QStringLiteral(".txt");
-  d.nome = QStringLiteral("EstraRuota");
+  d.nome = QStringLiteral("EstraRuota.txt");
   ui::SalvaRighe(this, d, Righe());
 }
 

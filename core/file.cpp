@@ -251,14 +251,39 @@ void RimuoviSe(const std::filesystem::path& cartella,
   }
 }
 
-// The file a save of `percorso` replaces: the end of a symbolic link when
-// that is a regular file, else the name itself.
-std::filesystem::path Destinazione(const std::filesystem::path& percorso) {
-  std::error_code ec;
-  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(percorso, ec))) return percorso;
-  const std::filesystem::path fine = std::filesystem::canonical(percorso, ec);
-  if (ec || !std::filesystem::is_regular_file(std::filesystem::status(fine, ec))) return percorso;
-  return fine;
+// The file a save of `percorso` writes with Collegamento::Segui: the name
+// itself when it is no symbolic link, else the end of its chain of links.
+// That end may be missing when its folder is there (the save creates it);
+// any other end (a folder that is gone, a folder, a FIFO) is refused with
+// the reason a read of the name gives.
+Risultato<std::filesystem::path> Destinazione(const std::filesystem::path& percorso,
+                                              const std::string& nome) {
+  auto rifiuta = [&nome](const std::string& perche) {
+    return Risultato<std::filesystem::path>::Errore("impossibile scrivere " + nome + ": " + perche);
+  };
+  std::filesystem::path fine = percorso;
+  struct stat info;
+  // As many links as the system follows before it gives up (ELOOP).
+  for (int passi = 0;; ++passi) {
+    if (::lstat(fine.c_str(), &info) != 0) break;
+    if (!S_ISLNK(info.st_mode)) {
+      if (S_ISREG(info.st_mode) || passi == 0) return fine;
+      return rifiuta(S_ISDIR(info.st_mode) ? DescriviErrore(EISDIR) : "non è un file normale");
+    }
+    if (passi == 40) return rifiuta(DescriviErrore(ELOOP));
+    std::error_code ec;
+    const std::filesystem::path dove = std::filesystem::read_symlink(fine, ec);
+    if (ec) return rifiuta(DescriviErrore(ec.value()));
+    // A relative link is read from its own folder.
+    fine = dove.is_absolute() ? dove : fine.parent_path() / dove;
+  }
+  const int errore = errno;
+  if (fine == percorso) return fine;  // no link: a new file, or the write's own failure
+  if (errore != ENOENT && errore != ENOTDIR) return rifiuta(DescriviErrore(errore));
+  const std::filesystem::path cartella = fine.has_parent_path() ? fine.parent_path() : ".";
+  if (errore == ENOENT && ::stat(cartella.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    return fine;
+  return rifiuta("è un collegamento a un file inesistente");
 }
 
 }  // namespace
@@ -291,8 +316,12 @@ Esito ScriviAtomico(const std::filesystem::path& richiesto, std::string_view byt
                     Collegamento collegamento) {
   // Messages name the file the user asked for, a link included.
   const std::string nome = richiesto.filename().string();
-  const std::filesystem::path percorso =
-      collegamento == Collegamento::Segui ? Destinazione(richiesto) : richiesto;
+  std::filesystem::path percorso = richiesto;
+  if (collegamento == Collegamento::Segui) {
+    auto fine = Destinazione(richiesto, nome);
+    if (!fine) return Esito::Errore(fine.motivo());
+    percorso = std::move(fine).prendi();
+  }
   const std::string nomeReale = percorso.filename().string();
   std::filesystem::path cartella = percorso.parent_path();
   if (cartella.empty()) cartella = ".";

@@ -35,10 +35,15 @@ Risultato<std::string> LeggiTesto(const std::filesystem::path& percorso, std::ui
 Risultato<bool> LeggiABlocchi(const std::filesystem::path& percorso, std::uintmax_t massimo,
                               const std::function<bool(std::string_view blocco)>& blocco);
 
-// What a write does with a target that is a symbolic link to a regular file.
+// What a write does with a target that is a symbolic link.
 enum class Collegamento {
-  // A save the user asks for (a report, a method, the archive): the file the
-  // link points to gets the new bytes and the link stays.
+  // A save the user asks for (a report, a method, the archive): the link is
+  // never replaced. The file at the end of its chain of links gets the new
+  // bytes; a missing end is created when the folder it lies in is there (as
+  // editors that write through links do). Any other end (a folder that is
+  // gone, a folder, a FIFO, a device) refuses the save, with the reason a
+  // read gives ("è un collegamento a un file inesistente", "è una
+  // cartella", "non è un file normale").
   Segui,
   // A file the program derives or keeps for itself (the distance archives,
   // the corrector's hand-off file): the link is replaced by a regular file
@@ -49,15 +54,14 @@ enum class Collegamento {
 // Writes the whole file through a temporary file in the same folder, flushed
 // to disk and renamed over the target (the folder is flushed too). A target
 // that is a symbolic link is written through or replaced as `collegamento`
-// says; a link that ends at no regular file is always replaced, as a missing
-// file would be. The new file keeps the permissions of the regular file it
+// says. The new file keeps the permissions of the regular file it
 // replaces (0644 otherwise); a target without any write permission is
 // refused ("file in sola lettura", or "accesso negato" when it has no read
 // permission either). On failure the temporary file is removed, the target is
-// left exactly as it was, and the reason is returned. What earlier
-// interrupted writes of the same name left beside the target is removed
-// first. The temporary is named as Temporaneo says, in the short form only
-// when the system finds the usual one too long.
+// left exactly as it was, and the reason is returned, naming the file asked
+// for. What earlier interrupted writes of the same name left beside the
+// target is removed first. The temporary is named as Temporaneo says, in the
+// short form only when the system finds the usual one too long.
 Esito ScriviAtomico(const std::filesystem::path& percorso, std::string_view bytes,
                     Collegamento collegamento = Collegamento::Segui);
 Esito ScriviAtomico(const std::filesystem::path& percorso, const std::vector<std::uint8_t>& bytes,

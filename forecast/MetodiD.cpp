@@ -208,7 +208,7 @@ void MetodiD::salvaOutput() {
   if (!mRilevamento) return;
   ui::SalvaRighe(this,
                  {QString(), QStringLiteral("File di Output (*.txt)|*.txt"), QStringLiteral(".txt"),
-                  QStringLiteral("Detector"), QString()},
+                  QStringLiteral("Detector.txt"), QString()},
                  Detector::RigheOutput(mStato.Titolo, mRilevamento->rapporto));
 }
 

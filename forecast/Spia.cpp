@@ -229,7 +229,7 @@ void Spia::salva() {
   ui::DialogoFile d;
   d.filtro = QStringLiteral("File di Output (*.txt)|*.txt");
   d.estensione = QStringLiteral(".txt");
-  d.nome = kTitolo;
+  d.nome = kTitolo + d.estensione;
   // The title in capitals, an empty line, and the pane's text, whose every
   // line already ends with CR LF, followed by one more line end.
   std::vector<std::string> righe{ui::S(ui::Q(mStato.Titolo).toUpper()), ""};

@@ -123,8 +123,11 @@ void Metodi::Elabora_Metodo() {
 
 void Metodi::Salva_Output() {
   if (mTesto.empty()) return;
+  // The whole name: the dialog adds its extension only to a name without
+  // one, and "Ambo v2.1" or "archivio.dat" already have one.
   const ui::DialogoFile d{QString(), QStringLiteral("File di Output (*.txt)|*.txt"),
-                          QStringLiteral(".txt"), NomeProposto(), CartellaAvvio};
+                          QStringLiteral(".txt"), NomeProposto() + QStringLiteral(".txt"),
+                          CartellaAvvio};
   const QString percorso = ui::SalvaFile(this, d, metodi::FileOutput(ui::S(ui::Titolo()), mTesto));
   if (!percorso.isEmpty()) RicordaCartella(percorso);
 }
@@ -135,7 +138,7 @@ void Metodi::Salva_Metodo() {
   // that accepting the proposal replaces it (after the dialog's question).
   const QFileInfo aperto(mFileMetodo.value_or(QString()));
   const ui::DialogoFile d{QString(), QString::fromLatin1(kFiltroMetodo), QStringLiteral(".mtd"),
-                          mFileMetodo ? aperto.fileName() : QStringLiteral("Metodo"),
+                          mFileMetodo ? aperto.fileName() : QStringLiteral("Metodo.mtd"),
                           mFileMetodo ? aperto.absolutePath() : CartellaAvvio};
   const QString percorso = ui::servizi().dialoghi->salva(this, d);
   if (percorso.isEmpty()) return;

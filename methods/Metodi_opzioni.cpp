@@ -26,7 +26,7 @@ int Valore(const QCheckBox* c) {
 }
 
 void Imposta(QCheckBox* c, int valore) {
-  if (valore == 2) c->setTristate(true);
+  c->setTristate(valore == 2);
   c->setCheckState(valore == 1 ? Qt::Checked : valore == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
 
@@ -67,12 +67,13 @@ void Metodi::OptUltCic_Click(int Index) {
   CmbCicli->setEnabled(Index == 2);
 }
 
+// The box unticked by the other is a plain one again: a click ticks it.
 void Metodi::CkPositivi_Click() {
-  if (Valore(CkPositivi) == 1) CkRiepilogo->setChecked(false);
+  if (Valore(CkPositivi) == 1) Imposta(CkRiepilogo, 0);
 }
 
 void Metodi::CkRiepilogo_Click() {
-  if (Valore(CkRiepilogo) == 1) CkPositivi->setChecked(false);
+  if (Valore(CkRiepilogo) == 1) Imposta(CkPositivi, 0);
 }
 
 void Metodi::CheckRuota_Click(int Index) {
@@ -119,6 +120,9 @@ void Metodi::ApplicaOpzioni(const metodi::Opzioni& o) {
   OptUltCic[o.fine]->setChecked(true);
   OptUltCic_Click(o.fine);  // also when it was selected already
   TxtColpi->setCurrentIndex(o.colpi - 1);
+  // The boxes start clear, as in a new window, so that their rules act on
+  // what the file says alone, never on what the window held before.
+  for (QCheckBox* c : {CkInterrompi, CkPositivi, CkRiepilogo, CkParziali}) Imposta(c, 0);
   Imposta(CkInterrompi, o.interrompi);
   Imposta(CkPositivi, o.positivi);
   Imposta(CkRiepilogo, o.riepilogo);

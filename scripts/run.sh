@@ -6,12 +6,6 @@ cd "$(dirname "$0")/.."
 . scripts/pacchetti.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVOLANE_TESTS=OFF
 cmake --build build
-mkdir -p run
-cp build/app/tarvolane run/
-rm -rf run/help && cp -r help run/help
-if [ ! -f run/archivio.dat ]; then
-  build/tools/archivio_iniziale data/estrazioni.csv run/archivio.dat
-fi
-[ -f run/TabFnum.txt ] || cp data/TabFnum.txt run/
+scripts/disponi.sh build run
 cd run
 exec ./tarvolane

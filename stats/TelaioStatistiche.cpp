@@ -476,7 +476,7 @@ void TelaioStatistiche::salva() {
   ui::DialogoFile d;
   d.filtro = QStringLiteral("File di testo (*.txt)|*.txt");
   d.estensione = QStringLiteral(".txt");
-  d.nome = NomeFile();
+  d.nome = NomeFile() + d.estensione;
   std::vector<std::string> righe;
   if (FileConIntestazione()) righe = {ui::S(Intestazione()), std::string()};
   righe.insert(righe.end(), mRapporto.begin(), mRapporto.end());

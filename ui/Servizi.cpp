@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -243,7 +245,29 @@ class DialoghiQt : public Dialoghi {
     return esito;
   }
 
+  // The folder a save dialog opens in. Qt shows another folder in place of
+  // one that is gone, without a word, where the proposed name may be another
+  // file: the user is told first, and the dialog opens in the nearest folder
+  // above it that is there.
+  static QString CartellaDiSalvataggio(QWidget* padre, const QString& cartella) {
+    if (cartella.isEmpty() || QFileInfo(cartella).isDir()) return cartella;
+    QString altra = QFileInfo(cartella).absoluteFilePath();
+    while (!QFileInfo(altra).isDir()) {
+      const QString sopra = QFileInfo(altra).absolutePath();
+      if (sopra == altra) break;
+      altra = sopra;
+    }
+    if (!QFileInfo(altra).isDir()) altra = QDir::currentPath();
+    Msg(padre,
+        QStringLiteral("La cartella «%1» non esiste più.\r\nIl file si può salvare in «%2» o in "
+                       "un'altra cartella.")
+            .arg(QDir::toNativeSeparators(cartella), QDir::toNativeSeparators(altra)),
+        Icona::Esclamativa);
+    return altra;
+  }
+
   static QString Dialogo(QWidget* padre, const DialogoFile& f, bool salva) {
+    const QString cartella = salva ? CartellaDiSalvataggio(padre, f.cartella) : f.cartella;
     QPointer<QFileDialog> d = new QFileDialog(Superiore(padre), f.titolo);
     d->setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d->setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -251,7 +275,7 @@ class DialoghiQt : public Dialoghi {
     QString estensione = f.estensione;
     if (estensione.startsWith(QLatin1Char('.'))) estensione.remove(0, 1);
     d->setDefaultSuffix(estensione);
-    if (!f.cartella.isEmpty()) d->setDirectory(f.cartella);
+    if (!cartella.isEmpty()) d->setDirectory(cartella);
     if (!f.nome.isEmpty()) d->selectFile(f.nome);
     // Wide enough for the name, size, type and date columns whole.
     const QSize voluta = d->sizeHint().expandedTo(QSize(840, 500));

@@ -433,6 +433,34 @@ TEST(ArchiveEditor, FailedWritesAreReportedAndNeverCalledSaved) {
   EXPECT_TRUE(ed.m.PicLimiti->isVisible());
 }
 
+// archivio.dat is a link to a stick that is pulled out while the editor is
+// open: the draw is not stored, the link stays and the typed draw waits; with
+// the stick's folder back it is stored there, through the link.
+TEST(ArchiveEditor, ASaveThroughALinkToNothingIsRefusedAndTheLinkKept) {
+  Editor ed;
+  std::filesystem::create_directory(ed.file("chiavetta"));
+  std::filesystem::rename(ed.file("archivio.dat"), ed.file("chiavetta") / "archivio.dat");
+  std::filesystem::create_symlink("chiavetta/archivio.dat", ed.file("archivio.dat"));
+  std::filesystem::rename(ed.file("chiavetta"), ed.file("tolta"));
+  const Archivio prima = ed.p.stato.ArchivioEstrazioni;
+  ed.e.CmdInserisci_Click();
+  ed.scrivi(prova::Di({22, 1, 2000}), {22, 1, 2000});
+  ed.e.CmdSalva_Click();
+  EXPECT_EQ(ed.ultimo(),
+            QStringLiteral("impossibile scrivere archivio.dat: è un collegamento a un file inesistente"));
+  EXPECT_EQ(ed.p.stato.ArchivioEstrazioni, prima);
+  EXPECT_EQ(std::filesystem::read_symlink(ed.file("archivio.dat")), "chiavetta/archivio.dat");
+  EXPECT_FALSE(std::filesystem::exists(ed.file("chiavetta")));
+  EXPECT_EQ(ed.e.Est[50]->text(), QString::number(prova::Di({22, 1, 2000}).numeri[9][4]));
+
+  std::filesystem::create_directory(ed.file("chiavetta"));
+  ed.dlg().risposte = {ui::Risposta::No};  // no other draw
+  ed.e.CmdSalva_Click();
+  EXPECT_EQ(ed.p.stato.TotEstrazioni(), 11);
+  EXPECT_EQ(ed.disco(), Editor::Byte(ed.p.stato.ArchivioEstrazioni));
+  EXPECT_TRUE(std::filesystem::is_symlink(ed.file("archivio.dat")));
+}
+
 TEST(ArchiveEditor, OutOfSequenceInsertAsksFirstThenKeepsDateOrder) {
   Editor ed;
   Extrazioni& e = ed.e;

@@ -162,7 +162,7 @@ TEST(ExtraRuota, SaveWritesTheShownTableThroughTheSaveDialog) {
   ASSERT_EQ(p.servizi.dialoghi.dialoghiFile.size(), 1u);
   const ui::DialogoFile& d = p.servizi.dialoghi.dialoghiFile[0];
   EXPECT_EQ(d.filtro, QStringLiteral("File di Output (*.txt)|*.txt"));
-  EXPECT_EQ(d.nome, QStringLiteral("EstraRuota"));
+  EXPECT_EQ(d.nome, QStringLiteral("EstraRuota.txt"));
   EXPECT_EQ(d.estensione, QStringLiteral(".txt"));
   const auto letto = prova::LeggiBinario(percorso);
   ASSERT_TRUE(letto.ok());

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "support/cartella_temporanea.h"
+#include "support/leggi_file.h"
 
 // A folder read that fails half way (an I/O error) cannot be had on demand:
 // while the flag is set, the system's readdir gives the first entry other
@@ -169,12 +170,48 @@ TEST(AtomicWrite, ASaveOverALinkWritesTheFileItPointsTo) {
   EXPECT_EQ(*file::LeggiTesto(link, 100), "nostro");
   EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(link)));
   EXPECT_EQ(std::filesystem::status(link).permissions(), std::filesystem::perms(0644));
-  // A link that leads to no regular file is replaced, never written through.
-  std::filesystem::create_symlink("/dev/null", dir.percorso() / "nulla.txt");
-  ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "nulla.txt", std::string_view("x")).ok());
-  const auto nulla = std::filesystem::symlink_status(dir.percorso() / "nulla.txt");
-  EXPECT_TRUE(std::filesystem::is_regular_file(nulla));
-  EXPECT_EQ(nulla.permissions(), std::filesystem::perms(0644));  // not the device's 0666
+}
+
+TEST(AtomicWrite, AUsersSaveNeverReplacesALinkThatLeadsToNoFile) {
+  prova::CartellaTemporanea dir;
+  const auto p = [&](const std::string& nome) { return dir.percorso() / nome; };
+  std::filesystem::create_directory(p("altrove"));
+  ASSERT_EQ(::mkfifo(p("fifo").c_str(), 0600), 0);
+  const struct {
+    const char* link;
+    const char* meta;
+    const char* motivo;  // nullptr: the save creates `creato`
+    const char* creato;
+  } casi[] = {
+      {"chiavetta.txt", "chiavetta/a.txt", "è un collegamento a un file inesistente", nullptr},
+      {"sotto.txt", "fifo/a.txt", "è un collegamento a un file inesistente", nullptr},
+      {"cartella.txt", "altrove", "è una cartella", nullptr},
+      {"nulla.txt", "/dev/null", "non è un file normale", nullptr},
+      {"tubo.txt", "fifo", "non è un file normale", nullptr},
+      {"ciclo.txt", "ciclo.txt", "troppi livelli di collegamenti simbolici (forse un ciclo)",
+       nullptr},
+      {"nuovo.txt", "altrove/nuovo.txt", nullptr, "altrove/nuovo.txt"},
+      {"catena.txt", "nuovo.txt", nullptr, "altrove/nuovo.txt"},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.link);
+    std::filesystem::create_symlink(c.meta, p(c.link));
+    const Esito e = file::ScriviAtomico(p(c.link), std::string_view(c.link));
+    if (c.motivo) {
+      ASSERT_FALSE(e.ok());
+      EXPECT_EQ(e.motivo(), "impossibile scrivere " + std::string(c.link) + ": " + c.motivo);
+    } else {
+      ASSERT_TRUE(e.ok()) << e.motivo();
+      EXPECT_EQ(prova::Testo(p(c.creato)), c.link);
+    }
+    // The link stays as it was, whatever it leads to.
+    EXPECT_EQ(std::filesystem::read_symlink(p(c.link)), c.meta);
+  }
+  std::set<std::string> restano;
+  for (const auto& v : std::filesystem::directory_iterator(dir.percorso()))
+    restano.insert(v.path().filename());
+  EXPECT_EQ(restano.size(), std::size(casi) + 2);  // no file and no temporary beside the links
+  EXPECT_TRUE(std::filesystem::is_fifo(p("fifo")));
 }
 
 TEST(AtomicWrite, FailedRenameRemovesTheTemporary) {

@@ -111,7 +111,7 @@ TEST(MethodDetector, RunShowsTheReportWhichSavesAndPrintsUnderTheTitle) {
   a.f->Cmd[2]->click();
   EXPECT_EQ(prova::Testo(percorso),
             testo::CodificaRighe(Detector::RigheOutput("Tarvolane", rapporto)));
-  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, QStringLiteral("Detector"));
+  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, QStringLiteral("Detector.txt"));
   a.f->Cmd[3]->click();
   ASSERT_EQ(a.p.servizi.stampante.documenti.size(), 1u);
   EXPECT_EQ(a.p.servizi.stampante.documenti[0].righe.mid(0, 3),

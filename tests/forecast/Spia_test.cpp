@@ -48,7 +48,7 @@ TEST(Spia, ReportIsShownPrintedAndSaved) {
   const auto percorso = p.cartella.percorso() / "spia.txt";
   p.servizi.dialoghi.file = {QString::fromStdString(percorso.string())};
   f.Cmd[3]->click();
-  EXPECT_EQ(p.servizi.dialoghi.dialoghiFile.back().nome, QStringLiteral("Numeri Spia"));
+  EXPECT_EQ(p.servizi.dialoghi.dialoghiFile.back().nome, QStringLiteral("Numeri Spia.txt"));
   std::string attesi = "TARVOLANE\r\n\r\n";
   for (const std::string& r : righe) attesi += r + "\r\n";
   const auto letti = prova::LeggiBinario(percorso);

@@ -187,11 +187,11 @@ TEST(MetodiWindow, SavesAndReopensAMethodExactly) {
   m.CheckRuota[6]->click();
   const metodi::Opzioni salvate = m.LeggiOpzioni();
 
-  // The save dialog proposes "Metodo"; the file holds the options and the lines.
+  // The save dialog proposes "Metodo.mtd"; the file holds the options and the lines.
   a.Scegli("Prova.mtd");
   m.Cmd_Click(4);
   ASSERT_TRUE(a.Messaggi().isEmpty()) << ui::S(a.Messaggi().join("|"));
-  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, "Metodo");
+  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, "Metodo.mtd");
   EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().filtro, "File di Metodo (*.mtd)|*.mtd");
   EXPECT_EQ(m.windowTitle(), "Prova");
   const std::string atteso =
@@ -320,7 +320,7 @@ TEST(MetodiWindow, RunsSavesAndPrintsTheReport) {
 
   a.Scegli("Uscita.txt");
   m.Cmd_Click(3);
-  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, "Metodo");
+  EXPECT_EQ(a.p.servizi.dialoghi.dialoghiFile.back().nome, "Metodo.txt");
   EXPECT_EQ(a.Leggi("Uscita.txt"), metodi::FileOutput("Tarvolane", atteso));
   EXPECT_EQ(a.Leggi("Uscita.txt").substr(0, 13), "TARVOLANE\r\n\r\n");
 
@@ -373,6 +373,29 @@ TEST(MetodiWindow, RefusesAnArchiveWithoutValidDraws) {
   EXPECT_EQ(p.servizi.dialoghi.messaggi[0].icona, ui::Icona::Critica);
   QTest::qWait(1);
   EXPECT_TRUE(p.principale().finestre().aperte().isEmpty());
+}
+
+// The options come from the file alone, whatever the window held: "Solo
+// Riepilogo" unticks a greyed "Evidenzia" after another method with "Solo
+// Riepilogo" ticked as in a new window, and the method saves the same.
+TEST(MetodiWindow, OpeningSetsTheOptionsFromTheFileAlone) {
+  Aperto a;
+  Metodi& m = *a.m;
+  const std::string righe = "\r\nM  1M  1\xB0" "BA+5\r\n";
+  a.Scrivi("Grigio.mtd", "0100011100010005221110000001000012" + righe);
+  a.Scrivi("Riepilogo.mtd", "0100011100010005001010000001000012" + righe);
+  for (const char* nome : {"Grigio.mtd", "Riepilogo.mtd", "Grigio.mtd"}) {
+    a.Scegli(nome);
+    m.Cmd_Click(5);
+  }
+  EXPECT_EQ(m.CkPositivi->checkState(), Qt::Unchecked);
+  EXPECT_FALSE(m.CkPositivi->isTristate());
+  EXPECT_EQ(m.CkInterrompi->checkState(), Qt::PartiallyChecked);
+  a.Scegli("Salvato.mtd");
+  m.Cmd_Click(4);
+  EXPECT_EQ(a.Leggi("Salvato.mtd"), "0100011100010005201110000001000012" + righe);
+  m.CkPositivi->click();
+  EXPECT_EQ(m.CkPositivi->checkState(), Qt::Checked);
 }
 
 TEST(MetodiWindow, OptionsApplyAsStored) {

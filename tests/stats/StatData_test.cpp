@@ -153,7 +153,7 @@ TEST(StatisticsWindow, SaveWritesTheHeadingAndTheReportPrintChecksThePrinter) {
   const ui::DialogoFile& d = f.p.servizi.dialoghi.dialoghiFile[0];
   EXPECT_EQ(d.filtro, QStringLiteral("File di testo (*.txt)|*.txt"));
   EXPECT_EQ(d.estensione, QStringLiteral(".txt"));
-  EXPECT_EQ(d.nome, QStringLiteral("laData"));
+  EXPECT_EQ(d.nome, QStringLiteral("laData.txt"));
   std::string atteso = "laData di Estrazione\r\n\r\n";
   for (const auto& r : f.s->Rapporto()) atteso += r + "\r\n";
   EXPECT_EQ(prova::Testo(percorso), atteso);

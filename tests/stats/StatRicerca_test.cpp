@@ -209,7 +209,7 @@ TEST(FormationAnalysisWindow, RunShowsTheModelsReportAndSavesItAlone) {
   const auto salvato = a.p.stato.CartellaProgramma / "analisi.txt";
   a.dlg().file = {QString::fromStdString(salvato.string())};
   a.f->Cmd_Click(3);
-  EXPECT_EQ(a.dlg().dialoghiFile.back().nome, "FormazioneNumerica");
+  EXPECT_EQ(a.dlg().dialoghiFile.back().nome, "FormazioneNumerica.txt");
   EXPECT_EQ(prova::Testo(salvato), testo::CodificaRighe(atteso.rapporto));
 
   // No event: "NESSUN RISULTATO" and an empty report.

@@ -107,6 +107,32 @@ TEST(FormationEditor, TableLinkedToNothingIsNamedAndTheLinkKept) {
   EXPECT_FALSE(std::filesystem::exists(tabella));
 }
 
+// The stick behind a linked table is pulled out while the editor is open: the
+// save is refused with the reason and the link and the window's table stay;
+// with the stick's folder back the table is written there, through the link.
+TEST(FormationEditor, ASaveThroughALinkToNothingIsRefusedAndTheLinkKept) {
+  prova::ProgrammaDiProva p(prova::Sintetiche(10));
+  const auto cartella = p.stato.CartellaProgramma;
+  std::filesystem::create_directory(cartella / "chiavetta");
+  ASSERT_TRUE(file::ScriviAtomico(cartella / "chiavetta" / "TabFnum.txt", kUtente));
+  std::filesystem::create_symlink("chiavetta/TabFnum.txt", cartella / "TabFnum.txt");
+  p.principale().MnuStatTab_Click();
+  TabForm* f = p.principale().finestre().trova<TabForm>();
+  ASSERT_NE(f, nullptr);
+  std::filesystem::rename(cartella / "chiavetta", cartella / "tolta");
+  f->CmdSalva_Click();
+  EXPECT_EQ(p.servizi.dialoghi.testi(),
+            QStringList{QStringLiteral(
+                "impossibile scrivere TabFnum.txt: è un collegamento a un file inesistente")});
+  EXPECT_EQ(std::filesystem::read_symlink(cartella / "TabFnum.txt"), "chiavetta/TabFnum.txt");
+  EXPECT_FALSE(std::filesystem::exists(cartella / "chiavetta"));
+  std::filesystem::create_directory(cartella / "chiavetta");
+  f->CmdSalva_Click();
+  EXPECT_EQ(p.servizi.dialoghi.testi().back(), QStringLiteral("Tabella Formazioni Numeriche Salvata"));
+  EXPECT_EQ(prova::Testo(cartella / "chiavetta" / "TabFnum.txt"), testo::ACp1252(kUtente));
+  EXPECT_TRUE(std::filesystem::is_symlink(cartella / "TabFnum.txt"));
+}
+
 TEST(FormationEditor, StandardGroupsRefuseEveryChangeButAddingAGroup) {
   Editor e;
   e.Scegli(7, 1);

@@ -260,12 +260,14 @@ class Osservatore {
     mGuarda.start(0);
   }
   QString proposto, cartella, riquadro;
+  QStringList riquadri;  // every box, in order
 
  private:
   void guarda() {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) {
         riquadro = b->text();
+        riquadri << riquadro;
         if (QAbstractButton* si = b->button(QMessageBox::Yes); si && mAccetta)
           si->click();
         else
@@ -337,7 +339,7 @@ void SalvaNelFileAperto(void (MDIForm1::*apri)()) {
     EXPECT_EQ(t.m->windowTitle(), metodo);
     Osservatore o;
     t.m->Cmd_Click(3);
-    EXPECT_EQ(o.proposto, metodo);
+    EXPECT_EQ(o.proposto, metodo + QStringLiteral(".txt"));
   }
   // A name with a tab and line breaks: the title shows it on one line, a
   // screen reader reads it as written.
@@ -357,11 +359,124 @@ void SalvaNelFileAperto(void (MDIForm1::*apri)()) {
     EXPECT_EQ(uscita[i - 1], '\r') << i;
 }
 
+// The folder a save dialog was asked for is gone (a stick pulled out, a
+// folder renamed): a box says so before the dialog opens, over the nearest
+// folder that is there, where another method of the same name must not be
+// taken for the user's own; an open dialog just opens. A method file that is
+// a link: saved through the link while its folder is there, refused and kept
+// when not. A new method saved as "X" is "X" from then on; "Salva Metodo"
+// goes back to the method's own folder after an output saved elsewhere; a
+// report's proposal is a whole name, whatever dots the method's name has.
+template <class W>
+void SalvaDoveChiede(void (MDIForm1::*apri)()) {
+  prova::TesterAperto<W> t(apri);
+  const fs::path m = t.p.cartella.percorso() / "M", chiavetta = m / "chiavetta";
+  fs::create_directories(chiavetta);
+  ASSERT_TRUE(file::ScriviAtomico(chiavetta / "A.MTD", kMetodo));
+  ASSERT_TRUE(file::ScriviAtomico(m / "A.MTD", std::string_view("un altro metodo")));
+  t.p.servizi.dialoghi.file.push_back(ui::Q(chiavetta.string()) + QStringLiteral("/A.MTD"));
+  t.m->Cmd_Click(5);
+  t.m->CmdNum_Click(12);
+  fs::rename(chiavetta, m / "rinominata");
+  {
+    prova::DialoghiVeri veri;
+    for (const int salva : {4, 3}) {
+      SCOPED_TRACE(salva);
+      Osservatore o;
+      t.m->Cmd_Click(salva);
+      EXPECT_EQ(o.riquadri,
+                QStringList{QStringLiteral("La cartella «%1» non esiste più.\nIl file si può salvare "
+                                           "in «%2» o in un'altra cartella.")
+                                .arg(ui::Q(chiavetta.string()), ui::Q(m.string()))});
+      EXPECT_EQ(o.cartella, ui::Q(m.string()));
+      EXPECT_EQ(o.proposto, salva == 4 ? QStringLiteral("A.MTD") : QStringLiteral("A.txt"));
+    }
+    Osservatore o;
+    t.m->Cmd_Click(5);
+    EXPECT_EQ(o.riquadri, QStringList());
+  }
+  EXPECT_EQ(t.Leggi("M/A.MTD"), "un altro metodo");
+  fs::rename(m / "rinominata", chiavetta);
+  // An output saved elsewhere; the method is still proposed in its own folder.
+  fs::create_directory(m / "uscite");
+  t.Scegli("M/uscite/A.txt");
+  t.m->Cmd_Click(3);
+  {
+    prova::DialoghiVeri veri;
+    Osservatore o;
+    t.m->Cmd_Click(4);
+    EXPECT_EQ(o.cartella, ui::Q(chiavetta.string()));
+    EXPECT_EQ(o.riquadri, QStringList());
+  }
+
+  // A link to a method: written through while the folder it leads into is
+  // there, even with its file gone; refused with the reason when not.
+  fs::create_directories(m / "t");
+  fs::create_symlink("../t/vero.mtd", m / "chiavetta" / "L.mtd");
+  t.Scrivi("M/t/vero.mtd", kMetodo);
+  t.Scegli("M/chiavetta/L.mtd");
+  t.m->Cmd_Click(5);
+  const int righe = t.m->ListPro->count();
+  fs::remove(m / "t" / "vero.mtd");
+  t.Scegli("M/chiavetta/L.mtd");
+  t.m->Cmd_Click(4);
+  EXPECT_EQ(t.Leggi("M/t/vero.mtd"), kMetodo);
+  fs::rename(m / "t", m / "t2");
+  t.Scegli("M/chiavetta/L.mtd");
+  t.m->Cmd_Click(4);
+  EXPECT_EQ(t.Messaggi().join('|'),
+            QStringLiteral("impossibile scrivere L.mtd: è un collegamento a un file inesistente"));
+  EXPECT_EQ(fs::read_symlink(m / "chiavetta" / "L.mtd"), "../t/vero.mtd");
+  EXPECT_FALSE(fs::exists(m / "t"));
+  EXPECT_EQ(t.m->ListPro->count(), righe);
+  EXPECT_EQ(t.m->windowTitle(), "L");
+
+  // A new method saved as "X".
+  {
+    prova::TesterAperto<W> n(apri);
+    n.m->CheckRuota[1]->setChecked(true);
+    n.m->ListPro->addItem(QStringLiteral("M  1M  2°CA+7"));
+    n.Scegli("X.mtd");
+    n.m->Cmd_Click(4);
+    ASSERT_TRUE(n.Messaggi().isEmpty()) << ui::S(n.Messaggi().join('|'));
+    n.m->CmdNum_Click(12);
+    EXPECT_EQ(n.m->Text1->testo().section('\n', 0, 0), QStringLiteral("Metodo <X>"));
+    prova::DialoghiVeri veri;
+    Osservatore o;
+    n.m->Cmd_Click(4);
+    EXPECT_EQ(o.proposto, QStringLiteral("X.mtd"));
+  }
+
+  // The report of a method whose name has dots: the proposal names a new
+  // text file, never the method's own file or the archive.
+  const std::vector<std::uint8_t> archivio = prova::Binario(t.Percorso("archivio.dat"));
+  for (const char* nome : {"Ambo v2.1", "prova.mtd", "archivio.dat"}) {
+    SCOPED_TRACE(nome);
+    const std::string metodo = std::string(nome) + ".mtd";
+    t.Scrivi(metodo.c_str(), kMetodo);
+    t.Scegli(metodo.c_str());
+    t.m->Cmd_Click(5);
+    t.m->CmdNum_Click(12);
+    prova::DialoghiVeri veri;
+    Osservatore o(true);
+    t.m->Cmd_Click(3);
+    EXPECT_EQ(o.proposto, QString::fromUtf8(nome) + QStringLiteral(".txt"));
+    EXPECT_EQ(t.Leggi((std::string(nome) + ".txt").c_str()).substr(0, 13), "TARVOLANE\r\n\r\n");
+    EXPECT_EQ(t.Leggi(metodo.c_str()), kMetodo);
+  }
+  EXPECT_EQ(prova::Binario(t.Percorso("archivio.dat")), archivio);
+}
+
 }  // namespace
 
 TEST(TestoComeScritto, ASaveWritesBackToTheFileThatWasOpened) {
   SalvaNelFileAperto<Metodi>(&MDIForm1::mnuPrevMetodiT_Click);
   SalvaNelFileAperto<MetodiS>(&MDIForm1::mnuPrevMetodiS_Click);
+}
+
+TEST(TestoComeScritto, ASaveLandsOnlyInTheFileTheUserSees) {
+  SalvaDoveChiede<Metodi>(&MDIForm1::mnuPrevMetodiT_Click);
+  SalvaDoveChiede<MetodiS>(&MDIForm1::mnuPrevMetodiS_Click);
 }
 
 // A method's name comes from its file, whatever the title makes of "[*]" and
@@ -382,7 +497,8 @@ TEST(TestoComeScritto, MethodNamesAreNeverReadBackFromTheTitle) {
     for (const int salva : {4, 3}) {
       Osservatore o;
       t.m->Cmd_Click(salva);
-      EXPECT_EQ(o.proposto, QString::fromUtf8(salva == 4 ? file.c_str() : nome)) << salva;
+      EXPECT_EQ(o.proposto, QString::fromUtf8(salva == 4 ? file : std::string(nome) + ".txt"))
+          << salva;
       EXPECT_EQ(o.riquadro, QString());
     }
     t.m->Cmd_Click(2);
