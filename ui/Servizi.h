@@ -26,7 +26,8 @@ enum class Pulsanti { Ok, OkAnnulla, SiNo, SiNoAnnulla };
 enum class Risposta { Ok, Annulla, Si, No };
 
 // A file dialog's set-up: filter "File di Output (*.txt)|*.txt" in the
-// design's notation, default extension, proposed name, starting folder.
+// design's notation, default extension (added only to a name typed without
+// one), proposed name, starting folder.
 struct DialogoFile {
   QString titolo;
   QString filtro;
@@ -44,8 +45,10 @@ class Dialoghi {
   // A one-line input box; nullopt when cancelled.
   virtual std::optional<QString> chiedi(QWidget* padre, const QString& domanda,
                                         const QString& titolo, const QString& predefinito) = 0;
-  // Save and open dialogs (the save dialog asks before replacing a file);
-  // an empty result means cancelled.
+  // Save and open dialogs; an empty result means cancelled. The save dialog
+  // asks before replacing a file, and when the folder it was asked for is
+  // gone it says so in a box first, then opens in the nearest folder above
+  // that is there. `nome` is the whole name proposed, extension included.
   virtual QString salva(QWidget* padre, const DialogoFile& d) = 0;
   virtual QString apri(QWidget* padre, const DialogoFile& d) = 0;
   // Shows a modal window and returns its result.
