@@ -5,6 +5,9 @@
 // and the window turns the reason into a message box.
 #pragma once
 
+#include <cassert>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
@@ -17,7 +20,10 @@ class Esito {
   bool ok() const { return !mMotivo.has_value(); }
   explicit operator bool() const { return ok(); }
   // REQUIRES: !ok()
-  const std::string& motivo() const { return *mMotivo; }
+  const std::string& motivo() const {
+    assert(!ok() && "Esito::motivo() di un esito riuscito");
+    return *mMotivo;
+  }
 
  private:
   Esito() = default;
@@ -35,13 +41,32 @@ class Risultato {
   bool ok() const { return mValore.has_value(); }
   explicit operator bool() const { return ok(); }
   const std::string& motivo() const { return mMotivo; }
-  T& operator*() { return *mValore; }
-  const T& operator*() const { return *mValore; }
-  T* operator->() { return &*mValore; }
-  const T* operator->() const { return &*mValore; }
-  T prendi() && { return std::move(*mValore); }
+  // The value. REQUIRES: ok(); a Debug build stops with the reason otherwise.
+  T& operator*() {
+    Verifica();
+    return *mValore;
+  }
+  const T& operator*() const {
+    Verifica();
+    return *mValore;
+  }
+  T* operator->() { return &**this; }
+  const T* operator->() const { return &**this; }
+  T prendi() && {
+    Verifica();
+    return std::move(*mValore);
+  }
 
  private:
+  void Verifica() const {
+#ifndef NDEBUG
+    if (!mValore) {
+      std::fprintf(stderr, "Risultato senza valore: %s\n", mMotivo.c_str());
+      std::abort();
+    }
+#endif
+  }
+
   std::optional<T> mValore;
   std::string mMotivo;
 };

@@ -20,6 +20,7 @@
 #include "app/frmAbout.h"
 #include "archive/Extrazioni.h"
 #include "core/file.h"
+#include "support/fuoco.h"
 #include "support/leggi_file.h"
 #include "support/programma_di_prova.h"
 #include "ui/Colori.h"
@@ -175,7 +176,8 @@ TEST(MainWindow, CloseAllClosesEveryChildAndTheWindowMenuListsThem) {
 }
 
 // The keyboard of the tool windows and F10, through the window system's key
-// path.
+// path. Each key waits until the main window is active (prova::Premi): on a
+// display another program's window may hold the activation for a while.
 TEST(MainWindow, ReturnCtrlF4AndTheActiveWindowsMnemonics) {
   prova::ProgrammaDiProva p(DieciEstrazioni());
   MDIForm1& m = p.principale();
@@ -192,7 +194,7 @@ TEST(MainWindow, ReturnCtrlF4AndTheActiveWindowsMnemonics) {
   // Alt+E belongs to the editor: in insert mode only "&Esci" has it, and it
   // leaves insert mode; the menu "&Estrazioni" stays shut.
   p.servizi.dialoghi.risposte.push_back(ui::Risposta::Si);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+  ASSERT_TRUE(prova::Premi(m, Qt::Key_E, Qt::AltModifier));
   QTest::qWait(300);
   EXPECT_EQ(p.servizi.dialoghi.testi(), QStringList{QStringLiteral("Annullare Inserimento Estrazione ?")});
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
@@ -201,19 +203,19 @@ TEST(MainWindow, ReturnCtrlF4AndTheActiveWindowsMnemonics) {
   // between them and neither is pressed.
   p.servizi.dialoghi.messaggi.clear();
   const auto prima = prova::Binario(p.cartella.percorso() / "archivio.dat");
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
-  EXPECT_EQ(QApplication::focusWidget(), e->CmdElimina);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
-  EXPECT_EQ(QApplication::focusWidget(), e->CmdEsci);
+  ASSERT_TRUE(prova::Premi(m, Qt::Key_E, Qt::AltModifier));
+  EXPECT_EQ(prova::Fuoco(m), e->CmdElimina);
+  ASSERT_TRUE(prova::Premi(m, Qt::Key_E, Qt::AltModifier));
+  EXPECT_EQ(prova::Fuoco(m), e->CmdEsci);
   QTest::qWait(300);
   EXPECT_TRUE(p.servizi.dialoghi.messaggi.empty());
   EXPECT_EQ(prova::Binario(p.cartella.percorso() / "archivio.dat"), prima);
   // Ctrl+F4 closes the active inner window.
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+  ASSERT_TRUE(prova::Premi(m, Qt::Key_F4, Qt::ControlModifier));
   QTest::qWait(1);
   EXPECT_TRUE(m.area()->subWindowList().isEmpty());
   // F10 opens the first menu of the menu bar.
-  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &m, Qt::Key_F10);
+  ASSERT_TRUE(prova::Premi(m, Qt::Key_F10));
   EXPECT_EQ(QApplication::activePopupWidget(), m.menuBar()->actions().constFirst()->menu());
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/file.h"
 #include "stats/tabella_formazioni.h"
+#include "support/fuoco.h"
 #include "support/programma_di_prova.h"
 #include "ui/Finestre.h"
 
@@ -72,9 +73,9 @@ TEST(ScreenReaderAndKeyboard, NamedControlsAndValueScrollBars) {
     QWidget* w = voce ? m.finestre().attiva() : m.PicLimiti;
     auto* barra = w->findChild<QScrollBar*>(QString::fromLatin1(nome));
     w->setFocus();
-    for (int i = 0; i < 300 && QApplication::focusWidget() != barra; ++i)
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), barra) << nome;
+    for (int i = 0; i < 300 && prova::Fuoco(m) != barra; ++i)
+      ASSERT_TRUE(prova::Premi(m, Qt::Key_Tab)) << nome;
+    ASSERT_EQ(prova::Fuoco(m), barra) << nome;
     const QString valore = QString::fromLatin1(mostrato);
     auto mostrati = [&] {  // the labels and range bounds that read the value
       QStringList t{QString::number(p.stato.EstrInizio), QString::number(p.stato.EstrFine)};

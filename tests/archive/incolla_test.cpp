@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "support/valore.h"
+
 using namespace Estrazioni;
 using E = Incollato::Esito;
 
@@ -72,15 +74,15 @@ TEST(Paste, RefusalAfterTheDateKeepsWhatWasRead) {
   auto r = Incolla(t, kOggi);
   EXPECT_EQ(r.esito, E::Rifiutato);
   EXPECT_EQ(r.messaggio, "Negli appunti non sono presenti estrazioni valide");
-  EXPECT_EQ(*r.data, (Data{5, 1, 2000}));
-  EXPECT_EQ(*r.caselle[24], "85");
+  EXPECT_EQ(prova::Valore(r.data, "data"), (Data{5, 1, 2000}));
+  EXPECT_EQ(prova::Valore(r.caselle[24], "casella 25"), "85");
   EXPECT_FALSE(r.caselle[25].has_value());
 
   // Truncated in the middle of VENEZIA: its first two numbers are read.
   const std::string tronco = Completo().substr(0, Completo().find("Venezia") + 13);
   r = Incolla(tronco, kOggi);
   EXPECT_EQ(r.esito, E::Rifiutato);
-  EXPECT_EQ(*r.caselle[46], "20");
+  EXPECT_EQ(prova::Valore(r.caselle[46], "casella 47"), "20");
   EXPECT_FALSE(r.caselle[47].has_value());
 }
 

@@ -10,6 +10,7 @@
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
 #include "support/leggi_file.h"
+#include "support/valore.h"
 
 using namespace Estrazioni;
 
@@ -125,7 +126,8 @@ TEST(StoringDraws, RefusalsLeaveFileAndMemoryUntouched) {
   EXPECT_FALSE(SalvaNuovaEstrazione(ed.s, doppia));
   EXPECT_FALSE(SalvaNuovaEstrazione(ed.s, zero));
   EXPECT_EQ(SalvaNuovaEstrazione(ed.s, Di({1, 1, 2100})).motivo(), "DATA NON VALIDA");
-  EXPECT_EQ(EliminaEstrazione(unica.s, 1).motivo(), "IMPOSSIBILE CANCELLARE L'UNICA ESTRAZIONE");
+  EXPECT_EQ(prova::Motivo(EliminaEstrazione(unica.s, 1)),
+            "IMPOSSIBILE CANCELLARE L'UNICA ESTRAZIONE");
   EXPECT_EQ(ed.SulDisco(), Editor::Byte(CostruisciArchivio(kTre)));
   EXPECT_EQ(ed.s.ArchivioEstrazioni, CostruisciArchivio(kTre));
   EXPECT_EQ(unica.SulDisco(), Editor::Byte(CostruisciArchivio({kTre[0]})));
@@ -235,7 +237,7 @@ TEST(Correction, JudgesTheAnswer) {
 
 TEST(GoTo, ByNumberAndByDate) {
   const Archivio a = CostruisciArchivio({Di({30, 12, 1999}), Di({2, 1, 2000}), Di({4, 1, 2000})});
-  EXPECT_EQ(*VaiANumero("2", 3), 2);
+  EXPECT_EQ(prova::Valore(VaiANumero("2", 3)), 2);
   for (const char* t : {"", "0", "4", "x"}) {
     SCOPED_TRACE(t);
     EXPECT_EQ(VaiANumero(t, 3).motivo(), "Numero Estrazione non valida");
@@ -255,7 +257,7 @@ TEST(GoTo, ByNumberAndByDate) {
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.testo);
     const auto r = VaiAData(a, 3, c.testo);
-    if (c.motivo.empty()) EXPECT_EQ(*r, c.estrazione);
+    if (c.motivo.empty()) EXPECT_EQ(prova::Valore(r), c.estrazione);
     else EXPECT_EQ(r.motivo(), c.motivo);
   }
 }

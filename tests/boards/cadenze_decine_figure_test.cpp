@@ -7,6 +7,7 @@
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
 #include "support/leggi_file.h"
+#include "support/valore.h"
 
 using namespace CadenzeDecineFigure;
 
@@ -56,10 +57,11 @@ TEST(CadencesDecadesFigures, SixTablesForEachSorte) {
       EXPECT_EQ(r->griglie[g].valore[10][1], g < 3 ? 0 : 3);  // a wheel with no numbers
     }
   }
-  const auto due = Calcola_Cadenze_Decine_Figure(Piccolo(), 3, 2, 1, 1, {});  // draw 2 alone
-  EXPECT_EQ(RigaBari(*due, RCad), (V{1, 1, 0, 1, 0, 1, 1, 1, 1, 1}));
-  EXPECT_EQ(due->barraStato[0], "Inizio estr.: N° 2 del 2/1/1999");
-  EXPECT_EQ(due->barraStato[1], "Fine estr.: N° 2 del 2/1/1999");
+  const Calcolo due =
+      prova::Valore(Calcola_Cadenze_Decine_Figure(Piccolo(), 3, 2, 1, 1, {}));  // draw 2 alone
+  EXPECT_EQ(RigaBari(due, RCad), (V{1, 1, 0, 1, 0, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(due.barraStato[0], "Inizio estr.: N° 2 del 2/1/1999");
+  EXPECT_EQ(due.barraStato[1], "Fine estr.: N° 2 del 2/1/1999");
 }
 
 TEST(CadencesDecadesFigures, HighlightColoursAndSorteDefaults) {
@@ -79,9 +81,9 @@ TEST(CadencesDecadesFigures, HighlightColoursAndSorteDefaults) {
     EXPECT_EQ(Colora_Presenza(c.valore, c.ev), c.presenza) << c.valore;
     EXPECT_EQ(Colora_Ritardo(c.valore, c.ev), c.ritardo) << c.valore;
   }
-  const auto r = Calcola_Cadenze_Decine_Figure(Piccolo(), 3, 3, 3, 1, entrambe);
-  EXPECT_EQ(r->griglie[PDec].colori[1][7], rosso);    // presence 0
-  EXPECT_EQ(r->griglie[RDec].colori[1][7], magenta);  // delay 3
+  const Calcolo r = prova::Valore(Calcola_Cadenze_Decine_Figure(Piccolo(), 3, 3, 3, 1, entrambe));
+  EXPECT_EQ(r.griglie[PDec].colori[1][7], rosso);    // presence 0
+  EXPECT_EQ(r.griglie[RDec].colori[1][7], magenta);  // delay 3
   EXPECT_EQ(ValoriSorte(1), (Evidenziazione{true, 5, false, 10, true, 8}));
   EXPECT_EQ(ValoriSorte(2), (Evidenziazione{true, 1, false, 4, true, 10}));
   for (int s : {3, 4, 5}) EXPECT_EQ(ValoriSorte(s), (Evidenziazione{false, 1, true, 1, false, 10}));
@@ -101,7 +103,7 @@ TEST(CadencesDecadesFigures, CycleChecks) {
 }
 
 TEST(CadencesDecadesFigures, OutputFileByteForByte) {
-  const auto r = Calcola_Cadenze_Decine_Figure(Piccolo(), 3, 3, 3, 1, {});
+  const Calcolo r = prova::Valore(Calcola_Cadenze_Decine_Figure(Piccolo(), 3, 3, 3, 1, {}));
   auto blocco = [](const char* titolo, const char* intestazione, const char* bari,
                    const char* campo, int campi) {
     std::string out = std::string(titolo) + " nelle ultime 3 estrazioni\r\n\r\n   " + intestazione +
@@ -127,10 +129,10 @@ TEST(CadencesDecadesFigures, OutputFileByteForByte) {
   // output.txt a link to a user's file: the link goes, the file stays.
   ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "mio.txt", std::string_view("del giocatore")));
   std::filesystem::create_symlink("mio.txt", dir.percorso() / "output.txt");
-  ASSERT_TRUE(ScriviOutput(dir.percorso(), RigheOutput(*r, "3")));
+  ASSERT_TRUE(ScriviOutput(dir.percorso(), RigheOutput(r, "3")));
   EXPECT_EQ(prova::Testo(dir.percorso() / "output.txt"), atteso);
   EXPECT_EQ(prova::Testo(dir.percorso() / "mio.txt"), "del giocatore");
-  EXPECT_EQ(RigheOutput(*r, "03")[4], "CADENZE - Presenze nelle ultime 03 estrazioni");  // as typed
+  EXPECT_EQ(RigheOutput(r, "03")[4], "CADENZE - Presenze nelle ultime 03 estrazioni");  // as typed
   EXPECT_FALSE(ScriviOutput(dir.percorso() / "manca", {"x"}));
 }
 

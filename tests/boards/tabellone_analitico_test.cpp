@@ -10,6 +10,7 @@
 #include "support/archivio_prova.h"
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
+#include "support/valore.h"
 
 using namespace Tabelloni;
 
@@ -62,7 +63,9 @@ TEST(AnalyticBoard, CellDetails) {
             (Linee{"Ruota di CAGLIARI", "Numero 20", "Ritardo 2", "Storico 0", "Presenze 1"}));
   for (auto [riga, colonna] : {std::pair<std::size_t, int>{1, 7}, {1, 0}, {4, 1}, {0, 51}})
     EXPECT_FALSE(DettagliTabAna(t, riga, colonna)) << riga << " " << colonna;
-  EXPECT_EQ((*DettagliTabAna(Crea_Tabellone_Analitico(Piccolo(), 3, 5), 1, 1))[4], "Presenze 1");
+  EXPECT_EQ(prova::Valore(DettagliTabAna(Crea_Tabellone_Analitico(Piccolo(), 3, 5), 1, 1),
+                          "dettagli della cella 1, 1")[4],
+            "Presenze 1");
 }
 
 TEST(DistanceBoard, TwoDrawExampleOnArchivesOneAndTwo) {

@@ -11,6 +11,7 @@
 
 #include "support/cartella_temporanea.h"
 #include "support/leggi_file.h"
+#include "support/valore.h"
 
 // A folder read that fails half way (an I/O error) cannot be had on demand:
 // while the flag is set, the system's readdir gives the first entry other
@@ -39,7 +40,7 @@ TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNoTemporary) {
   const auto f = dir.percorso() / "archivio.dat";
   ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("vecchio contenuto")).ok());
   ASSERT_TRUE(file::ScriviAtomico(f, std::string_view("nuovo")).ok());
-  EXPECT_EQ(*file::LeggiTesto(f, 100), "nuovo");
+  EXPECT_EQ(prova::Valore(file::LeggiTesto(f, 100)), "nuovo");
   int voci = 0;
   for ([[maybe_unused]] const auto& v : std::filesystem::directory_iterator(dir.percorso())) ++voci;
   EXPECT_EQ(voci, 1);
@@ -55,7 +56,7 @@ TEST(AtomicWrite, FailedSaveLeavesOldFile) {
   EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: percorso non valido");
   // A name longer than the file system takes is said so.
   const std::string lungo(256, 'n');
-  EXPECT_EQ(file::ScriviAtomico(dir.percorso() / lungo, std::string_view("x")).motivo(),
+  EXPECT_EQ(prova::Motivo(file::ScriviAtomico(dir.percorso() / lungo, std::string_view("x"))),
             "impossibile scrivere " + lungo + ": nome del file troppo lungo");
   // A target the user made read-only is not replaced, and keeps its bytes.
   const auto f = dir.percorso() / "archivio.dat";
@@ -64,13 +65,13 @@ TEST(AtomicWrite, FailedSaveLeavesOldFile) {
   e = file::ScriviAtomico(f, std::string_view("nuovo"));
   ASSERT_FALSE(e.ok());
   EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: file in sola lettura");
-  EXPECT_EQ(*file::LeggiTesto(f, 100), "vecchio");
+  EXPECT_EQ(prova::Valore(file::LeggiTesto(f, 100)), "vecchio");
   // Neither readable nor writable (refused by its mode, so as root too).
   ::chmod(f.c_str(), 0);
-  EXPECT_EQ(file::ScriviAtomico(f, std::string_view("nuovo")).motivo(),
+  EXPECT_EQ(prova::Motivo(file::ScriviAtomico(f, std::string_view("nuovo"))),
             "impossibile scrivere archivio.dat: accesso negato");
   ::chmod(f.c_str(), 0644);
-  EXPECT_EQ(*file::LeggiTesto(f, 100), "vecchio");
+  EXPECT_EQ(prova::Valore(file::LeggiTesto(f, 100)), "vecchio");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso()), {}), 2);
 }
 
@@ -126,7 +127,7 @@ TEST(AtomicWrite, ANameUpToTheSystemsLimitIsSavedAndLeavesNoTemporary) {
     ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / nome, std::string_view("vecchio")).ok());
     const Esito e = file::ScriviAtomico(dir.percorso() / nome, std::string_view("nuovo"));
     ASSERT_TRUE(e.ok()) << e.motivo();
-    EXPECT_EQ(*file::LeggiTesto(dir.percorso() / nome, 100), "nuovo");
+    EXPECT_EQ(prova::Valore(file::LeggiTesto(dir.percorso() / nome, 100)), "nuovo");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.percorso()), {}), 1);
   }
 }
@@ -160,14 +161,14 @@ TEST(AtomicWrite, ASaveOverALinkWritesTheFileItPointsTo) {
   std::filesystem::create_symlink("vero.txt", link);
   ASSERT_TRUE(file::ScriviAtomico(link, std::string_view("nuovo")).ok());
   EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(*file::LeggiTesto(vero, 100), "nuovo");
+  EXPECT_EQ(prova::Valore(file::LeggiTesto(vero, 100)), "nuovo");
   // A file the program keeps for itself replaces the link, even to a
   // read-only file, and leaves the file it pointed to alone.
   ::chmod(vero.c_str(), 0444);
   ASSERT_TRUE(
       file::ScriviAtomico(link, std::string_view("nostro"), file::Collegamento::Sostituisci));
-  EXPECT_EQ(*file::LeggiTesto(vero, 100), "nuovo");
-  EXPECT_EQ(*file::LeggiTesto(link, 100), "nostro");
+  EXPECT_EQ(prova::Valore(file::LeggiTesto(vero, 100)), "nuovo");
+  EXPECT_EQ(prova::Valore(file::LeggiTesto(link, 100)), "nostro");
   EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(link)));
   EXPECT_EQ(std::filesystem::status(link).permissions(), std::filesystem::perms(0644));
 }
@@ -279,14 +280,16 @@ TEST(WholeFileRead, OnlyARegularFileOfTheFormatsSizeIsReadAndNothingBlocks) {
   ASSERT_TRUE(oltre.ok());
   EXPECT_TRUE(*oltre);
   EXPECT_EQ(letto, std::string(100000, '\0'));
-  EXPECT_FALSE(*file::LeggiABlocchi(p("giusto"), 275000, [](std::string_view) { return true; }));
+  EXPECT_FALSE(prova::Valore(
+      file::LeggiABlocchi(p("giusto"), 275000, [](std::string_view) { return true; })));
 }
 
 TEST(FolderListing, NamesTheFilesOnlyAndRefusesAMissingFolder) {
   prova::CartellaTemporanea dir;
   ASSERT_TRUE(file::ScriviAtomico(dir.percorso() / "BA5200001.mdd", std::string_view("x")));
   std::filesystem::create_directory(dir.percorso() / "sotto");
-  EXPECT_EQ(*file::ElencaFile(dir.percorso()), std::vector<std::string>{"BA5200001.mdd"});
+  EXPECT_EQ(prova::Valore(file::ElencaFile(dir.percorso())),
+            std::vector<std::string>{"BA5200001.mdd"});
   const auto mancante = file::ElencaFile(dir.percorso() / "Detector_Files");
   ASSERT_FALSE(mancante);
   EXPECT_EQ(mancante.motivo(), "impossibile leggere la cartella Detector_Files: file o cartella inesistente");
@@ -315,5 +318,6 @@ TEST(FileRemoval, RemovesAFileAcceptsAMissingOneAndNamesAFailure) {
   EXPECT_TRUE(file::Rimuovi(dir.percorso() / "riporto.txt"));
   EXPECT_TRUE(file::Rimuovi(dir.percorso() / "riporto.txt"));
   std::filesystem::create_directories(dir.percorso() / "piena" / "dentro");
-  EXPECT_EQ(file::Rimuovi(dir.percorso() / "piena").motivo().rfind("impossibile cancellare piena: ", 0), 0u);
+  const std::string motivo = prova::Motivo(file::Rimuovi(dir.percorso() / "piena"));
+  EXPECT_EQ(motivo.rfind("impossibile cancellare piena: ", 0), 0u) << motivo;
 }

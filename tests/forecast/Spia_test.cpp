@@ -12,6 +12,7 @@
 #include "forecast/spia.h"
 #include "support/leggi_file.h"
 #include "support/programma_di_prova.h"
+#include "support/valore.h"
 #include "ui/PannelloTesto.h"
 
 namespace ns = NumeriSpia;
@@ -37,7 +38,8 @@ TEST(Spia, ReportIsShownPrintedAndSaved) {
   p.programma.impostaRange(20, 150);
   f.Cmd[0]->click();
   const Archivio& a = p.stato.ArchivioEstrazioni;
-  const auto righe = ns::Rapporto(a, *ns::Elabora_Spia(a, 3, 7, 20, 150), "Tarvolane");
+  const auto righe =
+      ns::Rapporto(a, prova::Valore(ns::Elabora_Spia(a, 3, 7, 20, 150)), "Tarvolane");
   EXPECT_EQ(f.Righe(), righe);
   EXPECT_EQ(f.Text1->testo().count(QLatin1Char('\n')), static_cast<qsizetype>(righe.size()));
   f.Cmd[2]->click();
@@ -79,7 +81,8 @@ TEST(Spia, FewerThan101DrawsAreRefusedOnceAndTheAllNumbersReportKeepsTheSpy) {
 
   p.programma.impostaRange(1, 150);
   f.CmdRep->click();
-  EXPECT_EQ(f.Righe(), *ns::RapportoTutti(p.stato.ArchivioEstrazioni, 1, 1, 150, "Tarvolane"));
+  EXPECT_EQ(f.Righe(),
+            prova::Valore(ns::RapportoTutti(p.stato.ArchivioEstrazioni, 1, 1, 150, "Tarvolane")));
   EXPECT_EQ(f.windowTitle(), QStringLiteral("Numeri Spia"));
   EXPECT_EQ(f.LbNum->text(), QStringLiteral("33"));
 }

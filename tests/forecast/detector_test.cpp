@@ -11,6 +11,7 @@
 #include "support/cartella_temporanea.h"
 #include "support/estrazioni_reali.h"
 #include "support/leggi_file.h"
+#include "support/valore.h"
 
 namespace {
 
@@ -313,7 +314,7 @@ TEST(Detector, SavingWritesDetectorFilesAgainAndRefusesCleanly) {
     ASSERT_TRUE(Detector::Salva_Metodo(dir.percorso(), r, estensione));
   EXPECT_EQ(prova::Testo(dir.percorso() / "Detector_Files" / "BA5200001.mtd"),
             Detector::FileMetodo(r));
-  EXPECT_EQ(file::ElencaFile(dir.percorso() / "Detector_Files")->size(), 2u);
+  EXPECT_EQ(prova::Valore(file::ElencaFile(dir.percorso() / "Detector_Files")).size(), 2u);
   EXPECT_EQ(Detector::Elenca_Metodi(dir.percorso(), 1, 2, 2000),
             std::vector<std::string>{"GENNAIO 2000"});
   // A file stands where the folder should be: the reason, and nothing written.

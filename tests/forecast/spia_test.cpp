@@ -8,6 +8,7 @@
 
 #include "core/indici.h"
 #include "support/estrazioni_reali.h"
+#include "support/valore.h"
 
 namespace ns = NumeriSpia;
 
@@ -142,7 +143,7 @@ TEST(NumeriSpia, OutcomeLineByTheEndOfTheRangeAndShortRanges) {
   EXPECT_EQ(ns::RapportoTutti(a, 1, 21, 120, "T").motivo(), "Poche Estrazioni !");
   // One appearance followed by 70 alone: no pair hit by both of its numbers.
   const Archivio b = ArchivioBari(130, {{110, {1}}, {112, {70}}});
-  EXPECT_EQ(ns::Rapporto(b, *ns::Elabora_Spia(b, 1, 1, 1, 125), "T"),
+  EXPECT_EQ(ns::Rapporto(b, prova::Valore(ns::Elabora_Spia(b, 1, 1, 1, 125)), "T"),
             (std::vector<std::string>{"T - Numeri Spia", "", "Numero Spia 1 sulla ruota di BARI",
                                       "", "Nessun Esito in corso", ""}));
 }

@@ -105,7 +105,11 @@ TEST(MetodiSWindow, ComposesSavesReopensAndRunsAMethod) {
   const metodi::Base base = metodi::PreparaBase(s.ArchivioEstrazioni, s.indici);
   const auto tavola = metodi::Tavola::SuperEnalotto(s.ArchivioSuperEnalotto, base.ultima);
   std::vector<std::optional<metodi::Pronostico>> righe;
-  for (const std::string& r : n.Pronostici()) righe.push_back(*metodi::LeggiPronostico(r));
+  for (const std::string& r : n.Pronostici()) {
+    const auto p = metodi::LeggiPronostico(r);
+    ASSERT_TRUE(p) << r << ": " << p.motivo();
+    righe.push_back(*p);
+  }
   const auto& regole = metodi::SuperEnalotto();
   const auto v = metodi::Esegui(base, tavola, regole, righe, opzioni);
   EXPECT_EQ(n.Testo(), metodi::ScriviRapporto(v, righe, base, tavola, regole, opzioni).testo);

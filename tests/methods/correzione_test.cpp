@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/valore.h"
+
 using namespace metodi;
+using prova::Valore;
 
 TEST(LineCorrector, LinesComeBackUnchangedAndRowsShowTheirFields) {
   for (const char* riga : {"MA  1M  1°BA+5,3°RO-12 & 2°NA+90",
@@ -10,11 +13,11 @@ TEST(LineCorrector, LinesComeBackUnchangedAndRowsShowTheirFields) {
                            "T  TM  1°BA+5,3°RO-12,2°CA+1 & 2°NA+0,4°VE-7 & 5°TO+10",
                            "M  PM  1°BA+05 & 2°VE+99"}) {  // a code and numbers the lists lack
     SCOPED_TRACE(riga);
-    const auto scritta = ScriviCorrezione(*LeggiCorrezione(riga));
-    EXPECT_EQ(scritta->riga, riga);
-    EXPECT_TRUE(scritta->avvisi.empty());
+    const RigaCorretta scritta = Valore(ScriviCorrezione(Valore(LeggiCorrezione(riga))));
+    EXPECT_EQ(scritta.riga, riga);
+    EXPECT_TRUE(scritta.avvisi.empty());
   }
-  const Correzione c = *LeggiCorrezione("MA  1M  1°BA+5,3°RO-12 & 2°NA+90");
+  const Correzione c = Valore(LeggiCorrezione("MA  1M  1°BA+5,3°RO-12 & 2°NA+90"));
   EXPECT_EQ(c.sorte + c.codice, "MA1M");
   EXPECT_EQ(c.righe[0], (RigaCorrezione{"1°", "BA", "+", " 5", false}));
   EXPECT_EQ(c.righe[1], (RigaCorrezione{"3°", "RO", "-", "12", true}));
@@ -23,10 +26,10 @@ TEST(LineCorrector, LinesComeBackUnchangedAndRowsShowTheirFields) {
 }
 
 TEST(LineCorrector, CorrectedRowsAreCheckedAndJoined) {
-  Correzione c = *LeggiCorrezione("M  1M  1°BA+5,3°RO-12,2°CA+1 & 2°NA+0");
+  Correzione c = Valore(LeggiCorrezione("M  1M  1°BA+5,3°RO-12,2°CA+1 & 2°NA+0"));
   c.righe[1] = {};                                    // a term of the first Elemento removed
   c.righe[5] = {"4°", "VE", "-", " 7", false};        // a new row is a new Elemento
-  EXPECT_EQ(ScriviCorrezione(c)->riga, "M  1M  1°BA+5,2°CA+1 & 2°NA+0 & 4°VE-7");
+  EXPECT_EQ(Valore(ScriviCorrezione(c)).riga, "M  1M  1°BA+5,2°CA+1 & 2°NA+0 & 4°VE-7");
   c.righe[6].ruota = "MI";
   EXPECT_EQ(ScriviCorrezione(c).motivo(), "Riga n°7 incompleta");
   c.righe = {};
@@ -58,13 +61,14 @@ TEST(LineCorrector, ASortePastItsElementiIsLoweredStepByStep) {
   };
   for (const Caso& c : casi) {
     SCOPED_TRACE(c.riga);
-    const auto scritta = ScriviCorrezione(*LeggiCorrezione(c.riga));
-    EXPECT_EQ(scritta->riga, c.corretta);
-    EXPECT_EQ(scritta->avvisi, c.avvisi);
+    const RigaCorretta scritta = Valore(ScriviCorrezione(Valore(LeggiCorrezione(c.riga))));
+    EXPECT_EQ(scritta.riga, c.corretta);
+    EXPECT_EQ(scritta.avvisi, c.avvisi);
   }
   // Rows 1 and 3 filled: row 2 is empty, so an Ambo goes down to Ambata.
-  Correzione c = *LeggiCorrezione("A  1M  1°BA+1 & 1°CA+1 & 1°FI+1");
+  Correzione c = Valore(LeggiCorrezione("A  1M  1°BA+1 & 1°CA+1 & 1°FI+1"));
   c.righe[1] = {};
-  EXPECT_EQ(ScriviCorrezione(c)->riga, "M  1M  1°BA+1 & 1°FI+1");
-  EXPECT_EQ(ScriviCorrezione(c)->avvisi, std::vector<std::string>{ambo});
+  const RigaCorretta scritta = Valore(ScriviCorrezione(c));
+  EXPECT_EQ(scritta.riga, "M  1M  1°BA+1 & 1°FI+1");
+  EXPECT_EQ(scritta.avvisi, std::vector<std::string>{ambo});
 }

@@ -7,8 +7,10 @@
 #include <random>
 
 #include "support/cartella_temporanea.h"
+#include "support/valore.h"
 
 using namespace metodi;
+using prova::Valore;
 
 namespace {
 
@@ -41,7 +43,7 @@ TEST(MethodFile, OptionsLineHasFixedColumnsAndRoundTrips) {
   o.ruote = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
   o.cicli = 12;
   EXPECT_EQ(RigaOpzioni(o), "0000560200562100110211111111111012");
-  EXPECT_EQ(*LeggiRigaOpzioni(RigaOpzioni(o), 57), o);
+  EXPECT_EQ(Valore(LeggiRigaOpzioni(RigaOpzioni(o), 57)), o);
 
   // The SuperEnalotto tester's: January of the 11th year to June of the 61st,
   // to the last draw, 5 colpi, positive cases only, BARI and ROMA, 1 cycle.
@@ -54,7 +56,7 @@ TEST(MethodFile, OptionsLineHasFixedColumnsAndRoundTrips) {
   s.positivi = 1;
   s.ruote[0] = s.ruote[7] = 1;
   EXPECT_EQ(RigaOpzioni(s), "0000100500601005010010000001000001");
-  EXPECT_EQ(*LeggiRigaOpzioni(RigaOpzioni(s), 61), s);
+  EXPECT_EQ(Valore(LeggiRigaOpzioni(RigaOpzioni(s), 61)), s);
 }
 
 TEST(MethodFile, OptionsLineRulesForShortLinesYearsAndRanges) {
@@ -231,7 +233,8 @@ TEST(MethodFile, EveryAcceptedFileSavesAndOpensAsTheSameMethod) {
             "Riga 3: riga delle opzioni incompleta (7 caratteri, ne servono almeno 31)");
   const auto seconde = LeggiFileMetodo(opzioni + " 0500000500002050100000000000000001\r\n", 57);
   ASSERT_TRUE(seconde) << seconde.motivo();
-  EXPECT_EQ(RigaOpzioni(*seconde->opzioni), "0500000500002050100000000000000001");
+  EXPECT_EQ(RigaOpzioni(Valore(seconde->opzioni, "riga delle opzioni")),
+            "0500000500002050100000000000000001");
 
   std::mt19937 caso(22);
   int accettati = 0;
@@ -252,15 +255,14 @@ TEST(MethodFile, EveryAcceptedFileSavesAndOpensAsTheSameMethod) {
   EXPECT_GT(accettati, 1000);
   // The five unassigned bytes of Windows-1252 survive an open and a save.
   const std::string bytes = opzioni + "M  TM  4\xB0RO+0 \x81\x8D\x8F\x90\x9D\r\n";
-  EXPECT_EQ(
-      ScriviFileMetodo(*LeggiFileMetodo(bytes, 57)->opzioni, LeggiFileMetodo(bytes, 57)->righe),
-      bytes);
+  const FileMetodo letto = Valore(LeggiFileMetodo(bytes, 57));
+  EXPECT_EQ(ScriviFileMetodo(Valore(letto.opzioni, "riga delle opzioni"), letto.righe), bytes);
 }
 
 TEST(MethodFile, TheNameIsTheFileNameWithoutItsMtdExtension) {
-  EXPECT_EQ(*NomeMetodo("/home/u/metodi/Prova.mtd"), "Prova");
-  EXPECT_EQ(*NomeMetodo("/home/u/metodi/Prova.MTD"), "Prova");
-  EXPECT_EQ(*NomeMetodo("Metodo.con.punti.Mtd"), "Metodo.con.punti");
+  EXPECT_EQ(Valore(NomeMetodo("/home/u/metodi/Prova.mtd")), "Prova");
+  EXPECT_EQ(Valore(NomeMetodo("/home/u/metodi/Prova.MTD")), "Prova");
+  EXPECT_EQ(Valore(NomeMetodo("Metodo.con.punti.Mtd")), "Metodo.con.punti");
   EXPECT_FALSE(NomeMetodo("/home/u/metodi/Prova.txt"));
   EXPECT_FALSE(NomeMetodo("/home/u/metodi/Prova"));
   EXPECT_FALSE(NomeMetodo("/home/u/metodi/.mtd"));

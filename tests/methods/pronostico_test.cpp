@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "support/archivio_prova.h"
+#include "support/valore.h"
 
 using namespace metodi;
+using prova::Valore;
 
 TEST(ForecastLines, ComposerReadsCalcoloLinesBackAndRenumbers) {
   EXPECT_EQ(ElementoDaCalcoli(
@@ -57,7 +59,7 @@ TEST(ForecastLines, ReaderAcceptsTheGrammarAndRefusesEverythingElse) {
     EXPECT_EQ(LeggiPronostico(c.riga).ok(), c.valida);
   }
   const auto p = LeggiPronostico("MA  1M  1°BA+5,3°NA-12 & 2°RO+7");
-  ASSERT_TRUE(p);
+  ASSERT_TRUE(p) << p.motivo();
   EXPECT_EQ(p->lettere, "MA");
   EXPECT_EQ(p->codiceCalcolo, 1);
   ASSERT_EQ(p->elementi.size(), 2u);
@@ -68,20 +70,23 @@ TEST(ForecastLines, ReaderAcceptsTheGrammarAndRefusesEverythingElse) {
   EXPECT_FALSE(t.somma);
   EXPECT_EQ(t.fisso, 12);
   EXPECT_EQ(PuntiNecessari(*p, Lotto()), 1);  // MA plays as Ambata
-  EXPECT_EQ(PuntiNecessari(*LeggiPronostico("TC  1M  1°BA+5"), Lotto()), 3);
-  EXPECT_EQ(LeggiPronostico("M  UM  1°BA+5")->codiceCalcolo, kUltima);
-  EXPECT_EQ(LeggiPronostico("M  PM  1°BA+5")->codiceCalcolo, 1);
-  EXPECT_EQ(LeggiPronostico("M  0M  1°BA+5")->codiceCalcolo, kTutte);
-  EXPECT_EQ(LeggiPronostico("M  XM  1°BA+5")->codiceCalcolo, kTutte);
+  EXPECT_EQ(Valore(LeggiPronostico("M  UM  1°BA+5")).codiceCalcolo, kUltima);
+  EXPECT_EQ(Valore(LeggiPronostico("M  PM  1°BA+5")).codiceCalcolo, 1);
+  EXPECT_EQ(Valore(LeggiPronostico("M  0M  1°BA+5")).codiceCalcolo, kTutte);
+  EXPECT_EQ(Valore(LeggiPronostico("M  XM  1°BA+5")).codiceCalcolo, kTutte);
+  // PuntiNecessari takes a line that was read, with its sorte letters.
+  const auto tc = LeggiPronostico("TC  1M  1°BA+5");
+  ASSERT_TRUE(tc) << tc.motivo();
+  EXPECT_EQ(PuntiNecessari(*tc, Lotto()), 3);
 }
 
 TEST(ForecastLines, ElementiAreReducedAfterEveryTermAndRepeatsDropped) {
   const Archivio a =
       prova::ArchivioDi({{{5, 60, 70, 1, 2}, {10, 20, 30, 40, 50}}, {{60, 70, 5, 6, 7}}});
   auto valore = [&](const char* riga, int d) {
-    const auto p = LeggiPronostico(riga);
-    EXPECT_TRUE(p) << riga;
-    return ValoreElemento(p->elementi[0], a, d);
+    SCOPED_TRACE(riga);
+    const Pronostico p = Valore(LeggiPronostico(riga));
+    return p.elementi.empty() ? 0 : ValoreElemento(p.elementi[0], a, d);  // 0: no value
   };
   EXPECT_EQ(valore("M  TM  1°BA-10", 1), 85);
   EXPECT_EQ(valore("M  TM  1°BA+50,2°BA+50", 2), 50);  // 110 -> 20, then 20 + 70 + 50 = 140 -> 50
@@ -92,8 +97,8 @@ TEST(ForecastLines, ElementiAreReducedAfterEveryTermAndRepeatsDropped) {
   EXPECT_EQ(valore("M  TM  1°BA*10", 1), 85);  // any sign but "+" subtracts
 
   std::vector<std::uint8_t> v;
-  ValoriPronostico(*LeggiPronostico("A  TM  1°BA+5 & 1°BA+5"), a, 1, v);
+  ValoriPronostico(Valore(LeggiPronostico("A  TM  1°BA+5 & 1°BA+5")), a, 1, v);
   EXPECT_EQ(v, (std::vector<std::uint8_t>{10}));
-  ValoriPronostico(*LeggiPronostico("T  TM  1°BA+5 & 1°BA+5 & 2°BA+0 & 1°CA+0"), a, 1, v);
+  ValoriPronostico(Valore(LeggiPronostico("T  TM  1°BA+5 & 1°BA+5 & 2°BA+0 & 1°CA+0")), a, 1, v);
   EXPECT_EQ(v, (std::vector<std::uint8_t>{10, 60}));  // later repeats leave no gap
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/file.h"
+#include "support/valore.h"
 
 namespace prova {
 
@@ -21,18 +22,11 @@ inline Risultato<std::vector<std::uint8_t>> LeggiBinario(const std::filesystem::
   return file::LeggiBinario(p, kTuttoIlFile);
 }
 
-// What a read gave, or an empty value and a failure naming the reason: a
-// file the test cannot read back is a plain failure, not a crash.
-template <class T>
-T Letto(Risultato<T> letto) {
-  if (letto) return std::move(letto).prendi();
-  ADD_FAILURE() << letto.motivo();
-  return {};
-}
-// The text and the bytes of a file that a test made.
-inline std::string Testo(const std::filesystem::path& p) { return Letto(LeggiTesto(p)); }
+// The text and the bytes of a file that a test made: a file the test cannot
+// read back is a plain failure naming the reason (see Valore), not a crash.
+inline std::string Testo(const std::filesystem::path& p) { return Valore(LeggiTesto(p)); }
 inline std::vector<std::uint8_t> Binario(const std::filesystem::path& p) {
-  return Letto(LeggiBinario(p));
+  return Valore(LeggiBinario(p));
 }
 
 }  // namespace prova
