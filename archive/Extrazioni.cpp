@@ -510,6 +510,7 @@ void Extrazioni::coloraCasella(int i, bool errata) {
 
 // Shows the controls of view mode (true) or of insert mode (false).
 void Extrazioni::modoVista(bool vista) {
+  QWidget* const fuoco = focusWidget();
   for (QWidget* w : std::initializer_list<QWidget*>{Label2, Label3, Label4, Label7, Frame2, LbIndice, LbIndiceAnno,
                                                     LbIndiceMese, visualizzagrigliaciclometrica, stampa, LbSuper})
     w->setVisible(vista);
@@ -521,6 +522,19 @@ void Extrazioni::modoVista(bool vista) {
     CmdSalva->move(ui::Pixel(2880), CmdSalva->y());
   }
   setProperty("argomentoAiuto", vista ? kAiutoVista : kAiutoInserimento);
+  // Qt moves the focus off a control it hides only in the active window (a
+  // box just answered leaves it inactive): elsewhere the focus stays on the
+  // hidden control and the window's keys would reach the frame around it.
+  // It goes on to the next control that takes Tab, as Qt does.
+  for (QWidget* w = fuoco; fuoco && !fuoco->isVisibleTo(this);) {
+    w = w->nextInFocusChain();
+    if (w == fuoco) break;
+    if (isAncestorOf(w) && w->isVisibleTo(this) && w->isEnabled() &&
+        (w->focusPolicy() & Qt::TabFocus)) {
+      w->setFocus(Qt::TabFocusReason);
+      break;
+    }
+  }
 }
 
 void Extrazioni::Est_KeyPress(int Index, int& KeyAscii) {

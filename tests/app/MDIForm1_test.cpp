@@ -219,6 +219,30 @@ TEST(MainWindow, ReturnCtrlF4AndTheActiveWindowsMnemonics) {
   EXPECT_EQ(QApplication::activePopupWidget(), m.menuBar()->actions().constFirst()->menu());
 }
 
+// Insert mode left while another window is active, as after the answer to a
+// box: once the main window is back, the keys reach the editor's controls.
+TEST(MainWindow, LeavingInsertModeInAnInactiveWindowKeepsTheKeysInTheEditor) {
+  prova::ProgrammaDiProva p(DieciEstrazioni());
+  MDIForm1& m = p.principale();
+  m.activateWindow();
+  if (!QTest::qWaitForWindowActive(&m)) GTEST_SKIP() << "no active window on this platform";
+  m.MnuEstGest_Click();
+  Extrazioni* e = m.finestre().trova<Extrazioni>();
+  ASSERT_TRUE(e);
+  e->CmdInserisci_Click();
+  ASSERT_EQ(prova::Fuoco(m), e->Est[1]);
+  QWidget altra;
+  altra.show();
+  altra.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&altra));
+  p.servizi.dialoghi.risposte.push_back(ui::Risposta::Si);
+  e->CmdEsci_Click();
+  altra.close();
+  ASSERT_TRUE(prova::Premi(m, Qt::Key_E, Qt::AltModifier));
+  EXPECT_EQ(prova::Fuoco(m), e->CmdElimina);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
 TEST(RangeBar, OpensOnTheWholeArchive) {
   prova::ProgrammaDiProva p(DieciEstrazioni());
   MDIForm1& m = p.principale();
