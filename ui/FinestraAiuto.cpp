@@ -70,6 +70,25 @@ QImage Puntino() {
   return puntino;
 }
 
+// Bounds what Qt's decoders may allocate while it lives to `byte` (rounded
+// up to whole megabytes, the limit's unit), and puts the previous limit back
+// afterwards. The limit is one for the program, and pictures are decoded on
+// this thread alone; it holds for a decoder within the decoder too (the PNG
+// inside an icon).
+class LimiteDecodifica {
+ public:
+  explicit LimiteDecodifica(qint64 byte) {
+    // At least 1: a limit of 0 would lift it.
+    QImageReader::setAllocationLimit(int(std::max<qint64>(1, (byte + (1 << 20) - 1) >> 20)));
+  }
+  ~LimiteDecodifica() { QImageReader::setAllocationLimit(mPrima); }
+  LimiteDecodifica(const LimiteDecodifica&) = delete;
+  LimiteDecodifica& operator=(const LimiteDecodifica&) = delete;
+
+ private:
+  int mPrima = QImageReader::allocationLimit();
+};
+
 // The bytes a "data:" address carries ("data:[type][;base64],bytes"); none
 // when it has no comma.
 std::optional<QByteArray> Contenuto(const QUrl& indirizzo) {
@@ -148,9 +167,18 @@ void PaginaAiuto::evidenzia(int i) {
 
 QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
   constexpr std::uintmax_t kMassimoPagina = 8 * 1024 * 1024;
-  if (tipo == QTextDocument::HtmlResource || tipo == QTextDocument::MarkdownResource)
+  if (tipo == QTextDocument::HtmlResource || tipo == QTextDocument::MarkdownResource) {
     mMemoriaImmagini = kMemoriaImmagini;  // another page, with pictures of its own
+    mImmagini.clear();
+  }
   const QUrl indirizzo = nome.isRelative() && source().isValid() ? source().resolved(nome) : nome;
+  // A file the page names again, with another query or anchor too, is the
+  // picture already decided.
+  const QUrl chiave = indirizzo.isLocalFile()
+                          ? indirizzo.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment)
+                          : indirizzo;
+  if (tipo == QTextDocument::ImageResource && mImmagini.contains(chiave))
+    return mImmagini.value(chiave);
   // Whatever is not read here gets a value all the same: on a null value Qt
   // opens the file itself, unbounded, and takes a name it cannot read (a web
   // address) for a file under the current folder.
@@ -167,7 +195,8 @@ QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
     dati = Contenuto(indirizzo);
     motivo = "indirizzo data: senza virgola";
   }
-  if (tipo == QTextDocument::ImageResource) return dati ? immagine(*dati) : Puntino();
+  if (tipo == QTextDocument::ImageResource)
+    return mImmagini[chiave] = dati ? immagine(*dati) : Puntino();
   if (dati) return *dati;
   // A page that cannot be read says why it is not shown; a style sheet that
   // cannot be read is empty.
@@ -186,15 +215,25 @@ QImage PaginaAiuto::immagine(const QByteArray& dati) {
   const int bytePerPixel =
       std::max(4, QImage::toPixelFormat(lettore.imageFormat()).bitsPerPixel() / 8);
   const qint64 pixel = qint64(misura.width()) * misura.height();  // below 2^62
-  if (pixel > mMemoriaImmagini / bytePerPixel) return Puntino();
-  mMemoriaImmagini -= pixel * bytePerPixel;
+  if (pixel > kDecodificaImmagine / bytePerPixel) return Puntino();
+  QSize tenuta = misura;  // what is kept of it
   if (const QScreen* schermo = screen()) {
     const QSize spazio = schermo->size();
     if (misura.width() > spazio.width() || misura.height() > spazio.height())
-      lettore.setScaledSize(misura.scaled(spazio, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+      tenuta = misura.scaled(spazio, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
   }
-  const QImage letta = lettore.read();
-  return letta.isNull() ? Puntino() : letta;
+  if (qint64(tenuta.width()) * tenuta.height() * bytePerPixel > mMemoriaImmagini) return Puntino();
+  QImage letta;
+  {
+    const LimiteDecodifica limite(pixel * bytePerPixel);
+    letta = lettore.read();
+  }
+  if (letta.size() != misura) return Puntino();  // not decoded, or not what it said
+  if (tenuta != misura)
+    letta = letta.scaled(tenuta, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (letta.sizeInBytes() > mMemoriaImmagini) return Puntino();
+  mMemoriaImmagini -= letta.sizeInBytes();
+  return letta;
 }
 
 void PaginaAiuto::doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) {

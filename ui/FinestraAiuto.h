@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QTextBrowser>
@@ -51,16 +52,22 @@ class PaginaAiuto : public QTextBrowser {
   // picture that cannot be read or decoded is left out (a transparent dot).
   // Qt never opens any of them by itself.
   //
-  // A picture is decoded only when its header gives its size, and within the
-  // page's budget: all the pictures of a page together may take at most
-  // kMemoriaImmagini bytes, each counted at its own size and at least 4 bytes
-  // a pixel (what the decoder fills, whatever is kept afterwards), so a
-  // decoding bomb, or one picture named many times, costs little time and
-  // memory. A picture past the budget is left out; the budget starts afresh
-  // with each page read. A picture larger than the screen is scaled down on
-  // reading to fit it, keeping its proportions; any other is shown as it is.
+  // A picture is read and decided once a page: a file named again, with
+  // another query or anchor too, is the picture already decided. It is
+  // decoded only when its header gives its size, and only when, counted at
+  // that size and at least 4 bytes a pixel, its decoding takes at most
+  // kDecodificaImmagine bytes and what is kept of it fits in what the page's
+  // pictures may still take (kMemoriaImmagini a page, afresh with each page
+  // read). A picture larger than the screen is kept scaled down to fit it,
+  // keeping its proportions, any other as it is; the page is charged what is
+  // kept. The decoder may allocate no more than the header declared (to the
+  // megabyte), and a picture that decodes to another size is left out: a GIF
+  // whose screen dwarfs its frames, an icon that holds a larger picture than
+  // its directory says. So a decoding bomb, or one picture named many times,
+  // costs little time and memory.
   QVariant loadResource(int tipo, const QUrl& nome) override;
-  static constexpr qint64 kMemoriaImmagini = qint64(64) << 20;  // 16 megapixels
+  static constexpr qint64 kMemoriaImmagini = qint64(64) << 20;     // 16 megapixels kept
+  static constexpr qint64 kDecodificaImmagine = qint64(64) << 20;  // 16 megapixels decoded
 
  protected:
   void doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) override;
@@ -69,10 +76,12 @@ class PaginaAiuto : public QTextBrowser {
  private:
   void notificaCursore();
   void cambioPagina(const QUrl& indirizzo);
+  // The picture the window keeps for the bytes of one, or a transparent dot.
   QImage immagine(const QByteArray& dati);
 
   QUrl mPagina;  // the page shown, without its anchor
   qint64 mMemoriaImmagini = kMemoriaImmagini;  // what the page's pictures may still take
+  QHash<QUrl, QImage> mImmagini;  // the page's pictures, by file (or address)
 };
 
 class FinestraAiuto : public QDialog {

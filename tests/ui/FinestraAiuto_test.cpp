@@ -2,10 +2,12 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -13,8 +15,11 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextBlock>
+#include <QtEndian>
 #include <atomic>
 #include <fstream>
+#include <functional>
+#include <span>
 #include <thread>
 
 #include "core/file.h"
@@ -112,6 +117,51 @@ std::pair<int, int> Disegno(const std::filesystem::path& cartella, int argomento
   const auto n = Inchiostro(f->pagina());
   f->close();
   return n;
+}
+
+// What Qt's picture decoders said while `azione` ran (the categories
+// qt.gui.imageio...): a decoder that meets a picture cut short complains of
+// it, and one stopped by the allocation limit says so. Other messages go on
+// as usual.
+QStringList Decodifiche(const std::function<void()>& azione) {
+  static QStringList* detti;
+  static QtMessageHandler prima;
+  QStringList messaggi;
+  detti = &messaggi;
+  prima = qInstallMessageHandler([](QtMsgType t, const QMessageLogContext& c, const QString& m) {
+    if (QByteArray(c.category).startsWith("qt.gui.imageio"))
+      *detti << m;
+    else
+      prima(t, c, m);
+  });
+  azione();
+  qInstallMessageHandler(prima);
+  return messaggi;
+}
+
+// The bytes of a picture in a format Qt writes ("PNG", "JPEG", "ICO").
+QByteArray Codifica(const QImage& figura, const char* formato) {
+  QByteArray dati;
+  QBuffer buffer(&dati);
+  buffer.open(QIODevice::WriteOnly);
+  figura.save(&buffer, formato);
+  return dati;
+}
+
+// A red picture of that size.
+QImage Rossa(QSize misura) {
+  QImage rossa(misura, QImage::Format_RGB32);
+  rossa.fill(Qt::red);
+  return rossa;
+}
+
+void Scrivi(const std::filesystem::path& percorso, const QByteArray& dati) {
+  std::ofstream(percorso, std::ios::binary).write(dati.constData(), dati.size());
+}
+
+// The picture Qt keeps for a name of the page shown.
+QImage Figura(ui::PaginaAiuto* p, const QString& nome) {
+  return p->document()->resource(QTextDocument::ImageResource, QUrl(nome)).value<QImage>();
 }
 
 // Makes a folder the current one for as long as it lives.
@@ -317,53 +367,138 @@ TEST(Help, APictureThatCannotBeReadIsLeftOutAndNeverWaitedOn) {
   }
 }
 
-// A picture costs what its page allows: one that decodes huge is left out,
-// however many times the page names it, and so is one past the page's
-// budget; one larger than the screen is scaled down to it; a small one is
-// shown as it is. The budget starts afresh with each page.
+// A picture costs what its page keeps of it: one larger than the screen is
+// scaled down to fit it and counted at that size, so that a page of a dozen
+// screenshots shows them all, on each screen; one whose decoding alone would
+// be huge is left out, however many times the page names it. Once the page's
+// budget is spent, the pictures that follow are left out without being
+// decoded at all. The budget starts afresh with each page.
 TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
   prova::CartellaTemporanea dir;
   const auto help = dir.percorso() / "help";
   std::filesystem::create_directories(help);
-  const std::pair<const char*, QSize> immagini[] = {
-      {"enorme.png", {5600, 5600}}, {"grande.png", {1600, 1200}}, {"rosso.png", {8, 8}}};
-  for (const auto& [nome, misura] : immagini) {
-    QImage rossa(misura, QImage::Format_RGB32);  // 5600×5600: about 100 KB of PNG
-    rossa.fill(Qt::red);
-    ASSERT_TRUE(rossa.save(QString::fromStdString((help / nome).string())));
-  }
+  Scrivi(help / "enorme.png", Codifica(Rossa({5600, 5600}), "PNG"));  // about 100 KB
+  Scrivi(help / "rosso.png", Codifica(Rossa({8, 8}), "PNG"));
+  const QByteArray schermata = Codifica(Rossa({1920, 1080}), "PNG");
+  for (int i = 0; i < 48; ++i) Scrivi(help / ("schermata" + std::to_string(i) + ".png"), schermata);
+  // A screenshot in JPEG, cut short: its decoder complains of the missing data.
+  const QByteArray jpeg = Codifica(Rossa({1920, 1080}), "JPEG");
+  Scrivi(help / "troncata.jpg", jpeg.left(jpeg.indexOf("\xff\xda") + 14));
   {
-    std::ofstream pagina1(help / "1.html"), pagina2(help / "2.html");
-    for (int i = 0; i < 12; ++i) {
+    std::ofstream pagina1(help / "1.html"), pagina2(help / "2.html"), pagina3(help / "3.html");
+    for (int i = 0; i < 48; ++i) {
       if (i < 8) pagina1 << "<img src=\"enorme.png?" << i << "\">";
-      pagina2 << "<img src=\"grande.png?" << i << "\">";
+      if (i < 12) pagina2 << "<img src=\"schermata" << i << ".png\">";
+      pagina3 << "<img src=\"schermata" << i << ".png\">";
     }
     pagina1 << "<p><img src=\"rosso.png\"></p>";
+    pagina3 << "<img src=\"troncata.jpg\">";
+    std::ofstream(help / "4.html") << "<img src=\"troncata.jpg\">";
   }
   const QString cartella = QString::fromStdString(dir.percorso().string());
-  QPointer<ui::FinestraAiuto> f;  // one window throughout: the budget goes with the page
-  int mostrate[2] = {0, 0};
-  for (int volta = 0; volta < 2; ++volta) {
-    SCOPED_TRACE(volta);
-    f = ui::FinestraAiuto::Mostra(cartella, 2);
-    const QSize schermo = f->pagina()->screen()->size();
-    for (int i = 0; i < 12; ++i) {
-      const QImage copia = f->pagina()
-                               ->document()
-                               ->resource(QTextDocument::ImageResource,
-                                          QUrl(QStringLiteral("grande.png?%1").arg(i)))
-                               .value<QImage>();  // what Qt draws
-      if (copia.size() == QSize(1, 1)) continue;  // left out
-      ++mostrate[volta];
-      EXPECT_EQ(copia.size(), QSize(1600, 1200).scaled(schermo, Qt::KeepAspectRatio));
-    }
-    f = ui::FinestraAiuto::Mostra(cartella, 1);
-    EXPECT_EQ(Inchiostro(f->pagina()).second, 64);  // the small picture alone
+  // One window throughout: the budget goes with the page.
+  QPointer<ui::FinestraAiuto> f = ui::FinestraAiuto::Mostra(cartella, 2);
+  const auto figura = [&](const QString& nome) { return Figura(f->pagina(), nome); };
+  for (QScreen* schermo : QGuiApplication::screens()) {
+    SCOPED_TRACE(schermo->name().toStdString());
+    f->setScreen(schermo);
+    f->move(schermo->availableGeometry().topLeft());
+    f->pagina()->reload();
+    for (int i = 0; i < 12; ++i)
+      EXPECT_EQ(figura(QStringLiteral("schermata%1.png").arg(i)).size(),
+                QSize(1920, 1080).scaled(schermo->size(), Qt::KeepAspectRatio));
   }
-  EXPECT_GT(mostrate[0], 0);
-  EXPECT_LT(mostrate[0], 12);
-  EXPECT_LE(mostrate[0] * 1600 * 1200 * 4, ui::PaginaAiuto::kMemoriaImmagini);
-  EXPECT_EQ(mostrate[1], mostrate[0]);
+  const QSize ridotta =
+      QSize(1920, 1080).scaled(f->pagina()->screen()->size(), Qt::KeepAspectRatio);
+  const qint64 entrano =
+      ui::PaginaAiuto::kMemoriaImmagini / (qint64(ridotta.width()) * ridotta.height() * 4);
+  ASSERT_LT(entrano, 48);
+  f = ui::FinestraAiuto::Mostra(cartella, 1);
+  EXPECT_EQ(Inchiostro(f->pagina()).second, 64);  // the small picture alone
+  EXPECT_EQ(Decodifiche([&] { f = ui::FinestraAiuto::Mostra(cartella, 3); }),
+            QStringList());  // the JPEG was never decoded
+  qint64 tenute = 0;
+  for (int i = 0; i < 48; ++i) {
+    const QImage copia = figura(QStringLiteral("schermata%1.png").arg(i));
+    EXPECT_EQ(copia.size(), i < entrano ? ridotta : QSize(1, 1)) << i;
+    tenute += copia.sizeInBytes();
+  }
+  EXPECT_LE(tenute, ui::PaginaAiuto::kMemoriaImmagini);
+  EXPECT_EQ(figura(QStringLiteral("troncata.jpg")).size(), QSize(1, 1));
+  // The same JPEG on a page of its own, with a budget of its own, is decoded
+  // and shown.
+  EXPECT_NE(Decodifiche([&] { f = ui::FinestraAiuto::Mostra(cartella, 4); }), QStringList());
+  EXPECT_EQ(figura(QStringLiteral("troncata.jpg")).size(), ridotta);
+  f->close();
+}
+
+// A picture that decodes to more than its header says is left out, and its
+// decoder is stopped at what the header said: a GIF whose screen is far
+// larger than its single 1×1 frame, an icon whose directory says 16×16 and
+// that holds a far larger PNG. An honest icon is shown.
+TEST(Help, APictureThatDecodesToAnotherSizeThanItDeclaresIsLeftOut) {
+  prova::CartellaTemporanea dir;
+  const auto help = dir.percorso() / "help";
+  std::filesystem::create_directories(help);
+  // 35 bytes: a 5600×5600 screen around one 1×1 frame.
+  Scrivi(help / "bomba.gif",
+         QByteArray::fromHex("474946383961e015e015800000000000ffffff2c0000000001"
+                             "0001000002024401003b"));
+  const auto icona = [](QSize misura) {  // its directory says 16×16
+    const QByteArray png = Codifica(Rossa(misura), "PNG");
+    const quint32 dove[2] = {qToLittleEndian(quint32(png.size())), qToLittleEndian(quint32(22))};
+    return QByteArray::fromHex("0000010001001010000001002000") +
+           QByteArray(reinterpret_cast<const char*>(dove), sizeof dove) + png;
+  };
+  Scrivi(help / "bomba.ico", icona({5600, 5600}));
+  Scrivi(help / "falsa.ico", icona({200, 200}));  // decodes within the bound
+  Scrivi(help / "rosso.ico", Codifica(Rossa({8, 8}), "ICO"));
+  const char* nomi[] = {"bomba.gif", "bomba.ico", "falsa.ico", "rosso.ico"};
+  std::ofstream(help / "9.html") << "<p>Prima</p><p></p><p>Dopo</p>";
+  const int testo = Disegno(dir.percorso(), 9).first;
+  for (int i = 0; i < int(std::size(nomi)); ++i) {
+    SCOPED_TRACE(nomi[i]);
+    std::ofstream(help / (std::to_string(i) + ".html"))
+        << "<p>Prima</p><p><img src=\"" << nomi[i] << "\"></p><p>Dopo</p>";
+    std::pair<int, int> disegno;
+    const QStringList detti = Decodifiche([&] { disegno = Disegno(dir.percorso(), i); });
+    const auto [inchiostro, rossi] = disegno;
+    const bool bomba = std::string_view(nomi[i]).starts_with("bomba");
+    EXPECT_EQ(detti.filter(QStringLiteral("allocation limit")).size(), bomba ? 1 : 0);
+    EXPECT_EQ(rossi, i == 3 ? 64 : 0);
+    if (rossi == 0) {
+      EXPECT_EQ(inchiostro, testo);  // nothing drawn in its place
+    }
+  }
+}
+
+// A page that names one picture many times, in many ways, reads its file
+// once.
+TEST(Help, APictureNamedManyTimesIsReadOnce) {
+  prova::CartellaTemporanea dir;
+  const auto help = dir.percorso() / "help";
+  std::filesystem::create_directories(help);
+  Scrivi(help / "foto.png", Codifica(Rossa({8, 8}), "PNG"));
+  {
+    std::ofstream pagina(help / "1.html");
+    for (int i = 0; i < 100; ++i)
+      pagina << "<img src=\"foto.png?" << i << "\"><img src=\"./foto.png#" << i << "\">";
+  }
+  const int osservatore = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(osservatore, 0);
+  // Each open is followed by its close: two opens in a row would be one event.
+  ASSERT_GE(::inotify_add_watch(osservatore, (help / "foto.png").c_str(), IN_OPEN | IN_CLOSE), 0);
+  QPointer<ui::FinestraAiuto> f =
+      ui::FinestraAiuto::Mostra(QString::fromStdString(dir.percorso().string()), 1);
+  EXPECT_EQ(Figura(f->pagina(), QStringLiteral("foto.png?99")).size(), QSize(8, 8));
+  EXPECT_EQ(Figura(f->pagina(), QStringLiteral("./foto.png#99")).size(), QSize(8, 8));
+  int aperture = 0;
+  inotify_event eventi[64];  // on the file itself: no name follows
+  for (ssize_t n; (n = ::read(osservatore, eventi, sizeof eventi)) > 0;)
+    for (const inotify_event& e : std::span(eventi, n / sizeof *eventi))
+      aperture += (e.mask & IN_OPEN) != 0;
+  ::close(osservatore);
+  EXPECT_EQ(aperture, 1);
   f->close();
 }
 
