@@ -66,7 +66,7 @@ class PaginaAiuto : public QTextBrowser {
   // its directory says. So a decoding bomb, or one picture named many times,
   // costs little time and memory.
   QVariant loadResource(int tipo, const QUrl& nome) override;
-  static constexpr qint64 kMemoriaImmagini = qint64(64) << 20;     // 16 megapixels kept
+  static constexpr qint64 kMemoriaImmagini = qint64(128) << 20;    // 32 megapixels kept
   static constexpr qint64 kDecodificaImmagine = qint64(64) << 20;  // 16 megapixels decoded
 
  protected:

@@ -408,8 +408,15 @@ TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
       EXPECT_EQ(figura(QStringLiteral("schermata%1.png").arg(i)).size(),
                 QSize(1920, 1080).scaled(schermo->size(), Qt::KeepAspectRatio));
   }
-  const QSize ridotta =
-      QSize(1920, 1080).scaled(f->pagina()->screen()->size(), Qt::KeepAspectRatio);
+  // On the largest screen, where the fewest fit.
+  QScreen* grande = QGuiApplication::primaryScreen();
+  for (QScreen* schermo : QGuiApplication::screens())
+    if (schermo->size().width() * schermo->size().height() >
+        grande->size().width() * grande->size().height())
+      grande = schermo;
+  f->setScreen(grande);
+  f->move(grande->availableGeometry().topLeft());
+  const QSize ridotta = QSize(1920, 1080).scaled(grande->size(), Qt::KeepAspectRatio);
   const qint64 entrano =
       ui::PaginaAiuto::kMemoriaImmagini / (qint64(ridotta.width()) * ridotta.height() * 4);
   ASSERT_LT(entrano, 48);
