@@ -29,7 +29,10 @@ long long NumeroIniziale(const QString& testo);
 int LarghezzaLista(const QComboBox* lista, const QStringList& testi);
 
 // Makes every label of the application plain text from before it is first
-// shown, Qt's own (in input boxes, file dialogs and the tooltip) included;
+// shown, Qt's own (in input boxes, file dialogs and the tooltip) included. A
+// tooltip lies within its screen and shows its text on one line or, wider
+// than the screen, wrapped at the screen's width, in as many lines as the
+// screen holds.
 // REQUIRES: a QApplication. Calling it again does nothing.
 void ImpostaTestoSemplice();
 // Sets a widget's tooltip (and what a screen reader says of it) to a text

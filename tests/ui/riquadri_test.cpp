@@ -176,7 +176,7 @@ namespace {
 struct Suggerimento {
   QString mostrato = QStringLiteral("<nessun suggerimento>");
   QString letto;
-  const QLabel* etichetta = nullptr;
+  QLabel* etichetta = nullptr;
 };
 
 Suggerimento SuggerimentoSopra(QListWidget* lista, int riga) {
@@ -202,11 +202,63 @@ Suggerimento SuggerimentoSopra(QListWidget* lista, int riga) {
   return {};
 }
 
+// Moves the window that holds `lista` so that the centre of its line `riga`
+// lies at `punto` on the screen.
+void PortaRigaA(QListWidget* lista, int riga, const QPoint& punto) {
+  QWidget* finestra = lista;
+  while (!qobject_cast<QMdiSubWindow*>(finestra)) finestra = finestra->parentWidget();
+  const QRect r = lista->visualItemRect(lista->item(riga));
+  finestra->move(finestra->pos() + punto - lista->viewport()->mapToGlobal(r.center()));
+}
+
+// Checks a tip that shows `riga` on `schermo`: the whole tip on the screen,
+// and the line on one line as wide as its text or, wider than the screen,
+// wrapped into lines as full as the screen's width allows (short of it by
+// the word carried to the next line at most), every one of them inked:
+// nothing beyond the tip's right edge or lost below it.
+void ControllaSuggerimento(QLabel* e, const QString& riga, const QRect& schermo) {
+  // Placed as Qt places its tips: the window's position, the label's size
+  // (a tooltip has no frame on a real screen; offscreen, every window has one).
+  const QRect suggerimento(e->pos(), e->size());
+  EXPECT_TRUE(schermo.contains(suggerimento)) << ui::S(QDebug::toString(suggerimento));
+  const QFontMetrics fm = e->fontMetrics();
+  const int m = e->margin();
+  const QRect area = e->contentsRect().adjusted(m, m, -m, -m);
+  const int testo = fm.horizontalAdvance(riga);
+  if (testo < area.width()) {
+    EXPECT_LT(e->height(), 2 * fm.lineSpacing());
+    return;
+  }
+  const int larghezza = schermo.width() - (e->width() - area.width());
+  int parola = 0;
+  for (const QString& p : riga.split(u' '))
+    if (fm.horizontalAdvance(p) < larghezza) parola = std::max(parola, fm.horizontalAdvance(p));
+  const int piena = larghezza - parola - fm.maxWidth();
+  EXPECT_GE(area.width(), piena);
+  // The lower edge of the ink: the pixels of the text area unlike the panel.
+  const QImage immagine = e->grab().toImage();
+  const QRgb fondo = e->palette().color(QPalette::ToolTipBase).rgb();
+  int fine = -1;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (immagine.pixel(x, y) != fondo) fine = y;
+  // At least the lines the text needs without the blanks a break may take,
+  // or as many as the screen holds.
+  const int senzaSpazi = fm.horizontalAdvance(QString(riga).remove(u' '));
+  const int almeno = std::min((senzaSpazi + area.width() - 1) / area.width(),
+                              (schermo.height() - e->height() + area.height()) / fm.lineSpacing());
+  const int alPiu = (testo + piena - 1) / piena;
+  EXPECT_GE(fine - area.top(), (almeno - 1) * fm.lineSpacing()) << almeno << " righe";
+  EXPECT_LT(area.height(), (alPiu + 1) * fm.lineSpacing()) << alPiu << " righe";
+}
+
 }  // namespace
 
 // Pointing at a line of the tester's lists or of the formations analysed
 // shows the line as written, on one line unless it is wider than the screen
-// (whatever Qt guesses of markup in it), and a screen reader reads it so.
+// (whatever Qt guesses of markup in it), and a screen reader reads it so. A
+// line wider than the screen, with blanks or none, is wrapped at the screen's
+// width; the tip lies on its screen, wherever the pointer is.
 TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
   prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
   t.p.principale().MnuStatAnaNum_Click();
@@ -231,19 +283,65 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
       EXPECT_EQ(s.mostrato, righe[r]);
       EXPECT_EQ(s.letto, righe[r]);
       if (!s.etichetta) continue;
-      // One line as wide as the text; the long line wrapped to the screen.
-      const QFontMetrics fm = s.etichetta->fontMetrics();
       const QScreen* schermo = QGuiApplication::screenAt(s.etichetta->geometry().center());
       ASSERT_NE(schermo, nullptr);
-      EXPECT_LE(s.etichetta->width(), schermo->geometry().width());
-      if (righe[r] == lunga) {
-        EXPECT_GT(s.etichetta->height(), 2 * fm.lineSpacing());
-      } else {
-        EXPECT_GE(s.etichetta->contentsRect().width(), fm.horizontalAdvance(righe[r]));
-        EXPECT_LT(s.etichetta->height(), 2 * fm.lineSpacing());
-      }
+      ControllaSuggerimento(s.etichetta, righe[r], schermo->geometry());
     }
     QToolTip::hideText();
+  }
+
+  // Formations and method elements with no blank, a line with blanks just
+  // wider than the screen, two formations each wider than half of it, a line
+  // Qt guesses is markup and one taller than the screen once wrapped, the
+  // pointer in the middle of the screen and at its lower right corner. The
+  // first tip, Qt's size of which reaches past the screen, reuses the one
+  // still shown above on another screen (hideText hides it after a moment);
+  // the others are new.
+  auto fila = [](int quanti, const char* formato, QChar separatore) {
+    QStringList numeri;
+    for (int n = 1; n <= quanti; ++n) numeri << QString::asprintf(formato, n, n % 11 - 5);
+    return numeri.join(separatore);
+  };
+  QListWidget* lista = analisi->ListFormazioni;
+  const QFontMetrics fm(QToolTip::font());
+  for (const char* nome : {"1024x600", "1366x768"}) {
+    if (!Schermo(nome)) continue;
+    SCOPED_TRACE(nome);
+    const QRect schermo = SulloSchermo(t.p.principale(), nome);
+    QString appenaPiuLarga = QStringLiteral("M  1M");
+    while (fm.horizontalAdvance(appenaPiuLarga) <= schermo.width())
+      appenaPiuLarga += QStringLiteral(" 1°BA+5 &");
+    int quanti = 1;
+    while (fm.horizontalAdvance(fila(quanti, "%d", u'.')) < schermo.width() * 3 / 5) ++quanti;
+    const QString dueFormazioni = fila(quanti, "%d", u'.') + u' ' + fila(quanti, "%d", u'.');
+    QString piuAlta = QStringLiteral("M  ");
+    while (fm.horizontalAdvance(piuAlta) / schermo.width() * fm.lineSpacing() <= schermo.height())
+      piuAlta += fila(90, "%d°NA%+d", u'&');
+    const QStringList lunghe{QStringLiteral("M  ") + fila(90, "%d°NA%+d", u'&'),
+                             fila(61, "%02d", u'.'),
+                             fila(90, "%d", u'.'),
+                             QStringLiteral("MA  1M  ") + fila(24, "%d°BA%+d", u','),
+                             appenaPiuLarga,
+                             dueFormazioni,
+                             QStringLiteral("M  1M  1°BA+5 & 2°CA+17 <b>").repeated(4),
+                             piuAlta};
+    lista->clear();
+    lista->addItems(lunghe);
+    for (const QPoint& punto : {schermo.center(), schermo.bottomRight() - QPoint(2, 2)})
+      for (int r = 0; r < lunghe.size(); ++r) {
+        SCOPED_TRACE(r);
+        PortaRigaA(lista, r, punto);
+        const Suggerimento s = SuggerimentoSopra(lista, r);
+        EXPECT_EQ(s.mostrato, lunghe[r]);
+        EXPECT_EQ(s.letto, lunghe[r]);
+        if (!s.etichetta) continue;
+        ControllaSuggerimento(s.etichetta, lunghe[r], schermo);
+        // Each formation whole on a line of its own.
+        if (lunghe[r] == dueFormazioni) {
+          EXPECT_LT(s.etichetta->width(), schermo.width() * 4 / 5);
+        }
+        s.etichetta->hide();  // the next tip is a new one, as after a pause
+      }
   }
 }
 
