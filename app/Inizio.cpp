@@ -20,6 +20,7 @@ StartForm* Main(Programma& programma, const Ambiente& ambiente, std::unique_ptr<
   s.CartellaDati = ambiente.cartellaDati.toStdString();
   s.CartellaProgramma = QFileInfo(ambiente.eseguibile).absolutePath().toStdString();
   ui::servizi().cartellaProgramma = ui::Q(s.CartellaProgramma.string());
+  ui::servizi().cartellaDati = ui::Q(s.CartellaDati.string());
 
   // 2. Second instance.
   QDir().mkpath(ambiente.cartellaBlocco);

@@ -622,6 +622,8 @@ void Extrazioni::CmdSalva_Click() {
     ui::Msg(this, ui::Q(salvato.motivo()), ui::Icona::Critica);
     return;
   }
+  // The whole image went to disk, corrections included.
+  mSulDisco.reset();
   ArchivioVariato = true;
   // A draw stored out of date order moves the records after it: the grid
   // shows the stored draw, so that a correction acts on what the user sees.
@@ -679,6 +681,7 @@ void Extrazioni::GridEst_DblClick() {
     return;
   }
   GridEst->setCol(c);
+  if (!mSulDisco) mSulDisco = a;
   a(EstrCorrente, r, c) = static_cast<std::uint8_t>(v.valore);
   ArchivioVariato = true;
   Visualizza_Estrazione(EstrCorrente);
@@ -698,7 +701,9 @@ void Extrazioni::CmdElimina_Click() {
     ui::Msg(this, ui::Q(eliminata.motivo()), ui::Icona::Critica);
     return;
   }
-  // The indices are rebuilt: every list and the range bar follow at once.
+  // The whole image went to disk, corrections included. The indices are
+  // rebuilt: every list and the range bar follow at once.
+  mSulDisco.reset();
   ArchivioVariato = true;
   riempiListe();
   mContesto.programma.notificaArchivioVariato();
@@ -726,28 +731,56 @@ void Extrazioni::CmdEsci_Click() {
   modoVista(true);
 }
 
-void Extrazioni::Form_QueryUnload() {
+bool Extrazioni::Form_QueryUnload() {
   if (ArchivioVariato) {
     Stato& s = stato();
-    ui::Clessidra clessidra;
-    // Written in either mode, so that no correction is lost. Once the indices
-    // are rebuilt the shell rebuilds the range bar and every window that
-    // reads the archive closes; the progress window rebuilds the distance
-    // files only when the archive reached the disk.
-    const Esito chiuso = Estrazioni::Chiusura_Editor(
-        s, true,
-        [this] {
-          mContesto.programma.notificaArchivioVariato();
-          mContesto.finestre.chiudiLettoriArchivio(this);
-        },
-        [this](const Stato& st) { return CreaArchivi::Esegui(window(), st); });
-    if (!chiuso) ui::Msg(this, ui::Q(chiuso.motivo()), ui::Icona::Critica);
+    // Written in either mode, so that no correction is lost.
+    const Esito scritto = [&s] {
+      ui::Clessidra clessidra;
+      return Estrazioni::Chiusura_Scrivi_Archivio(s);
+    }();
+    if (!scritto) {
+      if (!rinunciaAlleCorrezioni(scritto.motivo())) return false;
+      Estrazioni::Chiusura_Segui_Disco(s, mSulDisco ? &*mSulDisco : nullptr);
+    }
+    mSulDisco.reset();
     ArchivioVariato = false;
+    // Once the indices are rebuilt the shell rebuilds the range bar and every
+    // window that reads the archive closes; the progress window rebuilds the
+    // distance files only when the archive reached the disk.
+    const Esito completa = [&] {
+      ui::Clessidra clessidra;
+      return Estrazioni::Chiusura_Completa(
+          s, scritto.ok(),
+          [this] {
+            mContesto.programma.notificaArchivioVariato();
+            mContesto.finestre.chiudiLettoriArchivio(this);
+          },
+          [this](const Stato& st) { return CreaArchivi::Esegui(window(), st); });
+    }();
+    if (!completa) ui::Msg(this, ui::Q(completa.motivo()), ui::Icona::Critica);
   }
   mContesto.finestre.mostraBarraLimiti();
+  return true;
+}
+
+bool Extrazioni::rinunciaAlleCorrezioni(const std::string& motivo) {
+  // Corrections that only memory holds go only on the user's word.
+  if (mSulDisco && *mSulDisco != stato().ArchivioEstrazioni)
+    return ui::Msg(this,
+                   QStringLiteral("Le correzioni non sono state salvate:\r\n%1\r\n\r\n"
+                                  "Chiudere comunque e perderle ?")
+                       .arg(ui::Q(motivo)),
+                   ui::Icona::Esclamativa, ui::Pulsanti::SiNo, QString(),
+                   ui::Risposta::No) == ui::Risposta::Si;
+  // The disk holds every draw saved and deleted: nothing is lost.
+  ui::Msg(this, ui::Q(motivo), ui::Icona::Critica);
+  return true;
 }
 
 void Extrazioni::closeEvent(QCloseEvent* e) {
-  Form_QueryUnload();
-  e->accept();
+  if (Form_QueryUnload())
+    e->accept();
+  else
+    e->ignore();
 }

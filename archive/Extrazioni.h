@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "core/archivio.h"
 #include "ui/Contesto.h"
@@ -87,8 +88,10 @@ class Extrazioni : public QWidget {
   void GridEst_DblClick();
   void CmdElimina_Click();
   void CmdEsci_Click();
-  // The close-time work; the close is never refused.
-  void Form_QueryUnload();
+  // The close-time work. False refuses the close: archivio.dat could not be
+  // written and the user kept the corrections that only memory holds; the
+  // window stays, changed, and the next close writes them.
+  bool Form_QueryUnload();
 
   // Window state.
   int EstrCorrente = 0;
@@ -139,6 +142,7 @@ class Extrazioni : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  bool rinunciaAlleCorrezioni(const std::string& motivo);
   void creaControlli();
   void creaPannello();
   void riempiListe();
@@ -150,4 +154,7 @@ class Extrazioni : public QWidget {
   Stato& stato();
 
   ui::Contesto mContesto;
+  // The archive as the disk holds it, kept at the first correction that only
+  // memory holds; none once a whole write took the corrections to disk.
+  std::optional<Archivio> mSulDisco;
 };

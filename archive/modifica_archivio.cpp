@@ -255,18 +255,19 @@ Correzione ValutaCorrezione(const Archivio& a, int d, int w, int p, std::string_
 // --------------------------------------------------------------------------
 
 Esito Chiusura_Scrivi_Archivio(Stato& s) {
-  const auto percorso = s.CartellaDati / "archivio.dat";
-  Esito scritto = ScriviArchivio(percorso, s.ArchivioEstrazioni);
-  if (!scritto) {
-    // Memory follows the disk again; when even the file cannot be read back,
-    // memory is all there is and stays.
-    if (auto dati = file::LeggiBinario(percorso, formato::kDimensione)) {
-      if (auto dalDisco = Archivio::Decodifica(*dati))
-        s.ArchivioEstrazioni = std::move(dalDisco).prendi();
-    }
-  }
-  Inizio::Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
+  Esito scritto = ScriviArchivio(s.CartellaDati / "archivio.dat", s.ArchivioEstrazioni);
+  if (scritto) Inizio::Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
   return scritto;
+}
+
+void Chiusura_Segui_Disco(Stato& s, const Archivio* sulDisco) {
+  const auto dati = file::LeggiBinario(s.CartellaDati / "archivio.dat", formato::kDimensione);
+  auto dalDisco = dati ? Archivio::Decodifica(*dati) : Risultato<Archivio>(Esito::Errore(dati.motivo()));
+  if (dalDisco)
+    s.ArchivioEstrazioni = std::move(dalDisco).prendi();
+  else if (sulDisco)
+    s.ArchivioEstrazioni = *sulDisco;
+  Inizio::Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
 }
 
 Esito Ricostruisci_Archivi_RSC(const Stato& s) {
@@ -284,12 +285,10 @@ void Chiusura_Ricarica(Stato& s) {
       Inizio::Crea_Archivio_SuperEnalotto(s.ArchivioEstrazioni, s.TotEstrazioni());
 }
 
-Esito Chiusura_Editor(Stato& s, bool archivioVariato, const std::function<void()>& indiciRicostruiti,
-                      const std::function<Esito(const Stato&)>& ricostruisci) {
-  if (!archivioVariato) return Esito::Ok();
-  Esito esito = Chiusura_Scrivi_Archivio(s);
+Esito Chiusura_Completa(Stato& s, bool scritto, const std::function<void()>& indiciRicostruiti,
+                        const std::function<Esito(const Stato&)>& ricostruisci) {
   if (indiciRicostruiti) indiciRicostruiti();
-  if (esito) esito = ricostruisci(s);
+  Esito esito = scritto ? ricostruisci(s) : Esito::Ok();
   Chiusura_Ricarica(s);
   return esito;
 }

@@ -154,10 +154,16 @@ Correzione ValutaCorrezione(const Archivio& a, int d, int w, int p, std::string_
 
 // First half of the close-time work when the archive changed: writes
 // archivio.dat (corrections included, whatever the editor's mode) and
-// rebuilds the indices. When the write fails, the archive is reloaded from
-// the file so that memory matches the disk again, the indices are rebuilt from
-// it, and the reason is returned.
+// rebuilds the indices. When the write fails nothing changes, memory
+// included, which may hold corrections that the disk does not, and the
+// reason is returned.
 Esito Chiusura_Scrivi_Archivio(Stato& s);
+
+// For a close that gives up what archivio.dat did not take: memory follows
+// the disk again. The file is read back; when it cannot be read, `sulDisco`
+// (the image last known to be on disk, when the caller kept one) takes its
+// place, else memory stays as it is. The indices are rebuilt.
+void Chiusura_Segui_Disco(Stato& s, const Archivio* sulDisco);
 
 // Last step: TabelleRSC and UltimaEstrRSC become the full build of the
 // archive in memory and ArchivioSuperEnalotto is derived again, so every tool
@@ -168,15 +174,14 @@ void Chiusura_Ricarica(Stato& s);
 // (what the progress window does).
 Esito Ricostruisci_Archivi_RSC(const Stato& s);
 
-// The whole close-time sequence: nothing when the archive did not change;
-// otherwise write archivio.dat and rebuild the indices, tell
-// `indiciRicostruiti` (the window refreshes the range bar and closes the tools
-// that read the archive), rebuild the five distance files with `ricostruisci`
-// (the window shows its progress) and reload. When archivio.dat could not be
-// written the distance files are left alone: they never describe an archive
-// that is not on disk. Returns the first failure's reason.
-Esito Chiusura_Editor(Stato& s, bool archivioVariato, const std::function<void()>& indiciRicostruiti = {},
-                      const std::function<Esito(const Stato&)>& ricostruisci = Ricostruisci_Archivi_RSC);
+// The close-time work once archivio.dat was written (`scritto`) or given up
+// (Chiusura_Segui_Disco): tells `indiciRicostruiti` (the window refreshes the
+// range bar and closes the tools that read the archive), rebuilds the five
+// distance files with `ricostruisci` (the window shows its progress) only
+// when the archive was written, as they never describe an archive that is
+// not on disk, and reloads. Returns the reason the distance files failed.
+Esito Chiusura_Completa(Stato& s, bool scritto, const std::function<void()>& indiciRicostruiti = {},
+                        const std::function<Esito(const Stato&)>& ricostruisci = Ricostruisci_Archivi_RSC);
 
 // ---------------------------------------------------------------------------
 // Go-to and the key rules of the boxes.

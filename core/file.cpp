@@ -252,10 +252,11 @@ void RimuoviSe(const std::filesystem::path& cartella,
 }
 
 // The file a save of `percorso` writes with Collegamento::Segui: the name
-// itself when it is no symbolic link, else the end of its chain of links.
-// That end may be missing when its folder is there (the save creates it);
-// any other end (a folder that is gone, a folder, a FIFO) is refused with
-// the reason a read of the name gives.
+// itself when it is a regular file or nothing yet, else the end of its chain
+// of links. That end may be missing when its folder is there (the save
+// creates it). Anything else, named or reached through links (a folder that
+// is gone, a folder, a FIFO, a socket, a device), is refused with the reason
+// a read of the name gives: the rename would put a regular file in its place.
 Risultato<std::filesystem::path> Destinazione(const std::filesystem::path& percorso,
                                               const std::string& nome) {
   auto rifiuta = [&nome](const std::string& perche) {
@@ -267,7 +268,7 @@ Risultato<std::filesystem::path> Destinazione(const std::filesystem::path& perco
   for (int passi = 0;; ++passi) {
     if (::lstat(fine.c_str(), &info) != 0) break;
     if (!S_ISLNK(info.st_mode)) {
-      if (S_ISREG(info.st_mode) || passi == 0) return fine;
+      if (S_ISREG(info.st_mode)) return fine;
       return rifiuta(S_ISDIR(info.st_mode) ? DescriviErrore(EISDIR) : "non è un file normale");
     }
     if (passi == 40) return rifiuta(DescriviErrore(ELOOP));

@@ -41,9 +41,9 @@ enum class Collegamento {
   // never replaced. The file at the end of its chain of links gets the new
   // bytes; a missing end is created when the folder it lies in is there (as
   // editors that write through links do). Any other end (a folder that is
-  // gone, a folder, a FIFO, a device) refuses the save, with the reason a
-  // read gives ("è un collegamento a un file inesistente", "è una
-  // cartella", "non è un file normale").
+  // gone, a folder, a FIFO, a device), and any such name given directly,
+  // refuses the save, with the reason a read gives ("è un collegamento a un
+  // file inesistente", "è una cartella", "non è un file normale").
   Segui,
   // A file the program derives or keeps for itself (the distance archives,
   // the corrector's hand-off file): the link is replaced by a regular file

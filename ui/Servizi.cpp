@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -26,6 +27,10 @@
 #include <QTreeView>
 #include <QUrl>
 #include <algorithm>
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ui/FinestraAiuto.h"
 #include "ui/NomiAccessibili.h"
@@ -245,29 +250,53 @@ class DialoghiQt : public Dialoghi {
     return esito;
   }
 
-  // The folder a save dialog opens in. Qt shows another folder in place of
-  // one that is gone, without a word, where the proposed name may be another
-  // file: the user is told first, and the dialog opens in the nearest folder
-  // above it that is there.
-  static QString CartellaDiSalvataggio(QWidget* padre, const QString& cartella) {
-    if (cartella.isEmpty() || QFileInfo(cartella).isDir()) return cartella;
-    QString altra = QFileInfo(cartella).absoluteFilePath();
-    while (!QFileInfo(altra).isDir()) {
+  // Whether a folder can be shown: there and entered (read and searched).
+  enum class Accesso { Si, Assente, Negato };
+  static Accesso Raggiungibile(const QString& cartella) {
+    const QByteArray nome = QFile::encodeName(cartella);
+    struct stat info;
+    if (::stat(nome.constData(), &info) != 0)
+      return errno == ENOENT || errno == ENOTDIR ? Accesso::Assente : Accesso::Negato;
+    // A file that took the folder's name: the folder is gone.
+    if (!S_ISDIR(info.st_mode)) return Accesso::Assente;
+    return ::access(nome.constData(), R_OK | X_OK) == 0 ? Accesso::Si : Accesso::Negato;
+  }
+
+  // The folder a dialog opens in: the one it was asked for, else the folder
+  // these dialogs last showed, else the data folder; never what Qt keeps of
+  // its own dialogs. A folder that cannot be shown gives way to the nearest
+  // folder above it that can: Qt would show another one without a word,
+  // where the proposed name may be another file. A save dialog says so in a
+  // box first.
+  QString Cartella(QWidget* padre, const QString& chiesta, bool salva) const {
+    QString cartella = chiesta;
+    if (cartella.isEmpty()) cartella = mUltima;
+    if (cartella.isEmpty()) cartella = servizi().cartellaDati;
+    if (cartella.isEmpty()) cartella = QDir::currentPath();
+    cartella = QDir::cleanPath(QFileInfo(cartella).absoluteFilePath());
+    const Accesso accesso = Raggiungibile(cartella);
+    if (accesso == Accesso::Si) return cartella;
+    QString altra = cartella;
+    while (Raggiungibile(altra) != Accesso::Si) {
       const QString sopra = QFileInfo(altra).absolutePath();
       if (sopra == altra) break;
       altra = sopra;
     }
-    if (!QFileInfo(altra).isDir()) altra = QDir::currentPath();
-    Msg(padre,
-        QStringLiteral("La cartella «%1» non esiste più.\r\nIl file si può salvare in «%2» o in "
-                       "un'altra cartella.")
-            .arg(QDir::toNativeSeparators(cartella), QDir::toNativeSeparators(altra)),
-        Icona::Esclamativa);
+    if (Raggiungibile(altra) != Accesso::Si) altra = QDir::currentPath();
+    if (salva)
+      Msg(padre,
+          QStringLiteral("La cartella «%1» %2.\r\nIl file si può salvare in «%3» o in "
+                         "un'altra cartella.")
+              .arg(QDir::toNativeSeparators(cartella),
+                   accesso == Accesso::Assente ? QStringLiteral("non esiste più")
+                                               : QStringLiteral("non è accessibile"),
+                   QDir::toNativeSeparators(altra)),
+          Icona::Esclamativa);
     return altra;
   }
 
-  static QString Dialogo(QWidget* padre, const DialogoFile& f, bool salva) {
-    const QString cartella = salva ? CartellaDiSalvataggio(padre, f.cartella) : f.cartella;
+  QString Dialogo(QWidget* padre, const DialogoFile& f, bool salva) {
+    const QString cartella = Cartella(padre, f.cartella, salva);
     QPointer<QFileDialog> d = new QFileDialog(Superiore(padre), f.titolo);
     d->setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d->setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -275,7 +304,7 @@ class DialoghiQt : public Dialoghi {
     QString estensione = f.estensione;
     if (estensione.startsWith(QLatin1Char('.'))) estensione.remove(0, 1);
     d->setDefaultSuffix(estensione);
-    if (!cartella.isEmpty()) d->setDirectory(cartella);
+    d->setDirectory(cartella);
     if (!f.nome.isEmpty()) d->selectFile(f.nome);
     // Wide enough for the name, size, type and date columns whole.
     const QSize voluta = d->sizeHint().expandedTo(QSize(840, 500));
@@ -290,9 +319,22 @@ class DialoghiQt : public Dialoghi {
       });
     const bool scelto = Esegui(padre, d) == QDialog::Accepted && d && !d->selectedFiles().isEmpty();
     const QString nome = scelto ? d->selectedFiles().constFirst() : QString();
+    // What the next dialog asked for no folder shows: the folder of the file
+    // chosen, or where the user left a cancelled dialog.
+    if (scelto)
+      mUltima = QFileInfo(nome).absolutePath();
+    else if (d)
+      mUltima = d->directory().absolutePath();
     delete d;
     return nome;
   }
+
+ public:
+  // A new set of services starts without the memory of earlier dialogs.
+  void dimentica() { mUltima.clear(); }
+
+ private:
+  QString mUltima;  // the folder these dialogs last showed
 };
 
 class AppuntiQt : public Appunti {
@@ -381,13 +423,14 @@ Servizi installaServizi(const Servizi& s) {
 
 void installaServiziQt(const QString& titolo, const QString& cartellaProgramma) {
   static DialoghiQt dialoghi;
+  dialoghi.dimentica();
   static AppuntiQt appunti;
   static StampanteQt stampante;
   static ImpostazioniQt impostazioni;
   static AiutoQt aiuto;
   static DesktopQt desktop;
   installaServizi({&dialoghi, &appunti, &stampante, &impostazioni, &aiuto, &desktop, titolo,
-                   cartellaProgramma});
+                   cartellaProgramma, QString()});
 }
 
 Risposta Msg(QWidget* padre, const QString& testo, Icona icona, Pulsanti pulsanti,

@@ -46,9 +46,11 @@ class Dialoghi {
   virtual std::optional<QString> chiedi(QWidget* padre, const QString& domanda,
                                         const QString& titolo, const QString& predefinito) = 0;
   // Save and open dialogs; an empty result means cancelled. The save dialog
-  // asks before replacing a file, and when the folder it was asked for is
-  // gone it says so in a box first, then opens in the nearest folder above
-  // that is there. `nome` is the whole name proposed, extension included.
+  // asks before replacing a file. A dialog asked for no folder opens in the
+  // folder these dialogs last showed, else in the data folder. When that
+  // folder is gone or cannot be entered, the save dialog says so in a box
+  // first; either opens in the nearest folder above it that can be shown.
+  // `nome` is the whole name proposed, extension included.
   virtual QString salva(QWidget* padre, const DialogoFile& d) = 0;
   virtual QString apri(QWidget* padre, const DialogoFile& d) = 0;
   // Shows a modal window and returns its result.
@@ -106,6 +108,7 @@ struct Servizi {
   Desktop* desktop = nullptr;
   QString titolo = QStringLiteral("Tarvolane");  // the application title
   QString cartellaProgramma;                      // help pages live in its help/ folder
+  QString cartellaDati;                           // where file dialogs first open
 };
 
 // The installed services (the Qt ones unless a test installed others).

@@ -141,8 +141,9 @@ class ServiziDiProva {
  public:
   explicit ServiziDiProva(const QString& titolo = QStringLiteral("Tarvolane"),
                           const QString& cartellaProgramma = QString()) {
+    // The tests' program keeps its data beside itself, as run.sh lays it out.
     mPrecedenti = installaServizi({&dialoghi, &appunti, &stampante, &impostazioni, &aiuto, &desktop,
-                                   titolo, cartellaProgramma});
+                                   titolo, cartellaProgramma, cartellaProgramma});
   }
   ~ServiziDiProva() { installaServizi(mPrecedenti); }
   ServiziDiProva(const ServiziDiProva&) = delete;

@@ -165,7 +165,8 @@ TEST(Closing, AfterACorrectionWritesArchiveAndAllFiveDistanceFiles) {
   const auto c = ValutaCorrezione(ed.s.ArchivioEstrazioni, 3, 1, 1, "90");
   ASSERT_EQ(c.esito, Correzione::Esito::Corretto);
   ed.s.ArchivioEstrazioni(3, 1, 1) = static_cast<std::uint8_t>(c.valore);
-  ASSERT_TRUE(Chiusura_Editor(ed.s, true));
+  ASSERT_TRUE(Chiusura_Scrivi_Archivio(ed.s));
+  ASSERT_TRUE(Chiusura_Completa(ed.s, true));
   EXPECT_EQ(ed.SulDisco(), Editor::Byte(ed.s.ArchivioEstrazioni));
   for (int k = 1; k <= 5; ++k) {
     SCOPED_TRACE(k);
@@ -180,30 +181,38 @@ TEST(Closing, AfterACorrectionWritesArchiveAndAllFiveDistanceFiles) {
   EXPECT_EQ(ed.s.ArchivioSuperEnalotto[3][6], 90);
 }
 
-TEST(Closing, AFailedArchiveWriteLeavesTheDistanceFilesAlone) {
-  Editor ed(kTre);
-  const auto prima = ed.SulDisco();
-  ed.s.ArchivioEstrazioni(3, 1, 1) = 90;
-  std::filesystem::permissions(ed.dir.percorso() / "archivio.dat", std::filesystem::perms::owner_read);
-  bool avvisato = false;
-  const Esito e = Chiusura_Editor(ed.s, true, [&] { avvisato = true; });
-  ASSERT_FALSE(e);
-  EXPECT_EQ(e.motivo(), "impossibile scrivere archivio.dat: file in sola lettura");
-  EXPECT_TRUE(avvisato);
-  // Memory follows the disk again; no distance file describes the unsaved draw.
-  EXPECT_EQ(ed.SulDisco(), prima);
-  EXPECT_EQ(Editor::Byte(ed.s.ArchivioEstrazioni), prima);
-  EXPECT_FALSE(std::filesystem::exists(ed.dir.percorso() / "Rsc1.dat"));
-  EXPECT_EQ(ed.s.TabelleRSC[0], Rsc::Crea_Archivio(ed.s.ArchivioEstrazioni, 1));
-}
-
-TEST(Closing, NothingIsWrittenWhenNothingChanged) {
-  Editor ed(kTre);
-  const auto prima = ed.SulDisco();
-  ed.s.ArchivioEstrazioni(1, 1, 1) = 33;  // not flagged as a change
-  ASSERT_TRUE(Chiusura_Editor(ed.s, false));
-  EXPECT_EQ(ed.SulDisco(), prima);
-  EXPECT_FALSE(std::filesystem::exists(ed.dir.percorso() / "Rsc1.dat"));
+// A failed write changes nothing, memory included; given up, memory follows
+// the disk, or the image the caller kept of it when the disk cannot be read,
+// and no distance file describes the unsaved draw.
+TEST(Closing, AFailedArchiveWriteKeepsMemoryUntilItIsGivenUp) {
+  for (const bool leggibile : {true, false}) {
+    SCOPED_TRACE(leggibile ? "read-only archive" : "a link to a stick pulled out");
+    Editor ed(kTre);
+    const auto prima = ed.SulDisco();
+    const Archivio sulDisco = ed.s.ArchivioEstrazioni;
+    ed.s.ArchivioEstrazioni(3, 1, 1) = 90;
+    const Archivio corretto = ed.s.ArchivioEstrazioni;
+    if (leggibile) {
+      std::filesystem::permissions(ed.File(), std::filesystem::perms::owner_read);
+    } else {
+      std::filesystem::remove(ed.File());
+      std::filesystem::create_symlink("chiavetta/archivio.dat", ed.File());
+    }
+    const Esito e = Chiusura_Scrivi_Archivio(ed.s);
+    ASSERT_FALSE(e);
+    EXPECT_EQ(e.motivo(), leggibile ? "impossibile scrivere archivio.dat: file in sola lettura"
+                                    : "impossibile scrivere archivio.dat: è un collegamento a un "
+                                      "file inesistente");
+    EXPECT_EQ(ed.s.ArchivioEstrazioni, corretto);
+    Chiusura_Segui_Disco(ed.s, &sulDisco);
+    EXPECT_EQ(ed.s.ArchivioEstrazioni, sulDisco);
+    if (leggibile) {
+      EXPECT_EQ(ed.SulDisco(), prima);
+    }
+    ASSERT_TRUE(Chiusura_Completa(ed.s, false));
+    EXPECT_FALSE(std::filesystem::exists(ed.dir.percorso() / "Rsc1.dat"));
+    EXPECT_EQ(ed.s.TabelleRSC[0], Rsc::Crea_Archivio(sulDisco, 1));
+  }
 }
 
 TEST(Correction, JudgesTheAnswer) {

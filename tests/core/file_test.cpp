@@ -3,7 +3,9 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -173,46 +175,72 @@ TEST(AtomicWrite, ASaveOverALinkWritesTheFileItPointsTo) {
   EXPECT_EQ(std::filesystem::status(link).permissions(), std::filesystem::perms(0644));
 }
 
-TEST(AtomicWrite, AUsersSaveNeverReplacesALinkThatLeadsToNoFile) {
+// A user's save writes a regular file and nothing else: a link is never
+// replaced, and neither is a FIFO, a socket or a folder, whether named
+// directly or reached through links. Everything here is the test's own: a
+// save undone would replace only what lies in its folder.
+TEST(AtomicWrite, AUsersSaveNeverReplacesALinkOrAnythingButARegularFile) {
   prova::CartellaTemporanea dir;
   const auto p = [&](const std::string& nome) { return dir.percorso() / nome; };
   std::filesystem::create_directory(p("altrove"));
   ASSERT_EQ(::mkfifo(p("fifo").c_str(), 0600), 0);
-  const struct {
-    const char* link;
-    const char* meta;
+  const int presa = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(presa, 0);
+  sockaddr_un indirizzo{};
+  indirizzo.sun_family = AF_UNIX;
+  const std::string nomePresa = p("presa").string();
+  ASSERT_LT(nomePresa.size(), sizeof indirizzo.sun_path);
+  nomePresa.copy(indirizzo.sun_path, nomePresa.size());
+  ASSERT_EQ(::bind(presa, reinterpret_cast<const sockaddr*>(&indirizzo), sizeof indirizzo), 0);
+  ::close(presa);
+  struct Caso {
+    const char* nome;
+    const char* meta;    // nullptr: `nome` is one of the folder's own entries
     const char* motivo;  // nullptr: the save creates `creato`
     const char* creato;
-  } casi[] = {
+  };
+  std::vector<Caso> casi = {
       {"chiavetta.txt", "chiavetta/a.txt", "è un collegamento a un file inesistente", nullptr},
       {"sotto.txt", "fifo/a.txt", "è un collegamento a un file inesistente", nullptr},
       {"cartella.txt", "altrove", "è una cartella", nullptr},
-      {"nulla.txt", "/dev/null", "non è un file normale", nullptr},
       {"tubo.txt", "fifo", "non è un file normale", nullptr},
+      {"presa.txt", "presa", "non è un file normale", nullptr},
       {"ciclo.txt", "ciclo.txt", "troppi livelli di collegamenti simbolici (forse un ciclo)",
        nullptr},
       {"nuovo.txt", "altrove/nuovo.txt", nullptr, "altrove/nuovo.txt"},
       {"catena.txt", "nuovo.txt", nullptr, "altrove/nuovo.txt"},
+      {"fifo", nullptr, "non è un file normale", nullptr},
+      {"presa", nullptr, "non è un file normale", nullptr},
+      {"altrove", nullptr, "è una cartella", nullptr},
   };
+  // The system's own device only where a save undone could not replace it.
+  if (::geteuid() != 0) casi.push_back({"nulla.txt", "/dev/null", "non è un file normale", nullptr});
+  int collegamenti = 0;
   for (const auto& c : casi) {
-    SCOPED_TRACE(c.link);
-    std::filesystem::create_symlink(c.meta, p(c.link));
-    const Esito e = file::ScriviAtomico(p(c.link), std::string_view(c.link));
+    SCOPED_TRACE(c.nome);
+    if (c.meta) {
+      std::filesystem::create_symlink(c.meta, p(c.nome));
+      ++collegamenti;
+    }
+    const auto tipo = std::filesystem::symlink_status(p(c.nome)).type();
+    const Esito e = file::ScriviAtomico(p(c.nome), std::string_view(c.nome));
     if (c.motivo) {
       ASSERT_FALSE(e.ok());
-      EXPECT_EQ(e.motivo(), "impossibile scrivere " + std::string(c.link) + ": " + c.motivo);
+      EXPECT_EQ(e.motivo(), "impossibile scrivere " + std::string(c.nome) + ": " + c.motivo);
     } else {
       ASSERT_TRUE(e.ok()) << e.motivo();
-      EXPECT_EQ(prova::Testo(p(c.creato)), c.link);
+      EXPECT_EQ(prova::Testo(p(c.creato)), c.nome);
     }
-    // The link stays as it was, whatever it leads to.
-    EXPECT_EQ(std::filesystem::read_symlink(p(c.link)), c.meta);
+    // The name stays what it was, a link to the same place included.
+    EXPECT_EQ(std::filesystem::symlink_status(p(c.nome)).type(), tipo);
+    if (c.meta) {
+      EXPECT_EQ(std::filesystem::read_symlink(p(c.nome)), c.meta);
+    }
   }
   std::set<std::string> restano;
   for (const auto& v : std::filesystem::directory_iterator(dir.percorso()))
     restano.insert(v.path().filename());
-  EXPECT_EQ(restano.size(), std::size(casi) + 2);  // no file and no temporary beside the links
-  EXPECT_TRUE(std::filesystem::is_fifo(p("fifo")));
+  EXPECT_EQ(restano.size(), collegamenti + 3u);  // no file and no temporary beside the links
 }
 
 TEST(AtomicWrite, FailedRenameRemovesTheTemporary) {

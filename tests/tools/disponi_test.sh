@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The run folder's layout: the first archive and the formation table are made
 # where their names are free, and a link of either name, even one that leads
-# nowhere, stays as the user left it.
+# nowhere, stays as the user left it; only a help folder the layout made is
+# replaced, and the project's own folder is refused.
 # Usage: disponi_test.sh SOURCE_FOLDER BUILD_FOLDER
 set -uo pipefail
 sorgenti=$1
@@ -41,4 +42,25 @@ printf 'mio' > "$tmp/nuova/archivio.dat"
 "$sorgenti/scripts/disponi.sh" "$costruzione" "$tmp/nuova" || falliti=1
 controlla "l'archivio dell'utente resta" test "$(cat "$tmp/nuova/archivio.dat")" = mio
 controlla "la tabella dell'utente resta" test "$(cat "$tmp/nuova/TabFnum.txt")" = mia
+# The help pages of an earlier layout, without the mark, are replaced.
+rm "$tmp/nuova/help/.tarvolane-guida"
+printf 'vecchia' > "$tmp/nuova/help/10000.html"
+"$sorgenti/scripts/disponi.sh" "$costruzione" "$tmp/nuova" || falliti=1
+controlla "la guida di prima rinnovata" cmp -s "$sorgenti/help/10000.html" "$tmp/nuova/help/10000.html"
+
+# A help folder of the user's own, or a link of that name, is refused before
+# anything changes; so is the project's folder (here a copy of it), whose
+# help pages are the program's sources.
+mkdir -p "$tmp/mia/help" "$tmp/link" "$tmp/progetto"
+printf 'mia' > "$tmp/mia/help/appunti.txt"
+ln -s ../mia/help "$tmp/link/help"
+cp -r "$sorgenti/scripts" "$sorgenti/help" "$sorgenti/data" "$tmp/progetto/"
+for rifiutata in "$tmp/mia" "$tmp/link" "$tmp/progetto/."; do
+  controlla "$rifiutata rifiutata" \
+    test "$("$tmp/progetto/scripts/disponi.sh" "$costruzione" "$rifiutata" 2>/dev/null; echo $?)" = 1
+  controlla "$rifiutata senza programma" test ! -e "$rifiutata/tarvolane"
+done
+controlla "la guida dell'utente resta" test "$(cat "$tmp/mia/help/appunti.txt")" = mia
+controlla "il collegamento resta" test "$(readlink "$tmp/link/help")" = ../mia/help
+controlla "la guida del progetto resta" diff -r "$sorgenti/help" "$tmp/progetto/help"
 exit $falliti

@@ -3,6 +3,7 @@
 // to a living window and the window closes afterwards), and Qt's own texts
 // in Italian.
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <QApplication>
@@ -21,9 +22,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "boards/ExtraRuota.h"
+#include "forecast/Spia.h"
 #include "methods/tester_di_prova.h"
 #include "ui/Sessione.h"
 #include "ui/dialoghi_veri.h"
+#include "ui/osservatore.h"
 
 namespace {
 
@@ -174,4 +178,98 @@ TEST(SessioniModali, AToolClosedUnderTheSaveDialogsQuestionClosesWithoutBusyWait
   EXPECT_TRUE(domandaAperta && !m && !FinestraModaleAperta() && t.Leggi("uscita.txt") == "x");
   const double ms = (cpu[1].tv_sec - cpu[0].tv_sec) * 1e3 + (cpu[1].tv_nsec - cpu[0].tv_nsec) / 1e6;
   EXPECT_LT(ms, 150.0) << "CPU milliseconds over 600 ms";
+}
+
+// A save dialog asked for no folder (the reports, a new tester) opens where
+// these dialogs last were, at first in the data folder; when that folder is
+// gone it says so before it opens above it, where another file of the
+// proposed name must not be taken for the user's own. A dialog that only
+// looked into a folder counts as having been there.
+TEST(DialoghiQt, ADialogAskedForNoFolderSaysWhenTheFolderItLastShowedIsGone) {
+  namespace fs = std::filesystem;
+  prova::ProgrammaDiProva p(prova::Sintetiche(300));
+  MDIForm1& m = p.principale();
+  const fs::path dati = p.cartella.percorso(), chiavetta = dati / "M" / "chiavetta";
+  fs::create_directories(chiavetta);
+  m.MnuEstTabRuo_Click();
+  ExtraRuota* tabella = m.finestre().trova<ExtraRuota>();
+  m.MnuPrevSpia_Click();
+  Spia* spia = m.finestre().trova<Spia>();
+  spia->Cmd_Click(0);
+  DialoghiVeri veri;
+  const auto avviso = [&](const fs::path& dove) {
+    return QStringList{QStringLiteral("La cartella «%1» non esiste più.\nIl file si può salvare in "
+                                      "«%2» o in un'altra cartella.")
+                           .arg(ui::Q(dove.string()), ui::Q(dove.parent_path().string()))};
+  };
+  const struct {
+    const char* nome;
+    std::function<void()> salva;
+  } casi[] = {{"EstraRuota.txt", [&] { tabella->CmdSalva_Click(); }},
+              {"Numeri Spia.txt", [&] { spia->Cmd_Click(3); }}};
+  {
+    prova::Osservatore o;
+    casi[0].salva();
+    EXPECT_EQ(o.cartella, ui::Q(dati.string()));
+    EXPECT_EQ(o.riquadri, QStringList());
+  }
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.nome);
+    ASSERT_TRUE(file::ScriviAtomico(dati / "M" / c.nome, std::string_view("mio")));
+    {
+      prova::Osservatore o(true);
+      o.vai = ui::Q(chiavetta.string());
+      c.salva();
+    }
+    EXPECT_TRUE(fs::exists(chiavetta / c.nome));
+    fs::rename(chiavetta, dati / "staccata");
+    prova::Osservatore o;
+    c.salva();
+    EXPECT_EQ(o.riquadri, avviso(chiavetta));
+    EXPECT_EQ(o.cartella, ui::Q((dati / "M").string()));
+    EXPECT_EQ(o.proposto, QString::fromUtf8(c.nome));
+    EXPECT_EQ(prova::Testo(dati / "M" / c.nome), "mio");
+    fs::rename(dati / "staccata", chiavetta);
+  }
+  {
+    prova::Osservatore o;
+    o.vai = ui::Q(chiavetta.string());
+    casi[1].salva();
+  }
+  fs::rename(chiavetta, dati / "staccata");
+  m.mnuPrevMetodiT_Click();
+  Metodi* tester = m.finestre().trova<Metodi>();
+  tester->CheckRuota[1]->setChecked(true);
+  tester->ListPro->addItem(QStringLiteral("M  1M  2°CA+7"));
+  ASSERT_TRUE(file::ScriviAtomico(dati / "M" / "Metodo.mtd", std::string_view("mio")));
+  {
+    prova::Osservatore o;
+    tester->Cmd_Click(4);
+    EXPECT_EQ(o.riquadri, avviso(chiavetta));
+    EXPECT_EQ(o.cartella, ui::Q((dati / "M").string()));
+    EXPECT_EQ(o.proposto, QStringLiteral("Metodo.mtd"));
+  }
+  EXPECT_EQ(prova::Testo(dati / "M" / "Metodo.mtd"), "mio");
+
+  // A folder that is there but cannot be entered is named as such: one
+  // behind a loop of links and, where permissions bind, one behind a folder
+  // without them.
+  fs::create_symlink("ciclo", dati / "ciclo");
+  std::vector<fs::path> chiuse = {dati / "ciclo" / "sotto"};
+  if (::geteuid() != 0) {
+    fs::create_directories(dati / "chiusa" / "sotto");
+    fs::permissions(dati / "chiusa", fs::perms::none);
+    chiuse.push_back(dati / "chiusa" / "sotto");
+  }
+  for (const fs::path& chiusa : chiuse) {
+    SCOPED_TRACE(chiusa);
+    prova::Osservatore o;
+    ui::servizi().dialoghi->salva(
+        tester, {QString(), QString(), QString(), QString(), ui::Q(chiusa.string())});
+    EXPECT_EQ(o.riquadri, QStringList{QStringLiteral("La cartella «%1» non è accessibile.\nIl file "
+                                                     "si può salvare in «%2» o in un'altra cartella.")
+                                          .arg(ui::Q(chiusa.string()), ui::Q(dati.string()))});
+    EXPECT_EQ(o.cartella, ui::Q(dati.string()));
+  }
+  if (fs::exists(dati / "chiusa")) fs::permissions(dati / "chiusa", fs::perms::owner_all);
 }

@@ -36,8 +36,10 @@
 #include "ui/PannelloTesto.h"
 #include "ui/Testo.h"
 #include "ui/dialoghi_veri.h"
+#include "ui/osservatore.h"
 
 namespace fs = std::filesystem;
+using prova::Osservatore;
 
 namespace {
 
@@ -346,49 +348,6 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
 }
 
 namespace {
-
-// Watches the real file dialogs and boxes of a command: records the name a
-// file dialog proposes, the folder it shows and the text of a box, then
-// cancels both, or accepts the file dialog's proposal and answers "Sì" to its
-// question.
-class Osservatore {
- public:
-  explicit Osservatore(bool accetta = false) : mAccetta(accetta) {
-    QObject::connect(&mGuarda, &QTimer::timeout, [this] { guarda(); });
-    mGuarda.start(0);
-  }
-  QString proposto, cartella, riquadro;
-  QStringList riquadri;  // every box, in order
-
- private:
-  void guarda() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) {
-        riquadro = b->text();
-        riquadri << riquadro;
-        if (QAbstractButton* si = b->button(QMessageBox::Yes); si && mAccetta)
-          si->click();
-        else
-          b->reject();
-        return;
-      }
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible() && d != mVisto) {
-        mVisto = d;
-        proposto = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
-        cartella = d->directory().absolutePath();
-        // Later: the question it asks runs a loop of its own.
-        if (mAccetta)
-          QMetaObject::invokeMethod(d, &QDialog::accept, Qt::QueuedConnection);
-        else
-          d->reject();
-      }
-  }
-
-  bool mAccetta;
-  QTimer mGuarda;
-  QPointer<QFileDialog> mVisto;
-};
 
 // The names in a folder.
 std::set<std::string> Elenco(const fs::path& cartella) {
