@@ -374,19 +374,38 @@ TEST(Help, APictureThatCannotBeReadIsLeftOutAndNeverWaitedOn) {
 // budget is spent, the pictures that follow are left out without being
 // decoded at all. The budget starts afresh with each page.
 TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
+  using ui::PaginaAiuto;
+  // A full-HD screenshot as a screen keeps it: scaled down to fit, never up.
+  const auto tenuta = [](const QScreen* schermo) {
+    return QSize(1920, 1080).scaled(schermo->size().boundedTo({1920, 1080}), Qt::KeepAspectRatio);
+  };
+  // On the largest screen, where the fewest are kept; how many screenshots
+  // fit there in what the page keeps.
+  QScreen* grande = QGuiApplication::primaryScreen();
+  for (QScreen* schermo : QGuiApplication::screens())
+    if (schermo->size().width() * schermo->size().height() >
+        grande->size().width() * grande->size().height())
+      grande = schermo;
+  const QSize ridotta = tenuta(grande);
+  const QByteArray schermata = Codifica(Rossa({1920, 1080}), "PNG");
+  const int entrano =
+      int(PaginaAiuto::kMemoriaImmagini / (qint64(ridotta.width()) * ridotta.height() * 4));
+  ASSERT_GE(entrano, 12);
+  const int schermate = entrano + 1;  // the last one left out
+
   prova::CartellaTemporanea dir;
   const auto help = dir.percorso() / "help";
   std::filesystem::create_directories(help);
   Scrivi(help / "enorme.png", Codifica(Rossa({5600, 5600}), "PNG"));  // about 100 KB
   Scrivi(help / "rosso.png", Codifica(Rossa({8, 8}), "PNG"));
-  const QByteArray schermata = Codifica(Rossa({1920, 1080}), "PNG");
-  for (int i = 0; i < 48; ++i) Scrivi(help / ("schermata" + std::to_string(i) + ".png"), schermata);
+  for (int i = 0; i < schermate; ++i)
+    Scrivi(help / ("schermata" + std::to_string(i) + ".png"), schermata);
   // A screenshot in JPEG, cut short: its decoder complains of the missing data.
   const QByteArray jpeg = Codifica(Rossa({1920, 1080}), "JPEG");
   Scrivi(help / "troncata.jpg", jpeg.left(jpeg.indexOf("\xff\xda") + 14));
   {
     std::ofstream pagina1(help / "1.html"), pagina2(help / "2.html"), pagina3(help / "3.html");
-    for (int i = 0; i < 48; ++i) {
+    for (int i = 0; i < schermate; ++i) {
       if (i < 8) pagina1 << "<img src=\"enorme.png?" << i << "\">";
       if (i < 12) pagina2 << "<img src=\"schermata" << i << ".png\">";
       pagina3 << "<img src=\"schermata" << i << ".png\">";
@@ -405,32 +424,21 @@ TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
     f->move(schermo->availableGeometry().topLeft());
     f->pagina()->reload();
     for (int i = 0; i < 12; ++i)
-      EXPECT_EQ(figura(QStringLiteral("schermata%1.png").arg(i)).size(),
-                QSize(1920, 1080).scaled(schermo->size(), Qt::KeepAspectRatio));
+      EXPECT_EQ(figura(QStringLiteral("schermata%1.png").arg(i)).size(), tenuta(schermo));
   }
-  // On the largest screen, where the fewest fit.
-  QScreen* grande = QGuiApplication::primaryScreen();
-  for (QScreen* schermo : QGuiApplication::screens())
-    if (schermo->size().width() * schermo->size().height() >
-        grande->size().width() * grande->size().height())
-      grande = schermo;
   f->setScreen(grande);
   f->move(grande->availableGeometry().topLeft());
-  const QSize ridotta = QSize(1920, 1080).scaled(grande->size(), Qt::KeepAspectRatio);
-  const qint64 entrano =
-      ui::PaginaAiuto::kMemoriaImmagini / (qint64(ridotta.width()) * ridotta.height() * 4);
-  ASSERT_LT(entrano, 48);
   f = ui::FinestraAiuto::Mostra(cartella, 1);
   EXPECT_EQ(Inchiostro(f->pagina()).second, 64);  // the small picture alone
   EXPECT_EQ(Decodifiche([&] { f = ui::FinestraAiuto::Mostra(cartella, 3); }),
             QStringList());  // the JPEG was never decoded
   qint64 tenute = 0;
-  for (int i = 0; i < 48; ++i) {
+  for (int i = 0; i < schermate; ++i) {
     const QImage copia = figura(QStringLiteral("schermata%1.png").arg(i));
     EXPECT_EQ(copia.size(), i < entrano ? ridotta : QSize(1, 1)) << i;
     tenute += copia.sizeInBytes();
   }
-  EXPECT_LE(tenute, ui::PaginaAiuto::kMemoriaImmagini);
+  EXPECT_LE(tenute, PaginaAiuto::kMemoriaImmagini);
   EXPECT_EQ(figura(QStringLiteral("troncata.jpg")).size(), QSize(1, 1));
   // The same JPEG on a page of its own, with a budget of its own, is decoded
   // and shown.
