@@ -169,6 +169,7 @@ QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
   constexpr std::uintmax_t kMassimoPagina = 8 * 1024 * 1024;
   if (tipo == QTextDocument::HtmlResource || tipo == QTextDocument::MarkdownResource) {
     mMemoriaImmagini = kMemoriaImmagini;  // another page, with pictures of its own
+    mDecodifica = kDecodificaPagina;
     mImmagini.clear();
   }
   const QUrl indirizzo = nome.isRelative() && source().isValid() ? source().resolved(nome) : nome;
@@ -177,15 +178,23 @@ QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
   const QUrl chiave = indirizzo.isLocalFile()
                           ? indirizzo.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment)
                           : indirizzo;
-  if (tipo == QTextDocument::ImageResource && mImmagini.contains(chiave))
-    return mImmagini.value(chiave);
+  const bool figura = tipo == QTextDocument::ImageResource;
+  if (figura && mImmagini.contains(chiave)) return mImmagini.value(chiave);
+  // Once the page's budget is spent, the pictures that follow are left out
+  // without opening their files.
+  if (figura && (mDecodifica < kLetturaMinima || mMemoriaImmagini < 4))
+    return mImmagini[chiave] = Puntino();
   // Whatever is not read here gets a value all the same: on a null value Qt
   // opens the file itself, unbounded, and takes a name it cannot read (a web
   // address) for a file under the current folder.
   std::optional<QByteArray> dati;
   std::string motivo = "non è un file locale";
   if (indirizzo.isLocalFile()) {
-    const auto letti = file::LeggiBinario(indirizzo.toLocalFile().toStdString(), kMassimoPagina);
+    // A picture's file larger than what is left of the page's budget is
+    // refused by its size, unread.
+    const std::uintmax_t massimo =
+        figura ? std::min(kMassimoPagina, std::uintmax_t(mDecodifica)) : kMassimoPagina;
+    const auto letti = file::LeggiBinario(indirizzo.toLocalFile().toStdString(), massimo);
     if (letti)
       dati = QByteArray(reinterpret_cast<const char*>(letti->data()),
                         static_cast<qsizetype>(letti->size()));
@@ -195,8 +204,10 @@ QVariant PaginaAiuto::loadResource(int tipo, const QUrl& nome) {
     dati = Contenuto(indirizzo);
     motivo = "indirizzo data: senza virgola";
   }
-  if (tipo == QTextDocument::ImageResource)
+  if (figura) {
+    mDecodifica -= std::min(mDecodifica, std::max(kLetturaMinima, dati ? qint64(dati->size()) : 0));
     return mImmagini[chiave] = dati ? immagine(*dati) : Puntino();
+  }
   if (dati) return *dati;
   // A page that cannot be read says why it is not shown; a style sheet that
   // cannot be read is empty.
@@ -215,7 +226,7 @@ QImage PaginaAiuto::immagine(const QByteArray& dati) {
   const int bytePerPixel =
       std::max(4, QImage::toPixelFormat(lettore.imageFormat()).bitsPerPixel() / 8);
   const qint64 pixel = qint64(misura.width()) * misura.height();  // below 2^62
-  if (pixel > kDecodificaImmagine / bytePerPixel) return Puntino();
+  if (pixel > std::min(kDecodificaImmagine, mDecodifica) / bytePerPixel) return Puntino();
   QSize tenuta = misura;  // what is kept of it
   if (const QScreen* schermo = screen()) {
     const QSize spazio = schermo->size();
@@ -223,6 +234,7 @@ QImage PaginaAiuto::immagine(const QByteArray& dati) {
       tenuta = misura.scaled(spazio, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
   }
   if (qint64(tenuta.width()) * tenuta.height() * bytePerPixel > mMemoriaImmagini) return Puntino();
+  mDecodifica -= pixel * bytePerPixel;  // whatever comes of the decoding
   QImage letta;
   {
     const LimiteDecodifica limite(pixel * bytePerPixel);

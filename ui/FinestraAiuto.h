@@ -53,21 +53,33 @@ class PaginaAiuto : public QTextBrowser {
   // Qt never opens any of them by itself.
   //
   // A picture is read and decided once a page: a file named again, with
-  // another query or anchor too, is the picture already decided. It is
-  // decoded only when its header gives its size, and only when, counted at
-  // that size and at least 4 bytes a pixel, its decoding takes at most
-  // kDecodificaImmagine bytes and what is kept of it fits in what the page's
-  // pictures may still take (kMemoriaImmagini a page, afresh with each page
-  // read). A picture larger than the screen is kept scaled down to fit it,
-  // keeping its proportions, any other as it is; the page is charged what is
-  // kept. The decoder may allocate no more than the header declared (to the
-  // megabyte), and a picture that decodes to another size is left out: a GIF
-  // whose screen dwarfs its frames, an icon that holds a larger picture than
-  // its directory says. So a decoding bomb, or one picture named many times,
-  // costs little time and memory.
+  // another query or anchor too, is the picture already decided. A page has
+  // two budgets for its pictures, both afresh with each page read: what it
+  // keeps (kMemoriaImmagini) and what it reads and decodes
+  // (kDecodificaPagina). A picture is decoded only when its header gives its
+  // size, and only when, counted at that size and at least 4 bytes a pixel,
+  // its decoding takes at most kDecodificaImmagine bytes and what is left of
+  // the page's decoding, and what is kept of it fits in what the page's
+  // pictures may still keep. A picture larger than the screen is kept scaled
+  // down to fit it, keeping its proportions, any other as it is. The page is
+  // charged what is kept, and its decoding budget is charged each picture's
+  // bytes (at least kLetturaMinima, even for a file that cannot be read) and
+  // each decoding at its declared size, whatever comes of it. A picture file
+  // larger than what is left is not read; once less than kLetturaMinima is
+  // left, no further picture file is opened at all. The decoder may allocate
+  // no more than the header declared (to the megabyte), and a picture that
+  // decodes to another size is left out: a GIF whose screen dwarfs its
+  // frames, an icon that holds a larger picture than its directory says. So a
+  // decoding bomb, one picture named many times or by many names, or many
+  // pictures that declare a large size, cost a page little time and memory.
   QVariant loadResource(int tipo, const QUrl& nome) override;
   static constexpr qint64 kMemoriaImmagini = qint64(128) << 20;    // 32 megapixels kept
   static constexpr qint64 kDecodificaImmagine = qint64(64) << 20;  // 16 megapixels decoded
+  // A dozen full-HD pictures, whatever their files (8 MiB at most each):
+  // 12 × (7.9 MiB decoded + 8 MiB read) = 191 MiB. At most 64 megapixels
+  // decoded a page, and at most 4096 picture files opened.
+  static constexpr qint64 kDecodificaPagina = qint64(256) << 20;
+  static constexpr qint64 kLetturaMinima = qint64(64) << 10;  // the least a picture costs it
 
  protected:
   void doSetSource(const QUrl& indirizzo, QTextDocument::ResourceType tipo) override;
@@ -80,7 +92,9 @@ class PaginaAiuto : public QTextBrowser {
   QImage immagine(const QByteArray& dati);
 
   QUrl mPagina;  // the page shown, without its anchor
-  qint64 mMemoriaImmagini = kMemoriaImmagini;  // what the page's pictures may still take
+  // What the page's pictures may still keep, and still read and decode.
+  qint64 mMemoriaImmagini = kMemoriaImmagini;
+  qint64 mDecodifica = kDecodificaPagina;
   QHash<QUrl, QImage> mImmagini;  // the page's pictures, by file (or address)
 };
 

@@ -370,23 +370,58 @@ TEST(Help, APictureThatCannotBeReadIsLeftOutAndNeverWaitedOn) {
 // A picture costs what its page keeps of it: one larger than the screen is
 // scaled down to fit it and counted at that size, so that a page of a dozen
 // screenshots shows them all, on each screen; one whose decoding alone would
-// be huge is left out, however many times the page names it. Once the page's
-// budget is spent, the pictures that follow are left out without being
-// decoded at all. The budget starts afresh with each page.
+// be huge is left out, however many times the page names it. What the page
+// reads and decodes is bounded too, whatever is kept: pictures that declare a
+// large size stop being decoded once that budget is spent, and the files
+// named after it are never opened. Once the page's budget is spent, the
+// pictures that follow are left out without being decoded at all. The budget
+// starts afresh with each page.
 TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
+  using ui::PaginaAiuto;
+  // A full-HD screenshot as a screen keeps it: scaled down to fit, never up.
+  const auto tenuta = [](const QScreen* schermo) {
+    return QSize(1920, 1080).scaled(schermo->size().boundedTo({1920, 1080}), Qt::KeepAspectRatio);
+  };
+  // On the largest screen, where the fewest are kept; how many screenshots
+  // fit there in what the page keeps and in what it decodes.
+  QScreen* grande = QGuiApplication::primaryScreen();
+  for (QScreen* schermo : QGuiApplication::screens())
+    if (schermo->size().width() * schermo->size().height() >
+        grande->size().width() * grande->size().height())
+      grande = schermo;
+  const QSize ridotta = tenuta(grande);
+  const QByteArray schermata = Codifica(Rossa({1920, 1080}), "PNG");
+  const int entrano = int(std::min(
+      PaginaAiuto::kMemoriaImmagini / (qint64(ridotta.width()) * ridotta.height() * 4),
+      PaginaAiuto::kDecodificaPagina /
+          (1920 * 1080 * 4 + std::max(PaginaAiuto::kLetturaMinima, qint64(schermata.size())))));
+  ASSERT_GE(entrano, 12);
+  const int schermate = entrano + 1;  // the last one left out
+
   prova::CartellaTemporanea dir;
   const auto help = dir.percorso() / "help";
   std::filesystem::create_directories(help);
   Scrivi(help / "enorme.png", Codifica(Rossa({5600, 5600}), "PNG"));  // about 100 KB
   Scrivi(help / "rosso.png", Codifica(Rossa({8, 8}), "PNG"));
-  const QByteArray schermata = Codifica(Rossa({1920, 1080}), "PNG");
-  for (int i = 0; i < 48; ++i) Scrivi(help / ("schermata" + std::to_string(i) + ".png"), schermata);
+  for (int i = 0; i < schermate; ++i)
+    Scrivi(help / ("schermata" + std::to_string(i) + ".png"), schermata);
   // A screenshot in JPEG, cut short: its decoder complains of the missing data.
   const QByteArray jpeg = Codifica(Rossa({1920, 1080}), "JPEG");
   Scrivi(help / "troncata.jpg", jpeg.left(jpeg.indexOf("\xff\xda") + 14));
+  // An 8 MiB file, a JPEG that declares 4096×4096 (64 MiB decoded) with its
+  // data cut short, named by more links than the page may read: each costs
+  // the whole file while it fits in what is left, then at least
+  // kLetturaMinima. A small picture of its own follows.
+  QByteArray dichiara = Codifica(Rossa({4096, 4096}), "JPEG");
+  dichiara = dichiara.left(dichiara.indexOf("\xff\xda") + 14) + "\xff\xd9";
+  dichiara.resize(8 << 20, '\0');
+  Scrivi(help / "dichiara.jpg", dichiara);
+  const qint64 nomi = PaginaAiuto::kDecodificaPagina / dichiara.size() +
+                      dichiara.size() / PaginaAiuto::kLetturaMinima + 1;
   {
-    std::ofstream pagina1(help / "1.html"), pagina2(help / "2.html"), pagina3(help / "3.html");
-    for (int i = 0; i < 48; ++i) {
+    std::ofstream pagina1(help / "1.html"), pagina2(help / "2.html"), pagina3(help / "3.html"),
+        pagina5(help / "5.html");
+    for (int i = 0; i < schermate; ++i) {
       if (i < 8) pagina1 << "<img src=\"enorme.png?" << i << "\">";
       if (i < 12) pagina2 << "<img src=\"schermata" << i << ".png\">";
       pagina3 << "<img src=\"schermata" << i << ".png\">";
@@ -394,6 +429,12 @@ TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
     pagina1 << "<p><img src=\"rosso.png\"></p>";
     pagina3 << "<img src=\"troncata.jpg\">";
     std::ofstream(help / "4.html") << "<img src=\"troncata.jpg\">";
+    for (qint64 i = 0; i < nomi; ++i) {
+      const std::string nome = "dichiara" + std::to_string(i) + ".jpg";
+      std::filesystem::create_symlink("dichiara.jpg", help / nome);
+      pagina5 << "<img src=\"" << nome << "\">";
+    }
+    pagina5 << "<p><img src=\"rosso.png\"></p>";
   }
   const QString cartella = QString::fromStdString(dir.percorso().string());
   // One window throughout: the budget goes with the page.
@@ -405,37 +446,39 @@ TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
     f->move(schermo->availableGeometry().topLeft());
     f->pagina()->reload();
     for (int i = 0; i < 12; ++i)
-      EXPECT_EQ(figura(QStringLiteral("schermata%1.png").arg(i)).size(),
-                QSize(1920, 1080).scaled(schermo->size(), Qt::KeepAspectRatio));
+      EXPECT_EQ(figura(QStringLiteral("schermata%1.png").arg(i)).size(), tenuta(schermo));
   }
-  // On the largest screen, where the fewest fit.
-  QScreen* grande = QGuiApplication::primaryScreen();
-  for (QScreen* schermo : QGuiApplication::screens())
-    if (schermo->size().width() * schermo->size().height() >
-        grande->size().width() * grande->size().height())
-      grande = schermo;
   f->setScreen(grande);
   f->move(grande->availableGeometry().topLeft());
-  const QSize ridotta = QSize(1920, 1080).scaled(grande->size(), Qt::KeepAspectRatio);
-  const qint64 entrano =
-      ui::PaginaAiuto::kMemoriaImmagini / (qint64(ridotta.width()) * ridotta.height() * 4);
-  ASSERT_LT(entrano, 48);
   f = ui::FinestraAiuto::Mostra(cartella, 1);
   EXPECT_EQ(Inchiostro(f->pagina()).second, 64);  // the small picture alone
   EXPECT_EQ(Decodifiche([&] { f = ui::FinestraAiuto::Mostra(cartella, 3); }),
             QStringList());  // the JPEG was never decoded
   qint64 tenute = 0;
-  for (int i = 0; i < 48; ++i) {
+  for (int i = 0; i < schermate; ++i) {
     const QImage copia = figura(QStringLiteral("schermata%1.png").arg(i));
     EXPECT_EQ(copia.size(), i < entrano ? ridotta : QSize(1, 1)) << i;
     tenute += copia.sizeInBytes();
   }
-  EXPECT_LE(tenute, ui::PaginaAiuto::kMemoriaImmagini);
+  EXPECT_LE(tenute, PaginaAiuto::kMemoriaImmagini);
   EXPECT_EQ(figura(QStringLiteral("troncata.jpg")).size(), QSize(1, 1));
   // The same JPEG on a page of its own, with a budget of its own, is decoded
   // and shown.
   EXPECT_NE(Decodifiche([&] { f = ui::FinestraAiuto::Mostra(cartella, 4); }), QStringList());
   EXPECT_EQ(figura(QStringLiteral("troncata.jpg")).size(), ridotta);
+  // Each decoding of the cut-short JPEG draws one complaint: no more of them
+  // than the page's decoding holds, and the picture after them is neither
+  // opened nor shown.
+  const int osservatore = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(osservatore, 0);
+  ASSERT_GE(::inotify_add_watch(osservatore, (help / "rosso.png").c_str(), IN_OPEN), 0);
+  const QStringList detti = Decodifiche([&] { f = ui::FinestraAiuto::Mostra(cartella, 5); });
+  EXPECT_GE(detti.size(), 1);
+  EXPECT_LE(detti.size(), PaginaAiuto::kDecodificaPagina / (qint64(4096) * 4096 * 4));
+  inotify_event evento;
+  EXPECT_LT(::read(osservatore, &evento, sizeof evento), 0);  // rosso.png never opened
+  ::close(osservatore);
+  EXPECT_EQ(Inchiostro(f->pagina()).second, 0);
   f->close();
 }
 
