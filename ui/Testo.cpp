@@ -3,9 +3,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QSet>
@@ -16,6 +19,7 @@
 #include <QTextLayout>
 #include <QtMath>
 #include <algorithm>
+#include <optional>
 
 #include "core/testo.h"
 
@@ -23,80 +27,165 @@ namespace ui {
 namespace {
 
 // Turns each label plain as it is polished, which every widget is before it
-// is first shown or measured for a layout, and gives Qt's tooltip the size
-// and the lines of its text (Dimensiona, Dipingi).
+// is first shown or measured for a layout, and gives Qt's tooltip the size,
+// the place and the lines of its text (Dimensiona, Dipingi).
 class EtichetteSemplici : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* oggetto, QEvent* evento) override {
     const QEvent::Type tipo = evento->type();
-    if (tipo != QEvent::Polish && tipo != QEvent::Resize && tipo != QEvent::Paint) return false;
+    // The point a tip is asked for, which the pointer may not be at.
+    if (tipo == QEvent::ToolTip) mAiuto = static_cast<QHelpEvent*>(evento)->globalPos();
+    if (tipo != QEvent::Polish && tipo != QEvent::Resize && tipo != QEvent::Move &&
+        tipo != QEvent::Paint)
+      return false;
     auto* l = qobject_cast<QLabel*>(oggetto);
     if (!l) return false;
     if (tipo == QEvent::Polish && l->textFormat() == Qt::AutoText) l->setTextFormat(Qt::PlainText);
-    // Qt's tooltip wraps its label where it guesses markup or the line is
-    // wider than the screen.
-    if (tipo == QEvent::Polish || !l->wordWrap() || l->textFormat() != Qt::PlainText ||
+    if (tipo == QEvent::Polish || l->textFormat() != Qt::PlainText ||
         l->objectName() != QLatin1String("qtooltip_label"))
       return false;
-    if (tipo == QEvent::Resize) {
-      // Dimensiona's own move and resize come back here, to be left as they are.
-      if (!mDimensiona) {
-        const QScopedValueRollback dentro(mDimensiona, true);
-        Dimensiona(l);
-      }
-      return false;
+    if (tipo == QEvent::Paint) {
+      Dipingi(l);
+      return true;
     }
-    Dipingi(l);
-    return true;
+    // Dimensiona's own move and resize come back here, to be left as they are,
+    // and so does what the window system reports of them later. Qt places a
+    // new tip before it shows it, and sizes a tip shown again before it
+    // places it: that one is sized once placed.
+    if (mDimensiona || evento->spontaneous()) return false;
+    if (tipo == QEvent::Resize && l->isVisible())
+      PiuTardi(l);
+    else
+      Dimensiona(l);
+    return false;
   }
 
  private:
   // Qt wraps a text it guesses might be markup into a narrow box although the
-  // label shows it plain, and lets a line wider than the screen run past the
-  // edge where the line has no blank. Here a plain tip gets the size of its
-  // text on one line; a line wider than the screen is wrapped at the screen's
-  // width (Disponi) and keeps the label's word wrap, which has Dipingi paint
-  // it; a text taller than the screen shows the lines the screen holds. The
-  // tip keeps its place, moved back inside the screen where it grew past an
-  // edge, as Qt places a tip: its window's position, its size.
-  static void Dimensiona(QLabel* suggerimento) {
-    suggerimento->setWordWrap(false);
-    // The extra pixel Qt gives a tip beside its text.
-    QSize misura = suggerimento->sizeHint() + QSize(1, 0);
-    const QRect schermo = Schermo(suggerimento);
-    if (misura.width() > schermo.width()) {
-      suggerimento->setWordWrap(true);
-      const QSize attorno = suggerimento->size() - AreaTesto(suggerimento).size() + QSize(1, 0);
-      QTextLayout righe;
-      misura = Disponi(righe, suggerimento, schermo.width() - attorno.width()) + attorno;
-    }
-    QRect r(suggerimento->pos(), misura.boundedTo(schermo.size()));
-    r.moveRight(std::min(r.right(), schermo.right()));
-    r.moveBottom(std::min(r.bottom(), schermo.bottom()));
-    suggerimento->move(r.topLeft());
-    suggerimento->resize(r.size());
+  // label shows it plain, lets a line wider than the screen run past the edge
+  // where the line has no blank, and pushes a tip taller than the room below
+  // the pointer over the pointer, where it hides at once. Here a tip gets the
+  // size of its text, each line on one line or, wider than the screen,
+  // wrapped at the screen's width (Disponi). As Qt places a tip, it lies
+  // below the point it is shown for (16 pixels, past the pointer's arrow),
+  // else above it (8 pixels) where it fits there; where it fits on neither
+  // side it takes the side with more room and shows the whole lines that fit
+  // there. Its window, frame included, lies on the screen. The layout is kept
+  // for Dipingi until the tip's text, font or size changes.
+  // REQUIRES: the tip stands where Qt placed it for its size.
+  void Dimensiona(QLabel* l) {
+    if (mUltima.etichetta == l && mUltima.posto == l->geometry() && mUltima.testo == l->text() &&
+        mUltima.font == l->font())
+      return;
+    const auto [punto, schermo] = Punto(l);
+    // The frame a window manager may give the tip's window, its panel and
+    // margins, and the extra pixel Qt gives a tip beside its text.
+    const QRect finestra = l->geometry(), cornice = l->frameGeometry();
+    const QMargins telaio(finestra.left() - cornice.left(), finestra.top() - cornice.top(),
+                          cornice.right() - finestra.right(), cornice.bottom() - finestra.bottom());
+    const QSize attorno = l->size() - AreaTesto(l).size() +
+                          QSize(1 + telaio.left() + telaio.right(), telaio.top() + telaio.bottom());
+    mUltima.etichetta = nullptr;
+    QTextLayout& righe = mUltima.righe;
+    Disponi(righe, l, schermo.width() - attorno.width());
+    if (righe.lineCount() == 0) return;
+    auto fondo = [&righe](int riga) {
+      const QTextLine r = righe.lineAt(riga);
+      return qCeil(r.y() + r.height());
+    };
+    const int sotto = schermo.bottom() + 1 - std::max(punto.y() + 16, schermo.top());
+    const int sopra = std::min(punto.y() - 8, schermo.bottom() + 1) - schermo.top();
+    const int tutto = fondo(righe.lineCount() - 1) + attorno.height();
+    const bool giu = tutto <= sotto || (tutto > sopra && sotto >= sopra);
+    const int spazio = (giu ? sotto : sopra) - attorno.height();
+    int mostrate = 1;
+    while (mostrate < righe.lineCount() && fondo(mostrate) <= spazio) ++mostrate;
+    qreal largo = 0;
+    for (int i = 0; i < mostrate; ++i) largo = std::max(largo, righe.lineAt(i).naturalTextWidth());
+    const QSize misura = QSize(qCeil(largo), fondo(mostrate - 1)) + attorno;
+    QRect r(QPoint(), misura.boundedTo(schermo.size()));
+    // Across as Qt places a tip: right of the point, else left of it.
+    int x = punto.x() + 2;
+    if (x + r.width() > schermo.right() + 1) x -= 4 + r.width();
+    const int y = giu ? std::max(punto.y() + 16, schermo.top())
+                      : std::min(punto.y() - 8, schermo.bottom() + 1) - r.height();
+    r.moveTo(std::clamp(x, schermo.left(), schermo.right() + 1 - r.width()),
+             std::clamp(y, schermo.top(), schermo.bottom() + 1 - r.height()));
+    mUltima.etichetta = l;
+    mUltima.testo = l->text();
+    mUltima.font = l->font();
+    mUltima.posto = r.marginsRemoved(telaio);
+    mUltima.mostrate = mostrate;
+    const QScopedValueRollback dentro(mDimensiona, true);
+    l->setGeometry(mUltima.posto);
   }
 
-  // Paints a wrapped tip as Qt does, its panel then its text, but in the
-  // lines Disponi makes: QLabel breaks a line only at a blank.
-  static void Dipingi(QLabel* suggerimento) {
-    QStylePainter pittore(suggerimento);
+  // The point the tip is shown for and its screen: the last help event's
+  // point or the pointer, whichever Qt placed the tip for; else the pointer,
+  // on the screen Qt gave the tip.
+  std::pair<QPoint, QRect> Punto(const QLabel* l) const {
+    const QScreen* suo = l->screen();
+    const QPoint cursore = QCursor::pos();
+    for (const QPoint& c : {mAiuto.value_or(cursore), cursore}) {
+      const QScreen* s = QGuiApplication::screenAt(c);
+      if (!s) s = suo;
+      if (s && PostoDiQt(c, l->size(), s->geometry()) == l->pos()) return {c, s->geometry()};
+    }
+    return {cursore, suo ? suo->geometry() : QRect(0, 0, 1 << 20, 1 << 20)};
+  }
+
+  // Where Qt puts a tip of `misura` shown for `punto` (QTipLabel::placeTip,
+  // with the 16-pixel pointer Qt assumes).
+  static QPoint PostoDiQt(QPoint punto, QSize misura, const QRect& schermo) {
+    QPoint p = punto + (16 > 2 * misura.height() ? QPoint(8, 0) : QPoint(2, 16));
+    if (p.x() + misura.width() > schermo.right() + 1) p.rx() -= 4 + misura.width();
+    if (p.y() + misura.height() > schermo.bottom() + 1) p.ry() -= 24 + misura.height();
+    p.setY(std::max(p.y(), schermo.top()));
+    p.setX(std::max(std::min(p.x(), schermo.right() + 1 - misura.width()), schermo.left()));
+    p.setY(std::min(p.y(), schermo.bottom() + 1 - misura.height()));
+    return p;
+  }
+
+  // Paints the tip as Qt does, its panel then its text, in the lines that
+  // Dimensiona measured: QLabel breaks a line only at a blank. A text that
+  // changed with neither the tip's size nor its place is laid out in the tip
+  // as it stands, and the tip sized once painted.
+  void Dipingi(QLabel* l) {
+    QStylePainter pittore(l);
     QStyleOptionFrame pannello;
-    pannello.initFrom(suggerimento);
+    pannello.initFrom(l);
     pittore.drawPrimitive(QStyle::PE_PanelTipLabel, pannello);
-    const QRect area = AreaTesto(suggerimento);
+    const QRect area = AreaTesto(l);
+    pittore.setPen(l->palette().color(l->foregroundRole()));
+    if (mUltima.etichetta == l && mUltima.testo == l->text() && mUltima.font == l->font()) {
+      for (int i = 0; i < mUltima.mostrate; ++i)
+        mUltima.righe.lineAt(i).draw(&pittore, area.topLeft());
+      return;
+    }
     QTextLayout righe;
-    Disponi(righe, suggerimento, area.width());
-    pittore.setPen(suggerimento->palette().color(suggerimento->foregroundRole()));
-    righe.draw(&pittore, area.topLeft());
+    Disponi(righe, l, area.width());
+    for (int i = 0; i < righe.lineCount(); ++i)
+      if (i == 0 || righe.lineAt(i).y() + righe.lineAt(i).height() <= area.height())
+        righe.lineAt(i).draw(&pittore, area.topLeft());
+    PiuTardi(l);
+  }
+
+  // Sizes the tip once the events already posted are handled.
+  void PiuTardi(QLabel* l) {
+    QMetaObject::invokeMethod(
+        l,
+        [this, l] {
+          if (l->isVisible()) Dimensiona(l);
+        },
+        Qt::QueuedConnection);
   }
 
   // Lays out every character of the tip's text in lines `larghezza` pixels
   // wide, each as full as it can be: a word cut at the end of a line goes
   // whole to the next where it fits there, and is cut where it fits nowhere
-  // (a line without blanks). Returns the size the lines take.
-  static QSize Disponi(QTextLayout& righe, const QLabel* suggerimento, int larghezza) {
+  // (a line without blanks).
+  static void Disponi(QTextLayout& righe, const QLabel* suggerimento, int larghezza) {
     const QString testo =
         QString(suggerimento->text()).replace(QLatin1Char('\n'), QChar::LineSeparator);
     righe.setText(testo);
@@ -105,7 +194,7 @@ class EtichetteSemplici : public QObject {
     opzioni.setWrapMode(QTextOption::WrapAnywhere);
     righe.setTextOption(opzioni);
     const QFontMetricsF fm(suggerimento->font(), suggerimento);
-    qreal largo = 0, alto = 0;
+    qreal alto = 0;
     righe.beginLayout();
     for (QTextLine riga = righe.createLine(); riga.isValid(); riga = righe.createLine()) {
       riga.setLeadingIncluded(true);
@@ -120,11 +209,9 @@ class EtichetteSemplici : public QObject {
           riga.setNumColumns(spazio + 1 - inizio, larghezza);
       }
       riga.setPosition(QPointF(0, alto));
-      largo = std::max(largo, riga.naturalTextWidth());
       alto += riga.height();
     }
     righe.endLayout();
-    return {qCeil(largo), qCeil(alto)};
   }
 
   // Where a label draws its text: inside its frame and margin, and its indent
@@ -134,16 +221,18 @@ class EtichetteSemplici : public QObject {
     return l->contentsRect().adjusted(m + std::max(l->indent(), 0), m, -m, -m);
   }
 
-  // The screen the tip is for. A new tip is already placed there, while its
-  // window may report the screen that Qt's own size reached; a tip shown
-  // again gets the pointer's screen before Qt sizes it, and its place after.
-  static QRect Schermo(const QLabel* suggerimento) {
-    const QScreen* s = suggerimento->isVisible() ? suggerimento->screen()
-                                                 : QGuiApplication::screenAt(suggerimento->pos());
-    if (!s) s = suggerimento->screen();
-    return s ? s->geometry() : QRect(0, 0, 1 << 20, 1 << 20);
-  }
-
+  // The tip last sized: its lines, kept for Dipingi while its text, font and
+  // size stay the same.
+  struct Disposizione {
+    QPointer<QLabel> etichetta;
+    QString testo;
+    QFont font;
+    QRect posto;  // the window's geometry as Dimensiona left it
+    QTextLayout righe;
+    int mostrate = 0;  // the lines shown
+  };
+  Disposizione mUltima;
+  std::optional<QPoint> mAiuto;
   bool mDimensiona = false;
 };
 

@@ -30,9 +30,11 @@ int LarghezzaLista(const QComboBox* lista, const QStringList& testi);
 
 // Makes every label of the application plain text from before it is first
 // shown, Qt's own (in input boxes, file dialogs and the tooltip) included. A
-// tooltip lies within its screen and shows its text on one line or, wider
-// than the screen, wrapped at the screen's width, in as many lines as the
-// screen holds.
+// tooltip shows its text on one line or, wider than the screen, wrapped at
+// the screen's width, and lies wholly on its screen below or above the point
+// it is shown for, never over it (Qt hides a tip that comes under the
+// pointer); where it fits on neither side it takes the roomier one and shows
+// the whole lines that fit there.
 // REQUIRES: a QApplication. Calling it again does nothing.
 void ImpostaTestoSemplice();
 // Sets a widget's tooltip (and what a screen reader says of it) to a text

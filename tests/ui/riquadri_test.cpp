@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QAccessible>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHelpEvent>
@@ -17,12 +18,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
+#include <QtMath>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -173,22 +177,17 @@ TEST(TestoComeScritto, TableNamesInBothTableWindows) {
 
 namespace {
 
-// The tooltip Qt shows over a line of a list: the text its label paints, the
-// name a screen reader reads for it, and the label itself.
+// The tooltip Qt shows: the text its label paints, the name a screen reader
+// reads for it, the label itself and the point it was shown for.
 struct Suggerimento {
   QString mostrato = QStringLiteral("<nessun suggerimento>");
   QString letto;
   QLabel* etichetta = nullptr;
+  QPoint punto;
 };
 
-Suggerimento SuggerimentoSopra(QListWidget* lista, int riga) {
-  QWidget* v = lista->viewport();
-  const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
-  QMouseEvent mossa(QEvent::MouseMove, punto, v->mapToGlobal(punto), Qt::NoButton, Qt::NoButton,
-                    Qt::NoModifier);
-  QApplication::sendEvent(v, &mossa);
-  QHelpEvent aiuto(QEvent::ToolTip, punto, v->mapToGlobal(punto));
-  QApplication::sendEvent(v, &aiuto);
+Suggerimento SuggerimentoMostrato(const QPoint& punto) {
+  QCoreApplication::sendPostedEvents();  // as before it is painted
   for (QWidget* w : QApplication::topLevelWidgets()) {
     auto* e = qobject_cast<QLabel*>(w);
     if (!e || e->objectName() != QLatin1String("qtooltip_label") || !e->isVisible()) continue;
@@ -199,9 +198,21 @@ Suggerimento SuggerimentoSopra(QListWidget* lista, int riga) {
       documento.setHtml(mostrato);
       mostrato = documento.toPlainText();
     }
-    return {mostrato, QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name), e};
+    return {mostrato, QAccessible::queryAccessibleInterface(e)->text(QAccessible::Name), e, punto};
   }
   return {};
+}
+
+// The tooltip over a line of a list.
+Suggerimento SuggerimentoSopra(QListWidget* lista, int riga) {
+  QWidget* v = lista->viewport();
+  const QPoint punto = lista->visualItemRect(lista->item(riga)).center();
+  QMouseEvent mossa(QEvent::MouseMove, punto, v->mapToGlobal(punto), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(v, &mossa);
+  QHelpEvent aiuto(QEvent::ToolTip, punto, v->mapToGlobal(punto));
+  QApplication::sendEvent(v, &aiuto);
+  return SuggerimentoMostrato(v->mapToGlobal(punto));
 }
 
 // Moves the window that holds `lista` so that the centre of its line `riga`
@@ -213,45 +224,109 @@ void PortaRigaA(QListWidget* lista, int riga, const QPoint& punto) {
   finestra->move(finestra->pos() + punto - lista->viewport()->mapToGlobal(r.center()));
 }
 
-// Checks a tip that shows `riga` on `schermo`: the whole tip on the screen,
-// and the line on one line as wide as its text or, wider than the screen,
-// wrapped into lines as full as the screen's width allows (short of it by
-// the word carried to the next line at most), every one of them inked:
-// nothing beyond the tip's right edge or lost below it.
-void ControllaSuggerimento(QLabel* e, const QString& riga, const QRect& schermo) {
-  // Placed as Qt places its tips: the window's position, the label's size
-  // (a tooltip has no frame on a real screen; offscreen, every window has one).
-  const QRect suggerimento(e->pos(), e->size());
-  EXPECT_TRUE(schermo.contains(suggerimento)) << ui::S(QDebug::toString(suggerimento));
+// Records the text a widget paints: each run, its baseline and extent.
+class TestoDipinto : public QPaintDevice, public QPaintEngine {
+ public:
+  TestoDipinto(QSize misura, int dpi) : QPaintEngine(AllFeatures), mMisura(misura), mDpi(dpi) {}
+  struct Pezzo {
+    QString testo;
+    QRectF dove;
+  };
+  QList<Pezzo> pezzi;
+  QPaintEngine* paintEngine() const override { return const_cast<TestoDipinto*>(this); }
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState& stato) override {
+    if (stato.state() & DirtyTransform) mVerso = stato.transform();
+  }
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+  void drawPath(const QPainterPath&) override {}
+  void drawTextItem(const QPointF& p, const QTextItem& t) override {
+    const QRectF dove(p.x(), p.y() - t.ascent(), t.width(), t.ascent() + t.descent());
+    pezzi.append({t.text(), mVerso.mapRect(dove)});
+  }
+  Type type() const override { return User; }
+
+ protected:
+  int metric(PaintDeviceMetric m) const override {
+    switch (m) {
+      case PdmWidth: return mMisura.width();
+      case PdmHeight: return mMisura.height();
+      case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return mDpi;
+      case PdmWidthMM: return mMisura.width() * 254 / (10 * mDpi);
+      case PdmHeightMM: return mMisura.height() * 254 / (10 * mDpi);
+      case PdmDepth: return 32;
+      case PdmNumColors: return INT_MAX;
+      case PdmDevicePixelRatio: return 1;
+      case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+      default: return 0;
+    }
+  }
+
+ private:
+  QSize mMisura;
+  int mDpi;
+  QTransform mVerso;
+};
+
+// Checks a tip that shows `riga` on `schermo` as the user sees it: its
+// window, frame included, on the screen, below or above the point it was
+// shown for and never over it (Qt hides a tip at once that comes under the
+// pointer); the line painted on one line where it is narrower than the tip
+// or, wider than the screen, wrapped into lines as full as the screen's
+// width allows (short of it by the word carried to the next line at most),
+// each whole inside the tip, every character of the text painted in order.
+// Where the lines fit on neither side of the point, the tip takes the
+// roomier side and shows the first lines, as many as that side holds.
+void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRect& schermo) {
+  QLabel* e = s.etichetta;
+  const QRect cornice = e->frameGeometry();
+  const bool sotto = cornice.top() > s.punto.y();
+  EXPECT_TRUE(schermo.contains(cornice) && (sotto || cornice.bottom() < s.punto.y()))
+      << ui::S(QDebug::toString(cornice)) << " per " << ui::S(QDebug::toString(s.punto));
   const QFontMetrics fm = e->fontMetrics();
   const int m = e->margin();
   const QRect area = e->contentsRect().adjusted(m, m, -m, -m);
+  TestoDipinto dipinto(e->size(), e->logicalDpiY());
+  e->render(&dipinto);
+  QMap<qreal, QString> righe;  // by their top
+  for (const auto& [testo, dove] : dipinto.pezzi) {
+    // The blanks that end a line may hang past its edge, as in any text; the
+    // pixel Qt gives a tip beside its text stays free.
+    qsizetype fine = testo.size();
+    while (fine > 0 && testo[fine - 1] == u' ') --fine;
+    const QRectF inchiostro = dove.adjusted(0, 0, -fm.horizontalAdvance(testo.mid(fine)), 0);
+    EXPECT_TRUE(QRectF(area).adjusted(0, 0, -1, 0).contains(inchiostro))
+        << ui::S(testo) << ui::S(QDebug::toString(inchiostro));
+    righe[dove.top()] += testo;
+  }
+  const QString dipinte = QStringList(righe.values()).join(QString()).remove(u' ');
+  const QString tutte = QString(riga).remove(u' ');
+  EXPECT_TRUE(!dipinte.isEmpty() && tutte.startsWith(dipinte)) << ui::S(dipinte);
   const int testo = fm.horizontalAdvance(riga);
   if (testo < area.width()) {
-    EXPECT_LT(e->height(), 2 * fm.lineSpacing());
+    EXPECT_EQ(righe.size(), 1);
+    EXPECT_EQ(dipinte, tutte);
     return;
   }
-  const int larghezza = schermo.width() - (e->width() - area.width());
+  const int larghezza = schermo.width() - (cornice.width() - area.width());
   int parola = 0;
   for (const QString& p : riga.split(u' '))
     if (fm.horizontalAdvance(p) < larghezza) parola = std::max(parola, fm.horizontalAdvance(p));
   const int piena = larghezza - parola - fm.maxWidth();
   EXPECT_GE(area.width(), piena);
-  // The lower edge of the ink: the pixels of the text area unlike the panel.
-  const QImage immagine = e->grab().toImage();
-  const QRgb fondo = e->palette().color(QPalette::ToolTipBase).rgb();
-  int fine = -1;
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (immagine.pixel(x, y) != fondo) fine = y;
-  // At least the lines the text needs without the blanks a break may take,
-  // or as many as the screen holds.
-  const int senzaSpazi = fm.horizontalAdvance(QString(riga).remove(u' '));
-  const int almeno = std::min((senzaSpazi + area.width() - 1) / area.width(),
-                              (schermo.height() - e->height() + area.height()) / fm.lineSpacing());
-  const int alPiu = (testo + piena - 1) / piena;
-  EXPECT_GE(fine - area.top(), (almeno - 1) * fm.lineSpacing()) << almeno << " righe";
-  EXPECT_LT(area.height(), (alPiu + 1) * fm.lineSpacing()) << alPiu << " righe";
+  EXPECT_LE(righe.size(), (testo + piena - 1) / piena);
+  // The lines the roomier side of the point holds (Qt places a tip 16 pixels
+  // below the point or 8 above it).
+  const int bordi = cornice.height() - area.height();
+  const int giu = schermo.bottom() + 1 - s.punto.y() - 16 - bordi;
+  const int su = s.punto.y() - 8 - schermo.top() - bordi;
+  const int stanno = std::max(giu, su) / qCeil(QFontMetricsF(e->font(), e).lineSpacing());
+  if (dipinte != tutte) {
+    EXPECT_EQ(righe.size(), stanno);
+    EXPECT_EQ(sotto, giu >= su);
+  }
 }
 
 }  // namespace
@@ -287,64 +362,97 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
       if (!s.etichetta) continue;
       const QScreen* schermo = QGuiApplication::screenAt(s.etichetta->geometry().center());
       ASSERT_NE(schermo, nullptr);
-      ControllaSuggerimento(s.etichetta, righe[r], schermo->geometry());
+      ControllaSuggerimento(s, righe[r], schermo->geometry());
     }
     QToolTip::hideText();
   }
 
-  // Formations and method elements with no blank, a line with blanks just
-  // wider than the screen, two formations each wider than half of it, a line
-  // Qt guesses is markup and one taller than the screen once wrapped, the
-  // pointer in the middle of the screen and at its lower right corner. The
-  // first tip, Qt's size of which reaches past the screen, reuses the one
-  // still shown above on another screen (hideText hides it after a moment);
-  // the others are new.
+  // Method elements of 40, 90 and 280 terms and one of 4,000 characters,
+  // formations with no blank, a line with blanks just wider than the screen,
+  // two formations each wider than half of it, a line Qt guesses is markup
+  // and one taller than the screen once wrapped, at the middle of the screen,
+  // its lower right corner and 12, 60 and 230 pixels above its bottom, where
+  // a tip that went over the pointer hid at once; the elements also at 24
+  // and 48 points. Each is shown by a call for the pointer, over the
+  // formations analysed (the pointer elsewhere) and over a method tester's
+  // list (the pointer there, each tip shown again over the last). The first
+  // tip, Qt's size of which reaches past the screen, reuses the one still
+  // shown above on another screen (hideText hides it after a moment).
   auto fila = [](int quanti, const char* formato, QChar separatore) {
     QStringList numeri;
     for (int n = 1; n <= quanti; ++n) numeri << QString::asprintf(formato, n, n % 11 - 5);
     return numeri.join(separatore);
   };
-  QListWidget* lista = analisi->ListFormazioni;
-  const QFontMetrics fm(QToolTip::font());
-  for (const char* nome : {"1024x600", "1366x768"}) {
-    if (!Schermo(nome)) continue;
-    SCOPED_TRACE(nome);
-    const QRect schermo = SulloSchermo(t.p.principale(), nome);
-    QString appenaPiuLarga = QStringLiteral("M  1M");
-    while (fm.horizontalAdvance(appenaPiuLarga) <= schermo.width())
-      appenaPiuLarga += QStringLiteral(" 1°BA+5 &");
-    int quanti = 1;
-    while (fm.horizontalAdvance(fila(quanti, "%d", u'.')) < schermo.width() * 3 / 5) ++quanti;
-    const QString dueFormazioni = fila(quanti, "%d", u'.') + u' ' + fila(quanti, "%d", u'.');
-    QString piuAlta = QStringLiteral("M  ");
-    while (fm.horizontalAdvance(piuAlta) / schermo.width() * fm.lineSpacing() <= schermo.height())
-      piuAlta += fila(90, "%d°NA%+d", u'&');
-    const QStringList lunghe{QStringLiteral("M  ") + fila(90, "%d°NA%+d", u'&'),
-                             fila(61, "%02d", u'.'),
-                             fila(90, "%d", u'.'),
-                             QStringLiteral("MA  1M  ") + fila(24, "%d°BA%+d", u','),
-                             appenaPiuLarga,
-                             dueFormazioni,
-                             QStringLiteral("M  1M  1°BA+5 & 2°CA+17 <b>").repeated(4),
-                             piuAlta};
-    lista->clear();
-    lista->addItems(lunghe);
-    for (const QPoint& punto : {schermo.center(), schermo.bottomRight() - QPoint(2, 2)})
-      for (int r = 0; r < lunghe.size(); ++r) {
-        SCOPED_TRACE(r);
-        PortaRigaA(lista, r, punto);
-        const Suggerimento s = SuggerimentoSopra(lista, r);
-        EXPECT_EQ(s.mostrato, lunghe[r]);
-        EXPECT_EQ(s.letto, lunghe[r]);
-        if (!s.etichetta) continue;
-        ControllaSuggerimento(s.etichetta, lunghe[r], schermo);
-        // Each formation whole on a line of its own.
-        if (lunghe[r] == dueFormazioni) {
-          EXPECT_LT(s.etichetta->width(), schermo.width() * 4 / 5);
-        }
-        s.etichetta->hide();  // the next tip is a new one, as after a pause
+  const QFont solito = QToolTip::font();
+  for (const int punti : {0, 24, 48}) {
+    QFont carattere = solito;
+    if (punti) carattere.setPointSize(punti);
+    QToolTip::setFont(carattere);
+    const QFontMetrics fm(carattere);
+    for (const char* nome : {"1024x600", "1366x768"}) {
+      if (!Schermo(nome)) continue;
+      SCOPED_TRACE(std::string(nome) + ", " + std::to_string(punti) + " punti");
+      const QRect schermo = SulloSchermo(t.p.principale(), nome);
+      QString appenaPiuLarga = QStringLiteral("M  1M");
+      while (fm.horizontalAdvance(appenaPiuLarga) <= schermo.width())
+        appenaPiuLarga += QStringLiteral(" 1°BA+5 &");
+      int quanti = 1;
+      while (fm.horizontalAdvance(fila(quanti, "%d", u'.')) < schermo.width() * 3 / 5) ++quanti;
+      const QString dueFormazioni = fila(quanti, "%d", u'.') + u' ' + fila(quanti, "%d", u'.');
+      QString piuAlta = QStringLiteral("M  ");
+      while (fm.horizontalAdvance(piuAlta) / schermo.width() * fm.lineSpacing() <= schermo.height())
+        piuAlta += fila(90, "%d°NA%+d", u'&');
+      QStringList lunghe{QStringLiteral("M  ") + fila(40, "%d°NA%+d", u'&'),
+                         QStringLiteral("M  ") + fila(90, "%d°NA%+d", u'&'),
+                         QStringLiteral("M  ") + fila(280, "%d°NA%+d", u'&'),
+                         (QStringLiteral("M  ") + fila(500, "%d°NA%+d", u'&')).left(4000),
+                         fila(61, "%02d", u'.'),
+                         fila(90, "%d", u'.'),
+                         QStringLiteral("MA  1M  ") + fila(24, "%d°BA%+d", u','),
+                         appenaPiuLarga,
+                         dueFormazioni,
+                         QStringLiteral("M  1M  1°BA+5 & 2°CA+17 <b>").repeated(4),
+                         piuAlta};
+      // And one of random characters, which with some fonts breaks otherwise
+      // where it is laid out again in the width it was measured to take.
+      QRandomGenerator caso(606);
+      const QString segni = QStringLiteral("0123456789.°&+-,MABCDEFGHINRTVZ ");
+      QString casuale;
+      for (int c = 0; c < 600; ++c) casuale += segni[caso.bounded(segni.size())];
+      lunghe << casuale;
+      if (punti) lunghe = lunghe.mid(0, 3);
+      for (QListWidget* lista : {t.m->ListPro, analisi->ListFormazioni}) {
+        lista->clear();
+        lista->addItems(lunghe);
       }
+      const int basso = schermo.bottom();
+      for (const int modo : {0, 1, 2})
+        for (const QPoint& punto : {schermo.center(), schermo.bottomRight() - QPoint(2, 2),
+                                    QPoint(schermo.center().x(), basso - 12),
+                                    QPoint(schermo.center().x(), basso - 60),
+                                    QPoint(schermo.left() + 300, basso - 230)})
+          for (int r = 0; r < lunghe.size(); ++r) {
+            SCOPED_TRACE(std::to_string(modo) + ", " + std::to_string(r) + ", " +
+                         ui::S(QDebug::toString(punto)));
+            QListWidget* lista = modo == 1 ? analisi->ListFormazioni : t.m->ListPro;
+            PortaRigaA(lista, r, punto);
+            QCursor::setPos(modo == 1 ? schermo.topLeft() : punto);
+            if (modo == 0) QToolTip::showText(QCursor::pos(), lunghe[r]);
+            const Suggerimento s =
+                modo == 0 ? SuggerimentoMostrato(punto) : SuggerimentoSopra(lista, r);
+            EXPECT_EQ(s.mostrato, lunghe[r]);
+            EXPECT_EQ(s.letto, lunghe[r]);
+            if (!s.etichetta) continue;
+            ControllaSuggerimento(s, lunghe[r], schermo);
+            // Each formation whole on a line of its own.
+            if (lunghe[r] == dueFormazioni) {
+              EXPECT_LT(s.etichetta->width(), schermo.width() * 4 / 5);
+            }
+            if (modo < 2) s.etichetta->hide();  // the next tip is a new one, as after a pause
+          }
+    }
   }
+  QToolTip::setFont(solito);
 }
 
 namespace {
