@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/file.h"
 #include "core/indici.h"
@@ -261,10 +262,11 @@ Esito Chiusura_Scrivi_Archivio(Stato& s) {
 }
 
 void Chiusura_Segui_Disco(Stato& s, const Archivio* sulDisco) {
-  const auto dati = file::LeggiBinario(s.CartellaDati / "archivio.dat", formato::kDimensione);
-  auto dalDisco = dati ? Archivio::Decodifica(*dati) : Risultato<Archivio>(Esito::Errore(dati.motivo()));
+  std::optional<Archivio> dalDisco;
+  if (const auto dati = file::LeggiBinario(s.CartellaDati / "archivio.dat", formato::kDimensione))
+    if (auto letto = Archivio::Decodifica(*dati)) dalDisco = std::move(letto).prendi();
   if (dalDisco)
-    s.ArchivioEstrazioni = std::move(dalDisco).prendi();
+    s.ArchivioEstrazioni = std::move(*dalDisco);
   else if (sulDisco)
     s.ArchivioEstrazioni = *sulDisco;
   Inizio::Aggiorna_Indici_Archivio(s.ArchivioEstrazioni, s.indici);
