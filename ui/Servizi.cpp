@@ -263,27 +263,29 @@ class DialoghiQt : public Dialoghi {
   }
 
   // The folder a dialog opens in: the one it was asked for, else the folder
-  // these dialogs last showed, else the data folder; never what Qt keeps of
-  // its own dialogs. A folder that cannot be shown gives way to the nearest
-  // folder above it that can: Qt would show another one without a word,
-  // where the proposed name may be another file. A save dialog says so in a
-  // box first.
+  // the user last chose or moved to in these dialogs, else the data folder;
+  // never what Qt keeps of its own dialogs. A folder that cannot be shown
+  // gives way to the nearest folder above it that can: Qt would show another
+  // one without a word, where the proposed name may be another file. A save
+  // dialog says so in a box first, and looks again once the box is gone: a
+  // folder that went meanwhile is named in a box of its own.
   QString Cartella(QWidget* padre, const QString& chiesta, bool salva) const {
     QString cartella = chiesta;
     if (cartella.isEmpty()) cartella = mUltima;
     if (cartella.isEmpty()) cartella = servizi().cartellaDati;
     if (cartella.isEmpty()) cartella = QDir::currentPath();
-    cartella = QDir::cleanPath(QFileInfo(cartella).absoluteFilePath());
-    const Accesso accesso = Raggiungibile(cartella);
-    if (accesso == Accesso::Si) return cartella;
-    QString altra = cartella;
-    while (Raggiungibile(altra) != Accesso::Si) {
-      const QString sopra = QFileInfo(altra).absolutePath();
-      if (sopra == altra) break;
-      altra = sopra;
-    }
-    if (Raggiungibile(altra) != Accesso::Si) altra = QDir::currentPath();
-    if (salva)
+    cartella = Pulita(cartella);
+    for (;;) {
+      const Accesso accesso = Raggiungibile(cartella);
+      if (accesso == Accesso::Si) return cartella;
+      QString altra = cartella;
+      while (Raggiungibile(altra) != Accesso::Si) {
+        const QString sopra = QFileInfo(altra).absolutePath();
+        if (sopra == altra) break;
+        altra = sopra;
+      }
+      if (Raggiungibile(altra) != Accesso::Si) altra = Pulita(QDir::currentPath());
+      if (!salva || altra == cartella) return altra;
       Msg(padre,
           QStringLiteral("La cartella «%1» %2.\r\nIl file si può salvare in «%3» o in "
                          "un'altra cartella.")
@@ -292,7 +294,12 @@ class DialoghiQt : public Dialoghi {
                                                : QStringLiteral("non è accessibile"),
                    QDir::toNativeSeparators(altra)),
           Icona::Esclamativa);
-    return altra;
+      cartella = altra;
+    }
+  }
+
+  static QString Pulita(const QString& cartella) {
+    return QDir::cleanPath(QFileInfo(cartella).absoluteFilePath());
   }
 
   QString Dialogo(QWidget* padre, const DialogoFile& f, bool salva) {
@@ -320,11 +327,16 @@ class DialoghiQt : public Dialoghi {
     const bool scelto = Esegui(padre, d) == QDialog::Accepted && d && !d->selectedFiles().isEmpty();
     const QString nome = scelto ? d->selectedFiles().constFirst() : QString();
     // What the next dialog asked for no folder shows: the folder of the file
-    // chosen, or where the user left a cancelled dialog.
-    if (scelto)
+    // chosen, or one the user moved to in a cancelled dialog. The folder it
+    // opened in is the user's only if the user chose it: one the service
+    // fell back to is not, and the folder meant stays remembered, so that the
+    // next save says again that it is gone, or opens there once it is back.
+    if (scelto) {
       mUltima = QFileInfo(nome).absolutePath();
-    else if (d)
-      mUltima = d->directory().absolutePath();
+    } else if (d) {
+      const QString lasciata = Pulita(d->directory().absolutePath());
+      if (lasciata != cartella) mUltima = lasciata;
+    }
     delete d;
     return nome;
   }
@@ -334,7 +346,7 @@ class DialoghiQt : public Dialoghi {
   void dimentica() { mUltima.clear(); }
 
  private:
-  QString mUltima;  // the folder these dialogs last showed
+  QString mUltima;  // the folder the user last chose or moved to in these dialogs
 };
 
 class AppuntiQt : public Appunti {

@@ -273,3 +273,88 @@ TEST(DialoghiQt, ADialogAskedForNoFolderSaysWhenTheFolderItLastShowedIsGone) {
   }
   if (fs::exists(dati / "chiusa")) fs::permissions(dati / "chiusa", fs::perms::owner_all);
 }
+
+// The dialogs remember a folder only when the user chose it: the folder of a
+// file accepted, or one a cancelled dialog was moved to. Where a dialog fell
+// back from a folder that is gone, the folder meant stays remembered: the
+// next save says again that it is gone, or opens there once it is back. A
+// folder that goes while its box is up gets a box of its own.
+TEST(DialoghiQt, TheDialogsRememberOnlyTheFoldersTheUserChose) {
+  namespace fs = std::filesystem;
+  prova::ProgrammaDiProva p(prova::Sintetiche(300));
+  MDIForm1& m = p.principale();
+  const fs::path dati = p.cartella.percorso(), cartellaM = dati / "M", chiavetta = cartellaM / "chiavetta";
+  fs::create_directories(chiavetta);
+  ASSERT_TRUE(file::ScriviAtomico(cartellaM / "EstraRuota.txt", std::string_view("mio")));
+  m.MnuEstTabRuo_Click();
+  ExtraRuota* tabella = m.finestre().trova<ExtraRuota>();
+  m.mnuPrevMetodiT_Click();
+  Metodi* tester = m.finestre().trova<Metodi>();
+  DialoghiVeri veri;
+  {
+    prova::Osservatore o(true);
+    o.vai = ui::Q(chiavetta.string());
+    tabella->CmdSalva_Click();
+  }
+  ASSERT_TRUE(fs::exists(chiavetta / "EstraRuota.txt"));
+  const auto Q = [](const fs::path& c) { return ui::Q(c.string()); };
+  const auto avviso = [&](const fs::path& dove) {
+    return QStringLiteral("La cartella «%1» non esiste più.\nIl file si può salvare in «%2» o in "
+                          "un'altra cartella.")
+        .arg(Q(dove), Q(dove.parent_path()));
+  };
+  // "Apri Metodo" with the stick out opens above it, without a word, and is
+  // cancelled there.
+  const auto apriSenzaChiavetta = [&] {
+    fs::rename(chiavetta, dati / "staccata");
+    prova::Osservatore o;
+    tester->Cmd_Click(5);
+    EXPECT_EQ(o.riquadri, QStringList());
+    EXPECT_EQ(o.cartella, Q(cartellaM));
+  };
+  {
+    SCOPED_TRACE("la chiavetta di nuovo inserita");
+    apriSenzaChiavetta();
+    fs::rename(dati / "staccata", chiavetta);
+    prova::Osservatore o;
+    tabella->CmdSalva_Click();
+    EXPECT_EQ(o.riquadri, QStringList());
+    EXPECT_EQ(o.cartella, Q(chiavetta));
+  }
+  {
+    SCOPED_TRACE("la chiavetta ancora fuori");
+    apriSenzaChiavetta();
+    prova::Osservatore o;
+    tabella->CmdSalva_Click();
+    EXPECT_EQ(o.riquadri, QStringList{avviso(chiavetta)});
+    EXPECT_EQ(o.cartella, Q(cartellaM));
+    EXPECT_EQ(o.proposto, QStringLiteral("EstraRuota.txt"));
+  }
+  {
+    SCOPED_TRACE("la cartella del riquadro tolta mentre è aperto");
+    prova::Osservatore o;
+    o.aiRiquadri = [&] {
+      if (fs::exists(cartellaM)) fs::rename(cartellaM, dati / "via");
+    };
+    tabella->CmdSalva_Click();
+    EXPECT_EQ(o.riquadri, (QStringList{avviso(chiavetta), avviso(cartellaM)}));
+    EXPECT_EQ(o.cartella, Q(dati));
+    fs::rename(dati / "via", cartellaM);
+  }
+  EXPECT_EQ(prova::Testo(cartellaM / "EstraRuota.txt"), "mio");
+  {
+    SCOPED_TRACE("una cartella raggiunta in un dialogo annullato");
+    fs::rename(dati / "staccata", chiavetta);
+    fs::create_directory(dati / "altrove");
+    {
+      prova::Osservatore o;
+      o.vai = Q(dati / "altrove");
+      tabella->CmdSalva_Click();
+      EXPECT_EQ(o.cartella, Q(chiavetta));
+    }
+    prova::Osservatore o;
+    tester->Cmd_Click(5);
+    EXPECT_EQ(o.riquadri, QStringList());
+    EXPECT_EQ(o.cartella, Q(dati / "altrove"));
+  }
+}

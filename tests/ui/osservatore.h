@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 
 namespace prova {
 
@@ -16,7 +17,8 @@ namespace prova {
 // file dialog proposes, the folder it shows and the text of a box, then
 // cancels both, or accepts the file dialog's proposal and answers "Sì" to its
 // question. Given a folder `vai`, a file dialog goes there first, as a user
-// who looks into another folder, keeping the proposed name.
+// who looks into another folder, keeping the proposed name. `aiRiquadri`
+// runs while each box is up, before it is answered.
 class Osservatore {
  public:
   explicit Osservatore(bool accetta = false) : mAccetta(accetta) {
@@ -26,6 +28,7 @@ class Osservatore {
   QString vai;
   QString proposto, cartella, riquadro;
   QStringList riquadri;  // every box, in order
+  std::function<void()> aiRiquadri;
 
  private:
   void guarda() {
@@ -33,6 +36,7 @@ class Osservatore {
       if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) {
         riquadro = b->text();
         riquadri << riquadro;
+        if (aiRiquadri) aiRiquadri();
         if (QAbstractButton* si = b->button(QMessageBox::Yes); si && mAccetta)
           si->click();
         else
