@@ -594,7 +594,13 @@ bool MDIForm1::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void MDIForm1::closeEvent(QCloseEvent* e) {
-  // Tool windows close first, so that each can finish its own work.
+  // Tool windows close first, so that each can finish its own work; one
+  // that refuses (the archive editor, when the user keeps corrections the
+  // disk refused) is asked before any other closes, and keeps them all open.
+  if (!mFinestre->chiudiTutteTranne(nullptr)) {
+    e->ignore();
+    return;
+  }
   mArea->closeAllSubWindows();
   if (!mArea->subWindowList().isEmpty()) {
     e->ignore();

@@ -157,6 +157,7 @@ Extrazioni::Extrazioni(const ui::Contesto& contesto) : mContesto(contesto) {
   ui::Nomina(this, QStringLiteral("Estrazioni"));
   ui::Finestre::ImpostaDimensioni(this, 7188, 7215);
   ui::Finestre::NascondeLimiti(this);
+  ui::Finestre::PuoRifiutareChiusura(this);
   setProperty("argomentoAiuto", kAiutoVista);
   creaControlli();
   creaPannello();

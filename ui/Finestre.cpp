@@ -110,11 +110,19 @@ void Finestre::porta(QWidget* w) {
   mArea->setActiveSubWindow(sotto);
 }
 
-void Finestre::chiudiTutteTranne(QWidget* eccetto) {
-  for (QWidget* w : aperte()) {
-    if (w == eccetto) continue;
-    if (QMdiSubWindow* sotto = Cornice(w)) sotto->close();
-  }
+bool Finestre::chiudiTutteTranne(QWidget* eccetto) {
+  // Closing one window may close others (the archive editor closes the
+  // windows that read the archive): the snapshot holds guarded pointers.
+  QList<QPointer<QWidget>> daChiudere;
+  for (QWidget* w : aperte())
+    if (w != eccetto) daChiudere << w;
+  for (const bool chiede : {true, false})
+    for (const QPointer<QWidget>& w : daChiudere) {
+      if (!w || w->property("puoRifiutareChiusura").toBool() != chiede) continue;
+      QMdiSubWindow* sotto = Cornice(w);
+      if (sotto && !sotto->close() && chiede) return false;
+    }
+  return true;
 }
 
 void Finestre::chiudiLettoriArchivio(QWidget* eccetto) {

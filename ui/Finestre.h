@@ -74,7 +74,9 @@ class Finestre : public QObject {
   // Brings a window to the front (restoring it when minimised).
   void porta(QWidget* w);
   // Closes every tool window except one (nullptr: all), over a snapshot.
-  void chiudiTutteTranne(QWidget* eccetto);
+  // The windows that may refuse their close are asked first: when one
+  // refuses, no other window closes and false is returned.
+  bool chiudiTutteTranne(QWidget* eccetto);
   // After an archive change: closes every tool window that reads the
   // archive, that is all but `eccetto` and the windows marked
   // IndipendenteDallArchivio.
@@ -117,6 +119,9 @@ class Finestre : public QObject {
   static void Chiudi(QWidget* w);
   // Marks a window that hides the range bar while it is active.
   static void NascondeLimiti(QWidget* w) { w->setProperty("nascondeLimiti", true); }
+  // Marks a window whose close may be refused (it asks the user first), so
+  // that closing every window asks it before any other closes.
+  static void PuoRifiutareChiusura(QWidget* w) { w->setProperty("puoRifiutareChiusura", true); }
   // Marks a window that does not read the archive, so that an archive change
   // leaves it open (and its unsaved work with it).
   static void IndipendenteDallArchivio(QWidget* w) { w->setProperty("indipendenteDallArchivio", true); }

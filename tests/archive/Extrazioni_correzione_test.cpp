@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -21,6 +22,8 @@
 #include "core/file.h"
 #include "core/rsc.h"
 #include "core/testo.h"
+#include "forecast/Spia.h"
+#include "methods/Metodi.h"
 #include "estrazione_di_prova.h"
 #include "support/leggi_file.h"
 #include "support/programma_di_prova.h"
@@ -28,6 +31,7 @@
 #include "ui/Colori.h"
 #include "ui/Finestre.h"
 #include "ui/Griglia.h"
+#include "ui/PannelloTesto.h"
 #include "ui/Testo.h"
 
 #include "editor_di_prova.h"
@@ -169,15 +173,21 @@ TEST(ArchiveEditor, ClosingWithoutChangesWritesNothing) {
 // close does not drop the correction without asking. "No" (the default)
 // keeps the editor open, changed; with the stick back the next close writes
 // it through the link. Only "Sì" gives it up, and memory then holds what
-// the disk did. The program's close asks the same.
+// the disk did. The program's close asks the same, before any other window
+// closes, and so does "Chiudi Tutte": "No" keeps a tester's method not saved
+// and a report computed.
 TEST(ArchiveEditor, ACorrectionTheDiskRefusesAtCloseStaysUntilTheUserGivesItUp) {
   namespace fs = std::filesystem;
   const QString domanda = QStringLiteral(
       "Le correzioni non sono state salvate:\r\nimpossibile scrivere archivio.dat: è un "
       "collegamento a un file inesistente\r\n\r\nChiudere comunque e perderle ?");
-  for (const bool programma : {false, true}) {
+  enum class Chiusura { Editor, Programma, ChiudiTutte };
+  for (const Chiusura chiusura : {Chiusura::Editor, Chiusura::Programma, Chiusura::ChiudiTutte}) {
+    const bool programma = chiusura == Chiusura::Programma;
     for (const bool rinuncia : {false, true}) {
-      SCOPED_TRACE(std::string(programma ? "the program's close" : "the editor's close") +
+      SCOPED_TRACE(std::string(programma                          ? "the program's close"
+                               : chiusura == Chiusura::ChiudiTutte ? "\"Chiudi Tutte\""
+                                                                   : "the editor's close") +
                    (rinuncia ? ", given up" : ", kept"));
       Editor ed;
       const fs::path chiavetta = ed.file("chiavetta"), fuori = ed.file("staccata");
@@ -188,11 +198,26 @@ TEST(ArchiveEditor, ACorrectionTheDiskRefusesAtCloseStaysUntilTheUserGivesItUp) 
       ed.dlg().inserimenti = {QStringLiteral("88")};
       DoppioClick(ed.e.GridEst, 1, 3);
       fs::rename(chiavetta, fuori);
+      QPointer<Metodi> tester;
+      QPointer<Spia> spia;
+      if (chiusura != Chiusura::Editor) {
+        ed.m.mnuPrevMetodiT_Click();
+        tester = ed.m.finestre().trova<Metodi>();
+        tester->ListPro->addItem(QStringLiteral("M  1M  2°CA+7"));
+        ed.m.MnuPrevSpia_Click();
+        spia = ed.m.finestre().trova<Spia>();
+        spia->CmdRep_Click();
+        ASSERT_FALSE(spia->Text1->testo().isEmpty());
+        ed.dlg().messaggi.clear();
+      }
+      const QString rapporto = spia ? spia->Text1->testo() : QString();
       if (rinuncia) ed.dlg().risposte = {ui::Risposta::Si};
       QPointer<Extrazioni> editor = &ed.e;
       const auto chiudi = [&] {
         if (programma)
           ed.m.close();
+        else if (chiusura == Chiusura::ChiudiTutte)
+          ed.m.MnuFinestraChiudi_Click();
         else
           editor->CmdEsci_Click();
         QTest::qWait(1);
@@ -213,8 +238,15 @@ TEST(ArchiveEditor, ACorrectionTheDiskRefusesAtCloseStaysUntilTheUserGivesItUp) 
       EXPECT_TRUE(ed.m.isVisible());
       EXPECT_TRUE(editor->ArchivioVariato);
       EXPECT_EQ(editor->GridEst->textMatrix(1, 3), QStringLiteral("88"));
+      if (chiusura != Chiusura::Editor) {
+        ASSERT_FALSE(tester.isNull());
+        EXPECT_EQ(tester->ListPro->count(), 1);
+        ASSERT_FALSE(spia.isNull());
+        EXPECT_EQ(spia->Text1->testo(), rapporto);
+      }
       chiudi();
       EXPECT_TRUE(editor.isNull());
+      EXPECT_TRUE(tester.isNull());
       EXPECT_EQ(ed.m.isVisible(), !programma);
       EXPECT_EQ(ed.p.stato.ArchivioEstrazioni(10, 1, 3), 88);
       EXPECT_EQ(prova::Binario(chiavetta / "archivio.dat"),
