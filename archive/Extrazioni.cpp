@@ -1,13 +1,9 @@
 #include "archive/Extrazioni.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
-#include <QFocusEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -100,55 +96,6 @@ std::string TestoConTasto(const QLineEdit* box, int KeyAscii) {
 }
 
 }  // namespace
-
-// --- CasellaTesto ------------------------------------------------------------
-
-CasellaTesto::CasellaTesto(QWidget* parent) : QLineEdit(parent) {
-  // Text reaches the box only through keys the window judged.
-  setContextMenuPolicy(Qt::NoContextMenu);
-  setAcceptDrops(false);
-}
-
-void CasellaTesto::keyPressEvent(QKeyEvent* e) {
-  int KeyAscii = 0;
-  const QString t = e->text();
-  if (e->key() == Qt::Key_Backspace) KeyAscii = kBackspace;
-  else if (e->matches(QKeySequence::Paste)) KeyAscii = 22;
-  else if (e->matches(QKeySequence::Cut)) KeyAscii = 24;
-  else if (!t.isEmpty() && t[0].isPrint() && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-    KeyAscii = t[0].unicode();
-  if (KeyAscii != 0 && KeyPress) {
-    KeyPress(KeyAscii);
-    if (KeyAscii == 0) {
-      e->accept();
-      return;
-    }
-  }
-  QLineEdit::keyPressEvent(e);
-}
-
-void CasellaTesto::focusInEvent(QFocusEvent* e) {
-  QLineEdit::focusInEvent(e);
-  if (GotFocus) GotFocus();
-}
-
-void CasellaTesto::focusOutEvent(QFocusEvent* e) {
-  QLineEdit::focusOutEvent(e);
-  // Only a move to another control of the window validates; a message box
-  // or a menu taking the focus does not.
-  const Qt::FocusReason r = e->reason();
-  if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason) return;
-  bool Cancel = false;
-  if (Validate) Validate(Cancel);
-  if (Cancel) {
-    // The press that took the focus away lost its release to the refusal's
-    // box: the button must not stay drawn pressed (nor click later).
-    if (auto* premuto = qobject_cast<QAbstractButton*>(QApplication::focusWidget())) premuto->setDown(false);
-    QMetaObject::invokeMethod(this, [this] { setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
-    return;
-  }
-  if (LostFocus) LostFocus();
-}
 
 // --- Extrazioni: opening -----------------------------------------------------
 
@@ -748,11 +695,11 @@ bool Extrazioni::Form_QueryUnload() {
     ArchivioVariato = false;
     // Once the indices are rebuilt the shell rebuilds the range bar and every
     // window that reads the archive closes; the progress window rebuilds the
-    // distance files only when the archive reached the disk.
+    // distance files from what memory now holds, the archive on disk.
     const Esito completa = [&] {
       ui::Clessidra clessidra;
       return Estrazioni::Chiusura_Completa(
-          s, scritto.ok(),
+          s,
           [this] {
             mContesto.programma.notificaArchivioVariato();
             mContesto.finestre.chiudiLettoriArchivio(this);

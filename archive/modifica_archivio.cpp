@@ -287,10 +287,10 @@ void Chiusura_Ricarica(Stato& s) {
       Inizio::Crea_Archivio_SuperEnalotto(s.ArchivioEstrazioni, s.TotEstrazioni());
 }
 
-Esito Chiusura_Completa(Stato& s, bool scritto, const std::function<void()>& indiciRicostruiti,
+Esito Chiusura_Completa(Stato& s, const std::function<void()>& indiciRicostruiti,
                         const std::function<Esito(const Stato&)>& ricostruisci) {
   if (indiciRicostruiti) indiciRicostruiti();
-  Esito esito = scritto ? ricostruisci(s) : Esito::Ok();
+  Esito esito = ricostruisci(s);
   Chiusura_Ricarica(s);
   return esito;
 }

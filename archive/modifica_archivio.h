@@ -174,13 +174,15 @@ void Chiusura_Ricarica(Stato& s);
 // (what the progress window does).
 Esito Ricostruisci_Archivi_RSC(const Stato& s);
 
-// The close-time work once archivio.dat was written (`scritto`) or given up
+// The close-time work once archivio.dat was written or given up
 // (Chiusura_Segui_Disco): tells `indiciRicostruiti` (the window refreshes the
 // range bar and closes the tools that read the archive), rebuilds the five
-// distance files with `ricostruisci` (the window shows its progress) only
-// when the archive was written, as they never describe an archive that is
-// not on disk, and reloads. Returns the reason the distance files failed.
-Esito Chiusura_Completa(Stato& s, bool scritto, const std::function<void()>& indiciRicostruiti = {},
+// distance files from the archive in memory with `ricostruisci` (the window
+// shows its progress), and reloads. Memory then holds the archive on disk,
+// or the last one known to have been there when the disk cannot be read, so
+// that the distance files describe it whether or not the last write
+// succeeded. Returns the reason the distance files failed.
+Esito Chiusura_Completa(Stato& s, const std::function<void()>& indiciRicostruiti = {},
                         const std::function<Esito(const Stato&)>& ricostruisci = Ricostruisci_Archivi_RSC);
 
 // ---------------------------------------------------------------------------

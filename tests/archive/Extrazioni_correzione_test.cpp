@@ -256,3 +256,71 @@ TEST(ArchiveEditor, ACorrectionTheDiskRefusesAtCloseStaysUntilTheUserGivesItUp) 
     }
   }
 }
+
+// archivio.dat is a link to a stick, pulled out before the editor closes: a
+// draw deleted, or stored after a correction, is on the stick already and
+// only a plain box says the write failed; corrections alone go on the
+// user's word, back to the image from before the first one. Either way
+// memory and the five distance files then hold the stick's archive.
+TEST(ArchiveEditor, AfterARefusedWriteAtCloseTheDistanceFilesDescribeTheArchiveOnDisk) {
+  namespace fs = std::filesystem;
+  const QString motivo = QStringLiteral(
+      "impossibile scrivere archivio.dat: è un collegamento a un file inesistente");
+  struct Caso {
+    const char* nome;
+    std::function<void(Editor&)> modifica;
+    bool domanda;  // the question of corrections lost, answered "Sì"
+  };
+  const auto correggi = [](Editor& ed, int r, int c, const char* numero) {
+    ed.dlg().inserimenti = {QString::fromLatin1(numero)};
+    DoppioClick(ed.e.GridEst, r, c);
+  };
+  const Caso casi[] = {
+      {"a draw deleted",
+       [](Editor& ed) {
+         ed.dlg().risposte = {ui::Risposta::Si};
+         ed.e.CmdElimina_Click();
+       },
+       false},
+      {"a correction, then a draw stored",
+       [&](Editor& ed) {
+         correggi(ed, 1, 3, "88");
+         ed.e.CmdInserisci_Click();
+         ed.scrivi(prova::Di({22, 1, 2000}), {22, 1, 2000});
+         ed.e.CmdSalva_Click();
+       },
+       false},
+      {"two corrections", [&](Editor& ed) { correggi(ed, 1, 3, "88"), correggi(ed, 2, 2, "77"); },
+       true},
+  };
+  for (const Caso& c : casi) {
+    SCOPED_TRACE(c.nome);
+    Editor ed;
+    const fs::path chiavetta = ed.file("chiavetta"), fuori = ed.file("staccata");
+    fs::create_directory(chiavetta);
+    fs::rename(ed.file("archivio.dat"), chiavetta / "archivio.dat");
+    fs::create_symlink("chiavetta/archivio.dat", ed.file("archivio.dat"));
+    const auto prima = prova::Binario(chiavetta / "archivio.dat");
+    c.modifica(ed);
+    ed.dlg().messaggi.clear();
+    EXPECT_TRUE(ed.e.ArchivioVariato);
+    const auto suChiavetta = prova::Binario(chiavetta / "archivio.dat");
+    EXPECT_EQ(suChiavetta == prima, c.domanda);
+    fs::rename(chiavetta, fuori);
+    ed.dlg().risposte = {ui::Risposta::Si};
+    QPointer<Extrazioni> editor = &ed.e;
+    editor->CmdEsci_Click();
+    QTest::qWait(1);
+    EXPECT_TRUE(editor.isNull());
+    ASSERT_EQ(ed.dlg().messaggi.size(), 1u);
+    EXPECT_EQ(ed.dlg().messaggi[0].testo.startsWith(QStringLiteral("Le correzioni")), c.domanda);
+    EXPECT_TRUE(ed.dlg().messaggi[0].testo.contains(motivo));
+    const Archivio& a = ed.p.stato.ArchivioEstrazioni;
+    EXPECT_EQ(Editor::Byte(a), suChiavetta);
+    for (int k = 1; k <= 5; ++k) {
+      SCOPED_TRACE(k);
+      EXPECT_EQ(prova::Binario(ed.file(Rsc::NomeFile(k).c_str())), Editor::Byte(Rsc::Crea_Archivio(a, k)));
+    }
+    EXPECT_EQ(prova::Binario(fuori / "archivio.dat"), suChiavetta);
+  }
+}

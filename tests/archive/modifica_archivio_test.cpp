@@ -166,7 +166,7 @@ TEST(Closing, AfterACorrectionWritesArchiveAndAllFiveDistanceFiles) {
   ASSERT_EQ(c.esito, Correzione::Esito::Corretto);
   ed.s.ArchivioEstrazioni(3, 1, 1) = static_cast<std::uint8_t>(c.valore);
   ASSERT_TRUE(Chiusura_Scrivi_Archivio(ed.s));
-  ASSERT_TRUE(Chiusura_Completa(ed.s, true));
+  ASSERT_TRUE(Chiusura_Completa(ed.s));
   EXPECT_EQ(ed.SulDisco(), Editor::Byte(ed.s.ArchivioEstrazioni));
   for (int k = 1; k <= 5; ++k) {
     SCOPED_TRACE(k);
@@ -183,7 +183,7 @@ TEST(Closing, AfterACorrectionWritesArchiveAndAllFiveDistanceFiles) {
 
 // A failed write changes nothing, memory included; given up, memory follows
 // the disk, or the image the caller kept of it when the disk cannot be read,
-// and no distance file describes the unsaved draw.
+// and the distance files describe that archive, not the unsaved draw.
 TEST(Closing, AFailedArchiveWriteKeepsMemoryUntilItIsGivenUp) {
   for (const bool leggibile : {true, false}) {
     SCOPED_TRACE(leggibile ? "read-only archive" : "a link to a stick pulled out");
@@ -209,9 +209,13 @@ TEST(Closing, AFailedArchiveWriteKeepsMemoryUntilItIsGivenUp) {
     if (leggibile) {
       EXPECT_EQ(ed.SulDisco(), prima);
     }
-    ASSERT_TRUE(Chiusura_Completa(ed.s, false));
-    EXPECT_FALSE(std::filesystem::exists(ed.dir.percorso() / "Rsc1.dat"));
-    EXPECT_EQ(ed.s.TabelleRSC[0], Rsc::Crea_Archivio(sulDisco, 1));
+    ASSERT_TRUE(Chiusura_Completa(ed.s));
+    for (int k = 1; k <= 5; ++k) {
+      SCOPED_TRACE(k);
+      EXPECT_EQ(prova::Binario(ed.dir.percorso() / Rsc::NomeFile(k)),
+                Editor::Byte(Rsc::Crea_Archivio(sulDisco, k)));
+      EXPECT_EQ(ed.s.TabelleRSC[k - 1], Rsc::Crea_Archivio(sulDisco, k));
+    }
   }
 }
 
