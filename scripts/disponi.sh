@@ -4,16 +4,26 @@
 # made only where their names are free: a file or a link of that name, even
 # a link that leads nowhere (a USB stick not plugged in), is the user's and
 # stays as it is; the program then says what it finds there.
-# The help pages are laid out anew each time, so only a help folder that
-# this script laid out is replaced: the project's own folder, or a folder
-# whose help is anything else, is refused before anything changes.
+# The executable and the help pages are laid out anew each time, so only
+# what this script laid out is replaced: a help folder it made and a plain
+# file named tarvolane. The project's own folder or its help pages as the run
+# folder, a help folder that is anything else, or a tarvolane that is a link,
+# a folder or anything but a plain file, are refused before anything changes.
+# Any step that fails stops the script with its reason and a non-zero status.
 # Usage: scripts/disponi.sh BUILD_FOLDER RUN_FOLDER (paths from the project root)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 costruzione=$1
 cartella=$2
 segno=.tarvolane-guida  # marks a help folder as this script's copy
+ferma() {  # reason: says why the layout stops, and stops it
+  echo "disponi.sh: $1" >&2
+  exit 1
+}
 libero() { [ ! -e "$1" ] && [ ! -L "$1" ]; }
+# The executable this script laid out: a plain file. A link may lead to a
+# file of the user's, which a copy would overwrite.
+programma() { [ -f "$1" ] && [ ! -L "$1" ]; }
 # A help folder this script laid out: marked, or, from before the mark, a
 # folder of nothing but folders and files named as the pages are.
 nostra() {
@@ -26,20 +36,45 @@ nostra() {
     return 1
   done < <(cd "$1" && find . -mindepth 1 -printf '%P\0')
 }
-if [ -e "$cartella" ] && [ "$(cd "$cartella" && pwd -P)" = "$(pwd -P)" ]; then
-  echo "disponi.sh: $cartella è la cartella del progetto, non una cartella in cui avviare il programma" >&2
-  exit 1
+
+# Folders are compared by identity, not by the text of their paths: "//path",
+# a link or a bind mount reach the same folder under another name. The
+# project's help pages hold the program's sources: they are neither a run
+# folder nor the help pages of an earlier layout, which would be replaced.
+if [ "$cartella" -ef . ]; then
+  ferma "$cartella è la cartella del progetto, non una cartella in cui avviare il programma"
+fi
+if [ "$cartella" -ef help ] || [ "$cartella/help" -ef help ]; then
+  ferma "$cartella è la guida del progetto o la contiene, non una cartella in cui avviare il programma"
 fi
 if ! libero "$cartella/help" && ! nostra "$cartella/help"; then
-  echo "disponi.sh: $cartella/help non è la guida del programma: resta com'è, e il programma non vi è disposto" >&2
-  exit 1
+  ferma "$cartella/help non è la guida del programma: resta com'è, e il programma non vi è disposto"
 fi
-mkdir -p "$cartella"
-cp "$costruzione/app/tarvolane" "$cartella/"
-rm -rf "$cartella/help" && cp -r help "$cartella/help" && : > "$cartella/help/$segno"
+if ! libero "$cartella/tarvolane" && ! programma "$cartella/tarvolane"; then
+  ferma "$cartella/tarvolane non è il programma: resta com'è, e il programma non vi è disposto"
+fi
+
+mkdir -p "$cartella" || ferma "la cartella $cartella non si può creare"
+# The executable and the help pages are first copied whole into a folder of
+# this script's own beside them, then each takes its place by a rename: a
+# copy cut short leaves the earlier layout as it was, and a program running
+# from the old executable keeps it.
+posa=$(mktemp -d "$cartella/.disponi.XXXXXX") || ferma "in $cartella non si può scrivere"
+trap 'rm -rf "$posa"' EXIT
+cp "$costruzione/app/tarvolane" "$posa/tarvolane" ||
+  ferma "il programma $costruzione/app/tarvolane non si può copiare in $cartella"
+cp -r help "$posa/help" || ferma "la guida del progetto non si può copiare in $cartella"
+: > "$posa/help/$segno" || ferma "la guida copiata in $cartella non si può segnare"
+rm -rf "$cartella/help" || ferma "la guida di prima in $cartella non si può togliere"
+mv -T "$posa/help" "$cartella/help" || ferma "la guida non si può mettere in $cartella/help"
+mv -fT "$posa/tarvolane" "$cartella/tarvolane" ||
+  ferma "il programma non si può mettere in $cartella/tarvolane"
+
 if libero "$cartella/archivio.dat"; then
-  "$costruzione/tools/archivio_iniziale" data/estrazioni.csv "$cartella/archivio.dat"
+  "$costruzione/tools/archivio_iniziale" data/estrazioni.csv "$cartella/archivio.dat" ||
+    ferma "il primo archivio non si può scrivere in $cartella/archivio.dat"
 fi
 if libero "$cartella/TabFnum.txt"; then
-  cp data/TabFnum.txt "$cartella/"
+  cp data/TabFnum.txt "$cartella/TabFnum.txt" ||
+    ferma "la tabella delle formazioni non si può copiare in $cartella/TabFnum.txt"
 fi
