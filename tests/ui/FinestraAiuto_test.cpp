@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QtEndian>
@@ -480,6 +481,69 @@ TEST(Help, PicturesStayWithinTheScreenAndThePagesBudget) {
   ::close(osservatore);
   EXPECT_EQ(Inchiostro(f->pagina()).second, 0);
   f->close();
+}
+
+// What a page's picture files cost it, whatever comes of them: each its
+// bytes, and at least kLetturaMinima, a name that cannot be read or a file of
+// a few bytes too; a file larger than what is left is refused unread, at that
+// least charge. So a page reads a bounded amount however many files it names,
+// and the small picture at its end shows only while the page can still read
+// it (kLetturaMinima) and decode it (256 bytes).
+TEST(Help, APagesPictureFilesCostTheirBytesAndAtLeastTheLeastCharge) {
+  using ui::PaginaAiuto;
+  constexpr qint64 kMinima = PaginaAiuto::kLetturaMinima;
+  constexpr int kNomi = int(PaginaAiuto::kDecodificaPagina / kMinima);
+  constexpr qint64 kResto = 64 * kMinima;  // what kNomi - 64 names leave: 4 MiB
+  prova::CartellaTemporanea dir;
+  const auto help = dir.percorso() / "help";
+  std::filesystem::create_directories(help / "cartella");
+  Scrivi(help / "rosso.png", Codifica(Rossa({8, 8}), "PNG"));
+  std::ofstream(help / "vuoto").close();
+  std::ofstream(help / "testo") << "non sono un'immagine";
+  // Names that cannot be read or hold a few bytes: among the first, an empty
+  // file, a folder and a text; the others name nothing.
+  const char* bersagli[] = {nullptr, "vuoto", "cartella", "testo"};
+  for (int i = 0; i < 32; ++i)
+    if (const char* b = bersagli[i % 4])
+      std::filesystem::create_symlink(b, help / ("n" + std::to_string(i) + ".png"));
+  const struct {
+    int nomi;
+    qint64 ultima;  // then a file of zeros of this size, no picture (0: none)
+    bool letta, rosso;
+  } casi[] = {
+      {kNomi - 2, 0, false, true},            // 128 KiB left: read and decoded
+      {kNomi - 1, 0, false, false},           // 64 KiB left: read, not decoded
+      {kNomi - 64, kResto, true, false},      // a file of what is left is read whole
+      {kNomi - 64, kResto + 1, false, true},  // one byte more: refused unread
+  };
+  for (int r = 0; r < int(std::size(casi)); ++r) {
+    const auto& c = casi[r];
+    SCOPED_TRACE(r);
+    const auto ultima = help / ("ultima" + std::to_string(r) + ".png");
+    {
+      std::ofstream pagina(help / (std::to_string(r) + ".html"));
+      for (int i = 0; i < c.nomi; ++i)  // a paragraph of 64, which Qt lays out quickly
+        pagina << (i % 64 ? "" : "<p>") << "<img src=\"n" << i << ".png\">";
+      if (c.ultima > 0) pagina << "<img src=\"" << ultima.filename().string() << "\">";
+      pagina << "<p><img src=\"rosso.png\"></p>";
+    }
+    const int osservatore = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(osservatore, 0);
+    if (c.ultima > 0) {
+      std::ofstream(ultima).close();
+      ASSERT_EQ(::truncate(ultima.c_str(), c.ultima), 0);
+      ASSERT_GE(::inotify_add_watch(osservatore, ultima.c_str(), IN_ACCESS), 0);
+    }
+    QPointer<ui::FinestraAiuto> f =
+        ui::FinestraAiuto::Mostra(QString::fromStdString(dir.percorso().string()), r);
+    QScrollBar* barra = f->pagina()->verticalScrollBar();
+    barra->setValue(barra->maximum());  // the end of the page, where the small picture is
+    EXPECT_EQ(Inchiostro(f->pagina()).second, c.rosso ? 64 : 0);
+    f->close();
+    inotify_event eventi[16];  // on the file itself: no name follows
+    EXPECT_EQ(::read(osservatore, eventi, sizeof eventi) > 0, c.letta);
+    ::close(osservatore);
+  }
 }
 
 // A picture that decodes to more than its header says is left out, and its
