@@ -44,8 +44,16 @@ nostra() {
 if [ "$cartella" -ef . ]; then
   ferma "$cartella è la cartella del progetto, non una cartella in cui avviare il programma"
 fi
-if [ "$cartella" -ef help ] || [ "$cartella/help" -ef help ]; then
-  ferma "$cartella è la guida del progetto o la contiene, non una cartella in cui avviare il programma"
+# The run folder, or a folder above it, is the project's help; or its own
+# help is. Above the run folder, the path as the system resolves it.
+sopra=$(realpath -m -- "$cartella") || ferma "$cartella non è un nome di cartella"
+while :; do
+  [ "$sopra" -ef help ] && ferma "$cartella è nella guida del progetto, non una cartella in cui avviare il programma"
+  [ "$sopra" = / ] && break
+  sopra=$(dirname -- "$sopra")
+done
+if [ "$cartella/help" -ef help ]; then
+  ferma "$cartella contiene la guida del progetto, non è una cartella in cui avviare il programma"
 fi
 if ! libero "$cartella/help" && ! nostra "$cartella/help"; then
   ferma "$cartella/help non è la guida del programma: resta com'è, e il programma non vi è disposto"

@@ -92,7 +92,8 @@ controlla "il collegamento resta" test "$(readlink "$tmp/link/help")" = ../nuova
 controlla "$tmp/eseguibile rifiutata" rifiutata "$tmp/eseguibile"
 controlla "il programma dell'utente resta" test "$(cat "$tmp/utente/programma")" = "mio programma"
 controlla "nulla disposto accanto al collegamento" test "$(contenuto "$tmp/eseguibile")" = "tarvolane "
-for cartella in "$tmp/progetto/." "/$tmp/progetto" help "$tmp/progetto/help"; do
+for cartella in "$tmp/progetto/." "/$tmp/progetto" help "$tmp/progetto/help" help/nuova \
+  "$tmp/progetto/help/nuova/run"; do
   controlla "$cartella rifiutata" rifiutata "$cartella"
   controlla "il progetto resta dopo $cartella" progetto_intatto
 done
