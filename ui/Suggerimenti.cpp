@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QStylePainter>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QtMath>
 #include <algorithm>
@@ -59,8 +60,9 @@ class Suggerimenti : public QObject {
   // below the point it is shown for (16 pixels, past the pointer's arrow),
   // else above it (8 pixels) where it fits there; where it fits on neither
   // side it takes the side with more room and shows the whole lines that fit
-  // there. Its window, frame included, lies on the screen. The layout is kept
-  // for Dipingi until the tip's text, font or size changes.
+  // there, the last ending in "…" (Taglia). Its window, frame included, lies
+  // on the screen. The layout is kept for Dipingi until the tip's text, font
+  // or size changes.
   // REQUIRES: the tip stands where Qt placed it for its size.
   void Dimensiona(QLabel* l) {
     if (mUltima.etichetta == l && mUltima.posto == l->geometry() && mUltima.testo == l->text() &&
@@ -76,22 +78,17 @@ class Suggerimenti : public QObject {
                           QSize(1 + telaio.left() + telaio.right(), telaio.top() + telaio.bottom());
     mUltima.etichetta = nullptr;
     QTextLayout& righe = mUltima.righe;
-    Disponi(righe, l, schermo.width() - attorno.width());
+    const int larghezza = schermo.width() - attorno.width();
+    Disponi(righe, Testo(l), l, larghezza);
     if (righe.lineCount() == 0) return;
-    auto fondo = [&righe](int riga) {
-      const QTextLine r = righe.lineAt(riga);
-      return qCeil(r.y() + r.height());
-    };
     const int sotto = schermo.bottom() + 1 - std::max(punto.y() + 16, schermo.top());
     const int sopra = std::min(punto.y() - 8, schermo.bottom() + 1) - schermo.top();
-    const int tutto = fondo(righe.lineCount() - 1) + attorno.height();
+    const int tutto = Fondo(righe, righe.lineCount() - 1) + attorno.height();
     const bool giu = tutto <= sotto || (tutto > sopra && sotto >= sopra);
-    const int spazio = (giu ? sotto : sopra) - attorno.height();
-    int mostrate = 1;
-    while (mostrate < righe.lineCount() && fondo(mostrate) <= spazio) ++mostrate;
+    const int mostrate = Taglia(righe, l, larghezza, (giu ? sotto : sopra) - attorno.height());
     qreal largo = 0;
     for (int i = 0; i < mostrate; ++i) largo = std::max(largo, righe.lineAt(i).naturalTextWidth());
-    const QSize misura = QSize(qCeil(largo), fondo(mostrate - 1)) + attorno;
+    const QSize misura = QSize(qCeil(largo), Fondo(righe, mostrate - 1)) + attorno;
     QRect r(QPoint(), misura.boundedTo(schermo.size()));
     // Across as Qt places a tip: right of the point, else left of it.
     int x = punto.x() + 2;
@@ -152,10 +149,9 @@ class Suggerimenti : public QObject {
       return;
     }
     QTextLayout righe;
-    Disponi(righe, l, area.width());
-    for (int i = 0; i < righe.lineCount(); ++i)
-      if (i == 0 || righe.lineAt(i).y() + righe.lineAt(i).height() <= area.height())
-        righe.lineAt(i).draw(&pittore, area.topLeft());
+    Disponi(righe, Testo(l), l, area.width());
+    const int mostrate = Taglia(righe, l, area.width(), area.height());
+    for (int i = 0; i < mostrate; ++i) righe.lineAt(i).draw(&pittore, area.topLeft());
     PiuTardi(l);
   }
 
@@ -169,13 +165,18 @@ class Suggerimenti : public QObject {
         Qt::QueuedConnection);
   }
 
-  // Lays out every character of the tip's text in lines `larghezza` pixels
-  // wide, each as full as it can be: a word cut at the end of a line goes
-  // whole to the next where it fits there, and is cut where it fits nowhere
-  // (a line without blanks).
-  static void Disponi(QTextLayout& righe, const QLabel* suggerimento, int larghezza) {
-    const QString testo =
-        QString(suggerimento->text()).replace(QLatin1Char('\n'), QChar::LineSeparator);
+  // The tip's text as Disponi lays it out: each line break a line separator.
+  static QString Testo(const QLabel* suggerimento) {
+    return QString(suggerimento->text()).replace(QLatin1Char('\n'), QChar::LineSeparator);
+  }
+
+  // Lays out every character of `testo` in the tip's font in lines
+  // `larghezza` pixels wide, each as full as it can be: a word cut at the end
+  // of a line goes whole to the next where it fits there, and is cut where it
+  // fits nowhere (a line without blanks). The first lines hold instead the
+  // number of characters `colonne` gives, where it gives them.
+  static void Disponi(QTextLayout& righe, const QString& testo, const QLabel* suggerimento,
+                      int larghezza, const QList<int>& colonne = {}) {
     righe.setText(testo);
     righe.setFont(QFont(suggerimento->font(), suggerimento));
     QTextOption opzioni(Qt::AlignLeft);
@@ -186,6 +187,12 @@ class Suggerimenti : public QObject {
     righe.beginLayout();
     for (QTextLine riga = righe.createLine(); riga.isValid(); riga = righe.createLine()) {
       riga.setLeadingIncluded(true);
+      if (riga.lineNumber() < colonne.size()) {
+        riga.setNumColumns(colonne[riga.lineNumber()], larghezza);
+        riga.setPosition(QPointF(0, alto));
+        alto += riga.height();
+        continue;
+      }
       riga.setLineWidth(larghezza);
       const int inizio = riga.textStart(), fine = inizio + riga.textLength();
       if (fine < testo.size() && !testo[fine - 1].isSpace() && !testo[fine].isSpace()) {
@@ -200,6 +207,44 @@ class Suggerimenti : public QObject {
       alto += riga.height();
     }
     righe.endLayout();
+  }
+
+  // The number of lines of `righe` (Disponi's) that a tip shows in
+  // `altezza` pixels: those whose bottom lies within them, the first always.
+  // Where they leave text out, `righe` is laid out again with the last of
+  // them ending in "…", which takes the place of the blanks at its end and
+  // of as many characters (whole, as the user sees them) as it must for "…"
+  // to fit in `larghezza`.
+  static int Taglia(QTextLayout& righe, const QLabel* suggerimento, int larghezza, int altezza) {
+    int mostrate = 1;
+    while (mostrate < righe.lineCount() && Fondo(righe, mostrate) <= altezza) ++mostrate;
+    const QString testo = righe.text();
+    const int inizio = righe.lineAt(mostrate - 1).textStart();
+    int fine = inizio + righe.lineAt(mostrate - 1).textLength();
+    if (std::all_of(testo.begin() + fine, testo.end(), [](QChar c) { return c.isSpace(); }))
+      return mostrate;
+    QList<int> colonne;
+    for (int i = 0; i < mostrate; ++i) colonne << righe.lineAt(i).textLength();
+    QTextBoundaryFinder caratteri(QTextBoundaryFinder::Grapheme, testo);
+    for (;;) {
+      int taglio = fine;
+      while (taglio > inizio && testo[taglio - 1].isSpace()) --taglio;
+      colonne.back() = taglio - inizio + 1;
+      Disponi(righe, testo.left(taglio) + QChar(0x2026), suggerimento, larghezza, colonne);
+      // A line holds no more than its width, whatever columns it is given:
+      // "…" that does not fit goes to a line of its own.
+      if (fine == inizio || (righe.lineCount() == mostrate &&
+                             righe.lineAt(mostrate - 1).naturalTextWidth() <= larghezza))
+        return mostrate;
+      caratteri.setPosition(fine);
+      fine = std::max<int>(inizio, caratteri.toPreviousBoundary());
+    }
+  }
+
+  // The bottom of line `riga` of `righe`, in whole pixels.
+  static int Fondo(const QTextLayout& righe, int riga) {
+    const QTextLine r = righe.lineAt(riga);
+    return qCeil(r.y() + r.height());
   }
 
   // Where a label draws its text: inside its frame and margin, and its indent

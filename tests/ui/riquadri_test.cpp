@@ -224,13 +224,15 @@ void PortaRigaA(QListWidget* lista, int riga, const QPoint& punto) {
   finestra->move(finestra->pos() + punto - lista->viewport()->mapToGlobal(r.center()));
 }
 
-// Records the text a widget paints: each run, its baseline and extent.
+// Records the text a widget paints: each run, its extent, font and colour.
 class TestoDipinto : public QPaintDevice, public QPaintEngine {
  public:
   TestoDipinto(QSize misura, int dpi) : QPaintEngine(AllFeatures), mMisura(misura), mDpi(dpi) {}
   struct Pezzo {
     QString testo;
     QRectF dove;
+    QFont font;
+    QColor tinta;
   };
   QList<Pezzo> pezzi;
   QPaintEngine* paintEngine() const override { return const_cast<TestoDipinto*>(this); }
@@ -244,7 +246,7 @@ class TestoDipinto : public QPaintDevice, public QPaintEngine {
   void drawPath(const QPainterPath&) override {}
   void drawTextItem(const QPointF& p, const QTextItem& t) override {
     const QRectF dove(p.x(), p.y() - t.ascent(), t.width(), t.ascent() + t.descent());
-    pezzi.append({t.text(), mVerso.mapRect(dove)});
+    pezzi.append({t.text(), mVerso.mapRect(dove), t.font(), painter()->pen().color()});
   }
   Type type() const override { return User; }
 
@@ -270,15 +272,15 @@ class TestoDipinto : public QPaintDevice, public QPaintEngine {
   QTransform mVerso;
 };
 
-// Checks a tip that shows `riga` on `schermo` as the user sees it: its
-// window, frame included, on the screen, below or above the point it was
-// shown for and never over it (Qt hides a tip at once that comes under the
-// pointer); the line painted on one line where it is narrower than the tip
-// or, wider than the screen, wrapped into lines as full as the screen's
-// width allows (short of it by the word carried to the next line at most),
-// each whole inside the tip, every character of the text painted in order.
-// Where the lines fit on neither side of the point, the tip takes the
-// roomier side and shows the first lines, as many as that side holds.
+// Checks a tip that shows `riga` on `schermo` as the user sees it: its window,
+// frame included, on the screen, below or above the point it was shown for and
+// never over it (Qt hides a tip at once that comes under the pointer); the line
+// painted on one line where it is narrower than the tip or, wider than the
+// screen, wrapped into lines as full as the screen's width allows (short of it
+// by the word carried to the next line at most), each whole inside the tip,
+// every character of the text painted in order. Where the lines fit on neither
+// side of the point, the tip takes the roomier side and shows the first lines,
+// as many as that side holds, the last ending in "…", painted as the rest.
 void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRect& schermo) {
   QLabel* e = s.etichetta;
   const QRect cornice = e->frameGeometry();
@@ -291,7 +293,8 @@ void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRe
   TestoDipinto dipinto(e->size(), e->logicalDpiY());
   e->render(&dipinto);
   QMap<qreal, QString> righe;  // by their top
-  for (const auto& [testo, dove] : dipinto.pezzi) {
+  for (const auto& [testo, dove, font, tinta] : dipinto.pezzi) {
+    EXPECT_TRUE(font == dipinto.pezzi[0].font && tinta == dipinto.pezzi[0].tinta) << ui::S(testo);
     // The blanks that end a line may hang past its edge, as in any text; the
     // pixel Qt gives a tip beside its text stays free.
     qsizetype fine = testo.size();
@@ -303,7 +306,10 @@ void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRe
   }
   const QString dipinte = QStringList(righe.values()).join(QString()).remove(u' ');
   const QString tutte = QString(riga).remove(u' ');
-  EXPECT_TRUE(!dipinte.isEmpty() && tutte.startsWith(dipinte)) << ui::S(dipinte);
+  const bool tagliato = dipinte != tutte;
+  EXPECT_EQ(dipinte.endsWith(u'…'), tagliato) << ui::S(dipinte.right(20));
+  EXPECT_TRUE(!dipinte.isEmpty() && tutte.startsWith(tagliato ? dipinte.chopped(1) : dipinte))
+      << ui::S(dipinte);
   const int testo = fm.horizontalAdvance(riga);
   if (testo < area.width()) {
     EXPECT_EQ(righe.size(), 1);
@@ -323,7 +329,7 @@ void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRe
   const int giu = schermo.bottom() + 1 - s.punto.y() - 16 - bordi;
   const int su = s.punto.y() - 8 - schermo.top() - bordi;
   const int stanno = std::max(giu, su) / qCeil(QFontMetricsF(e->font(), e).lineSpacing());
-  if (dipinte != tutte) {
+  if (tagliato) {
     EXPECT_EQ(righe.size(), stanno);
     EXPECT_EQ(sotto, giu >= su);
   }
