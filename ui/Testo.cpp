@@ -3,237 +3,32 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QCursor>
 #include <QEvent>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QPointer>
-#include <QScopedValueRollback>
-#include <QScreen>
 #include <QSet>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QStyleOptionFrame>
-#include <QStylePainter>
-#include <QTextLayout>
-#include <QtMath>
 #include <algorithm>
-#include <optional>
 
 #include "core/testo.h"
+#include "ui/Suggerimenti.h"
 
 namespace ui {
 namespace {
 
 // Turns each label plain as it is polished, which every widget is before it
-// is first shown or measured for a layout, and gives Qt's tooltip the size,
-// the place and the lines of its text (Dimensiona, Dipingi).
+// is first shown or measured for a layout: Qt's tooltip among them, which
+// FiltroSuggerimenti then sizes, places and paints.
 class EtichetteSemplici : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* oggetto, QEvent* evento) override {
-    const QEvent::Type tipo = evento->type();
-    // The point a tip is asked for, which the pointer may not be at.
-    if (tipo == QEvent::ToolTip) mAiuto = static_cast<QHelpEvent*>(evento)->globalPos();
-    if (tipo != QEvent::Polish && tipo != QEvent::Resize && tipo != QEvent::Move &&
-        tipo != QEvent::Paint)
-      return false;
+    if (evento->type() != QEvent::Polish) return false;
     auto* l = qobject_cast<QLabel*>(oggetto);
-    if (!l) return false;
-    if (tipo == QEvent::Polish && l->textFormat() == Qt::AutoText) l->setTextFormat(Qt::PlainText);
-    if (tipo == QEvent::Polish || l->textFormat() != Qt::PlainText ||
-        l->objectName() != QLatin1String("qtooltip_label"))
-      return false;
-    if (tipo == QEvent::Paint) {
-      Dipingi(l);
-      return true;
-    }
-    // Dimensiona's own move and resize come back here, to be left as they are,
-    // and so does what the window system reports of them later. Qt places a
-    // new tip before it shows it, and sizes a tip shown again before it
-    // places it: that one is sized once placed.
-    if (mDimensiona || evento->spontaneous()) return false;
-    if (tipo == QEvent::Resize && l->isVisible())
-      PiuTardi(l);
-    else
-      Dimensiona(l);
+    if (l && l->textFormat() == Qt::AutoText) l->setTextFormat(Qt::PlainText);
     return false;
   }
-
- private:
-  // Qt wraps a text it guesses might be markup into a narrow box although the
-  // label shows it plain, lets a line wider than the screen run past the edge
-  // where the line has no blank, and pushes a tip taller than the room below
-  // the pointer over the pointer, where it hides at once. Here a tip gets the
-  // size of its text, each line on one line or, wider than the screen,
-  // wrapped at the screen's width (Disponi). As Qt places a tip, it lies
-  // below the point it is shown for (16 pixels, past the pointer's arrow),
-  // else above it (8 pixels) where it fits there; where it fits on neither
-  // side it takes the side with more room and shows the whole lines that fit
-  // there. Its window, frame included, lies on the screen. The layout is kept
-  // for Dipingi until the tip's text, font or size changes.
-  // REQUIRES: the tip stands where Qt placed it for its size.
-  void Dimensiona(QLabel* l) {
-    if (mUltima.etichetta == l && mUltima.posto == l->geometry() && mUltima.testo == l->text() &&
-        mUltima.font == l->font())
-      return;
-    const auto [punto, schermo] = Punto(l);
-    // The frame a window manager may give the tip's window, its panel and
-    // margins, and the extra pixel Qt gives a tip beside its text.
-    const QRect finestra = l->geometry(), cornice = l->frameGeometry();
-    const QMargins telaio(finestra.left() - cornice.left(), finestra.top() - cornice.top(),
-                          cornice.right() - finestra.right(), cornice.bottom() - finestra.bottom());
-    const QSize attorno = l->size() - AreaTesto(l).size() +
-                          QSize(1 + telaio.left() + telaio.right(), telaio.top() + telaio.bottom());
-    mUltima.etichetta = nullptr;
-    QTextLayout& righe = mUltima.righe;
-    Disponi(righe, l, schermo.width() - attorno.width());
-    if (righe.lineCount() == 0) return;
-    auto fondo = [&righe](int riga) {
-      const QTextLine r = righe.lineAt(riga);
-      return qCeil(r.y() + r.height());
-    };
-    const int sotto = schermo.bottom() + 1 - std::max(punto.y() + 16, schermo.top());
-    const int sopra = std::min(punto.y() - 8, schermo.bottom() + 1) - schermo.top();
-    const int tutto = fondo(righe.lineCount() - 1) + attorno.height();
-    const bool giu = tutto <= sotto || (tutto > sopra && sotto >= sopra);
-    const int spazio = (giu ? sotto : sopra) - attorno.height();
-    int mostrate = 1;
-    while (mostrate < righe.lineCount() && fondo(mostrate) <= spazio) ++mostrate;
-    qreal largo = 0;
-    for (int i = 0; i < mostrate; ++i) largo = std::max(largo, righe.lineAt(i).naturalTextWidth());
-    const QSize misura = QSize(qCeil(largo), fondo(mostrate - 1)) + attorno;
-    QRect r(QPoint(), misura.boundedTo(schermo.size()));
-    // Across as Qt places a tip: right of the point, else left of it.
-    int x = punto.x() + 2;
-    if (x + r.width() > schermo.right() + 1) x -= 4 + r.width();
-    const int y = giu ? std::max(punto.y() + 16, schermo.top())
-                      : std::min(punto.y() - 8, schermo.bottom() + 1) - r.height();
-    r.moveTo(std::clamp(x, schermo.left(), schermo.right() + 1 - r.width()),
-             std::clamp(y, schermo.top(), schermo.bottom() + 1 - r.height()));
-    mUltima.etichetta = l;
-    mUltima.testo = l->text();
-    mUltima.font = l->font();
-    mUltima.posto = r.marginsRemoved(telaio);
-    mUltima.mostrate = mostrate;
-    const QScopedValueRollback dentro(mDimensiona, true);
-    l->setGeometry(mUltima.posto);
-  }
-
-  // The point the tip is shown for and its screen: the last help event's
-  // point or the pointer, whichever Qt placed the tip for; else the pointer,
-  // on the screen Qt gave the tip.
-  std::pair<QPoint, QRect> Punto(const QLabel* l) const {
-    const QScreen* suo = l->screen();
-    const QPoint cursore = QCursor::pos();
-    for (const QPoint& c : {mAiuto.value_or(cursore), cursore}) {
-      const QScreen* s = QGuiApplication::screenAt(c);
-      if (!s) s = suo;
-      if (s && PostoDiQt(c, l->size(), s->geometry()) == l->pos()) return {c, s->geometry()};
-    }
-    return {cursore, suo ? suo->geometry() : QRect(0, 0, 1 << 20, 1 << 20)};
-  }
-
-  // Where Qt puts a tip of `misura` shown for `punto` (QTipLabel::placeTip,
-  // with the 16-pixel pointer Qt assumes).
-  static QPoint PostoDiQt(QPoint punto, QSize misura, const QRect& schermo) {
-    QPoint p = punto + (16 > 2 * misura.height() ? QPoint(8, 0) : QPoint(2, 16));
-    if (p.x() + misura.width() > schermo.right() + 1) p.rx() -= 4 + misura.width();
-    if (p.y() + misura.height() > schermo.bottom() + 1) p.ry() -= 24 + misura.height();
-    p.setY(std::max(p.y(), schermo.top()));
-    p.setX(std::max(std::min(p.x(), schermo.right() + 1 - misura.width()), schermo.left()));
-    p.setY(std::min(p.y(), schermo.bottom() + 1 - misura.height()));
-    return p;
-  }
-
-  // Paints the tip as Qt does, its panel then its text, in the lines that
-  // Dimensiona measured: QLabel breaks a line only at a blank. A text that
-  // changed with neither the tip's size nor its place is laid out in the tip
-  // as it stands, and the tip sized once painted.
-  void Dipingi(QLabel* l) {
-    QStylePainter pittore(l);
-    QStyleOptionFrame pannello;
-    pannello.initFrom(l);
-    pittore.drawPrimitive(QStyle::PE_PanelTipLabel, pannello);
-    const QRect area = AreaTesto(l);
-    pittore.setPen(l->palette().color(l->foregroundRole()));
-    if (mUltima.etichetta == l && mUltima.testo == l->text() && mUltima.font == l->font()) {
-      for (int i = 0; i < mUltima.mostrate; ++i)
-        mUltima.righe.lineAt(i).draw(&pittore, area.topLeft());
-      return;
-    }
-    QTextLayout righe;
-    Disponi(righe, l, area.width());
-    for (int i = 0; i < righe.lineCount(); ++i)
-      if (i == 0 || righe.lineAt(i).y() + righe.lineAt(i).height() <= area.height())
-        righe.lineAt(i).draw(&pittore, area.topLeft());
-    PiuTardi(l);
-  }
-
-  // Sizes the tip once the events already posted are handled.
-  void PiuTardi(QLabel* l) {
-    QMetaObject::invokeMethod(
-        l,
-        [this, l] {
-          if (l->isVisible()) Dimensiona(l);
-        },
-        Qt::QueuedConnection);
-  }
-
-  // Lays out every character of the tip's text in lines `larghezza` pixels
-  // wide, each as full as it can be: a word cut at the end of a line goes
-  // whole to the next where it fits there, and is cut where it fits nowhere
-  // (a line without blanks).
-  static void Disponi(QTextLayout& righe, const QLabel* suggerimento, int larghezza) {
-    const QString testo =
-        QString(suggerimento->text()).replace(QLatin1Char('\n'), QChar::LineSeparator);
-    righe.setText(testo);
-    righe.setFont(QFont(suggerimento->font(), suggerimento));
-    QTextOption opzioni(Qt::AlignLeft);
-    opzioni.setWrapMode(QTextOption::WrapAnywhere);
-    righe.setTextOption(opzioni);
-    const QFontMetricsF fm(suggerimento->font(), suggerimento);
-    qreal alto = 0;
-    righe.beginLayout();
-    for (QTextLine riga = righe.createLine(); riga.isValid(); riga = righe.createLine()) {
-      riga.setLeadingIncluded(true);
-      riga.setLineWidth(larghezza);
-      const int inizio = riga.textStart(), fine = inizio + riga.textLength();
-      if (fine < testo.size() && !testo[fine - 1].isSpace() && !testo[fine].isSpace()) {
-        int spazio = fine - 1, dopo = fine;
-        while (spazio > inizio && !testo[spazio].isSpace()) --spazio;
-        while (dopo < testo.size() && !testo[dopo].isSpace()) ++dopo;
-        if (spazio > inizio &&
-            fm.horizontalAdvance(testo.mid(spazio + 1, dopo - spazio - 1)) <= larghezza)
-          riga.setNumColumns(spazio + 1 - inizio, larghezza);
-      }
-      riga.setPosition(QPointF(0, alto));
-      alto += riga.height();
-    }
-    righe.endLayout();
-  }
-
-  // Where a label draws its text: inside its frame and margin, and its indent
-  // on the left.
-  static QRect AreaTesto(const QLabel* l) {
-    const int m = l->margin();
-    return l->contentsRect().adjusted(m + std::max(l->indent(), 0), m, -m, -m);
-  }
-
-  // The tip last sized: its lines, kept for Dipingi while its text, font and
-  // size stay the same.
-  struct Disposizione {
-    QPointer<QLabel> etichetta;
-    QString testo;
-    QFont font;
-    QRect posto;  // the window's geometry as Dimensiona left it
-    QTextLayout righe;
-    int mostrate = 0;  // the lines shown
-  };
-  Disposizione mUltima;
-  std::optional<QPoint> mAiuto;
-  bool mDimensiona = false;
 };
 
 }  // namespace
@@ -268,6 +63,7 @@ void ImpostaTestoSemplice() {
   if (filtro) return;
   filtro = new EtichetteSemplici(qApp);
   qApp->installEventFilter(filtro);
+  qApp->installEventFilter(FiltroSuggerimenti(qApp));
 }
 
 void SuggerimentoSemplice(QWidget* w, const QString& testo) {

@@ -34,7 +34,7 @@ int LarghezzaLista(const QComboBox* lista, const QStringList& testi);
 // the screen's width, and lies wholly on its screen below or above the point
 // it is shown for, never over it (Qt hides a tip that comes under the
 // pointer); where it fits on neither side it takes the roomier one and shows
-// the whole lines that fit there.
+// the whole lines that fit there, the last ending in "…".
 // REQUIRES: a QApplication. Calling it again does nothing.
 void ImpostaTestoSemplice();
 // Sets a widget's tooltip (and what a screen reader says of it) to a text

@@ -92,10 +92,8 @@ QScreen* Schermo(const char* nome) {
     if (!Schermo(nome)) GTEST_SKIP() << "no test screen " << nome; \
   } while (0)
 
-// The main window filling one of the test screens.
-// REQUIRES: the screen exists (RICHIEDE_SCHERMO).
-QRect SulloSchermo(QWidget& principale, const char* nome) {
-  QScreen* s = Schermo(nome);
+// The main window filling a screen (a test screen: RICHIEDE_SCHERMO).
+QRect SulloSchermo(QWidget& principale, QScreen* s) {
   principale.setScreen(s);
   principale.setGeometry(s->availableGeometry());
   QTest::qWait(1);
@@ -128,7 +126,7 @@ void NomiDiMetodoComeScritti(void (MDIForm1::*apri)()) {
   prova::TesterAperto<W> t(apri);
   prova::DialoghiVeri veri(true);
   CartellaCorrente qui(t.p.cartella.percorso());
-  QRect schermo = SulloSchermo(t.p.principale(), "1366x768");
+  QRect schermo = SulloSchermo(t.p.principale(), Schermo("1366x768"));
   for (const bool fifo : {true, false}) {
     Trappola(t.p.cartella.percorso(), fifo);
     for (const char* nome : {"<img src=zz>.mtd", "<img width=3000 height=2000>.mtd", "a&lt;b.mtd",
@@ -224,13 +222,15 @@ void PortaRigaA(QListWidget* lista, int riga, const QPoint& punto) {
   finestra->move(finestra->pos() + punto - lista->viewport()->mapToGlobal(r.center()));
 }
 
-// Records the text a widget paints: each run, its baseline and extent.
+// Records the text a widget paints: each run, its extent, font and colour.
 class TestoDipinto : public QPaintDevice, public QPaintEngine {
  public:
   TestoDipinto(QSize misura, int dpi) : QPaintEngine(AllFeatures), mMisura(misura), mDpi(dpi) {}
   struct Pezzo {
     QString testo;
     QRectF dove;
+    QFont font;
+    QColor tinta;
   };
   QList<Pezzo> pezzi;
   QPaintEngine* paintEngine() const override { return const_cast<TestoDipinto*>(this); }
@@ -244,7 +244,7 @@ class TestoDipinto : public QPaintDevice, public QPaintEngine {
   void drawPath(const QPainterPath&) override {}
   void drawTextItem(const QPointF& p, const QTextItem& t) override {
     const QRectF dove(p.x(), p.y() - t.ascent(), t.width(), t.ascent() + t.descent());
-    pezzi.append({t.text(), mVerso.mapRect(dove)});
+    pezzi.append({t.text(), mVerso.mapRect(dove), t.font(), painter()->pen().color()});
   }
   Type type() const override { return User; }
 
@@ -270,16 +270,17 @@ class TestoDipinto : public QPaintDevice, public QPaintEngine {
   QTransform mVerso;
 };
 
-// Checks a tip that shows `riga` on `schermo` as the user sees it: its
-// window, frame included, on the screen, below or above the point it was
-// shown for and never over it (Qt hides a tip at once that comes under the
-// pointer); the line painted on one line where it is narrower than the tip
-// or, wider than the screen, wrapped into lines as full as the screen's
-// width allows (short of it by the word carried to the next line at most),
-// each whole inside the tip, every character of the text painted in order.
-// Where the lines fit on neither side of the point, the tip takes the
-// roomier side and shows the first lines, as many as that side holds.
-void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRect& schermo) {
+// Checks a tip that shows `riga` on `schermo` as the user sees it: its window,
+// frame included, on the screen, below or above the point it was shown for and
+// never over it (Qt hides a tip at once that comes under the pointer); the line
+// painted on one line where it is narrower than the tip or, wider than the
+// screen, wrapped into lines as full as the screen's width allows (short of it
+// by the word carried to the next line at most), each whole inside the tip,
+// every character of the text painted in order. Where the lines fit on neither
+// side of the point, the tip takes the roomier side and shows the first lines,
+// as many as that side holds, the last ending in "…", painted as the rest.
+// Returns whether the tip left text out below the point.
+bool ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRect& schermo) {
   QLabel* e = s.etichetta;
   const QRect cornice = e->frameGeometry();
   const bool sotto = cornice.top() > s.punto.y();
@@ -291,7 +292,8 @@ void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRe
   TestoDipinto dipinto(e->size(), e->logicalDpiY());
   e->render(&dipinto);
   QMap<qreal, QString> righe;  // by their top
-  for (const auto& [testo, dove] : dipinto.pezzi) {
+  for (const auto& [testo, dove, font, tinta] : dipinto.pezzi) {
+    EXPECT_TRUE(font == dipinto.pezzi[0].font && tinta == dipinto.pezzi[0].tinta) << ui::S(testo);
     // The blanks that end a line may hang past its edge, as in any text; the
     // pixel Qt gives a tip beside its text stays free.
     qsizetype fine = testo.size();
@@ -303,12 +305,15 @@ void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRe
   }
   const QString dipinte = QStringList(righe.values()).join(QString()).remove(u' ');
   const QString tutte = QString(riga).remove(u' ');
-  EXPECT_TRUE(!dipinte.isEmpty() && tutte.startsWith(dipinte)) << ui::S(dipinte);
+  const bool tagliato = dipinte != tutte;
+  EXPECT_EQ(dipinte.endsWith(u'…'), tagliato) << ui::S(dipinte.right(20));
+  EXPECT_TRUE(!dipinte.isEmpty() && tutte.startsWith(tagliato ? dipinte.chopped(1) : dipinte))
+      << ui::S(dipinte);
   const int testo = fm.horizontalAdvance(riga);
   if (testo < area.width()) {
     EXPECT_EQ(righe.size(), 1);
     EXPECT_EQ(dipinte, tutte);
-    return;
+    return false;
   }
   const int larghezza = schermo.width() - (cornice.width() - area.width());
   int parola = 0;
@@ -323,10 +328,11 @@ void ControllaSuggerimento(const Suggerimento& s, const QString& riga, const QRe
   const int giu = schermo.bottom() + 1 - s.punto.y() - 16 - bordi;
   const int su = s.punto.y() - 8 - schermo.top() - bordi;
   const int stanno = std::max(giu, su) / qCeil(QFontMetricsF(e->font(), e).lineSpacing());
-  if (dipinte != tutte) {
+  if (tagliato) {
     EXPECT_EQ(righe.size(), stanno);
     EXPECT_EQ(sotto, giu >= su);
   }
+  return tagliato && sotto;
 }
 
 }  // namespace
@@ -342,7 +348,7 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
   auto* analisi = t.p.principale().finestre().trova<StatRicerca>();
   ASSERT_NE(analisi, nullptr);
   // On a screen that holds the whole main window, where there is one.
-  if (Schermo("1366x768")) SulloSchermo(t.p.principale(), "1366x768");
+  if (QScreen* s = Schermo("1366x768")) SulloSchermo(t.p.principale(), s);
   const QString lunga = QStringLiteral("M  1M  1°BA+5 & 2°CA+17 <b>").repeated(40);
   const QStringList righe{QStringLiteral("M  1M  1°BA+5 & 2°CA+17"), QStringLiteral("1.2.3"),
                           QStringLiteral("<b>grassetto</b>"), QStringLiteral("a&lt;b"),
@@ -372,27 +378,33 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
   // two formations each wider than half of it, a line Qt guesses is markup
   // and one taller than the screen once wrapped, at the middle of the screen,
   // its lower right corner and 12, 60 and 230 pixels above its bottom, where
-  // a tip that went over the pointer hid at once; the elements also at 24
-  // and 48 points. Each is shown by a call for the pointer, over the
-  // formations analysed (the pointer elsewhere) and over a method tester's
-  // list (the pointer there, each tip shown again over the last). The first
-  // tip, Qt's size of which reaches past the screen, reuses the one still
-  // shown above on another screen (hideText hides it after a moment).
+  // a tip that went over the pointer hid at once, and 230 below its top, where
+  // one too tall for either side has more room below; the elements also at 24
+  // and 48 points; on the test screens, else on those the platform has. Each
+  // is shown by a call for the pointer, over the formations analysed (the
+  // pointer elsewhere) and over a method tester's list (the pointer there,
+  // each tip shown again over the last). The first tip, Qt's size of which
+  // reaches past the screen, reuses the one still shown above on another
+  // screen (hideText hides it after a moment).
   auto fila = [](int quanti, const char* formato, QChar separatore) {
     QStringList numeri;
     for (int n = 1; n <= quanti; ++n) numeri << QString::asprintf(formato, n, n % 11 - 5);
     return numeri.join(separatore);
   };
+  QList<QScreen*> schermi{Schermo("1024x600"), Schermo("1366x768")};
+  schermi.removeAll(nullptr);
+  if (schermi.isEmpty()) schermi = QGuiApplication::screens();
+  int tagliatiSotto = 0;
   const QFont solito = QToolTip::font();
   for (const int punti : {0, 24, 48}) {
     QFont carattere = solito;
     if (punti) carattere.setPointSize(punti);
     QToolTip::setFont(carattere);
     const QFontMetrics fm(carattere);
-    for (const char* nome : {"1024x600", "1366x768"}) {
-      if (!Schermo(nome)) continue;
-      SCOPED_TRACE(std::string(nome) + ", " + std::to_string(punti) + " punti");
-      const QRect schermo = SulloSchermo(t.p.principale(), nome);
+    for (QScreen* quale : schermi) {
+      SCOPED_TRACE(ui::S(quale->name()) + ", " + std::to_string(punti) + " punti");
+      SulloSchermo(t.p.principale(), quale);
+      const QRect schermo = quale->geometry();
       QString appenaPiuLarga = QStringLiteral("M  1M");
       while (fm.horizontalAdvance(appenaPiuLarga) <= schermo.width())
         appenaPiuLarga += QStringLiteral(" 1°BA+5 &");
@@ -430,7 +442,8 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
         for (const QPoint& punto : {schermo.center(), schermo.bottomRight() - QPoint(2, 2),
                                     QPoint(schermo.center().x(), basso - 12),
                                     QPoint(schermo.center().x(), basso - 60),
-                                    QPoint(schermo.left() + 300, basso - 230)})
+                                    QPoint(schermo.left() + 300, basso - 230),
+                                    QPoint(schermo.right() - 300, schermo.top() + 230)})
           for (int r = 0; r < lunghe.size(); ++r) {
             SCOPED_TRACE(std::to_string(modo) + ", " + std::to_string(r) + ", " +
                          ui::S(QDebug::toString(punto)));
@@ -443,7 +456,7 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
             EXPECT_EQ(s.mostrato, lunghe[r]);
             EXPECT_EQ(s.letto, lunghe[r]);
             if (!s.etichetta) continue;
-            ControllaSuggerimento(s, lunghe[r], schermo);
+            tagliatiSotto += ControllaSuggerimento(s, lunghe[r], schermo);
             // Each formation whole on a line of its own.
             if (lunghe[r] == dueFormazioni) {
               EXPECT_LT(s.etichetta->width(), schermo.width() * 4 / 5);
@@ -453,6 +466,7 @@ TEST(TestoComeScritto, TooltipsOfLinesShowThemAsWritten) {
     }
   }
   QToolTip::setFont(solito);
+  EXPECT_GT(tagliatiSotto, 0);
 }
 
 namespace {
@@ -682,7 +696,7 @@ TEST(TestoComeScritto, MethodNamesAreNeverReadBackFromTheTitle) {
 TEST(RiquadriCheEntrano, ALongNameInTheWindowMenu) {
   RICHIEDE_SCHERMO("1024x600");
   prova::TesterAperto<Metodi> t(&MDIForm1::mnuPrevMetodiT_Click);
-  const QRect schermo = SulloSchermo(t.p.principale(), "1024x600");
+  const QRect schermo = SulloSchermo(t.p.principale(), Schermo("1024x600"));
   const std::string nome = "Inizio" + std::string(240, 'W') + "Fine!";
   t.Scrivi((nome + ".mtd").c_str(), kMetodo);
   t.Scegli((nome + ".mtd").c_str());
@@ -721,7 +735,7 @@ TEST(RiquadriCheEntrano, KeepTheirWordsOnSmallScreens) {
       "escludono: resta solo \"Solo Riepilogo\".");
   for (const char* nome : {"1024x600", "1366x768"}) {
     SCOPED_TRACE(nome);
-    const QRect schermo = SulloSchermo(t.p.principale(), nome);
+    const QRect schermo = SulloSchermo(t.p.principale(), Schermo(nome));
     for (const QString& testo : {avviso, QStringList(9, opzioni).join(u'\n')}) {
       const Riquadro r = Osserva([&] { ui::Msg(t.m, testo); });
       EXPECT_EQ(r.testo, testo);
@@ -761,7 +775,7 @@ TEST(RiquadriCheEntrano, RefusalOverTheMainWindowNoticeOverItsWindow) {
     prova::DialoghiVeri veri(true);
     if (cartella) fs::create_directory(p.stato.CartellaProgramma / "TabFnum.txt");
     MDIForm1& m = p.principale();
-    const QRect principale = SulloSchermo(m, "1366x768");
+    const QRect principale = SulloSchermo(m, Schermo("1366x768"));
     const Riquadro rifiuto = Osserva([&] { m.MnuStatTab_Click(); });
     EXPECT_EQ(rifiuto.padre, &m);
     EXPECT_LT(rifiuto.ms, 1000);
