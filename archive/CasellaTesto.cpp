@@ -5,14 +5,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-namespace {
-
-constexpr int kBackspace = 8;
-constexpr int kIncolla = 22;  // Ctrl+V
-constexpr int kTaglia = 24;   // Ctrl+X
-
-}  // namespace
-
 CasellaTesto::CasellaTesto(QWidget* parent) : QLineEdit(parent) {
   // Text reaches the box only through keys the window judged.
   setContextMenuPolicy(Qt::NoContextMenu);

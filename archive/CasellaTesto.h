@@ -13,6 +13,11 @@ class CasellaTesto : public QLineEdit {
  public:
   explicit CasellaTesto(QWidget* parent = nullptr);
 
+  // The character codes KeyPress gets for keys that type no character.
+  static constexpr int kBackspace = 8;
+  static constexpr int kIncolla = 22;  // Ctrl+V
+  static constexpr int kTaglia = 24;   // Ctrl+X
+
   std::function<void(int& KeyAscii)> KeyPress;
   std::function<void()> GotFocus;
   std::function<void(bool& Cancel)> Validate;

@@ -36,7 +36,6 @@ namespace {
 
 constexpr int kAiutoVista = 20000;
 constexpr int kAiutoInserimento = 20020;
-constexpr int kBackspace = 8;
 constexpr int kAltezzaRiga = 285;  // twips: eleven rows of the draw grid
 
 // Places a control by its left, top, width and height in pixels.
@@ -367,7 +366,7 @@ void Extrazioni::CmbAnno_Click() {
 }
 
 void Extrazioni::TxtVai_KeyPress(int Index, int& KeyAscii) {
-  if (KeyAscii == kBackspace) return;
+  if (KeyAscii == CasellaTesto::kBackspace) return;
   const std::string t = TestoConTasto(TxtVai[Index], KeyAscii);
   const bool ammesso = Index == 0 ? Estrazioni::TestoNumeroAmmesso(t) : Estrazioni::TestoDataAmmesso(t);
   if (!ammesso) KeyAscii = 0;
@@ -486,7 +485,7 @@ void Extrazioni::modoVista(bool vista) {
 }
 
 void Extrazioni::Est_KeyPress(int Index, int& KeyAscii) {
-  if (KeyAscii == kBackspace) return;
+  if (KeyAscii == CasellaTesto::kBackspace) return;
   if (KeyAscii < '0' || KeyAscii > '9') {
     KeyAscii = 0;
     return;
